@@ -1,0 +1,44 @@
+#!/usr/bin/env bash
+# Installs every Debian package the build, the tests and the program need.
+# Idempotent: only missing packages are installed. Works as root, uses sudo otherwise.
+set -euo pipefail
+
+SUDO=""
+if [ "$(id -u)" -ne 0 ]; then SUDO="sudo"; fi
+export DEBIAN_FRONTEND=noninteractive
+
+NATIVE_PACKAGES=(
+  build-essential cmake ninja-build pkg-config clang-format
+  googletest libgtest-dev libgmock-dev libbenchmark-dev
+  libfreetype-dev libfontconfig-dev libpng-dev zlib1g-dev libx11-dev
+  fonts-liberation fonts-wqy-microhei fonts-dejavu-core
+  xvfb x11-apps x11-utils xdotool imagemagick
+)
+WINDOWS_PACKAGES=(
+  g++-mingw-w64-i686 mingw-w64-i686-dev
+  wine wine32:i386
+)
+
+missing=()
+check() {
+  for p in "$@"; do
+    if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
+      missing+=("$p")
+    fi
+  done
+}
+
+if ! dpkg --print-foreign-architectures | grep -qx i386; then
+  $SUDO dpkg --add-architecture i386
+  NEED_UPDATE=1
+fi
+check "${NATIVE_PACKAGES[@]}" "${WINDOWS_PACKAGES[@]}"
+
+if [ "${#missing[@]}" -gt 0 ] || [ -n "${NEED_UPDATE:-}" ]; then
+  $SUDO apt-get update -q
+fi
+if [ "${#missing[@]}" -gt 0 ]; then
+  echo "setup: installing ${missing[*]}"
+  $SUDO apt-get install -y -q --no-install-recommends "${missing[@]}"
+fi
+echo "setup: all packages present"

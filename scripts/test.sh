@@ -1,0 +1,25 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds everything and runs every test:
+# the native build under AddressSanitizer and UndefinedBehaviorSanitizer,
+# then the 32-bit Windows cross build with its tests under Wine.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+bash scripts/setup.sh
+
+JOBS=$(nproc)
+
+echo "== native build (ASan + UBSan)"
+cmake -S . -B build/native -G Ninja -DCMAKE_BUILD_TYPE=Debug -DDORVEX_SANITIZE=ON
+cmake --build build/native -j "$JOBS"
+ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1 \
+  ctest --test-dir build/native --output-on-failure -j "$JOBS"
+
+echo "== windows cross build (i686 MinGW-w64), tests under Wine"
+cmake -S . -B build/win32 -G Ninja -DCMAKE_BUILD_TYPE=Release \
+  -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake -DDORVEX_BENCH=OFF
+cmake --build build/win32 -j "$JOBS"
+source scripts/wine-env.sh
+ctest --test-dir build/win32 --output-on-failure
+
+echo "== all tests passed"
