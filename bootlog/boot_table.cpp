@@ -1,0 +1,6 @@
+#include "bootlog/boot_table.h"
+
+TBootTable& BootTable() {
+  static TBootTable table;
+  return table;
+}

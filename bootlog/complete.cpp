@@ -1,0 +1,49 @@
+#include "bootlog/complete.h"
+
+#include <cmath>
+
+#include "bootlog/date_format.h"
+#include "bootlog/duration.h"
+
+const char* const kStateRunning = "正常,运行中...";
+const char* const kStateCleanShutdown = "正常关机";
+const char* const kStateAbnormal = "非正常关机";
+const char* const kStateNoStart = "无开机记录";
+
+int32_t SecondsBetween(TDateTime a, TDateTime b) {
+  const double seconds = std::fabs(a - b) * 86400.0;
+  // Out-of-range spans cannot come from real event times; keep the conversion defined.
+  if (!(seconds < 9.2e18))
+    return 0;
+  return static_cast<int32_t>(static_cast<uint32_t>(static_cast<int64_t>(seconds)));
+}
+
+TBootCompletion CompleteBootTable(TBootTable& table, const RegionalFormats& formats) {
+  TBootCompletion result;
+  if (!table.empty() && !IsTimeSet(table.back().StartTime) && !IsTimeSet(table.back().StopTime))
+    table.pop_back();
+  result.Rows.reserve(table.size());
+  for (size_t i = 0; i < table.size(); ++i) {
+    TBootRecord& r = table[i];
+    TBootRow row;
+    const bool hasStart = IsTimeSet(r.StartTime), hasStop = IsTimeSet(r.StopTime);
+    r.RunSeconds = 0;
+    if (hasStart && hasStop) {
+      r.StateText = kStateCleanShutdown;
+      r.RunSeconds = SecondsBetween(r.StopTime, r.StartTime);
+    } else if (i == 0) {
+      r.StateText = kStateRunning;
+    } else {
+      row.StateImage = 1;
+      r.StateText = hasStart ? kStateAbnormal : kStateNoStart;
+    }
+    row.Columns[0] = hasStart ? DateTimeText(r.StartTime, formats) : "";
+    row.Columns[1] = hasStop ? DateTimeText(r.StopTime, formats) : "";
+    row.Columns[2] = r.RunSeconds > 0 ? DurationText(r.RunSeconds) : "";
+    row.Columns[3] = r.UserName;
+    row.Columns[4] = r.StateText;
+    result.TotalSeconds += r.RunSeconds;
+    result.Rows.push_back(std::move(row));
+  }
+  return result;
+}

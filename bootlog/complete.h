@@ -1,0 +1,32 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "bootlog/boot_table.h"
+#include "bootlog/regional_formats.h"
+
+extern const char* const kStateRunning;        // "正常,运行中..."
+extern const char* const kStateCleanShutdown;  // "正常关机"
+extern const char* const kStateAbnormal;       // "非正常关机"
+extern const char* const kStateNoStart;        // "无开机记录"
+
+// One list row: the five column texts and the state marker (0 green, 1 orange).
+struct TBootRow {
+  std::array<std::string, 5> Columns;
+  int StateImage = 0;
+};
+
+struct TBootCompletion {
+  std::vector<TBootRow> Rows;  // table order, newest first
+  int64_t TotalSeconds = 0;
+};
+
+// Whole seconds between two times, truncated as the floating-point product gives them.
+int32_t SecondsBetween(TDateTime a, TDateTime b);
+
+// Trims a trailing record without times, then writes RunSeconds and StateText of
+// every record and returns the rows and the sum of RunSeconds.
+TBootCompletion CompleteBootTable(TBootTable& table, const RegionalFormats& formats);

@@ -1,0 +1,13 @@
+#include "bootlog/convert_time.h"
+
+#include "bootlog/date_format.h"
+
+TDateTime ConvertEventTime(uint32_t timeGenerated, const RegionalFormats& formats) {
+  // Formed in extended precision, like the constant one third of a day (8 hours).
+  const long double v =
+      static_cast<long double>(kUnixEpochDate) + timeGenerated / 86400.0L + 1.0L / 3.0L;
+  const std::string text = DateTimeText(static_cast<double>(v), formats);
+  if (auto parsed = ParseDateTimeText(text, formats))
+    return *parsed;
+  throw EConvertError("'" + text + "' is not a valid date and time");
+}

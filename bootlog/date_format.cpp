@@ -1,0 +1,295 @@
+#include "bootlog/date_format.h"
+
+#include <cctype>
+#include <chrono>
+#include <cstdio>
+#include <cstring>
+
+#include "bootlog/picture.h"
+
+namespace {
+
+using K = TPictureToken::Kind;
+
+std::string Num(int value, int width) {
+  char buf[16];
+  std::snprintf(buf, sizeof buf, "%0*d", width, value);
+  return buf;
+}
+
+// The first character (UTF-8 sequence) of a designator, for the one-letter "t".
+std::string FirstChar(const std::string& s) {
+  if (s.empty())
+    return s;
+  size_t n = 1;
+  while (n < s.size() && (static_cast<unsigned char>(s[n]) & 0xC0) == 0x80)
+    ++n;
+  return s.substr(0, n);
+}
+
+struct Fields {
+  int year = -1, month = 1, day = 1, hour = 0, minute = 0, second = 0;
+  int pm = -1;  // -1 none, 0 AM, 1 PM
+};
+
+class Reader {
+ public:
+  explicit Reader(const std::string& text) : text_(text) {}
+  size_t pos = 0;
+  bool AtEnd() const { return pos == text_.size(); }
+
+  bool Number(int maxDigits, int& out) {
+    int value = 0, digits = 0;
+    while (digits < maxDigits && pos < text_.size() &&
+           std::isdigit(static_cast<unsigned char>(text_[pos]))) {
+      value = value * 10 + (text_[pos++] - '0');
+      ++digits;
+    }
+    out = value;
+    return digits > 0;
+  }
+  bool Match(const std::string& s, bool ignoreCase = false) {
+    if (text_.size() - pos < s.size())
+      return false;
+    for (size_t i = 0; i < s.size(); ++i) {
+      char a = text_[pos + i], b = s[i];
+      if (ignoreCase) {
+        a = static_cast<char>(std::tolower(static_cast<unsigned char>(a)));
+        b = static_cast<char>(std::tolower(static_cast<unsigned char>(b)));
+      }
+      if (a != b)
+        return false;
+    }
+    pos += s.size();
+    return true;
+  }
+  // Index of the longest name matching at the position, or -1.
+  int Name(const char* const* names, int count) {
+    int best = -1;
+    size_t bestLen = 0;
+    for (int i = 0; i < count; ++i) {
+      const size_t len = std::strlen(names[i]);
+      const size_t save = pos;
+      if (len > bestLen && Match(names[i], true)) {
+        best = i;
+        bestLen = len;
+      }
+      pos = save;
+    }
+    pos += bestLen;
+    return best;
+  }
+
+ private:
+  const std::string& text_;
+};
+
+int CurrentYear() {
+  const auto today = std::chrono::floor<std::chrono::days>(std::chrono::system_clock::now());
+  return static_cast<int>(std::chrono::year_month_day(today).year());
+}
+
+// Two-digit years fall into 1950..2049, as the regional default does.
+int FullYear(int twoDigits) {
+  return twoDigits < 50 ? 2000 + twoDigits : 1900 + twoDigits;
+}
+
+bool ReadPicture(Reader& in, const std::vector<TPictureToken>& tokens,
+                 const RegionalFormats& formats, Fields& f) {
+  for (const TPictureToken& t : tokens) {
+    int v = 0;
+    bool ok = true;
+    switch (t.kind) {
+      case K::Literal:
+        ok = in.Match(t.text);
+        break;
+      case K::Day:
+      case K::Day2:
+        ok = in.Number(2, f.day);
+        break;
+      case K::DayName:
+        ok = in.Name(kShortDayNames, 7) >= 0;
+        break;
+      case K::DayLongName:
+        ok = in.Name(kLongDayNames, 7) >= 0;
+        break;
+      case K::Month:
+      case K::Month2:
+        ok = in.Number(2, f.month);
+        break;
+      case K::MonthName:
+        v = in.Name(kShortMonthNames, 12);
+        ok = v >= 0;
+        f.month = v + 1;
+        break;
+      case K::MonthLongName:
+        v = in.Name(kLongMonthNames, 12);
+        ok = v >= 0;
+        f.month = v + 1;
+        break;
+      case K::Year:
+      case K::Year2:
+        ok = in.Number(2, v);
+        f.year = FullYear(v);
+        break;
+      case K::Year4:
+        ok = in.Number(4, f.year);
+        break;
+      case K::Hour12:
+      case K::Hour12_2:
+      case K::Hour24:
+      case K::Hour24_2:
+        ok = in.Number(2, f.hour);
+        break;
+      case K::Minute:
+      case K::Minute2:
+        ok = in.Number(2, f.minute);
+        break;
+      case K::Second:
+      case K::Second2:
+        ok = in.Number(2, f.second);
+        break;
+      case K::AmPm1:
+      case K::AmPm: {
+        const bool full = t.kind == K::AmPm;
+        const std::string am = full ? formats.AmDesignator : FirstChar(formats.AmDesignator);
+        const std::string pm = full ? formats.PmDesignator : FirstChar(formats.PmDesignator);
+        // Try the longer designator first so that a prefix does not win.
+        const bool pmFirst = pm.size() >= am.size();
+        if (pmFirst && !pm.empty() && in.Match(pm, true))
+          f.pm = 1;
+        else if (!am.empty() && in.Match(am, true))
+          f.pm = 0;
+        else if (!pmFirst && !pm.empty() && in.Match(pm, true))
+          f.pm = 1;
+        else
+          ok = am.empty() && pm.empty();
+        break;
+      }
+    }
+    if (!ok)
+      return false;
+  }
+  return true;
+}
+
+bool HasTwelveHourClock(const std::vector<TPictureToken>& tokens) {
+  for (const TPictureToken& t : tokens)
+    if (t.kind == K::Hour12 || t.kind == K::Hour12_2)
+      return true;
+  return false;
+}
+
+}  // namespace
+
+std::string FormatDateTime(const std::string& picture, TDateTime value,
+                           const RegionalFormats& formats) {
+  const TDateTimeParts p = DecodeDateTime(value);
+  const int hour12 = p.Hour % 12 == 0 ? 12 : p.Hour % 12;
+  const std::string& ampm = p.Hour < 12 ? formats.AmDesignator : formats.PmDesignator;
+  std::string out;
+  for (const TPictureToken& t : ParsePicture(picture)) {
+    switch (t.kind) {
+      case K::Literal:
+        out += t.text;
+        break;
+      case K::Day:
+        out += Num(p.Day, 1);
+        break;
+      case K::Day2:
+        out += Num(p.Day, 2);
+        break;
+      case K::DayName:
+        out += kShortDayNames[p.DayOfWeek - 1];
+        break;
+      case K::DayLongName:
+        out += kLongDayNames[p.DayOfWeek - 1];
+        break;
+      case K::Month:
+        out += Num(p.Month, 1);
+        break;
+      case K::Month2:
+        out += Num(p.Month, 2);
+        break;
+      case K::MonthName:
+        out += kShortMonthNames[p.Month - 1];
+        break;
+      case K::MonthLongName:
+        out += kLongMonthNames[p.Month - 1];
+        break;
+      case K::Year:
+        out += Num(p.Year % 100, 1);
+        break;
+      case K::Year2:
+        out += Num(p.Year % 100, 2);
+        break;
+      case K::Year4:
+        out += Num(p.Year, 4);
+        break;
+      case K::Hour12:
+        out += Num(hour12, 1);
+        break;
+      case K::Hour12_2:
+        out += Num(hour12, 2);
+        break;
+      case K::Hour24:
+        out += Num(p.Hour, 1);
+        break;
+      case K::Hour24_2:
+        out += Num(p.Hour, 2);
+        break;
+      case K::Minute:
+        out += Num(p.Minute, 1);
+        break;
+      case K::Minute2:
+        out += Num(p.Minute, 2);
+        break;
+      case K::Second:
+        out += Num(p.Second, 1);
+        break;
+      case K::Second2:
+        out += Num(p.Second, 2);
+        break;
+      case K::AmPm1:
+        out += FirstChar(ampm);
+        break;
+      case K::AmPm:
+        out += ampm;
+        break;
+    }
+  }
+  return out;
+}
+
+std::string DateTimeText(TDateTime value, const RegionalFormats& formats) {
+  std::string text = FormatDateTime(formats.ShortDate, value, formats);
+  const TDateTimeParts p = DecodeDateTime(value);
+  if (p.Hour != 0 || p.Minute != 0 || p.Second != 0 || p.MilliSecond != 0)
+    text += " " + FormatDateTime(formats.LongTime, value, formats);
+  return text;
+}
+
+std::optional<TDateTime> ParseDateTimeText(const std::string& text,
+                                           const RegionalFormats& formats) {
+  Reader in(text);
+  Fields f;
+  if (!ReadPicture(in, ParsePicture(formats.ShortDate), formats, f))
+    return std::nullopt;
+  if (!in.AtEnd()) {
+    const std::vector<TPictureToken> time = ParsePicture(formats.LongTime);
+    if (!in.Match(" ") || !ReadPicture(in, time, formats, f) || !in.AtEnd())
+      return std::nullopt;
+    if (HasTwelveHourClock(time)) {
+      if (f.hour < 1 || f.hour > 12)
+        return std::nullopt;
+      f.hour %= 12;
+    }
+    if (f.pm == 1 && f.hour < 12)
+      f.hour += 12;
+  }
+  if (f.year < 0)
+    f.year = CurrentYear();
+  if (!IsValidDate(f.year, f.month, f.day) || f.hour > 23 || f.minute > 59 || f.second > 59)
+    return std::nullopt;
+  return EncodeDateTime(f.year, f.month, f.day, f.hour, f.minute, f.second);
+}

@@ -1,0 +1,3 @@
+#include "bootlog/event_source.h"
+
+const char* const kUnknownUserName = "N/A";

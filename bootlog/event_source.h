@@ -1,0 +1,30 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+// What the reconstruction needs of one log record.
+struct TLogEvent {
+  uint16_t EventCode = 0;      // low 16 bits of the event identifier
+  uint32_t TimeGenerated = 0;  // seconds since 1970-01-01 00:00:00 UTC
+  bool HasUserSid = false;
+  std::string UserSid;  // opaque to the reconstruction: SID bytes, or a name
+};
+
+constexpr uint16_t kEventLogStarted = 6005;
+constexpr uint16_t kEventLogStopped = 6006;
+constexpr uint16_t kServiceControl = 7035;
+
+extern const char* const kUnknownUserName;  // "N/A"
+
+// The System log, read newest record first. Failures are silent: a log that
+// cannot be opened has no events, a read error ends the log, a failed lookup
+// gives kUnknownUserName.
+class EventSource {
+ public:
+  virtual ~EventSource() = default;
+  virtual bool OpenSystemLog() = 0;
+  // The next older event; false at the end of the log or on a read error.
+  virtual bool ReadNextEvent(TLogEvent& event) = 0;
+  virtual std::string LookupUserName(const TLogEvent& event) = 0;
+};
