@@ -1,0 +1,123 @@
+#include "ui/application.h"
+
+#include <algorithm>
+#include <stdexcept>
+
+#include "gfx/shading.h"
+#include "ui/error_handler.h"
+#include "ui/form.h"
+#include "ui/hint_window.h"
+#include "ui/hints.h"
+#include "ui/timer.h"
+
+namespace {
+TApplication* gApplication = nullptr;
+}
+
+TApplication* Application() {
+  return gApplication;
+}
+
+TApplication::TApplication(TPlatform& platform) : platform_(platform) {
+  gApplication = this;
+  Title = TitleFromProgramPath(platform_.ProgramPath());
+  dpi_ = platform_.ScreenDpi();
+  if (dpi_ <= 0)
+    dpi_ = 96;
+  gfx::SetFullColor(gfx::IsFullColorDepth(platform_.ColorDepth()));
+  AppTimers().SetClock([this] { return platform_.TickCount64(); });
+  hintWindow_ = std::make_unique<THintWindow>();
+  AppHints().OnShow = [this](const std::string& text, TPoint pos) {
+    hintWindow_->ActivateHint(text, pos);
+  };
+  AppHints().OnHide = [this] { hintWindow_->HideWindow(); };
+}
+
+TApplication::~TApplication() {
+  AppHints().CancelHint();
+  AppHints().OnShow = nullptr;
+  AppHints().OnHide = nullptr;
+  hintWindow_.reset();
+  AppTimers().SetClock(nullptr);
+  if (gApplication == this)
+    gApplication = nullptr;
+}
+
+bool TApplication::FullColor() const {
+  return gfx::IsFullColor();
+}
+
+void TApplication::Run() {
+  while (!terminated_ && MainForm && !MainForm->Closed()) {
+    std::optional<uint64_t> timeout;
+    if (auto due = AppTimers().NextDue()) {
+      uint64_t now = AppTimers().Now();
+      timeout = *due > now ? *due - now : 0;
+    }
+    if (!HandleMessage(timeout))
+      break;
+  }
+}
+
+bool TApplication::HandleMessage(std::optional<uint64_t> timeoutMs) {
+  UpdateWindows();
+  bool alive = true;
+  try {
+    alive = platform_.ProcessEvents(timeoutMs);
+  } catch (...) {
+    HandleException(std::current_exception());
+  }
+  AppTimers().RunDue();
+  UpdateWindows();
+  if (!alive)
+    terminated_ = true;
+  return !terminated_;
+}
+
+void TApplication::UpdateWindows() {
+  // A paint may open or close windows: walk a copy.
+  std::vector<TForm*> forms = forms_;
+  for (TForm* f : forms) {
+    if (std::find(forms_.begin(), forms_.end(), f) != forms_.end() && f->HasDirtyAreas()) {
+      f->UpdateWindow();
+    }
+  }
+}
+
+void TApplication::HandleException(std::exception_ptr error) {
+  std::string message;
+  try {
+    std::rethrow_exception(error);
+  } catch (const std::exception& e) {
+    message = e.what();
+  } catch (...) {
+    message = "Unknown error";
+  }
+  ShowException(message);
+}
+
+void TApplication::ShowException(const std::string& message) {
+  for (TForm* f : forms_)
+    f->CancelMode();
+  AppHints().CancelHint();
+  platform_.MessageBox(ErrorMessageText(message), Title, mbiError);
+}
+
+void TApplication::AddForm(TForm* form) {
+  if (std::find(forms_.begin(), forms_.end(), form) == forms_.end())
+    forms_.push_back(form);
+}
+
+void TApplication::RemoveForm(TForm* form) {
+  forms_.erase(std::remove(forms_.begin(), forms_.end(), form), forms_.end());
+  if (form == MainForm)
+    MainForm = nullptr;
+}
+
+void HandleAppException() {
+  if (TApplication* app = Application()) {
+    app->HandleException(std::current_exception());
+    return;
+  }
+  throw;
+}

@@ -1,0 +1,385 @@
+#include "ui/control.h"
+
+#include <algorithm>
+
+#include "gfx/scale.h"
+#include "ui/form.h"
+#include "ui/hints.h"
+
+TControl::TControl() = default;
+
+TControl::~TControl() {
+  // Children go first, while their parent pointers are still valid.
+  while (!children_.empty()) {
+    auto child = std::move(children_.back());
+    children_.pop_back();
+    child->parent_ = nullptr;
+    child.reset();
+  }
+  if (TForm* form = Form())
+    form->ControlGone(this);
+  AppHints().ControlDestroyed(this);
+}
+
+TControl* TControl::InsertControl(std::unique_ptr<TControl> child) {
+  TControl* raw = child.get();
+  raw->parent_ = this;
+  children_.push_back(std::move(child));
+  ChildChanged(raw);
+  raw->Invalidate();
+  return raw;
+}
+
+std::unique_ptr<TControl> TControl::RemoveControl(TControl* child) {
+  auto it = std::find_if(children_.begin(), children_.end(),
+                         [child](const auto& c) { return c.get() == child; });
+  if (it == children_.end())
+    return nullptr;
+  child->Invalidate();
+  if (TForm* form = Form())
+    form->ControlGone(child);
+  std::unique_ptr<TControl> owned = std::move(*it);
+  children_.erase(it);
+  owned->parent_ = nullptr;
+  Realign();
+  return owned;
+}
+
+TControl* TControl::FindControl(const std::string& name) {
+  if (Name == name)
+    return this;
+  for (auto& c : children_) {
+    if (TControl* found = c->FindControl(name))
+      return found;
+  }
+  return nullptr;
+}
+
+TForm* TControl::Form() {
+  return const_cast<TForm*>(static_cast<const TControl*>(this)->Form());
+}
+
+const TForm* TControl::Form() const {
+  const TControl* c = this;
+  while (c->parent_)
+    c = c->parent_;
+  return dynamic_cast<const TForm*>(c);
+}
+
+void TControl::SetBounds(int left, int top, int width, int height) {
+  width = std::max(width, 0);
+  height = std::max(height, 0);
+  if (left == left_ && top == top_ && width == width_ && height == height_)
+    return;
+  bool resized = width != width_ || height != height_;
+  Invalidate();
+  left_ = left;
+  top_ = top;
+  width_ = width;
+  height_ = height;
+  Invalidate();
+  if (resized) {
+    Realign();
+    Resize();
+  }
+  if (parent_)
+    parent_->ChildChanged(this);
+}
+
+TPoint TControl::ClientToForm(TPoint p) const {
+  for (const TControl* c = this; c->parent_; c = c->parent_) {
+    p.X += c->left_;
+    p.Y += c->top_;
+  }
+  return p;
+}
+
+TPoint TControl::FormToClient(TPoint p) const {
+  TPoint origin = ClientToForm({0, 0});
+  return {p.X - origin.X, p.Y - origin.Y};
+}
+
+TRect TControl::FormRect() const {
+  TPoint o = ClientToForm({0, 0});
+  return Bounds(o.X, o.Y, width_, height_);
+}
+
+void TControl::SetAlign(TAlign a) {
+  if (a == align_)
+    return;
+  align_ = a;
+  if (parent_)
+    parent_->ChildChanged(this);
+}
+
+void TControl::SetVisible(bool v) {
+  if (v == visible_)
+    return;
+  if (!v) {
+    Invalidate();
+    if (TForm* form = Form())
+      form->ControlHidden(this);
+  }
+  visible_ = v;
+  if (v)
+    Invalidate();
+  VisibleChanged();
+  if (parent_)
+    parent_->ChildChanged(this);
+}
+
+bool TControl::Showing() const {
+  for (const TControl* c = this; c; c = c->parent_) {
+    if (!c->visible_)
+      return false;
+  }
+  return true;
+}
+
+void TControl::SetEnabled(bool e) {
+  if (e == enabled_)
+    return;
+  enabled_ = e;
+  if (!e) {
+    if (TForm* form = Form())
+      form->ControlHidden(this);
+  }
+  EnabledChanged();
+  Invalidate();
+}
+
+bool TControl::IsEnabled() const {
+  for (const TControl* c = this; c; c = c->parent_) {
+    if (!c->enabled_)
+      return false;
+  }
+  return true;
+}
+
+void TControl::EnableAlign() {
+  if (alignDisabled_ > 0 && --alignDisabled_ == 0 && realignPending_)
+    Realign();
+}
+
+void TControl::Realign() {
+  if (alignDisabled_ > 0 || aligning_) {
+    realignPending_ = true;
+    return;
+  }
+  realignPending_ = false;
+  aligning_ = true;
+  AlignControls(AlignArea());
+  aligning_ = false;
+  // A child that resized itself while being placed (an auto-sizing toolbar) asks again.
+  if (realignPending_) {
+    realignPending_ = false;
+    aligning_ = true;
+    AlignControls(AlignArea());
+    aligning_ = false;
+    realignPending_ = false;
+  }
+}
+
+void TControl::AlignControls(TRect area) {
+  auto place = [&](TAlign kind) {
+    for (auto& owned : children_) {
+      TControl* c = owned.get();
+      if (c->align_ != kind || !c->visible_)
+        continue;
+      switch (kind) {
+        case alTop:
+          c->SetBounds(area.Left, area.Top, area.Width(), c->height_);
+          area.Top += c->height_;
+          break;
+        case alBottom:
+          c->SetBounds(area.Left, area.Bottom - c->height_, area.Width(), c->height_);
+          area.Bottom -= c->height_;
+          break;
+        case alLeft:
+          c->SetBounds(area.Left, area.Top, c->width_, std::max(area.Height(), 0));
+          area.Left += c->width_;
+          break;
+        case alRight:
+          c->SetBounds(area.Right - c->width_, area.Top, c->width_, std::max(area.Height(), 0));
+          area.Right -= c->width_;
+          break;
+        case alClient:
+          c->SetBounds(area.Left, area.Top, std::max(area.Width(), 0), std::max(area.Height(), 0));
+          break;
+        case alNone:
+          break;
+      }
+    }
+  };
+  place(alTop);
+  place(alBottom);
+  place(alLeft);
+  place(alRight);
+  place(alClient);
+}
+
+void TControl::ChildChanged(TControl* child) {
+  if (child->align_ != alNone || aligning_)
+    Realign();
+}
+
+void TControl::Paint(TCanvas&) {}
+
+void TControl::Invalidate() {
+  InvalidateRect(ClientRect());
+}
+
+void TControl::InvalidateRect(const TRect& r) {
+  if (!visible_)
+    return;
+  InvalidateArea(IntersectRect(r, {0, 0, width_, height_}));
+}
+
+void TControl::InvalidateArea(const TRect& r) {
+  if (r.IsEmpty() || !visible_ || !parent_)
+    return;
+  parent_->InvalidateArea(
+      IntersectRect(r.Offset(left_, top_), Bounds(0, 0, parent_->width_, parent_->height_)));
+}
+
+void TControl::SetTransparent(bool t) {
+  if (t == transparent_)
+    return;
+  transparent_ = t;
+  Invalidate();
+}
+
+void TControl::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
+  if (OnMouseDown)
+    OnMouseDown(button, shift, x, y);
+}
+
+void TControl::MouseMove(TShiftState shift, int x, int y) {
+  if (OnMouseMove)
+    OnMouseMove(shift, x, y);
+}
+
+void TControl::MouseUp(TMouseButton button, TShiftState shift, int x, int y) {
+  if (OnMouseUp)
+    OnMouseUp(button, shift, x, y);
+}
+
+bool TControl::MouseWheel(TShiftState, int, TPoint) {
+  return false;
+}
+
+void TControl::MouseEnter() {
+  if (OnMouseEnter)
+    OnMouseEnter();
+}
+
+void TControl::MouseLeave() {
+  if (OnMouseLeave)
+    OnMouseLeave();
+}
+
+void TControl::Click() {
+  if (OnClick)
+    OnClick();
+}
+
+TControl* TControl::ControlAtPos(TPoint p) {
+  if (!visible_ || p.X < 0 || p.Y < 0 || p.X >= width_ || p.Y >= height_)
+    return nullptr;
+  TRect inner = Bounds(0, 0, width_, height_);
+  if (inner.Contains(p)) {
+    for (auto it = children_.rbegin(); it != children_.rend(); ++it) {
+      TControl* c = it->get();
+      if (TControl* hit = c->ControlAtPos({p.X - c->left_, p.Y - c->top_}))
+        return hit;
+    }
+  }
+  return HitTest(p.X, p.Y) ? this : nullptr;
+}
+
+bool TControl::HitTest(int, int) const {
+  return true;
+}
+
+bool TControl::MouseInControl() const {
+  const TForm* form = Form();
+  return form && form->MouseControl() == this;
+}
+
+void TControl::SetMouseCapture(bool capture) {
+  if (TForm* form = Form())
+    form->SetCaptureControl(capture ? this : nullptr, this);
+}
+
+bool TControl::MouseCapture() const {
+  const TForm* form = Form();
+  return form && form->CaptureControl() == this;
+}
+
+TCursor TControl::CursorAt(int, int) const {
+  return Cursor;
+}
+
+void TControl::SetTabOrder(int order) {
+  tabOrder_ = order;
+}
+
+bool TControl::CanFocus() const {
+  return acceptsFocus_ && Showing() && IsEnabled();
+}
+
+bool TControl::Focused() const {
+  const TForm* form = Form();
+  return form && form->ActiveControl() == this;
+}
+
+void TControl::SetFocus() {
+  if (TForm* form = Form())
+    form->SetActiveControl(this);
+}
+
+bool TControl::KeyDown(TKey, TShiftState) {
+  return false;
+}
+bool TControl::KeyUp(TKey, TShiftState) {
+  return false;
+}
+bool TControl::KeyPress(char32_t) {
+  return false;
+}
+bool TControl::DialogChar(char32_t) {
+  return false;
+}
+
+void TControl::DoEnter() {
+  if (OnEnter)
+    OnEnter();
+}
+
+void TControl::DoExit() {
+  if (OnExit)
+    OnExit();
+}
+
+void TControl::Resize() {
+  if (OnResize)
+    OnResize();
+}
+
+void TControl::ChangeScale(int m, int d) {
+  if (m == d)
+    return;
+  DisableAlign();
+  // Edges scale independently, so neighbours that touch keep touching.
+  int right = gfx::MulDiv(left_ + width_, m, d);
+  int bottom = gfx::MulDiv(top_ + height_, m, d);
+  left_ = gfx::MulDiv(left_, m, d);
+  top_ = gfx::MulDiv(top_, m, d);
+  width_ = right - left_;
+  height_ = bottom - top_;
+  for (auto& c : children_)
+    c->ChangeScale(m, d);
+  EnableAlign();
+  Realign();
+  Resize();
+}

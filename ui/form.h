@@ -1,0 +1,119 @@
+#pragma once
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "gfx/bitmap.h"
+#include "gfx/color.h"
+#include "gfx/font.h"
+#include "ui/control.h"
+#include "ui/platform.h"
+
+// A top-level window and the root of its control tree. The form's own size is its
+// client area; the frame belongs to the platform. All painting goes into one image of
+// the client size, which is presented in one step; only invalidated areas are
+// repainted. Input from the platform window is routed to the controls here.
+class TForm : public TWinControl, public TWindowEvents {
+ public:
+  TForm();
+  ~TForm() override;
+
+  std::string Caption;
+  gfx::TColor Color = gfx::clBtnFace;
+  gfx::TFont Font;
+  TWindowKind Kind = wkMain;
+  // Whether the user can resize the window (the size grip asks).
+  bool Sizeable() const { return Kind == wkMain; }
+
+  TNotifyEvent OnCreate;
+  TNotifyEvent OnClose;
+
+  void SetClientSize(int width, int height) { SetBounds(Left(), Top(), width, height); }
+
+  // Runs OnCreate; an error leaving it goes to the application's error handler.
+  void DoCreate();
+  // Creates the platform window on first use, paints everything and shows it.
+  void ShowWindow();
+  void HideWindow();
+  // Shows the window modally: the other windows take no input until it closes.
+  void ShowModal();
+  // Closes the window (OnClose runs); the main form's closing ends the program.
+  void Close();
+  bool Closed() const { return closed_; }
+  TPlatformWindow* Window() const { return window_.get(); }
+
+  // ---- painting
+  // Repaints the dirty areas into the image and presents them.
+  void UpdateWindow();
+  bool HasDirtyAreas() const { return !dirty_.empty(); }
+  const std::vector<TRect>& DirtyAreas() const { return dirty_; }
+  // Paints the whole tree into the image regardless of dirty areas.
+  void RepaintAll();
+  const gfx::TBitmap& Image() const { return image_; }
+  // Paints the part `area` (form coordinates) of the tree onto `image`.
+  void PaintArea(gfx::TBitmap& image, const TRect& area);
+  // How many times a control's Paint ran since the counter was last reset.
+  int PaintCount() const { return paintCount_; }
+  void ResetPaintCount() { paintCount_ = 0; }
+
+  // ---- focus, capture, pointer
+  TControl* ActiveControl() const { return active_; }
+  void SetActiveControl(TControl* control);
+  // Moves the focus to the next (or previous) control in tab order; false when none.
+  bool SelectNext(bool forward);
+  // The first control in tab order that can take the focus.
+  TControl* FirstTabControl();
+  TControl* MouseControl() const { return hover_; }
+  TControl* CaptureControl() const { return capture_; }
+  void SetCaptureControl(TControl* control, TControl* requester);
+  // Ends any mouse capture (the error handler does this before showing a message).
+  void CancelMode();
+  // Alt+letter: the first showing, enabled control that claims the letter acts.
+  bool DispatchAccelerator(char32_t letter);
+  TCursor CurrentCursor() const { return cursor_; }
+
+  // ---- platform window events (also the entry points of headless tests)
+  void WindowResized(int clientWidth, int clientHeight) override;
+  void WindowMouseDown(TMouseButton button, TShiftState shift, TPoint p) override;
+  void WindowMouseMove(TShiftState shift, TPoint p) override;
+  void WindowMouseUp(TMouseButton button, TShiftState shift, TPoint p) override;
+  void WindowMouseWheel(TShiftState shift, int wheelDelta, TPoint p) override;
+  void WindowMouseLeave() override;
+  void WindowKeyDown(TKey key, TShiftState shift) override;
+  void WindowKeyUp(TKey key, TShiftState shift) override;
+  void WindowChar(char32_t ch) override;
+  void WindowCloseRequest() override;
+  void WindowDeactivated() override;
+
+  // Called by controls leaving the tree or becoming hidden or disabled.
+  void ControlGone(TControl* control);
+  void ControlHidden(TControl* control);
+
+  void Paint(TCanvas& canvas) override;
+  void ChangeScale(int m, int d) override;
+
+ protected:
+  void InvalidateArea(const TRect& r) override;
+  void Resize() override;
+
+ private:
+  void PaintControl(TControl* control, gfx::TBitmap& image, TPoint origin, const TRect& clip);
+  void UpdateHover(TPoint p);
+  void UpdateCursor(TPoint p);
+  TControl* EnabledTarget(TControl* c) const;
+  void Guarded(const std::function<void()>& action);
+
+  std::unique_ptr<TPlatformWindow> window_;
+  gfx::TBitmap image_;
+  std::vector<TRect> dirty_;
+  TControl* active_ = nullptr;
+  TControl* hover_ = nullptr;
+  TControl* capture_ = nullptr;
+  bool autoCapture_ = false;
+  TPoint lastPointer_{-1, -1};
+  TCursor cursor_ = crArrow;
+  bool closed_ = false;
+  bool modal_ = false;
+  int paintCount_ = 0;
+};

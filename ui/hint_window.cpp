@@ -1,0 +1,44 @@
+#include "ui/hint_window.h"
+
+#include "gfx/canvas.h"
+
+namespace {
+constexpr int kPadX = 3;
+constexpr int kPadY = 2;
+}  // namespace
+
+THintWindow::THintWindow() {
+  Kind = wkPopup;
+  Color = gfx::clInfoBk;
+  Font.Name = "Arial";
+  Font.Height = 12;
+  Font.Color = gfx::clInfoText;
+}
+
+void THintWindow::ActivateHint(const std::string& text, TPoint screenPos) {
+  text_ = text;
+  pos_ = screenPos;
+  gfx::TBitmap scratch(1, 1);
+  TCanvas canvas(scratch);
+  canvas.Font = Font;
+  TRect r{0, 0, 0, 0};
+  canvas.DrawText(text_, r, gfx::dtCalcRect | gfx::dtNoPrefix);
+  SetClientSize(r.Width() + 2 * kPadX + 2, r.Height() + 2 * kPadY + 2);
+  ShowWindow();
+  if (Window()) {
+    Window()->SetClientSize(Width(), Height());
+    Window()->MoveTo(pos_.X, pos_.Y);
+  }
+  Invalidate();
+}
+
+void THintWindow::Paint(TCanvas& canvas) {
+  TRect r = ClientRect();
+  canvas.FillRect(r, Color);
+  canvas.FrameRect(r, gfx::clBlack);
+  TRect text = r.Deflate(1);
+  text.Left += kPadX;
+  text.Top += kPadY;
+  canvas.Font = Font;
+  canvas.DrawText(text_, text, gfx::dtLeft | gfx::dtNoPrefix);
+}
