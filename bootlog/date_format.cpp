@@ -2,7 +2,6 @@
 
 #include <cctype>
 #include <chrono>
-#include <cstdio>
 #include <cstring>
 
 #include "bootlog/picture.h"
@@ -10,12 +9,6 @@
 namespace {
 
 using K = TPictureToken::Kind;
-
-std::string Num(int value, int width) {
-  char buf[16];
-  std::snprintf(buf, sizeof buf, "%0*d", width, value);
-  return buf;
-}
 
 // The first character (UTF-8 sequence) of a designator, for the one-letter "t".
 std::string FirstChar(const std::string& s) {
@@ -25,6 +18,117 @@ std::string FirstChar(const std::string& s) {
   while (n < s.size() && (static_cast<unsigned char>(s[n]) & 0xC0) == 0x80)
     ++n;
   return s.substr(0, n);
+}
+
+void AppendNum(std::string& out, int value, int width) {
+  char buf[12];
+  int n = 0;
+  unsigned v = value < 0 ? 0u - static_cast<unsigned>(value) : static_cast<unsigned>(value);
+  do {
+    buf[n++] = static_cast<char>('0' + v % 10);
+    v /= 10;
+  } while (v);
+  if (value < 0)
+    out += '-';
+  for (int pad = width - n; pad > 0; --pad)
+    out += '0';
+  while (n)
+    out += buf[--n];
+}
+
+// Pictures are tokenised once: every event time is written and read with the same two.
+const std::vector<TPictureToken>& Tokens(const std::string& picture) {
+  struct Entry {
+    std::string picture;
+    std::vector<TPictureToken> tokens;
+  };
+  static thread_local Entry cache[4];
+  static thread_local unsigned next = 0;
+  for (const Entry& e : cache)
+    if (!e.tokens.empty() && e.picture == picture)
+      return e.tokens;
+  Entry& e = cache[next++ % 4];
+  e.picture = picture;
+  e.tokens = ParsePicture(picture);
+  if (e.tokens.empty())
+    e.tokens.push_back({TPictureToken::Literal, {}});
+  return e.tokens;
+}
+
+void AppendFormatted(std::string& out, const std::vector<TPictureToken>& tokens,
+                     const TDateTimeParts& p, const RegionalFormats& formats) {
+  const int hour12 = p.Hour % 12 == 0 ? 12 : p.Hour % 12;
+  const std::string& ampm = p.Hour < 12 ? formats.AmDesignator : formats.PmDesignator;
+  for (const TPictureToken& t : tokens) {
+    switch (t.kind) {
+      case K::Literal:
+        out += t.text;
+        break;
+      case K::Day:
+        AppendNum(out, p.Day, 1);
+        break;
+      case K::Day2:
+        AppendNum(out, p.Day, 2);
+        break;
+      case K::DayName:
+        out += kShortDayNames[p.DayOfWeek - 1];
+        break;
+      case K::DayLongName:
+        out += kLongDayNames[p.DayOfWeek - 1];
+        break;
+      case K::Month:
+        AppendNum(out, p.Month, 1);
+        break;
+      case K::Month2:
+        AppendNum(out, p.Month, 2);
+        break;
+      case K::MonthName:
+        out += kShortMonthNames[p.Month - 1];
+        break;
+      case K::MonthLongName:
+        out += kLongMonthNames[p.Month - 1];
+        break;
+      case K::Year:
+        AppendNum(out, p.Year % 100, 1);
+        break;
+      case K::Year2:
+        AppendNum(out, p.Year % 100, 2);
+        break;
+      case K::Year4:
+        AppendNum(out, p.Year, 4);
+        break;
+      case K::Hour12:
+        AppendNum(out, hour12, 1);
+        break;
+      case K::Hour12_2:
+        AppendNum(out, hour12, 2);
+        break;
+      case K::Hour24:
+        AppendNum(out, p.Hour, 1);
+        break;
+      case K::Hour24_2:
+        AppendNum(out, p.Hour, 2);
+        break;
+      case K::Minute:
+        AppendNum(out, p.Minute, 1);
+        break;
+      case K::Minute2:
+        AppendNum(out, p.Minute, 2);
+        break;
+      case K::Second:
+        AppendNum(out, p.Second, 1);
+        break;
+      case K::Second2:
+        AppendNum(out, p.Second, 2);
+        break;
+      case K::AmPm1:
+        out += FirstChar(ampm);
+        break;
+      case K::AmPm:
+        out += ampm;
+        break;
+    }
+  }
 }
 
 struct Fields {
@@ -184,88 +288,19 @@ bool HasTwelveHourClock(const std::vector<TPictureToken>& tokens) {
 
 std::string FormatDateTime(const std::string& picture, TDateTime value,
                            const RegionalFormats& formats) {
-  const TDateTimeParts p = DecodeDateTime(value);
-  const int hour12 = p.Hour % 12 == 0 ? 12 : p.Hour % 12;
-  const std::string& ampm = p.Hour < 12 ? formats.AmDesignator : formats.PmDesignator;
   std::string out;
-  for (const TPictureToken& t : ParsePicture(picture)) {
-    switch (t.kind) {
-      case K::Literal:
-        out += t.text;
-        break;
-      case K::Day:
-        out += Num(p.Day, 1);
-        break;
-      case K::Day2:
-        out += Num(p.Day, 2);
-        break;
-      case K::DayName:
-        out += kShortDayNames[p.DayOfWeek - 1];
-        break;
-      case K::DayLongName:
-        out += kLongDayNames[p.DayOfWeek - 1];
-        break;
-      case K::Month:
-        out += Num(p.Month, 1);
-        break;
-      case K::Month2:
-        out += Num(p.Month, 2);
-        break;
-      case K::MonthName:
-        out += kShortMonthNames[p.Month - 1];
-        break;
-      case K::MonthLongName:
-        out += kLongMonthNames[p.Month - 1];
-        break;
-      case K::Year:
-        out += Num(p.Year % 100, 1);
-        break;
-      case K::Year2:
-        out += Num(p.Year % 100, 2);
-        break;
-      case K::Year4:
-        out += Num(p.Year, 4);
-        break;
-      case K::Hour12:
-        out += Num(hour12, 1);
-        break;
-      case K::Hour12_2:
-        out += Num(hour12, 2);
-        break;
-      case K::Hour24:
-        out += Num(p.Hour, 1);
-        break;
-      case K::Hour24_2:
-        out += Num(p.Hour, 2);
-        break;
-      case K::Minute:
-        out += Num(p.Minute, 1);
-        break;
-      case K::Minute2:
-        out += Num(p.Minute, 2);
-        break;
-      case K::Second:
-        out += Num(p.Second, 1);
-        break;
-      case K::Second2:
-        out += Num(p.Second, 2);
-        break;
-      case K::AmPm1:
-        out += FirstChar(ampm);
-        break;
-      case K::AmPm:
-        out += ampm;
-        break;
-    }
-  }
+  AppendFormatted(out, Tokens(picture), DecodeDateTime(value), formats);
   return out;
 }
 
 std::string DateTimeText(TDateTime value, const RegionalFormats& formats) {
-  std::string text = FormatDateTime(formats.ShortDate, value, formats);
   const TDateTimeParts p = DecodeDateTime(value);
-  if (p.Hour != 0 || p.Minute != 0 || p.Second != 0 || p.MilliSecond != 0)
-    text += " " + FormatDateTime(formats.LongTime, value, formats);
+  std::string text;
+  AppendFormatted(text, Tokens(formats.ShortDate), p, formats);
+  if (p.Hour != 0 || p.Minute != 0 || p.Second != 0 || p.MilliSecond != 0) {
+    text += ' ';
+    AppendFormatted(text, Tokens(formats.LongTime), p, formats);
+  }
   return text;
 }
 
@@ -276,7 +311,7 @@ std::optional<TDateTime> ParseDateTimeText(const std::string& text,
   if (!ReadPicture(in, ParsePicture(formats.ShortDate), formats, f))
     return std::nullopt;
   if (!in.AtEnd()) {
-    const std::vector<TPictureToken> time = ParsePicture(formats.LongTime);
+    const std::vector<TPictureToken>& time = Tokens(formats.LongTime);
     if (!in.Match(" ") || !ReadPicture(in, time, formats, f) || !in.AtEnd())
       return std::nullopt;
     if (HasTwelveHourClock(time)) {

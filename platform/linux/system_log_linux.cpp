@@ -1,0 +1,46 @@
+#include <langinfo.h>
+#include <locale.h>
+
+#include <cstring>
+
+#include "bootlog/date_format.h"
+#include "bootlog/system_log.h"
+#include "platform/linux/locale_formats.h"
+#include "platform/linux/wtmp_source.h"
+
+std::unique_ptr<EventSource> CreateSystemEventSource() {
+  return std::make_unique<WtmpEventSource>();
+}
+
+namespace {
+
+// Formats whose texts do not read back would fail every refresh; keep the defaults then.
+bool ReadsBack(const RegionalFormats& formats) {
+  const TDateTime sample = EncodeDateTime(2009, 11, 25, 13, 45, 56);
+  const auto back = ParseDateTimeText(DateTimeText(sample, formats), formats);
+  return back && *back == sample;
+}
+
+}  // namespace
+
+RegionalFormats SystemRegionalFormats() {
+  RegionalFormats formats;
+  // Read the user's LC_TIME without touching the process-wide locale.
+  locale_t user = newlocale(LC_TIME_MASK | LC_CTYPE_MASK, "", static_cast<locale_t>(0));
+  if (!user)
+    return formats;
+  const std::string name = nl_langinfo_l(_NL_LOCALE_NAME(LC_TIME), user);
+  const bool utf8 = std::strcmp(nl_langinfo_l(CODESET, user), "UTF-8") == 0;
+  // The C locale has no regional habits of its own; the program's are Chinese.
+  if (name != "C" && name.rfind("C.", 0) != 0 && name != "POSIX" && utf8) {
+    const auto date = PictureFromStrftime(nl_langinfo_l(D_FMT, user));
+    const auto time = PictureFromStrftime(nl_langinfo_l(T_FMT, user));
+    if (date && time) {
+      RegionalFormats local{*date, *time, nl_langinfo_l(AM_STR, user), nl_langinfo_l(PM_STR, user)};
+      if (ReadsBack(local))
+        formats = local;
+    }
+  }
+  freelocale(user);
+  return formats;
+}

@@ -1,0 +1,68 @@
+#include "platform/win32/eventlog_source.h"
+
+#include "platform/win32/eventlog_record.h"
+
+namespace {
+
+constexpr uint32_t kFirstRequest = eventlog_record::kFixedSize;
+// A real record is at most 0x7FFFF bytes; a service asking for more, or asking
+// again and again, is treated like the end of the log instead of looping.
+constexpr uint32_t kLargestRecord = 0x80000;
+constexpr int kMaxResizes = 8;
+constexpr uint32_t kNameChars = 261;
+
+}  // namespace
+
+EventLogSource::~EventLogSource() {
+  End();
+}
+
+void EventLogSource::End() {
+  buffer_.clear();
+  buffer_.shrink_to_fit();
+  if (log_)
+    api_.CloseEventLog(log_);
+  log_ = nullptr;
+}
+
+bool EventLogSource::OpenSystemLog() {
+  End();
+  log_ = api_.OpenEventLog("System");
+  buffer_.assign(kFirstRequest, 0);
+  request_ = kFirstRequest;
+  return log_ != nullptr;
+}
+
+bool EventLogSource::ReadNextEvent(TLogEvent& event) {
+  if (!log_)
+    return false;
+  for (int resizes = 0; resizes <= kMaxResizes; ++resizes) {
+    uint32_t bytesRead = 0, bytesNeeded = 0;
+    if (api_.ReadEventLog(log_, kEventLogSequentialRead | kEventLogBackwardsRead, 0, buffer_.data(),
+                          request_, bytesRead, bytesNeeded)) {
+      const size_t size = bytesRead < buffer_.size() ? bytesRead : buffer_.size();
+      request_ = kFirstRequest;
+      if (!DecodeEventLogRecord(buffer_.data(), size, event))
+        break;
+      return true;
+    }
+    if (api_.LastError() != kErrorInsufficientBuffer || bytesNeeded < kFirstRequest ||
+        bytesNeeded > kLargestRecord)
+      break;
+    buffer_.assign(bytesNeeded, 0);
+    request_ = bytesNeeded;
+  }
+  End();
+  return false;
+}
+
+std::string EventLogSource::LookupUserName(const TLogEvent& event) {
+  if (!event.HasUserSid || ValidSidLength(event.UserSid) == 0)
+    return kUnknownUserName;
+  char name[kNameChars] = {}, domain[kNameChars] = {};
+  uint32_t nameSize = kNameChars, domainSize = kNameChars;
+  if (!api_.LookupAccountSid(event.UserSid.data(), name, nameSize, domain, domainSize))
+    return kUnknownUserName;
+  name[kNameChars - 1] = '\0';
+  return name;
+}

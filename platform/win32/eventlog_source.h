@@ -1,0 +1,29 @@
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include "bootlog/event_source.h"
+#include "platform/win32/eventlog_api.h"
+
+// The Windows System log read backwards, one record per read: a 56-byte
+// attempt, then a read of exactly the size the service asks for.
+class EventLogSource : public EventSource {
+ public:
+  explicit EventLogSource(EventLogApi& api) : api_(api) {}
+  ~EventLogSource() override;
+  EventLogSource(const EventLogSource&) = delete;
+  EventLogSource& operator=(const EventLogSource&) = delete;
+
+  bool OpenSystemLog() override;
+  bool ReadNextEvent(TLogEvent& event) override;
+  std::string LookupUserName(const TLogEvent& event) override;
+
+ private:
+  void End();
+
+  EventLogApi& api_;
+  EventLogApi::Handle log_ = nullptr;
+  std::vector<uint8_t> buffer_;
+  uint32_t request_ = 0;
+};

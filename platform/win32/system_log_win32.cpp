@@ -1,0 +1,65 @@
+#include <windows.h>
+
+#include <string>
+
+#include "bootlog/system_log.h"
+#include "platform/win32/advapi_eventlog_api.h"
+#include "platform/win32/eventlog_source.h"
+
+namespace {
+
+std::string Utf8FromWide(const wchar_t* text) {
+  const int bytes = WideCharToMultiByte(CP_UTF8, 0, text, -1, nullptr, 0, nullptr, nullptr);
+  if (bytes <= 1)
+    return {};
+  std::string out(static_cast<size_t>(bytes), '\0');
+  WideCharToMultiByte(CP_UTF8, 0, text, -1, out.data(), bytes, nullptr, nullptr);
+  out.pop_back();
+  return out;
+}
+
+std::string Utf8FromAnsi(const std::string& text) {
+  const int chars = MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, nullptr, 0);
+  if (chars <= 1)
+    return {};
+  std::wstring wide(static_cast<size_t>(chars), L'\0');
+  MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, wide.data(), chars);
+  return Utf8FromWide(wide.c_str());
+}
+
+std::string LocaleText(LCTYPE type, const char* fallback) {
+  wchar_t buffer[100];
+  if (GetLocaleInfoW(LOCALE_USER_DEFAULT, type, buffer, 100) <= 0)
+    return fallback;
+  return Utf8FromWide(buffer);
+}
+
+// A base of its own so that the calls outlive the source that closes the log.
+struct AdvapiHolder {
+  AdvapiEventLogApi api_;
+};
+
+// Account names come back in the ANSI code page; the rest of the program is UTF-8.
+class SystemEventLogSource : private AdvapiHolder, public EventLogSource {
+ public:
+  SystemEventLogSource() : EventLogSource(api_) {}
+  std::string LookupUserName(const TLogEvent& event) override {
+    const std::string name = EventLogSource::LookupUserName(event);
+    return name == kUnknownUserName ? name : Utf8FromAnsi(name);
+  }
+};
+
+}  // namespace
+
+std::unique_ptr<EventSource> CreateSystemEventSource() {
+  return std::make_unique<SystemEventLogSource>();
+}
+
+RegionalFormats SystemRegionalFormats() {
+  RegionalFormats formats;
+  formats.ShortDate = LocaleText(LOCALE_SSHORTDATE, formats.ShortDate.c_str());
+  formats.LongTime = LocaleText(LOCALE_STIMEFORMAT, formats.LongTime.c_str());
+  formats.AmDesignator = LocaleText(LOCALE_S1159, "");
+  formats.PmDesignator = LocaleText(LOCALE_S2359, "");
+  return formats;
+}

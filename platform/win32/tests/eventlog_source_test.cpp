@@ -1,0 +1,139 @@
+#include "platform/win32/eventlog_source.h"
+
+#include <gtest/gtest.h>
+
+#include "bootlog/convert_time.h"
+#include "bootlog/reconstruct.h"
+#include "platform/win32/tests/fake_eventlog_api.h"
+
+namespace {
+
+std::vector<TLogEvent> ReadAll(EventLogSource& source) {
+  std::vector<TLogEvent> events;
+  TLogEvent e;
+  while (source.ReadNextEvent(e))
+    events.push_back(e);
+  return events;
+}
+
+TEST(EventLogSource, TwoReadsPerRecordNewestFirst) {
+  FakeEventLogApi api;
+  api.records = {MakeRecord(6005, 300), MakeRecord(0x40001B7B, 200, 0), MakeRecord(6006, 100)};
+  EventLogSource source(api);
+  ASSERT_TRUE(source.OpenSystemLog());
+  EXPECT_EQ(api.openedSources, std::vector<std::string>{"System"});
+  const std::vector<TLogEvent> events = ReadAll(source);
+  ASSERT_EQ(events.size(), 3u);
+  EXPECT_EQ(events[0].EventCode, 6005);
+  EXPECT_EQ(events[0].TimeGenerated, 300u);
+  EXPECT_EQ(events[1].EventCode, 7035);  // upper 16 bits ignored
+  EXPECT_EQ(events[2].EventCode, 6006);
+  // 56-byte attempt, exact-size read, per record; then the end.
+  ASSERT_EQ(api.reads.size(), 7u);
+  for (size_t i = 0; i < 3; ++i) {
+    EXPECT_EQ(api.reads[2 * i].bytesToRead, 56u);
+    EXPECT_EQ(api.reads[2 * i + 1].bytesToRead, api.records[i].size());
+  }
+  EXPECT_EQ(api.reads[6].bytesToRead, 56u);
+  for (const auto& call : api.reads) {
+    EXPECT_EQ(call.flags, 9u);
+    EXPECT_EQ(call.offset, 0u);
+  }
+  EXPECT_EQ(api.closes, 1);
+  TLogEvent e;
+  EXPECT_FALSE(source.ReadNextEvent(e));  // the handle is not used after the end
+  EXPECT_EQ(api.reads.size(), 7u);
+}
+
+TEST(EventLogSource, EmptyLogAndOtherErrorsEndTheRead) {
+  FakeEventLogApi empty;
+  EventLogSource emptySource(empty);
+  ASSERT_TRUE(emptySource.OpenSystemLog());
+  EXPECT_TRUE(ReadAll(emptySource).empty());
+  EXPECT_EQ(empty.reads.size(), 1u);
+
+  FakeEventLogApi cleared;
+  cleared.records = {MakeRecord(6005, 3), MakeRecord(6006, 2), MakeRecord(6005, 1)};
+  cleared.errorAfterRecords = 1;
+  cleared.otherError = 1500;  // the log was cleared while reading
+  EventLogSource clearedSource(cleared);
+  ASSERT_TRUE(clearedSource.OpenSystemLog());
+  EXPECT_EQ(ReadAll(clearedSource).size(), 1u);
+}
+
+TEST(EventLogSource, OpenFailure) {
+  FakeEventLogApi api;
+  api.failOpen = true;
+  EventLogSource source(api);
+  EXPECT_FALSE(source.OpenSystemLog());
+  TLogEvent e;
+  EXPECT_FALSE(source.ReadNextEvent(e));
+  EXPECT_TRUE(api.reads.empty());
+}
+
+TEST(EventLogSource, ServiceThatNeverSatisfiesTheRequestEndsTheLog) {
+  FakeEventLogApi api;
+  api.records = {MakeRecord(6005, 3)};
+  api.alwaysTooSmall = true;
+  EventLogSource source(api);
+  ASSERT_TRUE(source.OpenSystemLog());
+  EXPECT_TRUE(ReadAll(source).empty());
+  EXPECT_LT(api.reads.size(), 20u);
+}
+
+TEST(EventLogSource, LooksUpTheAccountNameAlone) {
+  FakeEventLogApi api;
+  api.accounts = {"Zhang", "Li"};
+  api.records = {MakeRecord(7035, 3, 1), MakeRecord(7035, 2, 7), MakeRecord(7035, 1)};
+  EventLogSource source(api);
+  ASSERT_TRUE(source.OpenSystemLog());
+  const std::vector<TLogEvent> events = ReadAll(source);
+  ASSERT_EQ(events.size(), 3u);
+  EXPECT_EQ(source.LookupUserName(events[0]), "Li");
+  EXPECT_EQ(api.lastNameSize, 261u);
+  EXPECT_EQ(api.lastDomainSize, 261u);
+  EXPECT_EQ(source.LookupUserName(events[1]), "N/A");  // no such account
+  EXPECT_EQ(source.LookupUserName(events[2]), "N/A");  // no SID at all
+  EXPECT_EQ(api.lookups, 2);
+}
+
+TEST(EventLogSource, SidOutsideTheRecordIsNeverRead) {
+  FakeEventLogApi api;
+  api.accounts = {"Zhang"};
+  const uint32_t huge = 0xFFFFFFF0;
+  api.records = {
+      MakeRecord(7035, 5, 0, huge),     // offset far outside
+      MakeRecord(7035, 4, 0, 0, huge),  // length overflows the record
+      MakeRecord(7035, 3, 0, 0, 4),     // too short to be a SID
+      MakeRecord(7035, 2, 0),           // fine
+  };
+  // A SID whose sub-authority count claims more than its length holds.
+  api.records.push_back(MakeRecord(7035, 1, 0));
+  std::vector<uint8_t>& bad = api.records.back();
+  bad[bad[44] + 1] = 15;
+  EventLogSource source(api);
+  ASSERT_TRUE(source.OpenSystemLog());
+  const std::vector<TLogEvent> events = ReadAll(source);
+  ASSERT_EQ(events.size(), 5u);
+  for (size_t i : {0, 1, 2, 4})
+    EXPECT_EQ(source.LookupUserName(events[i]), "N/A") << i;
+  EXPECT_EQ(source.LookupUserName(events[3]), "Zhang");
+  EXPECT_EQ(api.lookups, 1);
+}
+
+TEST(EventLogSource, FeedsTheReconstruction) {
+  FakeEventLogApi api;
+  api.accounts = {"SYSTEM", "Wang"};
+  api.records = {MakeRecord(7035, 1000, 1), MakeRecord(7035, 990, 0), MakeRecord(6005, 900),
+                 MakeRecord(6006, 800), MakeRecord(6005, 100)};
+  EventLogSource source(api);
+  TBootTable table;
+  ReadBootEvents(source, RegionalFormats{}, table);
+  ASSERT_EQ(table.size(), 2u);
+  EXPECT_EQ(table[0].UserName, "Wang");
+  EXPECT_DOUBLE_EQ(table[0].StartTime, ConvertEventTime(900, RegionalFormats{}));
+  EXPECT_DOUBLE_EQ(table[1].StopTime, ConvertEventTime(800, RegionalFormats{}));
+  EXPECT_DOUBLE_EQ(table[1].StartTime, ConvertEventTime(100, RegionalFormats{}));
+}
+
+}  // namespace

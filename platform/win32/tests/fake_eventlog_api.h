@@ -1,0 +1,106 @@
+#pragma once
+
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "platform/win32/eventlog_api.h"
+
+// A log service holding whole records, newest first, answering like advapi32.
+class FakeEventLogApi : public EventLogApi {
+ public:
+  struct Call {
+    uint32_t flags, offset, bytesToRead;
+  };
+  std::vector<std::vector<uint8_t>> records;
+  std::vector<Call> reads;
+  std::vector<std::string> openedSources;
+  std::vector<std::string> accounts;  // SID bytes -> name, by position: sid i has sub-authority i
+  uint32_t errorAfterRecords = 0;     // 0: none
+  uint32_t otherError = 0;            // returned instead of 38 at the end, when set
+  bool failOpen = false;
+  bool alwaysTooSmall = false;
+  int closes = 0;
+  int lookups = 0;
+  uint32_t lastNameSize = 0, lastDomainSize = 0;
+
+  Handle OpenEventLog(const char* sourceName) override {
+    openedSources.push_back(sourceName);
+    return failOpen ? nullptr : this;
+  }
+  bool ReadEventLog(Handle, uint32_t flags, uint32_t offset, void* buffer, uint32_t bytesToRead,
+                    uint32_t& bytesRead, uint32_t& needed) override {
+    reads.push_back({flags, offset, bytesToRead});
+    bytesRead = needed = 0;
+    if (next_ >= records.size() || (errorAfterRecords && next_ >= errorAfterRecords)) {
+      error_ = otherError ? otherError : kErrorHandleEof;
+      return false;
+    }
+    const std::vector<uint8_t>& r = records[next_];
+    if (alwaysTooSmall || bytesToRead < r.size()) {
+      needed = alwaysTooSmall ? bytesToRead + 4 : static_cast<uint32_t>(r.size());
+      error_ = kErrorInsufficientBuffer;
+      return false;
+    }
+    std::memcpy(buffer, r.data(), r.size());
+    bytesRead = static_cast<uint32_t>(r.size());
+    ++next_;
+    return true;
+  }
+  uint32_t LastError() override { return error_; }
+  bool LookupAccountSid(const void* sid, char* name, uint32_t& nameSize, char* domain,
+                        uint32_t& domainSize) override {
+    ++lookups;
+    lastNameSize = nameSize;
+    lastDomainSize = domainSize;
+    const uint8_t* s = static_cast<const uint8_t*>(sid);
+    const uint32_t index = s[1] ? s[8] : 0xFFFFFFFF;  // first sub-authority, low byte
+    if (index >= accounts.size())
+      return false;
+    std::strcpy(name, accounts[index].c_str());
+    std::strcpy(domain, "WORKGROUP");
+    return true;
+  }
+  void CloseEventLog(Handle) override { ++closes; }
+
+ private:
+  size_t next_ = 0;
+  uint32_t error_ = 0;
+};
+
+// A record of the published layout: fixed part, source and computer names, an
+// optional SID, then the trailing length.
+inline std::vector<uint8_t> MakeRecord(uint32_t eventId, uint32_t timeGenerated, int account = -1,
+                                       uint32_t sidOffsetOverride = 0,
+                                       uint32_t sidLengthOverride = 0) {
+  std::vector<uint8_t> r(56, 0);
+  const char names[] = "Service Control Manager\0PC\0";
+  r.insert(r.end(), names, names + sizeof names);
+  while (r.size() % 4)
+    r.push_back(0);
+  uint32_t sidOffset = 0, sidLength = 0;
+  if (account >= 0) {
+    sidOffset = static_cast<uint32_t>(r.size());
+    const uint8_t sid[12] = {1, 1, 0, 0, 0, 0, 0, 5, static_cast<uint8_t>(account), 0, 0, 0};
+    r.insert(r.end(), sid, sid + sizeof sid);
+    sidLength = sizeof sid;
+  }
+  if (sidOffsetOverride)
+    sidOffset = sidOffsetOverride;
+  if (sidLengthOverride)
+    sidLength = sidLengthOverride;
+  r.resize(r.size() + 4);
+  auto put = [&r](size_t at, uint32_t v) {
+    for (int i = 0; i < 4; ++i)
+      r[at + i] = static_cast<uint8_t>(v >> (8 * i));
+  };
+  put(0, static_cast<uint32_t>(r.size()));
+  put(4, 0x654C664C);  // "LfLe"
+  put(12, timeGenerated);
+  put(16, timeGenerated);
+  put(20, eventId);
+  put(40, sidLength);
+  put(44, sidOffset);
+  put(r.size() - 4, static_cast<uint32_t>(r.size()));
+  return r;
+}

@@ -1,0 +1,17 @@
+# Expected files hold standard output, or for failures the first line of standard error.
+string(REPLACE "|" ";" args "${ARGS}")
+execute_process(COMMAND ${TOOL} --events ${FIXTURE} ${args}
+                OUTPUT_VARIABLE out ERROR_VARIABLE err RESULT_VARIABLE status)
+file(READ ${EXPECTED} expected)
+if(NOT status EQUAL STATUS)
+  message(FATAL_ERROR "exit status ${status}, expected ${STATUS}\n${out}${err}")
+endif()
+if(STATUS EQUAL 0)
+  set(actual "${out}")
+else()
+  string(REGEX REPLACE "\n.*" "\n" actual "${err}")
+  string(REPLACE "${FIXTURE}" "FIXTURE" actual "${actual}")
+endif()
+if(NOT actual STREQUAL expected)
+  message(FATAL_ERROR "got:\n${actual}\nexpected:\n${expected}")
+endif()
