@@ -11,7 +11,7 @@
 // image and to the current clip region.
 #pragma once
 
-#include <optional>
+#include <cstdint>
 #include <span>
 #include <string>
 #include <string_view>
@@ -130,9 +130,8 @@ class TCanvas {
   // `mask` is a 1-bit image in the monochrome convention: black (0) pixels
   // draw the image, white (non-zero) ones leave the canvas alone.
   void DrawMasked(int x, int y, const TBitmap& src, const TBitmap& mask);
-  // Disabled look: the pixels the image covers (alpha >= 128 when it has
-  // alpha) are embossed: clBtnHighlight one pixel right and down, then
-  // clBtnShadow where the image is dark (luma < 192) at its own place.
+  // Disabled look: the image in shades of grey (each pixel its luma), blended
+  // by its alpha when it has one.
   void DrawGreyed(int x, int y, const TBitmap& src);
 
   // --- Text, always with a transparent background in Font.Color.
@@ -155,15 +154,45 @@ class TCanvas {
   int DrawText(std::string_view text, TRect& rect, unsigned flags);
 
  private:
-  struct TClip {
-    TRegion region;  // device coordinates
-  };
+  // Calls f(x0, x1) for every visible run of device row y within [x0, x1).
+  template <typename F>
+  void VisitRow(int y, int x0, int x1, F&& f) const {
+    if (y < 0 || y >= target_->Height()) {
+      return;
+    }
+    x0 = x0 < 0 ? 0 : x0;
+    x1 = x1 > target_->Width() ? target_->Width() : x1;
+    if (x0 >= x1) {
+      return;
+    }
+    if (clips_.empty()) {
+      f(x0, x1);
+      return;
+    }
+    for (const TRegion::TSpan& s : clips_.back().Row(y)) {
+      const int a = s.X0 > x0 ? s.X0 : x0;
+      const int b = s.X1 < x1 ? s.X1 : x1;
+      if (a < b) {
+        f(a, b);
+      }
+    }
+  }
+  bool Visible(int dx, int dy) const;
+  // Device-coordinate primitives.
+  void FillDevice(const TRect& r, std::uint32_t px);
+  void PenPixel(int dx, int dy, std::uint32_t pen);
+  void PenSpan(int dy, int x0, int x1, std::uint32_t pen);
+  void DrawSegment(TPoint a, TPoint b);
+  std::uint32_t PenPixelValue() const;
+  void PushDeviceRegion(TRegion region);
+  void DrawRun(int x, int y, const TGlyphRun& run, const TFontMetrics& m, int underlineX,
+               int underlineWidth);
+
   TBitmap* target_;
   TTextEngine* engine_ = nullptr;
   TPoint origin_;
   TPoint pen_pos_;
-  std::vector<TClip> clips_;
-
+  std::vector<TRegion> clips_;  // device coordinates, each the intersection so far
 };
 
 }  // namespace gfx

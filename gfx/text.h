@@ -18,8 +18,8 @@ struct TFontMetrics {
   int Descent = 0;  // rows below it
   int Height = 0;   // Ascent + Descent: the line height, and every TextHeight
   int AveCharWidth = 0;
-  // Underline: first row below the baseline (1 = the row under the baseline)
-  // and thickness in rows.
+  // Underline: its first row counted from the first row below the baseline
+  // (0 = that row), and its thickness in rows.
   int UnderlinePosition = 1;
   int UnderlineThickness = 1;
 };
