@@ -2,13 +2,13 @@
 
 #include <windows.h>
 
-EventLogApi::Handle AdvapiEventLogApi::OpenEventLog(const char* sourceName) {
+EventLogApi::Handle AdvapiEventLogApi::OpenLog(const char* sourceName) {
   return OpenEventLogA(nullptr, sourceName);
 }
 
-bool AdvapiEventLogApi::ReadEventLog(Handle log, uint32_t flags, uint32_t recordOffset,
-                                     void* buffer, uint32_t bytesToRead, uint32_t& bytesRead,
-                                     uint32_t& minBytesNeeded) {
+bool AdvapiEventLogApi::ReadLog(Handle log, uint32_t flags, uint32_t recordOffset, void* buffer,
+                                uint32_t bytesToRead, uint32_t& bytesRead,
+                                uint32_t& minBytesNeeded) {
   DWORD read = 0, needed = 0;
   const BOOL ok = ReadEventLogA(log, flags, recordOffset, buffer, bytesToRead, &read, &needed);
   bytesRead = read;
@@ -20,8 +20,8 @@ uint32_t AdvapiEventLogApi::LastError() {
   return GetLastError();
 }
 
-bool AdvapiEventLogApi::LookupAccountSid(const void* sid, char* name, uint32_t& nameSize,
-                                         char* domain, uint32_t& domainSize) {
+bool AdvapiEventLogApi::LookupAccount(const void* sid, char* name, uint32_t& nameSize, char* domain,
+                                      uint32_t& domainSize) {
   DWORD nameChars = nameSize, domainChars = domainSize;
   SID_NAME_USE use;
   const BOOL ok = LookupAccountSidA(nullptr, const_cast<PSID>(sid), name, &nameChars, domain,
@@ -31,6 +31,6 @@ bool AdvapiEventLogApi::LookupAccountSid(const void* sid, char* name, uint32_t& 
   return ok != FALSE;
 }
 
-void AdvapiEventLogApi::CloseEventLog(Handle log) {
+void AdvapiEventLogApi::CloseLog(Handle log) {
   ::CloseEventLog(log);
 }

@@ -8,15 +8,14 @@ class EventLogApi {
  public:
   using Handle = void*;
   virtual ~EventLogApi() = default;
-  virtual Handle OpenEventLog(const char* sourceName) = 0;  // nullptr on failure
-  virtual bool ReadEventLog(Handle log, uint32_t flags, uint32_t recordOffset, void* buffer,
-                            uint32_t bytesToRead, uint32_t& bytesRead,
-                            uint32_t& minBytesNeeded) = 0;
+  virtual Handle OpenLog(const char* sourceName) = 0;  // nullptr on failure
+  virtual bool ReadLog(Handle log, uint32_t flags, uint32_t recordOffset, void* buffer,
+                       uint32_t bytesToRead, uint32_t& bytesRead, uint32_t& minBytesNeeded) = 0;
   virtual uint32_t LastError() = 0;
   // Buffer sizes in, characters written (or needed) out, like LookupAccountSidA.
-  virtual bool LookupAccountSid(const void* sid, char* name, uint32_t& nameSize, char* domain,
-                                uint32_t& domainSize) = 0;
-  virtual void CloseEventLog(Handle log) = 0;
+  virtual bool LookupAccount(const void* sid, char* name, uint32_t& nameSize, char* domain,
+                             uint32_t& domainSize) = 0;
+  virtual void CloseLog(Handle log) = 0;
 };
 
 constexpr uint32_t kEventLogSequentialRead = 0x0001;

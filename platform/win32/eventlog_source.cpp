@@ -21,13 +21,13 @@ void EventLogSource::End() {
   buffer_.clear();
   buffer_.shrink_to_fit();
   if (log_)
-    api_.CloseEventLog(log_);
+    api_.CloseLog(log_);
   log_ = nullptr;
 }
 
 bool EventLogSource::OpenSystemLog() {
   End();
-  log_ = api_.OpenEventLog("System");
+  log_ = api_.OpenLog("System");
   buffer_.assign(kFirstRequest, 0);
   request_ = kFirstRequest;
   return log_ != nullptr;
@@ -38,8 +38,8 @@ bool EventLogSource::ReadNextEvent(TLogEvent& event) {
     return false;
   for (int resizes = 0; resizes <= kMaxResizes; ++resizes) {
     uint32_t bytesRead = 0, bytesNeeded = 0;
-    if (api_.ReadEventLog(log_, kEventLogSequentialRead | kEventLogBackwardsRead, 0, buffer_.data(),
-                          request_, bytesRead, bytesNeeded)) {
+    if (api_.ReadLog(log_, kEventLogSequentialRead | kEventLogBackwardsRead, 0, buffer_.data(),
+                     request_, bytesRead, bytesNeeded)) {
       const size_t size = bytesRead < buffer_.size() ? bytesRead : buffer_.size();
       request_ = kFirstRequest;
       if (!DecodeEventLogRecord(buffer_.data(), size, event))
@@ -61,7 +61,7 @@ std::string EventLogSource::LookupUserName(const TLogEvent& event) {
     return kUnknownUserName;
   char name[kNameChars] = {}, domain[kNameChars] = {};
   uint32_t nameSize = kNameChars, domainSize = kNameChars;
-  if (!api_.LookupAccountSid(event.UserSid.data(), name, nameSize, domain, domainSize))
+  if (!api_.LookupAccount(event.UserSid.data(), name, nameSize, domain, domainSize))
     return kUnknownUserName;
   name[kNameChars - 1] = '\0';
   return name;

@@ -24,12 +24,12 @@ class FakeEventLogApi : public EventLogApi {
   int lookups = 0;
   uint32_t lastNameSize = 0, lastDomainSize = 0;
 
-  Handle OpenEventLog(const char* sourceName) override {
+  Handle OpenLog(const char* sourceName) override {
     openedSources.push_back(sourceName);
     return failOpen ? nullptr : this;
   }
-  bool ReadEventLog(Handle, uint32_t flags, uint32_t offset, void* buffer, uint32_t bytesToRead,
-                    uint32_t& bytesRead, uint32_t& needed) override {
+  bool ReadLog(Handle, uint32_t flags, uint32_t offset, void* buffer, uint32_t bytesToRead,
+               uint32_t& bytesRead, uint32_t& needed) override {
     reads.push_back({flags, offset, bytesToRead});
     bytesRead = needed = 0;
     if (next_ >= records.size() || (errorAfterRecords && next_ >= errorAfterRecords)) {
@@ -48,8 +48,8 @@ class FakeEventLogApi : public EventLogApi {
     return true;
   }
   uint32_t LastError() override { return error_; }
-  bool LookupAccountSid(const void* sid, char* name, uint32_t& nameSize, char* domain,
-                        uint32_t& domainSize) override {
+  bool LookupAccount(const void* sid, char* name, uint32_t& nameSize, char* domain,
+                     uint32_t& domainSize) override {
     ++lookups;
     lastNameSize = nameSize;
     lastDomainSize = domainSize;
@@ -61,7 +61,7 @@ class FakeEventLogApi : public EventLogApi {
     std::strcpy(domain, "WORKGROUP");
     return true;
   }
-  void CloseEventLog(Handle) override { ++closes; }
+  void CloseLog(Handle) override { ++closes; }
 
  private:
   size_t next_ = 0;
