@@ -36,13 +36,13 @@ std::string LocaleText(LCTYPE type, const char* fallback) {
 
 // A base of its own so that the calls outlive the source that closes the log.
 struct AdvapiHolder {
-  AdvapiEventLogApi api_;
+  AdvapiEventLogApi advapi;
 };
 
 // Account names come back in the ANSI code page; the rest of the program is UTF-8.
 class SystemEventLogSource : private AdvapiHolder, public EventLogSource {
  public:
-  SystemEventLogSource() : EventLogSource(api_) {}
+  SystemEventLogSource() : EventLogSource(advapi) {}
   std::string LookupUserName(const TLogEvent& event) override {
     const std::string name = EventLogSource::LookupUserName(event);
     return name == kUnknownUserName ? name : Utf8FromAnsi(name);

@@ -73,23 +73,21 @@ class FakeEventLogApi : public EventLogApi {
 inline std::vector<uint8_t> MakeRecord(uint32_t eventId, uint32_t timeGenerated, int account = -1,
                                        uint32_t sidOffsetOverride = 0,
                                        uint32_t sidLengthOverride = 0) {
-  std::vector<uint8_t> r(56, 0);
-  const char names[] = "Service Control Manager\0PC\0";
-  r.insert(r.end(), names, names + sizeof names);
-  while (r.size() % 4)
-    r.push_back(0);
-  uint32_t sidOffset = 0, sidLength = 0;
+  static const char names[] = "Service Control Manager\0PC\0";
+  const size_t namesEnd = (56 + sizeof names + 3) / 4 * 4;
+  const uint32_t sidLengthReal = account >= 0 ? 12 : 0;
+  std::vector<uint8_t> r(namesEnd + sidLengthReal + 4, 0);
+  std::memcpy(r.data() + 56, names, sizeof names);
+  uint32_t sidOffset = 0, sidLength = sidLengthReal;
   if (account >= 0) {
-    sidOffset = static_cast<uint32_t>(r.size());
+    sidOffset = static_cast<uint32_t>(namesEnd);
     const uint8_t sid[12] = {1, 1, 0, 0, 0, 0, 0, 5, static_cast<uint8_t>(account), 0, 0, 0};
-    r.insert(r.end(), sid, sid + sizeof sid);
-    sidLength = sizeof sid;
+    std::memcpy(r.data() + namesEnd, sid, sizeof sid);
   }
   if (sidOffsetOverride)
     sidOffset = sidOffsetOverride;
   if (sidLengthOverride)
     sidLength = sidLengthOverride;
-  r.resize(r.size() + 4);
   auto put = [&r](size_t at, uint32_t v) {
     for (int i = 0; i < 4; ++i)
       r[at + i] = static_cast<uint8_t>(v >> (8 * i));
