@@ -1,0 +1,58 @@
+#include "chart/boot_chart.h"
+
+#include <cstdio>
+
+#include "bootlog/datetime.h"
+
+using namespace gfx;
+
+void SetupBootChart(TChart& chart) {
+  chart.Color = clWhite;
+  chart.BevelOuter = bvRaised;
+  chart.BevelInner = bvNone;
+  chart.View3D = false;
+
+  auto series = std::make_unique<TBarSeries>();
+  series->BarStyle = bsCilinder;
+  series->ColorEachPoint = true;
+  series->Marks.Visible = false;
+  series->BarBrush.Color = clWhite;
+  series->YValues.Name = "长条";
+  chart.AddSeries(std::move(series));
+
+  chart.LeftAxis().Title.Caption = "(小时)";
+  chart.LeftAxis().GridVisible = false;
+  chart.BottomAxis().GridVisible = false;
+
+  auto tip = std::make_unique<TMarksTipTool>();
+  tip->Style = smsLabelValue;
+  chart.AddTool(std::move(tip));
+}
+
+TBarSeries& Series1(TChart& chart) {
+  return dynamic_cast<TBarSeries&>(chart.Series(0));
+}
+
+TMarksTipTool& ChartTool1(TChart& chart) {
+  return dynamic_cast<TMarksTipTool&>(*chart.Tools().front());
+}
+
+namespace {
+// "yyyy-mm-dd" whatever the locale.
+std::string StartDateText(TDateTime start) {
+  TDateTimeParts parts = DecodeDateTime(start);
+  char text[32];
+  std::snprintf(text, sizeof text, "%04d-%02d-%02d", parts.Year, parts.Month, parts.Day);
+  return text;
+}
+}  // namespace
+
+void FillBootChart(TChart& chart, const TBootTable& table) {
+  TChartSeries& series = chart.Series(0);
+  series.Clear();
+  for (auto it = table.rbegin(); it != table.rend(); ++it) {
+    if (it->StartTime > 0) {
+      series.Add(it->RunSeconds / 3600.0, StartDateText(it->StartTime), clDefault);
+    }
+  }
+}

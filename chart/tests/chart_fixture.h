@@ -1,0 +1,65 @@
+#pragma once
+
+#include <cmath>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "chart/boot_chart.h"
+#include "gfx/bitmap.h"
+#include "gfx/canvas.h"
+#include "gfx/text.h"
+
+// Chart1 configured as in the main window, drawn with a given text engine
+// (the deterministic box engine unless told otherwise).
+struct ChartFixture {
+  explicit ChartFixture(int width = 669, int height = 328,
+                        gfx::TTextEngine* engine = &gfx::BoxTextEngine())
+      : engine(engine) {
+    SetupBootChart(chart);
+    chart.SetTextEngine(engine);
+    chart.SetSize(width, height);
+  }
+
+  TBarSeries& Series() { return Series1(chart); }
+
+  // One bar per value, labelled 2024-03-01, 2024-03-02, ...
+  void AddHours(const std::vector<double>& hours) {
+    for (double h : hours) {
+      Series().Add(h, DateLabel(Series().Count()));
+    }
+  }
+  static std::string DateLabel(int index) {
+    char text[32];
+    std::snprintf(text, sizeof text, "2024-%02d-%02d", 3 + index / 28, 1 + index % 28);
+    return text;
+  }
+
+  const gfx::TBitmap& Paint() {
+    chart.UpdateImage();
+    return chart.Image();
+  }
+
+  // Measurements in the chart font with the same engine.
+  int FontHeight() {
+    gfx::TCanvas c = Canvas();
+    return c.TextHeight("W");
+  }
+  int TextWidth(const std::string& text) {
+    gfx::TCanvas c = Canvas();
+    return c.TextWidth(text);
+  }
+  gfx::TColor Pixel(int x, int y) { return gfx::ColorOfPixel(chart.Image().At(x, y)); }
+
+  gfx::TTextEngine* engine;
+  TChart chart;
+
+ private:
+  gfx::TCanvas Canvas() {
+    gfx::TCanvas c(scratch_);
+    c.SetTextEngine(engine);
+    c.Font = ChartFont();
+    return c;
+  }
+  gfx::TBitmap scratch_{1, 1};
+};

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+enum TChartListOrder { loNone, loAscending, loDescending };
+
+// One list of values of a series (X, Y, ...). Storage grows in steps of 1000
+// values; the statistics are computed lazily after a change.
+class TChartValueList {
+ public:
+  TChartValueList(std::string name, TChartListOrder order) : Name(std::move(name)), Order(order) {}
+
+  std::string Name;
+  TChartListOrder Order;
+  bool DateTime = false;
+  double PendingValue = 0;  // the value InsertOrdered inserts
+
+  int32_t Count() const { return count_; }
+  int32_t Capacity() const { return static_cast<int32_t>(values_.size()); }
+  double ValueAt(int32_t index) const { return values_[static_cast<size_t>(index)]; }
+  double operator[](int32_t index) const { return ValueAt(index); }
+
+  // Inserts PendingValue where Order puts it and returns its index.
+  int32_t InsertOrdered();
+  void InsertAt(int32_t index, double value);
+  void RemoveAll();
+
+  double Lowest() const;
+  double Highest() const;
+  double Sum() const;
+  double AbsSum() const;
+
+ private:
+  void Grow();
+  void Recalc() const;
+
+  std::vector<double> values_;  // its size is the capacity
+  int32_t count_ = 0;
+  mutable bool modified_ = true;
+  mutable double lowest_ = 0, highest_ = 0, sum_ = 0, absSum_ = 0;
+};
