@@ -92,6 +92,8 @@ void TForm::ShowWindow() {
       params.ClientWidth = Width();
       params.ClientHeight = Height();
       window_ = app->Platform().CreateWindow(params, this);
+      if (!Icon.IsEmpty())
+        window_->SetIcon(Icon);
     }
   }
   if (!active_)

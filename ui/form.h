@@ -22,6 +22,7 @@ class TForm : public TWinControl, public TWindowEvents {
   std::string Caption;
   gfx::TColor Color = gfx::clBtnFace;
   gfx::TFont Font;
+  gfx::TBitmap Icon;
   TWindowKind Kind = wkMain;
   // Whether the user can resize the window (the size grip asks).
   bool Sizeable() const { return Kind == wkMain; }

@@ -1,0 +1,183 @@
+#include "ui/form_dorvex_layout.h"
+
+#include "resources/artwork.h"
+
+namespace {
+
+gfx::TFont ArialFont(int height, bool bold, gfx::TColor color) {
+  gfx::TFont f;
+  f.Name = "Arial";
+  f.Height = height;
+  f.Bold = bold;
+  f.Color = color;
+  f.Charset = gfx::ANSI_CHARSET;
+  return f;
+}
+
+template <class T>
+T* Place(TControl* parent, const char* name, int left, int top, int width, int height) {
+  T* c = parent->Add<T>();
+  c->Name = name;
+  c->SetBounds(left, top, width, height);
+  return c;
+}
+
+TLabel* MakeLabel(TControl* parent, const char* name, int left, int top, int width, int height,
+                  const std::string& caption, const gfx::TFont& font) {
+  auto* l = Place<TLabel>(parent, name, left, top, width, height);
+  l->SetCaption(caption);
+  l->Font = font;
+  l->Color = gfx::clWindow;
+  l->SetTransparent(true);
+  return l;
+}
+
+}  // namespace
+
+TFormDorvexLayout::TFormDorvexLayout(int dpi, TChartFactory makeChart) : dpi_(dpi > 0 ? dpi : 96) {
+  Name = "FormDorvex";
+  Caption = "Dorvex";
+  Kind = wkMain;
+  Color = gfx::clWindow;
+  Font = ArialFont(11, false, gfx::clWindowText);
+  Icon = artwork::ProgramIcon(32);
+  ImageList1 = artwork::ToolbarImages();
+  ImageList2 = artwork::StateMarkers();
+  Timer1.Name = "Timer1";
+  Timer1.SetInterval(1000);
+
+  DisableAlign();
+  SetBounds(0, 0, kClientWidth, kClientHeight);
+  BuildToolbar();
+  BuildStatusBar();
+  BuildPages(makeChart);
+  RzPageControl1->SetTabOrder(0);
+  RzToolbar1->SetTabOrder(1);
+  RzStatusBar1->SetTabOrder(2);
+  EnableAlign();
+  Realign();
+  if (dpi_ != 96)
+    ChangeScale(dpi_, 96);
+}
+
+void TFormDorvexLayout::BuildToolbar() {
+  RzToolbar1 = Place<TRzToolbar>(this, "RzToolbar1", 0, 0, kClientWidth, 60);
+  RzToolbar1->SetAlign(alTop);
+  RzToolbar1->VisualStyle = vsGradient;
+  RzToolbar1->ShowButtonCaptions = true;
+  RzToolbar1->AutoSize = true;
+  RzToolbar1->Images = &ImageList1;
+  RzToolbar1->Font = Font;
+
+  // Design positions; the toolbar lays them out again once they are all in place.
+  auto button = [&](const char* name, int left, int image, const char* caption, gfx::TColor color) {
+    auto* b = Place<TRzToolButton>(RzToolbar1, name, left, 0, 80, 60);
+    b->ImageIndex = image;
+    b->SetCaption(caption);
+    b->Layout = blGlyphTop;
+    b->Font = ArialFont(11, false, color);
+    b->ShowHint = true;
+    RzToolbar1->ToolbarControls.push_back(b);
+    return b;
+  };
+  auto spacer = [&](const char* name, int left) {
+    auto* s = Place<TRzSpacer>(RzToolbar1, name, left, 5, 25, 50);
+    s->Grooved = true;
+    RzToolbar1->ToolbarControls.push_back(s);
+    return s;
+  };
+  TBRefresh = button("TBRefresh", 4, 0, "刷新(&R)", gfx::clBlack);
+  RzSpacer1 = spacer("RzSpacer1", 84);
+  TBHelp = button("TBHelp", 109, 1, "帮助(&H)", gfx::clWindowText);
+  TBHelp->SetVisible(false);
+  TBAbout = button("TBAbout", 189, 2, "关于(&A)", gfx::clWindowText);
+  RzSpacer2 = spacer("RzSpacer2", 269);
+  TBUpdate = button("TBUpdate", 294, 3, "升级(&U)", gfx::clWindowText);
+  TBHomePage = button("TBHomePage", 374, 4, "主页(&H)", gfx::clWindowText);
+  RzSpacer3 = spacer("RzSpacer3", 454);
+  TBExit = button("TBExit", 479, 5, "退出(&E)", gfx::clWindowText);
+  LabVer = Place<TLabel>(RzToolbar1, "LabVer", 559, 23, 82, 14);
+  LabVer->SetCaption("版本 2.0");
+  LabVer->Alignment = taRightJustify;
+  LabVer->SetTransparent(true);
+  LabVer->Font = Font;
+  RzToolbar1->ToolbarControls.push_back(LabVer);
+  RzToolbar1->LayoutControls();
+}
+
+void TFormDorvexLayout::BuildStatusBar() {
+  RzStatusBar1 = Place<TRzStatusBar>(this, "RzStatusBar1", 0, kClientHeight - 19, kClientWidth, 19);
+  RzStatusBar1->SetAlign(alBottom);
+  RzStatusBar1->Font = Font;
+  RzClockStatus1 = Place<TRzClockStatus>(RzStatusBar1, "RzClockStatus1", 0, 0, 150, 19);
+  RzStatusPane1 = Place<TRzStatusPane>(RzStatusBar1, "RzStatusPane1", 150, 0, 100, 19);
+  RzStatusPane2 = Place<TRzStatusPane>(RzStatusBar1, "RzStatusPane2", 250, 0, 100, 19);
+  RzStatusPane3 = Place<TRzStatusPane>(RzStatusBar1, "RzStatusPane3", 350, 0, 100, 19);
+  RzStatusPane4 = Place<TRzStatusPane>(RzStatusBar1, "RzStatusPane4", 450, 0, 200, 19);
+  for (TRzStatusPane* p : {static_cast<TRzStatusPane*>(RzClockStatus1), RzStatusPane1,
+                           RzStatusPane2, RzStatusPane3, RzStatusPane4}) {
+    p->SetAlign(alLeft);
+    p->Font = Font;
+  }
+}
+
+void TFormDorvexLayout::BuildPages(TChartFactory& makeChart) {
+  RzPageControl1 = Place<TRzPageControl>(this, "RzPageControl1", 0, 60, kClientWidth, 396);
+  RzPageControl1->SetAlign(alClient);
+  RzPageControl1->FixedDimension = 20;
+  RzPageControl1->BackgroundColor = gfx::cl3DLight;
+  RzPageControl1->Color = gfx::clWindow;
+  RzPageControl1->TextColorSelected = gfx::clBlue;
+  RzPageControl1->Font = ArialFont(11, true, gfx::clWindowText);
+
+  gfx::TFont pageFont = ArialFont(11, false, gfx::clWindowText);
+  gfx::TFont headerFont = ArialFont(13, true, gfx::clBlack);
+
+  TabSheet1 = RzPageControl1->AddPage("TabSheet1", "日志");
+  TabSheet1->ImageIndex = 6;
+  TabSheet1->Font = pageFont;
+  Panel1 = Place<TPanel>(TabSheet1, "Panel1", 0, 0, 669, 40);
+  Panel1->SetAlign(alTop);
+  Panel1->Color = gfx::clWindow;
+  Image1 = Place<TImage>(Panel1, "Image1", 8, 4, 32, 32);
+  Image1->SetPicture(artwork::TableWindowIcon(32));
+  Label1 = MakeLabel(Panel1, "Label1", 48, 13, 145, 16, "开机/关机日志", headerFont);
+  LabTime = MakeLabel(Panel1, "LabTime", 288, 16, 121, 14, " Windows已运行时间:", pageFont);
+  LabTimeText =
+      MakeLabel(Panel1, "LabTimeText", 416, 16, 233, 14, "", ArialFont(11, false, gfx::clMaroon));
+
+  RzLWMsg = Place<TRzListView>(TabSheet1, "RzLWMsg", 0, 40, 669, 329);
+  RzLWMsg->SetAlign(alClient);
+  RzLWMsg->GridLines = true;
+  RzLWMsg->RowSelect = true;
+  RzLWMsg->HideSelection = false;
+  RzLWMsg->Color = gfx::clWhite;
+  RzLWMsg->Font.Name = "MS Sans Serif";
+  RzLWMsg->Font.Height = 11;
+  RzLWMsg->Font.Color = gfx::clBlack;
+  RzLWMsg->SmallImages = RzLWMsg->LargeImages = RzLWMsg->StateImages = &ImageList2;
+  RzLWMsg->Columns = {{"", 18, false},          {"开机时间", 150, false}, {"关机时间", 150, false},
+                      {"运行时长", 100, false}, {"登录用户", 127, false}, {"信息", 0, true}};
+
+  TabSheet2 = RzPageControl1->AddPage("TabSheet2", "图表");
+  TabSheet2->ImageIndex = 7;
+  TabSheet2->Font = pageFont;
+  Panel2 = Place<TPanel>(TabSheet2, "Panel2", 0, 0, 669, 41);
+  Panel2->SetAlign(alTop);
+  Panel2->Color = gfx::clWindow;
+  Image2 = Place<TImage>(Panel2, "Image2", 8, 4, 32, 32);
+  Image2->SetPicture(artwork::BarChartIcon(32));
+  Label2 = MakeLabel(Panel2, "Label2", 56, 13, 273, 16, "运行时间图表", headerFont);
+
+  std::unique_ptr<TControl> chart = makeChart ? makeChart() : nullptr;
+  if (!chart) {
+    auto placeholder = std::make_unique<TPanel>();
+    placeholder->Color = gfx::clWhite;
+    chart = std::move(placeholder);
+  }
+  chart->Name = "Chart1";
+  chart->SetBounds(0, 41, 669, 328);
+  Chart1 = TabSheet2->InsertControl(std::move(chart));
+  Chart1->SetAlign(alClient);
+  RzPageControl1->SetTabIndex(0);
+}

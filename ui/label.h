@@ -1,0 +1,18 @@
+#pragma once
+
+#include <string>
+
+#include "ui/styled.h"
+
+// A line of text in a fixed box; "&" marks an underlined accelerator letter.
+class TLabel : public TStyledControl {
+ public:
+  TLabel() { Color = gfx::clBtnFace; }
+  const std::string& Caption() const { return caption_; }
+  void SetCaption(const std::string& text);
+  TAlignment Alignment = taLeftJustify;
+  void Paint(TCanvas& canvas) override;
+
+ private:
+  std::string caption_;
+};

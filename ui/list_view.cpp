@@ -1,0 +1,516 @@
+#include "ui/list_view.h"
+
+#include <algorithm>
+
+#include "gfx/canvas.h"
+
+namespace {
+constexpr int kCellPadding = 6;  // text inset of a column
+constexpr int kWheelRows = 3;    // rows per notch
+constexpr int kLineScroll = 8;   // pixels per horizontal arrow step
+constexpr int kMinAutoWidth = 50;
+}  // namespace
+
+TRzListView::TRzListView() {
+  Color = gfx::clWindow;
+  TabStop = true;
+  SetBounds(0, 0, 250, 150);
+}
+
+int TRzListView::TextHeight() const {
+  if (textHeight_ < 0 || !(measuredFont_ == Font)) {
+    gfx::TBitmap scratch(1, 1);
+    TCanvas canvas(scratch);
+    canvas.Font = Font;
+    textHeight_ = canvas.TextHeight("Pp");
+    measuredFont_ = Font;
+  }
+  return textHeight_;
+}
+
+// ---- rows
+
+TListItem& TRzListView::AddItem() {
+  items_.emplace_back();
+  Invalidate();
+  return items_.back();
+}
+
+void TRzListView::Clear() {
+  items_.clear();
+  itemIndex_ = -1;
+  topIndex_ = 0;
+  Invalidate();
+}
+
+void TRzListView::ItemChanged(int) {
+  Invalidate();
+}
+
+void TRzListView::SetItemIndex(int i) {
+  if (i < -1 || i >= ItemCount())
+    i = -1;
+  if (i == itemIndex_)
+    return;
+  itemIndex_ = i;
+  Invalidate();
+  if (OnChange)
+    OnChange();
+}
+
+// ---- geometry
+
+int TRzListView::HeaderHeight() const {
+  return TextHeight() + 6;
+}
+
+int TRzListView::RowHeight() const {
+  int images = 0;
+  if (SmallImages)
+    images = std::max(images, SmallImages->Height());
+  if (StateImages)
+    images = std::max(images, StateImages->Height());
+  return std::max(TextHeight(), images) + 1;
+}
+
+int TRzListView::ColumnWidth(int column) const {
+  const TListColumn& c = Columns[column];
+  if (!c.AutoSize)
+    return c.Width;
+  int others = 0;
+  for (int i = 0; i < static_cast<int>(Columns.size()); ++i) {
+    if (i != column && !Columns[i].AutoSize)
+      others += Columns[i].Width;
+  }
+  // The room inside the frame, less a vertical scroll bar if the rows need one.
+  int room = Width() - 2;
+  int rowsRoom = Height() - 2 - HeaderHeight();
+  if (ItemCount() * RowHeight() > rowsRoom)
+    room -= scrollBarSize_;
+  return std::max(room - others, kMinAutoWidth);
+}
+
+int TRzListView::TotalColumnWidth() const {
+  int w = 0;
+  for (int i = 0; i < static_cast<int>(Columns.size()); ++i)
+    w += ColumnWidth(i);
+  return w;
+}
+
+bool TRzListView::VScrollVisible() const {
+  int inner = Height() - 2 - HeaderHeight();
+  bool h = TotalColumnWidth() > Width() - 2;
+  if (h)
+    inner -= scrollBarSize_;
+  return ItemCount() * RowHeight() > inner;
+}
+
+bool TRzListView::HScrollVisible() const {
+  int room = Width() - 2 - (VScrollVisible() ? scrollBarSize_ : 0);
+  return TotalColumnWidth() > room;
+}
+
+TRect TRzListView::ViewRect() const {
+  TRect r = ClientRect().Deflate(1);
+  if (VScrollVisible())
+    r.Right -= scrollBarSize_;
+  if (HScrollVisible())
+    r.Bottom -= scrollBarSize_;
+  if (r.Right < r.Left)
+    r.Right = r.Left;
+  if (r.Bottom < r.Top)
+    r.Bottom = r.Top;
+  return r;
+}
+
+TRect TRzListView::RowsRect() const {
+  TRect v = ViewRect();
+  v.Top = std::min(v.Top + HeaderHeight(), v.Bottom);
+  return v;
+}
+
+TRect TRzListView::VScrollRect() const {
+  if (!VScrollVisible())
+    return {};
+  TRect v = ViewRect();
+  return {v.Right, v.Top, v.Right + scrollBarSize_, v.Bottom};
+}
+
+TRect TRzListView::HScrollRect() const {
+  if (!HScrollVisible())
+    return {};
+  TRect v = ViewRect();
+  return {v.Left, v.Bottom, v.Right, v.Bottom + scrollBarSize_};
+}
+
+int TRzListView::ColumnLeft(int column) const {
+  int x = ViewRect().Left - scrollX_;
+  for (int i = 0; i < column; ++i)
+    x += ColumnWidth(i);
+  return x;
+}
+
+TRect TRzListView::ItemRect(int i) const {
+  TRect rows = RowsRect();
+  int top = rows.Top + (i - topIndex_) * RowHeight();
+  int left = ViewRect().Left - scrollX_;
+  return {left, top, left + TotalColumnWidth(), top + RowHeight()};
+}
+
+int TRzListView::ItemAtPos(TPoint p) const {
+  TRect rows = RowsRect();
+  if (!rows.Contains(p))
+    return -1;
+  int i = topIndex_ + (p.Y - rows.Top) / RowHeight();
+  if (i >= ItemCount())
+    return -1;
+  if (!RowSelect && p.X >= ColumnLeft(0) + (Columns.empty() ? 0 : ColumnWidth(0)))
+    return -1;
+  if (p.X >= ViewRect().Left - scrollX_ + TotalColumnWidth())
+    return -1;
+  return i;
+}
+
+int TRzListView::ColumnAtPos(TPoint p) const {
+  TRect v = ViewRect();
+  if (!v.Contains(p) || p.Y >= v.Top + HeaderHeight())
+    return -1;
+  for (int i = 0; i < static_cast<int>(Columns.size()); ++i) {
+    int l = ColumnLeft(i);
+    if (p.X >= l && p.X < l + ColumnWidth(i))
+      return i;
+  }
+  return -1;
+}
+
+// ---- scrolling
+
+int TRzListView::VisibleRowCount() const {
+  return std::max(RowsRect().Height() / RowHeight(), 0);
+}
+
+int TRzListView::MaxTopIndex() const {
+  return std::max(ItemCount() - VisibleRowCount(), 0);
+}
+
+void TRzListView::SetTopIndex(int i) {
+  i = std::clamp(i, 0, MaxTopIndex());
+  if (i == topIndex_)
+    return;
+  topIndex_ = i;
+  Invalidate();
+}
+
+int TRzListView::MaxScrollX() const {
+  return std::max(TotalColumnWidth() - ViewRect().Width(), 0);
+}
+
+void TRzListView::SetScrollX(int x) {
+  x = std::clamp(x, 0, MaxScrollX());
+  if (x == scrollX_)
+    return;
+  scrollX_ = x;
+  Invalidate();
+}
+
+void TRzListView::MakeVisible(int i) {
+  if (i < 0 || i >= ItemCount())
+    return;
+  if (i < topIndex_) {
+    SetTopIndex(i);
+  } else if (i >= topIndex_ + VisibleRowCount()) {
+    SetTopIndex(i - VisibleRowCount() + 1);
+  }
+}
+
+void TRzListView::ClampScroll() {
+  topIndex_ = std::clamp(topIndex_, 0, MaxTopIndex());
+  scrollX_ = std::clamp(scrollX_, 0, MaxScrollX());
+}
+
+void TRzListView::Resize() {
+  ClampScroll();
+  TStyledWinControl::Resize();
+}
+
+void TRzListView::ChangeScale(int m, int d) {
+  for (TListColumn& c : Columns)
+    c.Width = gfx::MulDiv(c.Width, m, d);
+  scrollBarSize_ = gfx::MulDiv(scrollBarSize_, m, d);
+  TStyledWinControl::ChangeScale(m, d);
+}
+
+// ---- painting
+
+void TRzListView::Paint(TCanvas& canvas) {
+  ClampScroll();
+  TRect all = ClientRect();
+  canvas.FrameRect(all, FrameColor);
+  TRect inner = all.Deflate(1);
+  canvas.FillRect(inner, Color);
+  TRect view = ViewRect();
+  canvas.PushClipRect(view);
+  PaintRows(canvas, RowsRect());
+  PaintHeader(canvas, view);
+  canvas.PopClip();
+  int page = VisibleRowCount();
+  if (VScrollVisible()) {
+    PaintScrollBar(canvas, VScrollRect(), true, topIndex_, MaxTopIndex(), page);
+  }
+  if (HScrollVisible()) {
+    PaintScrollBar(canvas, HScrollRect(), false, scrollX_, MaxScrollX(), view.Width());
+  }
+  if (VScrollVisible() && HScrollVisible()) {
+    TRect v = VScrollRect(), h = HScrollRect();
+    canvas.FillRect({v.Left, h.Top, v.Right, h.Bottom}, gfx::clBtnFace);
+  }
+}
+
+void TRzListView::PaintHeader(TCanvas& canvas, const TRect& view) {
+  int hh = HeaderHeight();
+  TRect header{view.Left, view.Top, view.Right, view.Top + hh};
+  canvas.FillRect(header, gfx::clWindow);
+  canvas.FillRect({header.Left, header.Bottom - 1, header.Right, header.Bottom}, gfx::cl3DLight);
+  canvas.Font = Font;
+  canvas.Font.Color = gfx::clBtnText;
+  int textTop = header.Top + (hh - 1 - TextHeight()) / 2;
+  for (int i = 0; i < static_cast<int>(Columns.size()); ++i) {
+    int l = ColumnLeft(i), w = ColumnWidth(i);
+    if (l >= header.Right)
+      break;
+    if (l + w <= header.Left)
+      continue;
+    // Divider on the right edge of each column.
+    canvas.FillRect({l + w - 1, header.Top, l + w, header.Bottom - 1}, gfx::cl3DLight);
+    TRect cell{l + kCellPadding, textTop, l + w - kCellPadding, header.Bottom - 1};
+    canvas.TextRect(cell, cell.Left, textTop, Columns[i].Caption);
+  }
+}
+
+void TRzListView::PaintRows(TCanvas& canvas, const TRect& rows) {
+  paintedRows_ = 0;
+  int rh = RowHeight();
+  int total = TotalColumnWidth();
+  int left = ViewRect().Left - scrollX_;
+  int right = std::min(left + total, rows.Right);
+  bool focused = Focused();
+  canvas.Font = Font;
+  gfx::TColor textColor = Font.Color;
+  int count = ItemCount();
+  TRect clip = canvas.ClipBounds().Intersect(rows);
+  // Only the rows that intersect the area being painted.
+  int first = topIndex_ + std::max(clip.Top - rows.Top, 0) / rh;
+  for (int i = first; i < count; ++i) {
+    int top = rows.Top + (i - topIndex_) * rh;
+    if (top >= rows.Bottom || top >= clip.Bottom)
+      break;
+    ++paintedRows_;
+    const TListItem& item = items_[i];
+    bool selected = i == itemIndex_ && (focused || !HideSelection);
+    gfx::TColor fg = textColor;
+    if (selected) {
+      gfx::TColor bg = focused ? gfx::clHighlight : gfx::clBtnFace;
+      fg = focused ? gfx::clHighlightText : gfx::clBtnText;
+      int selLeft = left;
+      int selRight = RowSelect ? right : left + (Columns.empty() ? 0 : ColumnWidth(0));
+      canvas.FillRect({selLeft, top, selRight, top + rh - (GridLines ? 1 : 0)}, bg);
+    }
+    int textTop = top + (rh - 1 - TextHeight()) / 2;
+    for (int c = 0; c < static_cast<int>(Columns.size()); ++c) {
+      int l = ColumnLeft(c), w = ColumnWidth(c);
+      if (l >= rows.Right)
+        break;
+      if (l + w <= rows.Left)
+        continue;
+      TRect cell{l, top, l + w, top + rh};
+      int textLeft = l + kCellPadding;
+      if (c == 0) {
+        textLeft = l + 2;
+        if (StateImages && item.StateIndex >= 0) {
+          canvas.PushClipRect(cell);
+          int iy = top + (rh - StateImages->Height()) / 2;
+          StateImages->Draw(canvas, l + 1, iy, item.StateIndex);
+          canvas.PopClip();
+          textLeft = l + 1 + StateImages->Width() + 2;
+        }
+      }
+      const std::string& text =
+          c == 0 ? item.Caption
+                 : (c - 1 < static_cast<int>(item.SubItems.size()) ? item.SubItems[c - 1]
+                                                                   : std::string());
+      if (text.empty())
+        continue;
+      canvas.Font.Color = fg;
+      TRect textClip{textLeft, top, l + w - (c == 0 ? 2 : kCellPadding), top + rh};
+      canvas.TextRect(textClip, textLeft, textTop, text);
+    }
+  }
+  if (GridLines) {
+    // Lines run over the whole view, below the last row too.
+    for (int y = rows.Top + rh - 1; y < rows.Bottom; y += rh) {
+      if (y < clip.Top || y >= clip.Bottom)
+        continue;
+      canvas.FillRect({rows.Left, y, right, y + 1}, gfx::cl3DLight);
+    }
+    for (int c = 0; c < static_cast<int>(Columns.size()); ++c) {
+      int x = ColumnLeft(c) + ColumnWidth(c) - 1;
+      if (x >= rows.Left && x < rows.Right) {
+        canvas.FillRect({x, rows.Top, x + 1, rows.Bottom}, gfx::cl3DLight);
+      }
+    }
+  }
+}
+
+TRect TRzListView::ThumbRect(const TRect& bar, bool vertical, int pos, int max, int page) const {
+  int s = scrollBarSize_;
+  int track = (vertical ? bar.Height() : bar.Width()) - 2 * s;
+  if (track <= 0 || max <= 0)
+    return {};
+  int range = max + page;
+  int thumb = std::max(track * page / std::max(range, 1), 8);
+  thumb = std::min(thumb, track);
+  int offset = (track - thumb) * pos / max;
+  if (vertical)
+    return {bar.Left, bar.Top + s + offset, bar.Right, bar.Top + s + offset + thumb};
+  return {bar.Left + s + offset, bar.Top, bar.Left + s + offset + thumb, bar.Bottom};
+}
+
+void TRzListView::PaintScrollBar(TCanvas& canvas, const TRect& r, bool vertical, int pos, int max,
+                                 int page) {
+  int s = scrollBarSize_;
+  canvas.FillRect(r, gfx::clBtnFace);
+  TRect a1 = vertical ? TRect{r.Left, r.Top, r.Right, r.Top + s}
+                      : TRect{r.Left, r.Top, r.Left + s, r.Bottom};
+  TRect a2 = vertical ? TRect{r.Left, r.Bottom - s, r.Right, r.Bottom}
+                      : TRect{r.Right - s, r.Top, r.Right, r.Bottom};
+  for (const TRect& a : {a1, a2})
+    canvas.FrameRect(a.Deflate(1), gfx::clBtnShadow);
+  TRect thumb = ThumbRect(r, vertical, pos, max, page);
+  if (!thumb.IsEmpty()) {
+    canvas.FillRect(thumb.Deflate(1), gfx::clBtnShadow);
+  }
+}
+
+// ---- input
+
+void TRzListView::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
+  TStyledWinControl::MouseDown(button, shift, x, y);
+  if (button != mbLeft)
+    return;
+  TPoint p{x, y};
+  int s = scrollBarSize_;
+  TRect vb = VScrollRect(), hb = HScrollRect();
+  if (vb.Contains(p)) {
+    TRect thumb = ThumbRect(vb, true, topIndex_, MaxTopIndex(), VisibleRowCount());
+    if (y < vb.Top + s) {
+      SetTopIndex(topIndex_ - 1);
+    } else if (y >= vb.Bottom - s) {
+      SetTopIndex(topIndex_ + 1);
+    } else if (thumb.Contains(p)) {
+      dragBar_ = 1;
+      dragStartMouse_ = y;
+      dragStartPos_ = topIndex_;
+    } else {
+      int page = std::max(VisibleRowCount(), 1);
+      SetTopIndex(topIndex_ + (y < thumb.Top ? -page : page));
+    }
+    return;
+  }
+  if (hb.Contains(p)) {
+    TRect thumb = ThumbRect(hb, false, scrollX_, MaxScrollX(), ViewRect().Width());
+    if (x < hb.Left + s) {
+      SetScrollX(scrollX_ - kLineScroll);
+    } else if (x >= hb.Right - s) {
+      SetScrollX(scrollX_ + kLineScroll);
+    } else if (thumb.Contains(p)) {
+      dragBar_ = 2;
+      dragStartMouse_ = x;
+      dragStartPos_ = scrollX_;
+    } else {
+      int page = ViewRect().Width();
+      SetScrollX(scrollX_ + (x < thumb.Left ? -page : page));
+    }
+    return;
+  }
+  int column = ColumnAtPos(p);
+  if (column >= 0) {
+    if (OnColumnClick)
+      OnColumnClick(column);
+    return;
+  }
+  int i = ItemAtPos(p);
+  if (i >= 0)
+    SetItemIndex(i);
+}
+
+void TRzListView::MouseMove(TShiftState shift, int x, int y) {
+  TStyledWinControl::MouseMove(shift, x, y);
+  if (dragBar_ == 1) {
+    TRect vb = VScrollRect();
+    int track = vb.Height() - 2 * scrollBarSize_;
+    TRect thumb = ThumbRect(vb, true, topIndex_, MaxTopIndex(), VisibleRowCount());
+    int free = track - thumb.Height();
+    if (free > 0)
+      SetTopIndex(dragStartPos_ + (y - dragStartMouse_) * MaxTopIndex() / free);
+  } else if (dragBar_ == 2) {
+    TRect hb = HScrollRect();
+    int track = hb.Width() - 2 * scrollBarSize_;
+    TRect thumb = ThumbRect(hb, false, scrollX_, MaxScrollX(), ViewRect().Width());
+    int free = track - thumb.Width();
+    if (free > 0)
+      SetScrollX(dragStartPos_ + (x - dragStartMouse_) * MaxScrollX() / free);
+  }
+}
+
+void TRzListView::MouseUp(TMouseButton button, TShiftState shift, int x, int y) {
+  TStyledWinControl::MouseUp(button, shift, x, y);
+  if (button == mbLeft)
+    dragBar_ = 0;
+}
+
+bool TRzListView::MouseWheel(TShiftState, int wheelDelta, TPoint) {
+  int before = topIndex_;
+  SetTopIndex(topIndex_ - wheelDelta * kWheelRows / WHEEL_DELTA);
+  return before != topIndex_ || ItemCount() > 0;
+}
+
+bool TRzListView::KeyDown(TKey key, TShiftState shift) {
+  if (shift & (ssAlt | ssCtrl))
+    return false;
+  int n = ItemCount();
+  int page = std::max(VisibleRowCount() - 1, 1);
+  int target = itemIndex_;
+  switch (key) {
+    case VK_UP:
+      target = std::max(itemIndex_ - 1, 0);
+      break;
+    case VK_DOWN:
+      target = std::min(itemIndex_ + 1, n - 1);
+      break;
+    case VK_PRIOR:
+      target = std::max(itemIndex_ - page, 0);
+      break;
+    case VK_NEXT:
+      target = std::min(std::max(itemIndex_, 0) + page, n - 1);
+      break;
+    case VK_HOME:
+      target = 0;
+      break;
+    case VK_END:
+      target = n - 1;
+      break;
+    case VK_LEFT:
+      SetScrollX(scrollX_ - kLineScroll);
+      return true;
+    case VK_RIGHT:
+      SetScrollX(scrollX_ + kLineScroll);
+      return true;
+    default:
+      return false;
+  }
+  if (n == 0)
+    return true;
+  SetItemIndex(target);
+  MakeVisible(target);
+  return true;
+}

@@ -1,0 +1,114 @@
+#pragma once
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "gfx/image_list.h"
+#include "ui/styled.h"
+
+struct TListColumn {
+  std::string Caption;
+  int Width = 50;
+  // Takes the width left over by the other columns.
+  bool AutoSize = false;
+};
+
+struct TListItem {
+  std::string Caption;
+  std::vector<std::string> SubItems;  // texts of columns 1, 2, ...
+  int ImageIndex = 0;
+  int StateIndex = -1;  // picture of the state image list; -1 none
+};
+
+// A report-style list: a header of columns above rows of texts, with grid lines,
+// whole-row selection, state pictures and scrolling. Only visible rows are painted.
+class TRzListView : public TStyledWinControl {
+ public:
+  TRzListView();
+
+  std::vector<TListColumn> Columns;
+  bool GridLines = false;
+  bool RowSelect = false;
+  // Off: the selection stays visible (in the button face colour) without the focus.
+  bool HideSelection = true;
+  const gfx::TImageList* SmallImages = nullptr;
+  const gfx::TImageList* LargeImages = nullptr;
+  const gfx::TImageList* StateImages = nullptr;
+  gfx::TColor FrameColor = gfx::clWindowFrame;
+  // Told when a header is clicked; the list itself never reorders its rows.
+  std::function<void(int column)> OnColumnClick;
+  TNotifyEvent OnChange;
+
+  // ---- rows
+  TListItem& AddItem();
+  void Clear();
+  int ItemCount() const { return static_cast<int>(items_.size()); }
+  const TListItem& Item(int i) const { return items_[i]; }
+  TListItem& Item(int i) { return items_[i]; }
+  void ItemChanged(int i);
+  int ItemIndex() const { return itemIndex_; }
+  void SetItemIndex(int i);
+
+  // ---- geometry (own coordinates)
+  static constexpr int kScrollBarSize = 17;
+  int HeaderHeight() const;
+  int RowHeight() const;
+  // Inside the frame and the scroll bars: the header and the rows.
+  TRect ViewRect() const;
+  TRect RowsRect() const;
+  int ColumnWidth(int column) const;
+  int TotalColumnWidth() const;
+  int ColumnLeft(int column) const;  // relative to the view, scrolling included
+  TRect ItemRect(int i) const;
+  int ItemAtPos(TPoint p) const;
+  int ColumnAtPos(TPoint p) const;  // header hit, or -1
+  bool VScrollVisible() const;
+  bool HScrollVisible() const;
+  TRect VScrollRect() const;
+  TRect HScrollRect() const;
+
+  // ---- scrolling
+  int TopIndex() const { return topIndex_; }
+  void SetTopIndex(int i);
+  int MaxTopIndex() const;
+  int VisibleRowCount() const;  // rows that fit wholly
+  int ScrollX() const { return scrollX_; }
+  void SetScrollX(int x);
+  int MaxScrollX() const;
+  void MakeVisible(int i);
+
+  // Rows painted by the last Paint (only the visible ones are).
+  int PaintedRows() const { return paintedRows_; }
+
+  void Paint(TCanvas& canvas) override;
+  void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
+  void MouseMove(TShiftState shift, int x, int y) override;
+  void MouseUp(TMouseButton button, TShiftState shift, int x, int y) override;
+  bool MouseWheel(TShiftState shift, int wheelDelta, TPoint pos) override;
+  bool KeyDown(TKey key, TShiftState shift) override;
+  void ChangeScale(int m, int d) override;
+
+ protected:
+  void Resize() override;
+
+ private:
+  void PaintHeader(TCanvas& canvas, const TRect& view);
+  void PaintRows(TCanvas& canvas, const TRect& rows);
+  void PaintScrollBar(TCanvas& canvas, const TRect& r, bool vertical, int pos, int max, int page);
+  TRect ThumbRect(const TRect& bar, bool vertical, int pos, int max, int page) const;
+  void ClampScroll();
+  int TextHeight() const;
+
+  std::vector<TListItem> items_;
+  int itemIndex_ = -1;
+  int topIndex_ = 0;
+  int scrollX_ = 0;
+  int paintedRows_ = 0;
+  int scrollBarSize_ = kScrollBarSize;
+  // Thumb drag: which bar, where it started.
+  int dragBar_ = 0;  // 0 none, 1 vertical, 2 horizontal
+  int dragStartMouse_ = 0, dragStartPos_ = 0;
+  mutable int textHeight_ = -1;
+  mutable gfx::TFont measuredFont_;
+};

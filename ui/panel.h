@@ -1,0 +1,10 @@
+#pragma once
+
+#include "ui/styled.h"
+
+// A plain rectangle in its colour that holds other controls (no bevel).
+class TPanel : public TStyledWinControl {
+ public:
+  TPanel() { Color = gfx::clBtnFace; }
+  void Paint(TCanvas& canvas) override;
+};

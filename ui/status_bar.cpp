@@ -1,0 +1,101 @@
+#include "ui/status_bar.h"
+
+#include "gfx/canvas.h"
+#include "gfx/shading.h"
+#include "ui/form.h"
+
+TRzStatusBar::TRzStatusBar() {
+  Color = gfx::clBtnFace;
+  SetBounds(0, 0, 200, 19);
+}
+
+bool TRzStatusBar::SizeGripValid() const {
+  const TForm* form = Form();
+  if (!ShowSizeGrip || !form || !form->Sizeable())
+    return false;
+  return !(form->Window() && form->Window()->Maximized());
+}
+
+TRect TRzStatusBar::SizeGripRect() const {
+  return {Width() - kGripWidth, 0, Width(), Height()};
+}
+
+void TRzStatusBar::Paint(TCanvas& canvas) {
+  canvas.FillRect(ClientRect(), Color);
+  if (!SizeGripValid())
+    return;
+  int r = Width() - 1, b = Height() - 1;
+  // Dots as (column offset, row offset) of their top-left, light then dark.
+  const int dots[6][2] = {{5, 12}, {5, 8}, {5, 4}, {9, 8}, {9, 4}, {13, 4}};
+  for (auto& d : dots) {
+    canvas.FillRect(Bounds(r - d[0], b - d[1], 2, 2), gfx::clBtnHighlight);
+  }
+  for (auto& d : dots) {
+    canvas.FillRect(Bounds(r - d[0] - 1, b - d[1] - 1, 2, 2), gfx::clBtnShadow);
+  }
+}
+
+TCursor TRzStatusBar::CursorAt(int x, int y) const {
+  if (SizeGripValid() && SizeGripRect().Contains(x, y))
+    return crSizeNWSE;
+  return Cursor;
+}
+
+void TRzStatusBar::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
+  TStyledWinControl::MouseDown(button, shift, x, y);
+  if (button != mbLeft || !SizeGripValid() || !SizeGripRect().Contains(x, y))
+    return;
+  TForm* form = Form();
+  if (!form || !form->Window())
+    return;
+  SetMouseCapture(false);
+  form->CancelMode();
+  form->Window()->BeginResizeDrag(form->Window()->ClientToScreen(ClientToForm({x, y})));
+}
+
+TRzStatusPane::TRzStatusPane() {
+  SetBounds(0, 0, 100, 19);
+  SetTransparent(true);
+  Color = gfx::clBtnFace;
+}
+
+void TRzStatusPane::SetCaption(const std::string& text) {
+  if (text == caption_)
+    return;
+  caption_ = text;
+  Invalidate();
+}
+
+TRect TRzStatusPane::CaptionRect() const {
+  return ClientRect().Deflate(BorderWidth + 1);
+}
+
+void TRzStatusPane::Paint(TCanvas& canvas) {
+  if (!Transparent())
+    canvas.FillRect(ClientRect(), Color);
+  TRect f = ClientRect().Deflate(BorderWidth);
+  gfx::TColor frame = gfx::Lighten(FlatColor, FlatColorAdjustment);
+  // Four lines, each one pixel short at both ends: the corners stay open.
+  canvas.FillRect({f.Left, f.Top + 1, f.Left + 1, f.Bottom - 1}, frame);
+  canvas.FillRect({f.Left + 1, f.Top, f.Right - 1, f.Top + 1}, frame);
+  canvas.FillRect({f.Right - 1, f.Top + 1, f.Right, f.Bottom - 1}, frame);
+  canvas.FillRect({f.Left + 1, f.Bottom - 1, f.Right - 1, f.Bottom}, frame);
+
+  TRect area = CaptionRect();
+  canvas.Font = Font;
+  int textWidth = canvas.TextWidth(caption_);
+  int x = area.Left + CaptionOffset + 1;
+  if (Alignment == taRightJustify)
+    x = area.Right - CaptionOffset - 1 - textWidth;
+  if (Alignment == taCenter)
+    x = (area.Left + area.Right) / 2 - textWidth / 2;
+  int y = area.Top + (area.Height() - canvas.TextHeight("Pp")) / 2;
+  if (IsEnabled()) {
+    canvas.TextRect(area, x, y, caption_);
+  } else {
+    canvas.Font.Color = gfx::clBtnHighlight;
+    canvas.TextRect(area, x + 1, y + 1, caption_);
+    canvas.Font.Color = gfx::clBtnShadow;
+    canvas.TextRect(area, x, y, caption_);
+  }
+}

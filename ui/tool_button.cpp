@@ -1,0 +1,204 @@
+#include "ui/tool_button.h"
+
+#include <cctype>
+
+#include "gfx/canvas.h"
+#include "gfx/shading.h"
+#include "gfx/text.h"
+#include "ui/toolbar.h"
+
+namespace {
+constexpr int kContentInset = 2;
+constexpr int kGap = 4;
+}  // namespace
+
+TRzToolButton::TRzToolButton() {
+  SetBounds(0, 0, 25, 25);
+  SetTransparent(true);
+  Color = gfx::clBtnFace;
+}
+
+void TRzToolButton::SetCaption(const std::string& text) {
+  if (text == caption_)
+    return;
+  caption_ = text;
+  Invalidate();
+}
+
+TToolButtonState TRzToolButton::State() const {
+  if (!IsEnabled())
+    return tbsDisabled;
+  return down_ ? tbsDown : tbsUp;
+}
+
+const gfx::TImageList* TRzToolButton::EffectiveImages() const {
+  if (Images)
+    return Images;
+  if (auto* bar = dynamic_cast<const TRzToolbar*>(Parent()))
+    return bar->Images;
+  return nullptr;
+}
+
+TSize TRzToolButton::CaptionSize() const {
+  if (!ShowCaption || caption_.empty())
+    return {};
+  gfx::TBitmap scratch(1, 1);
+  TCanvas canvas(scratch);
+  canvas.Font = Font;
+  TRect r{0, 0, Width() - 2 * kContentInset, 0};
+  canvas.DrawText(caption_, r,
+                  gfx::dtCalcRect | gfx::dtWordBreak | gfx::dtCenter | gfx::dtExpandTabs);
+  return {r.Width(), r.Height()};
+}
+
+void TRzToolButton::Place(TRect& glyph, TRect& caption) const {
+  TRect content = ClientRect().Deflate(kContentInset);
+  const gfx::TImageList* images = EffectiveImages();
+  TSize pic = images && ImageIndex >= 0 ? TSize{images->Width(), images->Height()} : TSize{};
+  TSize cap = CaptionSize();
+  if (cap.Width == 0 && cap.Height == 0) {
+    int l = content.Left + (content.Width() - pic.Width) / 2;
+    int t = content.Top + (content.Height() - pic.Height) / 2;
+    glyph = Bounds(l, t, pic.Width, pic.Height);
+    caption = {};
+    return;
+  }
+  bool vertical = Layout == blGlyphTop || Layout == blGlyphBottom;
+  if (vertical) {
+    int free = content.Height() - pic.Height - cap.Height - kGap;
+    int gl = content.Left + (content.Width() - pic.Width) / 2;
+    int cl = content.Left + (content.Width() - cap.Width) / 2;
+    if (Layout == blGlyphTop) {
+      int gt = content.Top + free / 2;
+      glyph = Bounds(gl, gt, pic.Width, pic.Height);
+      caption = Bounds(cl, gt + pic.Height + kGap, cap.Width, cap.Height);
+    } else {
+      int ct = content.Top + free / 2;
+      caption = Bounds(cl, ct, cap.Width, cap.Height);
+      glyph = Bounds(gl, ct + cap.Height + kGap, pic.Width, pic.Height);
+    }
+  } else {
+    int free = content.Width() - pic.Width - cap.Width - kGap;
+    int gt = content.Top + (content.Height() - pic.Height) / 2;
+    int ct = content.Top + (content.Height() - cap.Height) / 2;
+    if (Layout == blGlyphLeft) {
+      int gl = content.Left + free / 2;
+      glyph = Bounds(gl, gt, pic.Width, pic.Height);
+      caption = Bounds(gl + pic.Width + kGap, ct, cap.Width, cap.Height);
+    } else {
+      int cl = content.Left + free / 2;
+      caption = Bounds(cl, ct, cap.Width, cap.Height);
+      glyph = Bounds(cl + cap.Width + kGap, gt, pic.Width, pic.Height);
+    }
+  }
+}
+
+TRect TRzToolButton::GlyphRect() const {
+  TRect g, c;
+  Place(g, c);
+  return g;
+}
+
+TRect TRzToolButton::CaptionRect() const {
+  TRect g, c;
+  Place(g, c);
+  return c;
+}
+
+void TRzToolButton::Paint(TCanvas& canvas) {
+  TRect r = ClientRect();
+  bool enabled = IsEnabled();
+  if (hot_ || down_) {
+    gfx::TColor tint = gfx::Blend(gfx::clHighlight, gfx::clWindow, 77);
+    gfx::TColor light = gfx::IsFullColor() ? gfx::Lighten(tint, 20) : tint;
+    canvas.FrameRect(r, gfx::clHighlight);
+    TRect inner = r.Deflate(1);
+    if (down_) {
+      gfx::FillGradient(canvas, inner, tint, light);
+    } else {
+      gfx::FillGradient(canvas, inner, light, tint);
+    }
+  }
+  TRect glyph, caption;
+  Place(glyph, caption);
+  if (const gfx::TImageList* images = EffectiveImages()) {
+    int index = ImageIndex;
+    if (down_ && DownIndex >= 0) {
+      index = DownIndex;
+    } else if (hot_ && enabled && HotIndex >= 0) {
+      index = HotIndex;
+    } else if (!enabled && DisabledIndex >= 0) {
+      index = DisabledIndex;
+    }
+    bool greyed = !enabled && !(DisabledIndex >= 0 && index == DisabledIndex);
+    if (index >= 0)
+      images->Draw(canvas, glyph.Left, glyph.Top, index, !greyed);
+  }
+  if (ShowCaption && !caption_.empty()) {
+    canvas.Font = Font;
+    if (!enabled)
+      canvas.Font.Color = gfx::clBtnShadow;
+    TRect cr = caption;
+    canvas.DrawText(caption_, cr, gfx::dtWordBreak | gfx::dtCenter | gfx::dtExpandTabs);
+  }
+}
+
+void TRzToolButton::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
+  TStyledControl::MouseDown(button, shift, x, y);
+  if (button != mbLeft || !IsEnabled())
+    return;
+  pressed_ = true;
+  down_ = true;
+  SetMouseCapture(true);
+  Invalidate();
+}
+
+void TRzToolButton::MouseMove(TShiftState shift, int x, int y) {
+  TStyledControl::MouseMove(shift, x, y);
+  if (!pressed_)
+    return;
+  bool inside = ClientRect().Contains(x, y);
+  if (inside != down_) {
+    down_ = inside;
+    Invalidate();
+  }
+}
+
+void TRzToolButton::MouseUp(TMouseButton button, TShiftState shift, int x, int y) {
+  TStyledControl::MouseUp(button, shift, x, y);
+  if (button != mbLeft || !pressed_)
+    return;
+  pressed_ = false;
+  down_ = false;
+  SetMouseCapture(false);
+  bool inside = ClientRect().Contains(x, y);
+  if (hot_ != inside)
+    hot_ = inside;
+  Invalidate();
+  if (inside)
+    Click();
+}
+
+void TRzToolButton::MouseEnter() {
+  TStyledControl::MouseEnter();
+  hot_ = true;
+  Invalidate();
+}
+
+void TRzToolButton::MouseLeave() {
+  TStyledControl::MouseLeave();
+  hot_ = false;
+  Invalidate();
+}
+
+bool TRzToolButton::DialogChar(char32_t letter) {
+  char accel = gfx::AcceleratorOf(caption_);
+  if (accel == 0 || letter > 0x7F)
+    return false;
+  if (std::tolower(static_cast<int>(letter)) != accel)
+    return false;
+  if (!IsEnabled() || !Showing())
+    return false;
+  Click();
+  return true;
+}

@@ -1,0 +1,50 @@
+#pragma once
+
+#include <string>
+
+#include "gfx/image_list.h"
+#include "ui/styled.h"
+
+enum TButtonLayout { blGlyphLeft, blGlyphRight, blGlyphTop, blGlyphBottom };
+enum TToolButtonState { tbsUp, tbsDisabled, tbsDown, tbsExclusive };
+
+// A flat toolbar button with a picture and a caption; clicks on a completed press
+// inside it and on its Alt+letter accelerator.
+class TRzToolButton : public TStyledControl {
+ public:
+  TRzToolButton();
+
+  const std::string& Caption() const { return caption_; }
+  void SetCaption(const std::string& text);
+  int ImageIndex = -1;
+  int HotIndex = -1, DownIndex = -1, DisabledIndex = -1;
+  TButtonLayout Layout = blGlyphTop;
+  bool ShowCaption = true;
+  // Its own image list; when null, the toolbar's.
+  const gfx::TImageList* Images = nullptr;
+
+  bool Hot() const { return hot_; }
+  bool Down() const { return down_; }
+  TToolButtonState State() const;
+
+  // Content rectangles for the current size, picture and caption (own coordinates).
+  TRect GlyphRect() const;
+  TRect CaptionRect() const;
+
+  void Paint(TCanvas& canvas) override;
+  void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
+  void MouseMove(TShiftState shift, int x, int y) override;
+  void MouseUp(TMouseButton button, TShiftState shift, int x, int y) override;
+  void MouseEnter() override;
+  void MouseLeave() override;
+  bool DialogChar(char32_t letter) override;
+
+ private:
+  const gfx::TImageList* EffectiveImages() const;
+  TSize CaptionSize() const;
+  void Place(TRect& glyph, TRect& caption) const;
+  std::string caption_;
+  bool hot_ = false;
+  bool down_ = false;     // shown pressed
+  bool pressed_ = false;  // left button held since a press on the button
+};
