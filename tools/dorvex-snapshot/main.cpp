@@ -11,10 +11,13 @@
 #include "bootlog/fixture_source.h"
 #include "bootlog/reconstruct.h"
 #include "bootlog/status_texts.h"
+#include "chart/boot_chart.h"
+#include "chart/chart.h"
 #include "gfx/bitmap.h"
 #include "linux_gfx.h"
 #include "platform/headless/headless_platform.h"
 #include "ui/application.h"
+#include "ui/chart_host.h"
 #include "ui/form_dorvex_layout.h"
 
 namespace {
@@ -117,7 +120,14 @@ int main(int argc, char** argv) {
   platform.Program = argv[0];
   TApplication app(platform);
 
-  TFormDorvexLayout form(opt.Dpi);
+  using TChartControl = TChartHost<TChart, THintHost>;
+  TChartControl* chart = nullptr;
+  TFormDorvexLayout form(opt.Dpi, [&chart]() -> std::unique_ptr<TControl> {
+    auto host = std::make_unique<TChartControl>();
+    SetupBootChart(host->Chart);
+    chart = host.get();
+    return host;
+  });
   app.MainForm = &form;
   const RegionalFormats formats = opt.Formats;
   form.RzClockStatus1->DateTimeText = [formats](double value, const std::string& format) {
@@ -141,6 +151,7 @@ int main(int argc, char** argv) {
         item.SubItems.assign(row.Columns.begin(), row.Columns.end());
         item.StateIndex = row.StateImage;
       }
+      FillBootChart(chart->Chart, table);
       auto texts = StatusTexts(table, done.TotalSeconds);
       form.RzStatusPane1->SetCaption(texts[0]);
       form.RzStatusPane2->SetCaption(texts[1]);
