@@ -45,8 +45,10 @@ bool TRegion::FromPolygon(std::span<const TPoint> points, TRegion& out, TFillMod
   std::vector<TCross> crossings;
   const std::size_t n = points.size();
   for (int y = top; y < bottom; ++y) {
-    // Sample at the pixel centre; an edge owns the half-open range [y0, y1).
-    const double yc = y + 0.5;
+    // A pixel is the point at its top-left corner; an edge owns the
+    // half-open range [y0, y1), a span [xa, xb): top and left edges are in,
+    // bottom and right edges out.
+    const double yc = y;
     crossings.clear();
     for (std::size_t i = 0; i < n; ++i) {
       const TPoint a = points[i];
@@ -77,9 +79,8 @@ bool TRegion::FromPolygon(std::span<const TPoint> points, TRegion& out, TFillMod
       if (!inside && now) {
         start = c.x;
       } else if (inside && !now) {
-        // Pixel x is inside when start <= x + 0.5 < c.x.
-        const int x0 = static_cast<int>(std::ceil(start - 0.5));
-        const int x1 = static_cast<int>(std::ceil(c.x - 0.5));
+        const int x0 = static_cast<int>(std::ceil(start));
+        const int x1 = static_cast<int>(std::ceil(c.x));
         if (x0 < x1) {
           row.push_back({x0, x1});
         }

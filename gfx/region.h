@@ -33,10 +33,12 @@ class TRegion {
   TRegion() = default;  // empty
   static TRegion FromRect(const TRect& r);
 
-  // Pixel (x, y) is inside when its centre (x + 0.5, y + 0.5) is inside the
-  // polygon, which gives the classic result: a rectangle polygon (L,T)..(R,B)
-  // covers L..R-1 x T..B-1. Fails (returns false, `out` untouched) for fewer
-  // than 3 points or coordinates beyond +-0x3FFFFFF.
+  // Pixel (x, y) is inside when the point (x, y) is inside the polygon, top
+  // and left edges included, bottom and right edges excluded: a rectangle
+  // polygon (L,T)..(R,B) covers L..R-1 x T..B-1, and an outline drawn along
+  // the polygon's left and top edges lies on the region, along its right and
+  // bottom edges just outside it. Fails (returns false, `out` untouched) for
+  // fewer than 3 points or coordinates beyond +-0x3FFFFFF.
   static bool FromPolygon(std::span<const TPoint> points, TRegion& out,
                           TFillMode mode = fmAlternate);
 

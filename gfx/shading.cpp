@@ -137,10 +137,8 @@ TColor GradientColor(TColor top, TColor bottom, int row, int rows) {
   row = std::clamp(row, 0, rows - 1);
   const int span = rows - 1;
   auto lerp = [&](int x, int y) {
-    // x + (y - x) * row / span, rounded half away from zero.
-    const int num = (y - x) * row;
-    const int q = (2 * std::abs(num) + span) / (2 * span);
-    return x + (num < 0 ? -q : q);
+    // (x * (span - row) + y * row) / span, halves rounded up.
+    return (2 * (x * (span - row) + y * row) + span) / (2 * span);
   };
   return MakeColor(lerp(RedOf(a), RedOf(b)), lerp(GreenOf(a), GreenOf(b)),
                    lerp(BlueOf(a), BlueOf(b)));
