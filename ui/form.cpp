@@ -91,6 +91,7 @@ void TForm::ShowWindow() {
       params.Title = Caption;
       params.ClientWidth = Width();
       params.ClientHeight = Height();
+      params.Centred = Kind != wkPopup;
       window_ = app->Platform().CreateWindow(params, this);
       if (!Icon.IsEmpty())
         window_->SetIcon(Icon);

@@ -1,5 +1,7 @@
 #include "ui/timer.h"
 
+#include "ui/application.h"
+
 #include <algorithm>
 #include <chrono>
 #include <vector>
@@ -88,8 +90,12 @@ void TTimer::Restart() {
   // A zero interval never fires, as on Windows' component.
   if (enabled_ && interval_ > 0) {
     id_ = AppTimers().Add(interval_, [this] {
-      if (OnTimer)
-        OnTimer();
+      try {
+        if (OnTimer)
+          OnTimer();
+      } catch (...) {
+        HandleAppException();
+      }
     });
   }
 }
