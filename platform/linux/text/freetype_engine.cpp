@@ -2,6 +2,8 @@
 
 #include <ft2build.h>
 #include FT_FREETYPE_H
+#include FT_DRIVER_H
+#include FT_MODULE_H
 #include FT_SYNTHESIS_H
 #include FT_TRUETYPE_TABLES_H
 
@@ -40,6 +42,10 @@ TFreeTypeEngine::TFreeTypeEngine() {
   FT_Library lib = nullptr;
   if (FT_Init_FreeType(&lib) == 0) {
     library_ = lib;
+    // The classic interpreter hints both directions, so stems land on whole
+    // pixels as in the Windows rendering the layouts were made with.
+    FT_UInt version = TT_INTERPRETER_VERSION_35;
+    FT_Property_Set(lib, "truetype", "interpreter-version", &version);
   }
 }
 
@@ -183,8 +189,11 @@ gfx::TFontMetrics TFreeTypeEngine::Metrics(const gfx::TFont& font) {
     m.Descent = CeilDiv(desc * size, upem);
     const double thick = std::max(1.0, std::round(f->underline_thickness * size / double(upem)));
     m.UnderlineThickness = static_cast<int>(thick);
+    // FreeType gives the middle of the stroke. Keep one row clear under the
+    // baseline, as the classic rendering does, and stay inside the descent.
     const double centre = -f->underline_position * size / double(upem);
-    m.UnderlinePosition = std::max(0, static_cast<int>(std::lround(centre - thick / 2)));
+    const int lowest = std::max(m.Descent - m.UnderlineThickness, 0);
+    m.UnderlinePosition = std::clamp(static_cast<int>(std::lround(centre)), 1, std::max(lowest, 1));
     if (os2 != nullptr && os2->xAvgCharWidth > 0) {
       m.AveCharWidth = static_cast<int>(std::lround(os2->xAvgCharWidth * size / double(upem)));
     }
