@@ -1,0 +1,95 @@
+#include "app/form_dorvex.h"
+
+#include <algorithm>
+#include <cstdint>
+
+#include "app/chart_control.h"
+#include "bootlog/complete.h"
+#include "bootlog/duration.h"
+#include "bootlog/reconstruct.h"
+#include "bootlog/status_texts.h"
+#include "chart/boot_chart.h"
+#include "ui/application.h"
+
+namespace {
+
+std::unique_ptr<TControl> MakeChart() {
+  auto control = std::make_unique<TChartControl>();
+  SetupBootChart(control->Chart());
+  return control;
+}
+
+}  // namespace
+
+TFormDorvex::TFormDorvex(int dpi, TSources sources)
+    : TFormDorvexLayout(dpi, MakeChart), sources_(std::move(sources)) {
+  chart_ = &static_cast<TChartControl*>(Chart1)->Chart();
+  OnCreate = [this] { FormCreate(); };
+  TBRefresh->OnClick = [this] { TBRefreshClick(); };
+  TBHelp->OnClick = [this] { TBHelpClick(); };
+  TBAbout->OnClick = [this] { TBAboutClick(); };
+  TBUpdate->OnClick = [this] { TBUpdateClick(); };
+  TBHomePage->OnClick = [this] { TBHomePageClick(); };
+  TBExit->OnClick = [this] { TBExitClick(); };
+  Timer1.OnTimer = [this] { Timer1Timer(); };
+}
+
+TChart& TFormDorvex::Chart() {
+  return *chart_;
+}
+
+void TFormDorvex::FormCreate() {
+  HomePageAddress = "https://www.dorvex.net/";
+  DownloadPageAddress = "https://www.dorvex.net/download.htm";
+  // The unit, label and state texts are constants of the boot log.
+  TBRefresh->Click();
+}
+
+void TFormDorvex::TBRefreshClick() {
+  std::unique_ptr<EventSource> log = sources_.OpenLog();
+  // A time that does not read back leaves here: list, chart and panes stay as they were.
+  ReadBootEvents(*log, sources_.Formats, BootTable());
+  FillBootList();
+  FillBootChart(*chart_, BootTable());
+  ShowStatistics();
+}
+
+void TFormDorvex::FillBootList() {
+  RzLWMsg->Clear();
+  const TBootCompletion completion = CompleteBootTable(BootTable(), sources_.Formats);
+  TotalSeconds = completion.TotalSeconds;
+  for (const TBootRow& row : completion.Rows) {
+    TListItem& item = RzLWMsg->AddItem();
+    item.SubItems.assign(row.Columns.begin(), row.Columns.end());
+    item.StateIndex = row.StateImage;
+  }
+  RzLWMsg->Invalidate();
+}
+
+void TFormDorvex::ShowStatistics() {
+  const auto texts = StatusTexts(BootTable(), TotalSeconds);
+  TRzStatusPane* panes[] = {RzStatusPane1, RzStatusPane2, RzStatusPane3, RzStatusPane4};
+  for (size_t i = 0; i < texts.size(); ++i)
+    panes[i]->SetCaption(texts[i]);
+}
+
+void TFormDorvex::Timer1Timer() {
+  // A 64-bit count: the 32-bit one wraps after 49.7 days and shows a wrong uptime.
+  const uint64_t seconds = Application()->Platform().TickCount64() / 1000;
+  LabTimeText->SetCaption(
+      DurationText(static_cast<int32_t>(std::min<uint64_t>(seconds, INT32_MAX))));
+}
+
+void TFormDorvex::TBAboutClick() {}
+
+void TFormDorvex::TBUpdateClick() {
+  Application()->Platform().OpenAddress(DownloadPageAddress);
+}
+
+void TFormDorvex::TBHomePageClick() {
+  Application()->Platform().OpenAddress(HomePageAddress);
+}
+
+void TFormDorvex::TBExitClick() {
+  Close();
+}

@@ -1,0 +1,153 @@
+#include "app/form_dorvex.h"
+
+#include <gtest/gtest.h>
+
+#include "bootlog/date_format.h"
+#include "bootlog/fixture_source.h"
+#include "chart/boot_chart.h"
+#include "platform/headless/headless_platform.h"
+#include "ui/application.h"
+
+namespace {
+
+// UTC seconds of a wall-clock time in the boot table's UTC+8.
+uint32_t At(int y, int mo, int d, int h, int mi) {
+  return static_cast<uint32_t>((EncodeDate(y, mo, d) - 25569) * 86400 + (h - 8) * 3600 + mi * 60);
+}
+
+// Clean boot by A, a boot by B that lost power, the running boot by B.
+std::string WorkedExample() {
+  std::string t;
+  auto line = [&t](int code, uint32_t time, const char* user) {
+    t += std::to_string(code) + " " + std::to_string(time) + (user ? std::string(" ") + user : "") +
+         "\n";
+  };
+  line(7035, At(2009, 11, 25, 8, 1), "B");
+  line(6005, At(2009, 11, 25, 8, 0), nullptr);
+  line(7035, At(2009, 11, 21, 9, 2), "B");
+  line(7035, At(2009, 11, 21, 9, 1), "SYSTEM");
+  line(6005, At(2009, 11, 21, 9, 0), nullptr);
+  line(6006, At(2009, 11, 16, 21, 0), nullptr);
+  line(7035, At(2009, 11, 16, 9, 5), "A");
+  line(6005, At(2009, 11, 16, 9, 0), nullptr);
+  return t;
+}
+
+class FormDorvexTest : public ::testing::Test {
+ protected:
+  headless::THeadlessPlatform platform;
+  TApplication app{platform};
+  std::vector<std::string> logs{WorkedExample()};
+  int opened = 0;
+  RegionalFormats formats;
+
+  std::unique_ptr<TFormDorvex> Make() {
+    TFormDorvex::TSources sources;
+    sources.Formats = formats;
+    sources.OpenLog = [this]() -> std::unique_ptr<EventSource> {
+      const std::string& text = logs[std::min<size_t>(opened++, logs.size() - 1)];
+      return std::make_unique<FixtureEventSource>(FixtureEventSource::FromText(text, "log"));
+    };
+    auto form = std::make_unique<TFormDorvex>(96, std::move(sources));
+    app.MainForm = form.get();
+    form->DoCreate();
+    return form;
+  }
+
+  static std::vector<std::vector<std::string>> Rows(const TFormDorvex& form) {
+    std::vector<std::vector<std::string>> rows;
+    for (int i = 0; i < form.RzLWMsg->ItemCount(); ++i) {
+      std::vector<std::string> row = form.RzLWMsg->Item(i).SubItems;
+      row.push_back(std::to_string(form.RzLWMsg->Item(i).StateIndex));
+      rows.push_back(row);
+    }
+    return rows;
+  }
+};
+
+TEST_F(FormDorvexTest, StartUpRefreshesOnceBeforeTheWindowIsShown) {
+  auto form = Make();
+  EXPECT_EQ(opened, 1);
+  EXPECT_EQ(form->Window(), nullptr);  // not shown yet, but already filled
+  const std::vector<std::vector<std::string>> expected = {
+      {"2009/11/25 8:00:00", "", "", "B", "正常,运行中...", "0"},
+      {"2009/11/21 9:00:00", "", "", "B", "非正常关机", "1"},
+      {"2009/11/16 9:00:00", "2009/11/16 21:00:00", "12 时", "A", "正常关机", "0"},
+  };
+  EXPECT_EQ(Rows(*form), expected);
+  EXPECT_EQ(form->RzLWMsg->Item(0).Caption, "");
+  EXPECT_EQ(form->RzStatusPane1->Caption(), "记录数:3");
+  EXPECT_EQ(form->RzStatusPane2->Caption(), "天数:9");
+  EXPECT_EQ(form->RzStatusPane3->Caption(), "总计:12小时");
+  EXPECT_EQ(form->RzStatusPane4->Caption(), "平均:4(小时/次)");
+  EXPECT_EQ(form->TotalSeconds, 43200);
+  EXPECT_EQ(Series1(form->Chart()).Count(), 3);
+  EXPECT_EQ(form->LabTimeText->Caption(), "");
+}
+
+TEST_F(FormDorvexTest, RefreshingAgainShowsTheSameRows) {
+  auto form = Make();
+  const auto first = Rows(*form);
+  form->TBRefresh->Click();
+  EXPECT_EQ(opened, 2);
+  EXPECT_EQ(Rows(*form), first);
+  EXPECT_EQ(Series1(form->Chart()).Count(), 3);
+}
+
+TEST_F(FormDorvexTest, ParseErrorKeepsWhatWasShownAndReachesTheErrorHandler) {
+  // With digits run together November 2009 reads back, 1970 does not.
+  formats.ShortDate = "yyyyMd";
+  logs.push_back("6005 0\n");
+  auto form = Make();
+  const auto rows = Rows(*form);
+  ASSERT_EQ(rows.size(), 3u);
+  const std::string pane = form->RzStatusPane1->Caption();
+  form->ShowWindow();
+  form->DispatchAccelerator(U'r');  // Alt+R, as the user refreshes
+  EXPECT_EQ(Rows(*form), rows);
+  EXPECT_EQ(form->RzStatusPane1->Caption(), pane);
+  EXPECT_EQ(Series1(form->Chart()).Count(), 3);
+  ASSERT_EQ(platform.MessageBoxes.size(), 1u);
+  EXPECT_EQ(platform.MessageBoxes[0].Text, "'197011 8:00:00' is not a valid date and time.");
+  EXPECT_EQ(platform.MessageBoxes[0].Title, "dorvex");
+  EXPECT_EQ(platform.MessageBoxes[0].Icon, mbiError);
+}
+
+TEST_F(FormDorvexTest, ParseErrorDuringStartUpStillCreatesTheWindow) {
+  logs = {"6005 0\n"};
+  formats.ShortDate = "yyyyMd";
+  auto form = Make();
+  EXPECT_EQ(platform.MessageBoxes.size(), 1u);
+  EXPECT_EQ(form->RzLWMsg->ItemCount(), 0);
+  EXPECT_EQ(form->RzStatusPane1->Caption(), "");
+  form->ShowWindow();
+  EXPECT_NE(form->Window(), nullptr);
+}
+
+TEST_F(FormDorvexTest, UptimeLabelFollowsTheTickCount) {
+  auto form = Make();
+  form->ShowWindow();
+  platform.Ticks = 3599000;
+  platform.Advance(app, 1000);
+  EXPECT_EQ(form->LabTimeText->Caption(), "60 分");
+  // Beyond the 49.7 days of a 32-bit counter the uptime goes on growing.
+  platform.Ticks = 50ull * 86400 * 1000 - 1000;
+  platform.Advance(app, 1000);
+  EXPECT_EQ(form->LabTimeText->Caption(), "50 天");
+}
+
+TEST_F(FormDorvexTest, CommandsOpenTheAddressesAndExitCloses) {
+  auto form = Make();
+  form->ShowWindow();
+  EXPECT_TRUE(form->DispatchAccelerator(U'h'));  // the hidden help button is skipped
+  form->TBUpdate->Click();
+  ASSERT_EQ(platform.OpenedAddresses.size(), 2u);
+  EXPECT_EQ(platform.OpenedAddresses[0], form->HomePageAddress);
+  EXPECT_EQ(platform.OpenedAddresses[1], form->DownloadPageAddress);
+  EXPECT_NE(form->HomePageAddress, form->DownloadPageAddress);
+  EXPECT_FALSE(form->Closed());
+  EXPECT_TRUE(form->DispatchAccelerator(U'e'));
+  EXPECT_TRUE(form->Closed());
+}
+
+}  // namespace
