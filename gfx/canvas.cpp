@@ -116,30 +116,41 @@ std::uint32_t TCanvas::PenPixelValue() const {
   return Resolve(Pen.Color);
 }
 
+namespace {
+
+inline void ApplyPen(std::uint32_t& p, std::uint32_t pen, TPenMode mode) {
+  switch (mode) {
+    case pmCopy:
+      p = pen;
+      break;
+    case pmNotXor:
+      p = ((~(pen ^ p)) & 0x00FFFFFF) | (p & kOpaque);
+      break;
+    case pmXor:
+      p = ((pen ^ p) & 0x00FFFFFF) | (p & kOpaque);
+      break;
+    case pmNot:
+      p = (~p & 0x00FFFFFF) | (p & kOpaque);
+      break;
+  }
+}
+
+}  // namespace
+
 void TCanvas::PenSpan(int dy, int x0, int x1, std::uint32_t pen) {
+  const TPenMode mode = Pen.Mode;
   VisitRow(dy, x0, x1, [&](int a, int b) {
     std::uint32_t* row = target_->Scanline(dy);
     for (int x = a; x < b; ++x) {
-      switch (Pen.Mode) {
-        case pmCopy:
-          row[x] = pen;
-          break;
-        case pmNotXor:
-          row[x] = ((~(pen ^ row[x])) & 0x00FFFFFF) | (row[x] & kOpaque);
-          break;
-        case pmXor:
-          row[x] = ((pen ^ row[x]) & 0x00FFFFFF) | (row[x] & kOpaque);
-          break;
-        case pmNot:
-          row[x] = (~row[x] & 0x00FFFFFF) | (row[x] & kOpaque);
-          break;
-      }
+      ApplyPen(row[x], pen, mode);
     }
   });
 }
 
 void TCanvas::PenPixel(int dx, int dy, std::uint32_t pen) {
-  PenSpan(dy, dx, dx + 1, pen);
+  if (Visible(dx, dy)) {
+    ApplyPen(target_->Scanline(dy)[dx], pen, Pen.Mode);
+  }
 }
 
 void TCanvas::DrawSegment(TPoint a, TPoint b) {
