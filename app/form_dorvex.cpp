@@ -3,19 +3,21 @@
 #include <algorithm>
 #include <cstdint>
 
-#include "app/chart_control.h"
 #include "bootlog/complete.h"
 #include "bootlog/duration.h"
 #include "bootlog/reconstruct.h"
 #include "bootlog/status_texts.h"
 #include "chart/boot_chart.h"
 #include "ui/application.h"
+#include "ui/chart_host.h"
 
 namespace {
 
+using TBootChartHost = TChartHost<TChart, THintHost>;
+
 std::unique_ptr<TControl> MakeChart() {
-  auto control = std::make_unique<TChartControl>();
-  SetupBootChart(control->Chart());
+  auto control = std::make_unique<TBootChartHost>();
+  SetupBootChart(control->Chart);
   return control;
 }
 
@@ -23,7 +25,7 @@ std::unique_ptr<TControl> MakeChart() {
 
 TFormDorvex::TFormDorvex(int dpi, TSources sources)
     : TFormDorvexLayout(dpi, MakeChart), sources_(std::move(sources)) {
-  chart_ = &static_cast<TChartControl*>(Chart1)->Chart();
+  chart_ = &static_cast<TBootChartHost*>(Chart1)->Chart;
   OnCreate = [this] { FormCreate(); };
   TBRefresh->OnClick = [this] { TBRefreshClick(); };
   TBHelp->OnClick = [this] { TBHelpClick(); };
