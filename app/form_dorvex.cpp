@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "bootlog/complete.h"
+#include "bootlog/date_format.h"
 #include "bootlog/duration.h"
 #include "bootlog/reconstruct.h"
 #include "bootlog/status_texts.h"
@@ -34,6 +35,10 @@ TFormDorvex::TFormDorvex(int dpi, TSources sources)
   TBHomePage->OnClick = [this] { TBHomePageClick(); };
   TBExit->OnClick = [this] { TBExitClick(); };
   Timer1.OnTimer = [this] { Timer1Timer(); };
+  RzClockStatus1->DateTimeText = [this](double value, const std::string& format) {
+    return format.empty() ? DateTimeText(value, sources_.Formats)
+                          : FormatDateTime(format, value, sources_.Formats);
+  };
 }
 
 TChart& TFormDorvex::Chart() {
