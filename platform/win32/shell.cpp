@@ -1,0 +1,56 @@
+#include "platform/win32/shell.h"
+
+#include "platform/win32/link_open.h"
+#include "platform/win32/wide_text.h"
+
+#include <windows.h>
+// shellapi.h needs what windows.h defines.
+#include <shellapi.h>
+
+namespace platform_win32 {
+
+std::string AnsiFromUtf8(const std::string& utf8) {
+  const std::u16string w = Utf16FromUtf8(utf8);
+  const auto* wide = reinterpret_cast<const wchar_t*>(w.c_str());
+  const int bytes = WideCharToMultiByte(CP_ACP, 0, wide, -1, nullptr, 0, nullptr, nullptr);
+  if (bytes <= 1)
+    return {};
+  std::string out(static_cast<std::size_t>(bytes), '\0');
+  WideCharToMultiByte(CP_ACP, 0, wide, -1, out.data(), bytes, nullptr, nullptr);
+  out.pop_back();
+  return out;
+}
+
+void ShellOpenAddress(const std::string& address, void* ownerHwnd) {
+  ShellExecuteA(static_cast<HWND>(ownerHwnd), nullptr, AnsiFromUtf8(address).c_str(), nullptr,
+                nullptr, SW_SHOWNORMAL);
+}
+
+namespace {
+
+class TWindowsShell : public TLinkShell {
+ public:
+  bool OpenVerb(const std::string& target) override {
+    const std::string file = AnsiFromUtf8(target);
+    SHELLEXECUTEINFOA info{};
+    info.cbSize = sizeof(info);
+    info.fMask = SEE_MASK_FLAG_NO_UI | SEE_MASK_FLAG_DDEWAIT;
+    info.lpVerb = "Open";
+    info.lpFile = file.c_str();
+    info.nShow = SW_SHOWNORMAL;
+    return ShellExecuteExA(&info) != FALSE;
+  }
+  void StartChooser(const std::string& pattern) override {
+    const std::string command = "rundll32.exe shell32.dll,OpenAs_RunDLL " + pattern;
+    WinExec(command.c_str(), SW_SHOWNORMAL);
+  }
+};
+
+}  // namespace
+
+bool ShellOpenLink(const std::string& target) {
+  TWindowsShell shell;
+  return OpenLinkTarget(shell, target);
+}
+
+}  // namespace platform_win32
