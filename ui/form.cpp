@@ -92,6 +92,8 @@ void TForm::ShowWindow() {
       params.ClientWidth = Width();
       params.ClientHeight = Height();
       params.Centred = Kind != wkPopup;
+      if (Owner)
+        params.Owner = Owner->Window();
       window_ = app->Platform().CreateWindow(params, this);
       if (!Icon.IsEmpty())
         window_->SetIcon(Icon);
@@ -124,7 +126,11 @@ void TForm::ShowModal() {
     }
   }
   modal_ = true;
+  if (!Owner && app && app->MainForm != this)
+    Owner = app->MainForm;
   ShowWindow();
+  if (window_)
+    window_->GrabFocus();
   while (app && !closed_ && !app->Terminated()) {
     std::optional<uint64_t> timeout;
     if (auto due = AppTimers().NextDue()) {

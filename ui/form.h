@@ -24,6 +24,8 @@ class TForm : public TWinControl, public TWindowEvents {
   gfx::TFont Font;
   gfx::TBitmap Icon;
   TWindowKind Kind = wkMain;
+  // The window this one is centred over and stays above (modal windows).
+  TForm* Owner = nullptr;
   // Whether the user can resize the window (the size grip asks).
   bool Sizeable() const { return Kind == wkMain; }
 

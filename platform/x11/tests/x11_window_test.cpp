@@ -1,0 +1,128 @@
+// Runs against a real X server (Xvfb in CI); skipped when there is no display.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "ui/application.h"
+#include "ui/form.h"
+// Xlib's macros last.
+#include <X11/Xatom.h>
+#include <X11/Xlib.h>
+#include "platform/x11/x11_display.h"
+#include "platform/x11/x11_platform.h"
+#include "platform/x11/x11_window.h"
+
+namespace {
+
+class X11Test : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    platform = x11::TX11Platform::Open();
+    if (!platform)
+      GTEST_SKIP() << "no X display";
+  }
+  std::unique_ptr<x11::TX11Platform> platform;
+};
+
+// A form that records what the window told it.
+class TProbeForm : public TForm {
+ public:
+  int Closes = 0;
+  TSize Resized;
+  void WindowCloseRequest() override { ++Closes; }
+  void WindowResized(int w, int h) override {
+    Resized = {w, h};
+    TForm::WindowResized(w, h);
+  }
+};
+
+TEST_F(X11Test, WindowHasItsTitleSizeAndShowsThePresentedImage) {
+  TApplication app(*platform);
+  TProbeForm form;
+  form.Caption = "Dorvex 测试";
+  form.Color = gfx::MakeColor(10, 200, 30);
+  form.SetClientSize(200, 120);
+  form.ShowWindow();
+  auto* w = dynamic_cast<x11::TX11Window*>(form.Window());
+  ASSERT_NE(w, nullptr);
+  Display* dpy = platform->Display().Dpy;
+  XSync(dpy, False);
+  for (int i = 0; i < 20; ++i)
+    app.HandleMessage(20);
+
+  XWindowAttributes wa;
+  XGetWindowAttributes(dpy, w->Handle(), &wa);
+  EXPECT_EQ(wa.width, 200);
+  EXPECT_EQ(wa.height, 120);
+
+  Atom type;
+  int format;
+  unsigned long count = 0, after = 0;
+  unsigned char* data = nullptr;
+  ASSERT_EQ(
+      XGetWindowProperty(dpy, w->Handle(), platform->Display().NetWmName, 0, 1024, False,
+                         platform->Display().Utf8String, &type, &format, &count, &after, &data),
+      Success);
+  ASSERT_NE(data, nullptr);
+  EXPECT_EQ(std::string(reinterpret_cast<char*>(data), count), "Dorvex 测试");
+  XFree(data);
+
+  XImage* img = XGetImage(dpy, w->Handle(), 5, 5, 1, 1, AllPlanes, ZPixmap);
+  ASSERT_NE(img, nullptr);
+  unsigned long px = XGetPixel(img, 0, 0);
+  XDestroyImage(img);
+  EXPECT_EQ(px & 0xFFFFFF, 0x0AC81Eu);  // 10, 200, 30 as 0xRRGGBB
+}
+
+TEST_F(X11Test, TheCloseBoxAsksTheFormAndKeysAndButtonsArrive) {
+  TApplication app(*platform);
+  TProbeForm form;
+  form.Caption = "probe";
+  form.SetClientSize(100, 100);
+  int downs = 0;
+  auto* c = form.Add<TControl>();
+  c->SetBounds(0, 0, 100, 100);
+  c->OnMouseDown = [&](TMouseButton b, TShiftState s, int x, int y) {
+    downs += b == mbLeft && (s & ssLeft) && x == 10 && y == 20;
+  };
+  form.ShowWindow();
+  auto* w = dynamic_cast<x11::TX11Window*>(form.Window());
+  Display* dpy = platform->Display().Dpy;
+
+  XEvent ev{};
+  ev.xclient.type = ClientMessage;
+  ev.xclient.window = w->Handle();
+  ev.xclient.message_type = platform->Display().WmProtocols;
+  ev.xclient.format = 32;
+  ev.xclient.data.l[0] = static_cast<long>(platform->Display().WmDeleteWindow);
+  XSendEvent(dpy, w->Handle(), False, NoEventMask, &ev);
+
+  XEvent press{};
+  press.xbutton.type = ButtonPress;
+  press.xbutton.window = w->Handle();
+  press.xbutton.button = Button1;
+  press.xbutton.x = 10;
+  press.xbutton.y = 20;
+  XSendEvent(dpy, w->Handle(), False, ButtonPressMask, &press);
+  XSync(dpy, False);
+  for (int i = 0; i < 10; ++i)
+    app.HandleMessage(10);
+  EXPECT_EQ(form.Closes, 1);
+  EXPECT_EQ(downs, 1);
+}
+
+TEST(X11Keys, KeysymsAndModifiersMapToTheToolkitCodes) {
+  EXPECT_EQ(x11::KeyFromKeysym('h'), 'H');
+  EXPECT_EQ(x11::KeyFromKeysym('E'), 'E');
+  EXPECT_EQ(x11::KeyFromKeysym('7'), '7');
+  EXPECT_EQ(x11::KeyFromKeysym(0xFF09), VK_TAB);  // XK_Tab
+  EXPECT_EQ(x11::KeyFromKeysym(0xFE20), VK_TAB);  // XK_ISO_Left_Tab (Shift+Tab)
+  EXPECT_EQ(x11::KeyFromKeysym(0xFFC1), VK_F4);
+  EXPECT_EQ(x11::KeyFromKeysym(0xFFFF), VK_DELETE);
+  EXPECT_EQ(x11::KeyFromKeysym(0x1234), 0);
+  EXPECT_EQ(x11::ShiftFromX(ShiftMask | Mod1Mask), ssShift | ssAlt);
+  EXPECT_EQ(x11::ShiftFromX(ControlMask | Button1Mask), ssCtrl | ssLeft);
+  EXPECT_EQ(x11::ShiftFromX(Button3Mask), ssRight);
+}
+
+}  // namespace

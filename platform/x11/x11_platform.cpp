@@ -1,0 +1,205 @@
+#include "platform/x11/x11_platform.h"
+
+#include <X11/Xatom.h>
+#include <X11/Xlib.h>
+#include <X11/Xresource.h>
+#include <poll.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <climits>
+#include <cmath>
+#include <cstdlib>
+#include <cstring>
+#include <ctime>
+
+#include "platform/x11/open_address.h"
+#include "platform/x11/x11_display.h"
+#include "platform/x11/x11_message_box.h"
+#include "platform/x11/x11_window.h"
+
+namespace x11 {
+
+namespace {
+
+constexpr double kUnixEpochDays = 25569.0;  // 1970-01-01 in days since 1899-12-30
+constexpr int kClipboardWaitMs = 300;
+
+}  // namespace
+
+std::unique_ptr<TX11Platform> TX11Platform::Open() {
+  ::Display* dpy = XOpenDisplay(nullptr);
+  if (!dpy)
+    return nullptr;
+  return std::unique_ptr<TX11Platform>(new TX11Platform(std::make_unique<TX11Display>(dpy)));
+}
+
+TX11Platform::TX11Platform(std::unique_ptr<TX11Display> display) : display_(std::move(display)) {}
+
+TX11Platform::~TX11Platform() = default;
+
+void TX11Platform::RemoveWindow(TX11Window* w) {
+  windows_.erase(std::remove(windows_.begin(), windows_.end(), w), windows_.end());
+}
+
+std::unique_ptr<TPlatformWindow> TX11Platform::CreateWindow(const TWindowParams& params,
+                                                            TWindowEvents* events) {
+  return std::make_unique<TX11Window>(*this, params, events);
+}
+
+bool TX11Platform::ProcessEvents(std::optional<uint64_t> timeoutMs) {
+  ::Display* dpy = display_->Dpy;
+  XFlush(dpy);
+  if (XPending(dpy) == 0) {
+    pollfd fd{ConnectionNumber(dpy), POLLIN, 0};
+    int wait = timeoutMs ? static_cast<int>(std::min<uint64_t>(*timeoutMs, INT_MAX)) : -1;
+    poll(&fd, 1, wait);
+  }
+  while (XPending(dpy) > 0) {
+    XEvent ev;
+    XNextEvent(dpy, &ev);
+    Dispatch(&ev);
+  }
+  return true;
+}
+
+void TX11Platform::Dispatch(void* event) {
+  XEvent& ev = *static_cast<XEvent*>(event);
+  TX11Display& x = *display_;
+  if (ev.type == SelectionRequest) {
+    // Another program pastes what we copied.
+    XSelectionRequestEvent& req = ev.xselectionrequest;
+    XEvent reply{};
+    reply.xselection.type = SelectionNotify;
+    reply.xselection.requestor = req.requestor;
+    reply.xselection.selection = req.selection;
+    reply.xselection.target = req.target;
+    reply.xselection.time = req.time;
+    reply.xselection.property = None;
+    if (req.target == x.Targets) {
+      Atom targets[] = {x.Targets, x.Utf8String, XA_STRING};
+      XChangeProperty(x.Dpy, req.requestor, req.property, XA_ATOM, 32, PropModeReplace,
+                      reinterpret_cast<unsigned char*>(targets), 3);
+      reply.xselection.property = req.property;
+    } else if (req.target == x.Utf8String || req.target == XA_STRING) {
+      XChangeProperty(x.Dpy, req.requestor, req.property, req.target, 8, PropModeReplace,
+                      reinterpret_cast<const unsigned char*>(clipboard_.data()),
+                      static_cast<int>(clipboard_.size()));
+      reply.xselection.property = req.property;
+    }
+    XSendEvent(x.Dpy, req.requestor, False, 0, &reply);
+    return;
+  }
+  ::Window target = ev.xany.window;
+  for (TX11Window* w : windows_) {
+    if (w->Handle() == target) {
+      w->HandleEvent(ev);
+      return;
+    }
+  }
+}
+
+uint64_t TX11Platform::TickCount64() {
+  // Like the system's tick count: time since boot, suspended time included.
+  timespec ts{};
+  clock_gettime(CLOCK_BOOTTIME, &ts);
+  return static_cast<uint64_t>(ts.tv_sec) * 1000 + static_cast<uint64_t>(ts.tv_nsec) / 1000000;
+}
+
+double TX11Platform::LocalNow() {
+  timespec ts{};
+  clock_gettime(CLOCK_REALTIME, &ts);
+  time_t secs = ts.tv_sec;
+  tm local{};
+  localtime_r(&secs, &local);
+  double localSeconds = static_cast<double>(secs + local.tm_gmtoff) + ts.tv_nsec / 1e9;
+  return kUnixEpochDays + localSeconds / 86400.0;
+}
+
+int TX11Platform::ScreenDpi() {
+  // The desktop's font resolution setting, as toolkits read it; 96 without one.
+  const char* resources = XResourceManagerString(display_->Dpy);
+  if (!resources)
+    return 96;
+  const char* key = std::strstr(resources, "Xft.dpi:");
+  if (!key)
+    return 96;
+  double dpi = std::strtod(key + std::strlen("Xft.dpi:"), nullptr);
+  if (!(dpi >= 24 && dpi <= 960))
+    return 96;
+  return static_cast<int>(std::lround(dpi));
+}
+
+int TX11Platform::ColorDepth() {
+  return DefaultDepth(display_->Dpy, display_->Screen);
+}
+
+TRect TX11Platform::DesktopRect() {
+  ::Display* dpy = display_->Dpy;
+  return {0, 0, DisplayWidth(dpy, display_->Screen), DisplayHeight(dpy, display_->Screen)};
+}
+
+void TX11Platform::SetClipboardText(const std::string& utf8) {
+  clipboard_ = utf8;
+  if (windows_.empty())
+    return;
+  XSetSelectionOwner(display_->Dpy, display_->Clipboard, windows_.front()->Handle(), CurrentTime);
+  XFlush(display_->Dpy);
+}
+
+std::string TX11Platform::ClipboardText() {
+  TX11Display& x = *display_;
+  ::Window owner = XGetSelectionOwner(x.Dpy, x.Clipboard);
+  if (owner == None)
+    return {};
+  for (TX11Window* w : windows_) {
+    if (w->Handle() == owner)
+      return clipboard_;
+  }
+  if (windows_.empty())
+    return {};
+  ::Window me = windows_.front()->Handle();
+  XConvertSelection(x.Dpy, x.Clipboard, x.Utf8String, x.SelectionProperty, me, CurrentTime);
+  XFlush(x.Dpy);
+  // Wait a short while for the owner's answer; other events keep their order.
+  XEvent ev;
+  for (int waited = 0; waited < kClipboardWaitMs; waited += 10) {
+    if (XCheckTypedWindowEvent(x.Dpy, me, SelectionNotify, &ev)) {
+      if (ev.xselection.property == None)
+        return {};
+      Atom type;
+      int format;
+      unsigned long count = 0, after = 0;
+      unsigned char* data = nullptr;
+      std::string text;
+      if (XGetWindowProperty(x.Dpy, me, x.SelectionProperty, 0, 1 << 20, True, AnyPropertyType,
+                             &type, &format, &count, &after, &data) == Success &&
+          data) {
+        text.assign(reinterpret_cast<char*>(data), count);
+        XFree(data);
+      }
+      return text;
+    }
+    usleep(10000);
+  }
+  return {};
+}
+
+void TX11Platform::OpenAddress(const std::string& address) {
+  OpenWithDefaultHandler(address);
+}
+
+void TX11Platform::MessageBox(const std::string& text, const std::string& title,
+                              TMessageBoxIcon icon) {
+  ShowMessageForm(text, title, icon);
+}
+
+std::string TX11Platform::ProgramPath() {
+  char buf[4096];
+  ssize_t n = readlink("/proc/self/exe", buf, sizeof(buf) - 1);
+  if (n <= 0)
+    return "dorvex";
+  return std::string(buf, static_cast<size_t>(n));
+}
+
+}  // namespace x11

@@ -1,0 +1,47 @@
+#pragma once
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "ui/platform.h"
+
+namespace x11 {
+
+class TX11Window;
+struct TX11Display;
+
+// The toolkit's platform on an X server, through Xlib.
+class TX11Platform : public TPlatform {
+ public:
+  // Connects to the display named by DISPLAY; null when there is none.
+  static std::unique_ptr<TX11Platform> Open();
+  ~TX11Platform() override;
+
+  std::unique_ptr<TPlatformWindow> CreateWindow(const TWindowParams& params,
+                                                TWindowEvents* events) override;
+  bool ProcessEvents(std::optional<uint64_t> timeoutMs) override;
+  uint64_t TickCount64() override;
+  double LocalNow() override;
+  int ScreenDpi() override;
+  int ColorDepth() override;
+  TRect DesktopRect() override;
+  void SetClipboardText(const std::string& utf8) override;
+  std::string ClipboardText() override;
+  void OpenAddress(const std::string& address) override;
+  void MessageBox(const std::string& text, const std::string& title, TMessageBoxIcon icon) override;
+  std::string ProgramPath() override;
+
+  TX11Display& Display() { return *display_; }
+  void AddWindow(TX11Window* w) { windows_.push_back(w); }
+  void RemoveWindow(TX11Window* w);
+
+ private:
+  explicit TX11Platform(std::unique_ptr<TX11Display> display);
+  void Dispatch(void* event);
+  std::unique_ptr<TX11Display> display_;
+  std::vector<TX11Window*> windows_;
+  std::string clipboard_;
+};
+
+}  // namespace x11

@@ -1,0 +1,68 @@
+#pragma once
+
+// The toolkit's headers come before Xlib's, whose macros (KeyPress, None, ...) would
+// otherwise rename the toolkit's members.
+#include "ui/platform.h"
+
+#include <X11/Xlib.h>
+
+#include <cstdint>
+#include <vector>
+
+#include "platform/x11/x11_display.h"
+
+namespace x11 {
+
+class TX11Platform;
+
+// One top-level window. Keeps the last presented image in the server's pixel format
+// and repaints exposed areas from it.
+class TX11Window : public TPlatformWindow {
+ public:
+  TX11Window(TX11Platform& platform, const TWindowParams& params, TWindowEvents* events);
+  ~TX11Window() override;
+
+  void SetTitle(const std::string& utf8) override;
+  void SetIcon(const gfx::TBitmap& icon) override;
+  void Show() override;
+  void Hide() override;
+  bool Visible() const override { return mapped_; }
+  void SetClientSize(int width, int height) override;
+  TSize ClientSize() const override { return size_; }
+  void MoveTo(int screenLeft, int screenTop) override;
+  void Present(const gfx::TBitmap& image, const TRect& dirty) override;
+  void SetCursor(TCursor cursor) override;
+  TPoint ClientToScreen(TPoint p) const override;
+  bool Maximized() const override;
+  void BeginResizeDrag(TPoint screenPos) override;
+  void SetInputEnabled(bool enabled) override { inputEnabled_ = enabled; }
+  void GrabFocus() override;
+
+  ::Window Handle() const { return window_; }
+  // Handles one event addressed to this window.
+  void HandleEvent(XEvent& event);
+
+ private:
+  void Blit(const TRect& r);
+  void ApplySizeHints();
+  TX11Platform& platform_;
+  TX11Display& x_;
+  TWindowParams params_;
+  TWindowEvents* events_;
+  ::Window window_ = 0;
+  GC gc_ = nullptr;
+  TSize size_;
+  std::vector<uint32_t> pixels_;  // 0x00RRGGBB, size_ of the kept image
+  int imageWidth_ = 0, imageHeight_ = 0;
+  bool mapped_ = false;
+  bool everShown_ = false;
+  bool inputEnabled_ = true;
+  TShiftState buttons_ = 0;
+};
+
+// Modifier and button bits of an X event state as the toolkit's shift state.
+TShiftState ShiftFromX(unsigned state);
+// The toolkit's key code of an X key symbol, or 0.
+TKey KeyFromKeysym(unsigned long keysym);
+
+}  // namespace x11
