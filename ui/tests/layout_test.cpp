@@ -10,10 +10,6 @@ namespace {
 
 using LayoutTest = UiTest;
 
-TRect FormRectOf(TControl* c) {
-  return c->FormRect();
-}
-
 TEST_F(LayoutTest, EveryControlAtItsPlaceAt96Dpi) {
   TFormDorvexLayout form;
   EXPECT_EQ(form.Caption, "Dorvex");

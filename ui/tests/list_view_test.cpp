@@ -1,0 +1,190 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "ui/form_dorvex_layout.h"
+#include "ui/tests/ui_fixture.h"
+
+namespace {
+
+// The boot list as the main window lays it out, shown on a headless window.
+class ListViewTest : public UiTest {
+ protected:
+  ListViewTest() {
+    form.ShowWindow();
+    list = form.RzLWMsg;
+  }
+  void AddRows(int n) {
+    for (int i = 0; i < n; ++i) {
+      TListItem& item = list->AddItem();
+      item.SubItems = {"2009/3/" + std::to_string(i + 1) + " 9:00:00", "", "", "A", "正常关机"};
+      item.StateIndex = i % 2;
+    }
+  }
+  // A point of the list in window coordinates.
+  TPoint At(int x, int y) const { return list->ClientToForm({x, y}); }
+  void Click(int x, int y) {
+    form.WindowMouseDown(mbLeft, ssLeft, At(x, y));
+    form.WindowMouseUp(mbLeft, 0, At(x, y));
+  }
+
+  TFormDorvexLayout form;
+  TRzListView* list = nullptr;
+};
+
+TEST_F(ListViewTest, SixColumnsTheLastFillingTheRest) {
+  ASSERT_EQ(list->Columns.size(), 6u);
+  std::vector<std::string> captions;
+  for (auto& c : list->Columns)
+    captions.push_back(c.Caption);
+  EXPECT_EQ(captions,
+            (std::vector<std::string>{"", "开机时间", "关机时间", "运行时长", "登录用户", "信息"}));
+  std::vector<int> widths;
+  for (int i = 0; i < 5; ++i)
+    widths.push_back(list->ColumnWidth(i));
+  EXPECT_EQ(widths, (std::vector<int>{18, 150, 150, 100, 127}));
+  // Inside the one-pixel frame: 669 - 2 - 545.
+  EXPECT_EQ(list->ColumnWidth(5), 122);
+  EXPECT_FALSE(list->HScrollVisible());
+  // Rows that need a vertical bar take its width from the last column.
+  AddRows(100);
+  EXPECT_TRUE(list->VScrollVisible());
+  EXPECT_EQ(list->ColumnWidth(5), 122 - TRzListView::kScrollBarSize);
+}
+
+TEST_F(ListViewTest, RowsLieUnderTheHeaderWithTheirStateMarkers) {
+  AddRows(3);
+  form.UpdateWindow();
+  const gfx::TBitmap& img = form.Image();
+  int rh = list->RowHeight();
+  EXPECT_GE(rh, 17);  // the 16-pixel markers fit
+  TRect r0 = list->ItemRect(0);
+  EXPECT_EQ(r0.Top, 1 + list->HeaderHeight());
+  EXPECT_EQ(list->ItemRect(2).Top, r0.Top + 2 * rh);
+  EXPECT_EQ(list->ItemAtPos({50, r0.Top}), 0);
+  EXPECT_EQ(list->ItemAtPos({50, r0.Top + rh}), 1);
+  EXPECT_EQ(list->ItemAtPos({50, r0.Top + 3 * rh}), -1);
+
+  // Marker centres: green for row 0, orange for row 1 (state image 0 and 1).
+  auto marker = [&](int row) {
+    TRect r = list->ItemRect(row);
+    TPoint c = At(1 + 8, r.Top + rh / 2);
+    return PixelAt(img, c.X, c.Y);
+  };
+  gfx::TColor green = marker(0), orange = marker(1);
+  EXPECT_GT(gfx::GreenOf(green), gfx::RedOf(green));
+  EXPECT_GT(gfx::RedOf(orange), gfx::BlueOf(orange) + 100);
+  EXPECT_EQ(marker(2), green);
+  // Grid lines: below each row and at each column's right edge.
+  TPoint below = At(100, r0.Top + rh - 1);
+  EXPECT_EQ(PixelAt(img, below.X, below.Y), gfx::ColorToRGB(gfx::cl3DLight));
+  TPoint edge = At(1 + 18 - 1, r0.Top + 3);
+  EXPECT_EQ(PixelAt(img, edge.X, edge.Y), gfx::ColorToRGB(gfx::cl3DLight));
+  // The flat frame in the window-frame colour.
+  TPoint corner = At(0, 50);
+  EXPECT_EQ(PixelAt(img, corner.X, corner.Y), gfx::ColorToRGB(gfx::clWindowFrame));
+}
+
+TEST_F(ListViewTest, WholeRowSelectionStaysVisibleWithoutTheFocus) {
+  AddRows(3);
+  TRect r1 = list->ItemRect(1);
+  Click(400, r1.Top + 2);
+  EXPECT_EQ(list->ItemIndex(), 1);
+  EXPECT_TRUE(list->Focused());
+  form.UpdateWindow();
+  TPoint far = At(600, r1.Top + 2);  // the last column: the whole row is marked
+  EXPECT_EQ(PixelAt(form.Image(), far.X, far.Y), gfx::ColorToRGB(gfx::clHighlight));
+  form.SetActiveControl(form.RzPageControl1);
+  form.UpdateWindow();
+  EXPECT_EQ(PixelAt(form.Image(), far.X, far.Y), gfx::ColorToRGB(gfx::clBtnFace));
+  list->HideSelection = true;
+  list->Invalidate();
+  form.UpdateWindow();
+  EXPECT_EQ(PixelAt(form.Image(), far.X, far.Y), gfx::ColorToRGB(gfx::clWhite));
+}
+
+TEST_F(ListViewTest, HeaderClicksNeverReorder) {
+  AddRows(5);
+  std::vector<int> clicked;
+  list->OnColumnClick = [&](int c) { clicked.push_back(c); };
+  Click(list->ColumnLeft(1) + 10, 3);
+  Click(list->ColumnLeft(3) + 10, 3);
+  EXPECT_EQ(clicked, (std::vector<int>{1, 3}));
+  for (int i = 0; i < 5; ++i) {
+    EXPECT_EQ(list->Item(i).SubItems[0], "2009/3/" + std::to_string(i + 1) + " 9:00:00");
+  }
+  EXPECT_EQ(list->ItemIndex(), -1);
+}
+
+TEST_F(ListViewTest, ScrollingPaintsOnlyTheVisibleRows) {
+  AddRows(10000);
+  form.UpdateWindow();
+  int visible = list->VisibleRowCount();
+  EXPECT_EQ(visible, list->RowsRect().Height() / list->RowHeight());
+  EXPECT_LE(list->PaintedRows(), visible + 1);
+  EXPECT_GE(list->PaintedRows(), visible);
+
+  // Three rows per wheel notch, clamped at both ends.
+  form.WindowMouseWheel(0, -WHEEL_DELTA, At(200, 100));
+  EXPECT_EQ(list->TopIndex(), 3);
+  form.WindowMouseWheel(0, 2 * WHEEL_DELTA, At(200, 100));
+  EXPECT_EQ(list->TopIndex(), 0);
+  list->SetTopIndex(1000000);
+  EXPECT_EQ(list->TopIndex(), 10000 - visible);
+  form.UpdateWindow();
+  EXPECT_LE(list->PaintedRows(), visible + 1);
+
+  // Keyboard: End selects the last row and keeps it in view.
+  list->SetTopIndex(0);
+  list->SetFocus();
+  form.WindowKeyDown(VK_END, 0);
+  EXPECT_EQ(list->ItemIndex(), 9999);
+  EXPECT_EQ(list->TopIndex(), 10000 - visible);
+  form.WindowKeyDown(VK_HOME, 0);
+  EXPECT_EQ(list->TopIndex(), 0);
+  form.WindowKeyDown(VK_NEXT, 0);
+  EXPECT_EQ(list->ItemIndex(), visible - 1);
+
+  // The scroll bar's lower arrow steps one row, the track below the thumb one page.
+  TRect bar = list->VScrollRect();
+  Click(bar.Left + 5, bar.Bottom - 5);
+  EXPECT_EQ(list->TopIndex(), 1);
+  Click(bar.Left + 5, bar.Bottom - TRzListView::kScrollBarSize - 5);
+  EXPECT_EQ(list->TopIndex(), 1 + visible);
+}
+
+TEST_F(ListViewTest, ScrollsSidewaysWhenTheColumnsDoNotFit) {
+  AddRows(3);
+  form.SetClientSize(400, 475);
+  ASSERT_TRUE(list->HScrollVisible());
+  EXPECT_EQ(list->ColumnWidth(5), 50);  // the filling column keeps a minimum
+  int max = list->MaxScrollX();
+  EXPECT_EQ(max, list->TotalColumnWidth() - list->ViewRect().Width());
+  list->SetScrollX(100);
+  EXPECT_EQ(list->ColumnLeft(1), 1 + 18 - 100);
+  list->SetScrollX(max + 50);
+  EXPECT_EQ(list->ScrollX(), max);
+  list->SetFocus();
+  form.WindowKeyDown(VK_LEFT, 0);
+  EXPECT_EQ(list->ScrollX(), max - 8);
+  // Widening the window again brings everything back into view.
+  form.SetClientSize(673, 475);
+  EXPECT_FALSE(list->HScrollVisible());
+  form.UpdateWindow();
+  EXPECT_EQ(list->ScrollX(), 0);
+}
+
+TEST_F(ListViewTest, ClearEmptiesTheList) {
+  AddRows(20);
+  list->SetItemIndex(5);
+  list->SetTopIndex(3);
+  list->Clear();
+  EXPECT_EQ(list->ItemCount(), 0);
+  EXPECT_EQ(list->ItemIndex(), -1);
+  EXPECT_EQ(list->TopIndex(), 0);
+  form.UpdateWindow();
+  EXPECT_EQ(list->PaintedRows(), 0);
+}
+
+}  // namespace
