@@ -65,7 +65,9 @@ void TCanvas::PushDeviceRegion(TRegion region) {
 }
 
 void TCanvas::PushClipRect(const TRect& r) {
-  PushDeviceRegion(TRegion::FromRect(Normalized(r).Offset(origin_.X, origin_.Y)));
+  // Cut to the image first: a rectangle region holds one entry per row.
+  const TRect d = ClampToImage(Normalized(r).Offset(origin_.X, origin_.Y));
+  PushDeviceRegion(TRegion::FromRect(d));
 }
 
 void TCanvas::PushClipRegion(const TRegion& logicalRegion) {
@@ -73,14 +75,20 @@ void TCanvas::PushClipRegion(const TRegion& logicalRegion) {
 }
 
 bool TCanvas::PushClipPolygon(std::span<const TPoint> points, std::string* error) {
+  // Built in device coordinates and only where the image is.
+  std::vector<TPoint> device(points.begin(), points.end());
+  for (TPoint& p : device) {
+    p = {p.X + origin_.X, p.Y + origin_.Y};
+  }
+  const TRect image = target_->BoundsRect();
   TRegion region;
-  if (!TRegion::FromPolygon(points, region)) {
+  if (!TRegion::FromPolygon(device, region, fmAlternate, &image)) {
     if (error != nullptr) {
       *error = kErrorCreatingRegion;
     }
     return false;
   }
-  PushClipRegion(region);
+  PushDeviceRegion(std::move(region));
   return true;
 }
 
@@ -104,7 +112,12 @@ bool TCanvas::Visible(int dx, int dy) const {
 
 // --- Device primitives ----------------------------------------------------
 
-void TCanvas::FillDevice(const TRect& r, std::uint32_t px) {
+TRect TCanvas::ClampToImage(const TRect& r) const {
+  return r.Intersect(target_->BoundsRect());
+}
+
+void TCanvas::FillDevice(const TRect& rect, std::uint32_t px) {
+  const TRect r = ClampToImage(rect);
   for (int y = r.Top; y < r.Bottom; ++y) {
     VisitRow(y, r.Left, r.Right, [&](int a, int b) {
       std::fill(target_->Scanline(y) + a, target_->Scanline(y) + b, px);
@@ -154,44 +167,58 @@ void TCanvas::PenPixel(int dx, int dy, std::uint32_t pen) {
 }
 
 void TCanvas::DrawSegment(TPoint a, TPoint b) {
-  const int dx = std::abs(b.X - a.X);
-  const int dy = std::abs(b.Y - a.Y);
+  const std::int64_t dx = std::llabs(static_cast<std::int64_t>(b.X) - a.X);
+  const std::int64_t dy = std::llabs(static_cast<std::int64_t>(b.Y) - a.Y);
   const int sx = b.X >= a.X ? 1 : -1;
   const int sy = b.Y >= a.Y ? 1 : -1;
   const int w = std::max(Pen.Width, 1);
   const int lead = w / 2;  // width 2 adds the row above / column left
   const std::uint32_t pen = PenPixelValue();
   const bool xMajor = dx >= dy;
-  const int steps = std::max(dx, dy);
-  int x = a.X;
-  int y = a.Y;
-  int err = xMajor ? 2 * dy - dx : 2 * dx - dy;
-  for (int i = 0; i < steps; ++i) {
+  // Along the major axis, in its own terms: step i plots major = a + s*i and
+  // minor = a + s*k(i), k(i) = ceil((2*dm*i - dM) / (2*dM)), which is what the
+  // incremental midpoint rule gives; so the walk can start and stop where
+  // the line meets the image instead of at its (possibly far) ends.
+  const std::int64_t dM = xMajor ? dx : dy;
+  const std::int64_t dm = xMajor ? dy : dx;
+  const int sM = xMajor ? sx : sy;
+  const int sm = xMajor ? sy : sx;
+  const int aM = xMajor ? a.X : a.Y;
+  const int am = xMajor ? a.Y : a.X;
+  const int extentM = xMajor ? target_->Width() : target_->Height();
+  const std::int64_t steps = dM;
+  if (steps == 0) {
+    return;
+  }
+  // Steps whose major coordinate lies in [-w, extent + w).
+  auto stepOf = [&](std::int64_t coord) { return (coord - aM) * sM; };
+  std::int64_t lo = sM > 0 ? stepOf(-w) : stepOf(extentM + w - 1);
+  std::int64_t hi = (sM > 0 ? stepOf(extentM + w - 1) : stepOf(-w)) + 1;
+  lo = std::max<std::int64_t>(lo, 0);
+  hi = std::min<std::int64_t>(hi, steps);
+  auto ceilDiv = [](std::int64_t n, std::int64_t d) {
+    return n >= 0 ? (n + d - 1) / d : -((-n) / d);
+  };
+  std::int64_t k = lo == 0 ? 0 : ceilDiv(2 * dm * lo - dM, 2 * dM);
+  std::int64_t err = 2 * dm * (lo + 1) - dM - 2 * dM * k;
+  for (std::int64_t i = lo; i < hi; ++i) {
+    const int major = static_cast<int>(aM + sM * i);
+    const int minor = static_cast<int>(am + sm * k);
     const bool on = Pen.Style != psDot || (i % 2) == 0;
     if (on) {
       if (xMajor) {
-        for (int k = 0; k < w; ++k) {
-          PenPixel(x, y - lead + k, pen);
+        for (int t = 0; t < w; ++t) {
+          PenPixel(major, minor - lead + t, pen);
         }
       } else {
-        PenSpan(y, x - lead, x - lead + w, pen);
+        PenSpan(major, minor - lead, minor - lead + w, pen);
       }
     }
-    if (xMajor) {
-      if (err > 0) {
-        y += sy;
-        err -= 2 * dx;
-      }
-      err += 2 * dy;
-      x += sx;
-    } else {
-      if (err > 0) {
-        x += sx;
-        err -= 2 * dy;
-      }
-      err += 2 * dx;
-      y += sy;
+    if (err > 0) {
+      ++k;
+      err -= 2 * dM;
     }
+    err += 2 * dm;
   }
 }
 
@@ -274,6 +301,8 @@ void TCanvas::Rectangle(const TRect& rect) {
   const int left_end = std::min(d.Left + w, d.Right);
   const int right_start = std::max(left_end, d.Right - w);
   auto band = [&](int l, int t, int r, int b) {
+    t = std::max(t, 0);
+    b = std::min(b, target_->Height());
     for (int y = t; y < b; ++y) {
       PenSpan(y, l, r, pen);
     }
@@ -289,9 +318,13 @@ void TCanvas::Polygon(std::span<const TPoint> points, TFillMode mode) {
     return;
   }
   if (Brush.Style != bsClear && Brush.Color != clNone && points.size() >= 3) {
+    std::vector<TPoint> device(points.begin(), points.end());
+    for (TPoint& p : device) {
+      p = {p.X + origin_.X, p.Y + origin_.Y};
+    }
+    const TRect image = target_->BoundsRect();
     TRegion region;
-    if (TRegion::FromPolygon(points, region, mode)) {
-      region = region.Offset(origin_.X, origin_.Y);
+    if (TRegion::FromPolygon(device, region, mode, &image)) {
       const std::uint32_t px = Resolve(Brush.Color);
       const TRect b = region.Bounds();
       for (int y = b.Top; y < b.Bottom; ++y) {
@@ -319,18 +352,23 @@ void TCanvas::DrawFocusRect(const TRect& r) {
     return;
   }
   auto invert = [&](int x, int y) {
-    if ((x + y) % 2 == 0 && Visible(x, y)) {
+    if (((x + y) & 1) == 0 && Visible(x, y)) {
       std::uint32_t& p = target_->Scanline(y)[x];
       p ^= 0x00FFFFFF;
     }
   };
-  for (int x = d.Left; x < d.Right; ++x) {
+  // Only the part over the image is walked.
+  const int x0 = std::max(d.Left, 0);
+  const int x1 = std::min(d.Right, target_->Width());
+  const int y0 = std::max(d.Top + 1, 0);
+  const int y1 = std::min(d.Bottom - 1, target_->Height());
+  for (int x = x0; x < x1; ++x) {
     invert(x, d.Top);
     if (d.Height() > 1) {
       invert(x, d.Bottom - 1);
     }
   }
-  for (int y = d.Top + 1; y < d.Bottom - 1; ++y) {
+  for (int y = y0; y < y1; ++y) {
     invert(d.Left, y);
     if (d.Width() > 1) {
       invert(d.Right - 1, y);
@@ -339,7 +377,7 @@ void TCanvas::DrawFocusRect(const TRect& r) {
 }
 
 void TCanvas::InvertRect(const TRect& r) {
-  const TRect d = Normalized(r).Offset(origin_.X, origin_.Y);
+  const TRect d = ClampToImage(Normalized(r).Offset(origin_.X, origin_.Y));
   for (int y = d.Top; y < d.Bottom; ++y) {
     VisitRow(y, d.Left, d.Right, [&](int a, int b) {
       std::uint32_t* row = target_->Scanline(y);
@@ -404,7 +442,7 @@ void TCanvas::BlendRect(const TRect& r, TColor color, int weight) {
     return;
   }
   const TColor c = ColorToRGB(color);
-  const TRect d = Normalized(r).Offset(origin_.X, origin_.Y);
+  const TRect d = ClampToImage(Normalized(r).Offset(origin_.X, origin_.Y));
   for (int y = d.Top; y < d.Bottom; ++y) {
     VisitRow(y, d.Left, d.Right, [&](int a, int b) {
       std::uint32_t* row = target_->Scanline(y);

@@ -178,6 +178,7 @@ class TCanvas {
     }
   }
   bool Visible(int dx, int dy) const;
+  TRect ClampToImage(const TRect& deviceRect) const;
   // Device-coordinate primitives.
   void FillDevice(const TRect& r, std::uint32_t px);
   void PenPixel(int dx, int dy, std::uint32_t pen);

@@ -22,7 +22,8 @@ TRegion TRegion::FromRect(const TRect& r) {
   return out;
 }
 
-bool TRegion::FromPolygon(std::span<const TPoint> points, TRegion& out, TFillMode mode) {
+bool TRegion::FromPolygon(std::span<const TPoint> points, TRegion& out, TFillMode mode,
+                          const TRect* within) {
   if (points.size() < 3) {
     return false;
   }
@@ -34,6 +35,12 @@ bool TRegion::FromPolygon(std::span<const TPoint> points, TRegion& out, TFillMod
     }
     top = std::min(top, p.Y);
     bottom = std::max(bottom, p.Y);
+  }
+  if (within != nullptr) {
+    top = std::max(top, within->Top);
+    bottom = std::max(top, std::min(bottom, within->Bottom));
+  } else if (bottom - top > kMaxRows) {
+    return false;
   }
   TRegion r;
   r.bounds_ = {0, top, 0, bottom};
@@ -79,8 +86,12 @@ bool TRegion::FromPolygon(std::span<const TPoint> points, TRegion& out, TFillMod
       if (!inside && now) {
         start = c.x;
       } else if (inside && !now) {
-        const int x0 = static_cast<int>(std::ceil(start));
-        const int x1 = static_cast<int>(std::ceil(c.x));
+        int x0 = static_cast<int>(std::ceil(start));
+        int x1 = static_cast<int>(std::ceil(c.x));
+        if (within != nullptr) {
+          x0 = std::max(x0, within->Left);
+          x1 = std::min(x1, within->Right);
+        }
         if (x0 < x1) {
           row.push_back({x0, x1});
         }

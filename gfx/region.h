@@ -39,8 +39,12 @@ class TRegion {
   // the polygon's left and top edges lies on the region, along its right and
   // bottom edges just outside it. Fails (returns false, `out` untouched) for
   // fewer than 3 points or coordinates beyond +-0x3FFFFFF.
+  // With `within`, only the part inside it is built (what a canvas needs for
+  // any size of shape); without it a polygon more than kMaxRows rows tall
+  // fails too, rather than taking unbounded memory.
   static bool FromPolygon(std::span<const TPoint> points, TRegion& out,
-                          TFillMode mode = fmAlternate);
+                          TFillMode mode = fmAlternate, const TRect* within = nullptr);
+  static constexpr int kMaxRows = 65536;
 
   bool IsEmpty() const { return rows_.empty(); }
   TRect Bounds() const { return bounds_; }
