@@ -15,6 +15,9 @@ cmake --build build/native -j "$JOBS"
 ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1 \
   ctest --test-dir build/native --output-on-failure -j "$JOBS"
 
+echo "== the program under Xvfb"
+ASAN_OPTIONS=detect_leaks=0 bash scripts/linux-e2e.sh build/native/app/dorvex build/screenshots/linux-main.png
+
 echo "== windows cross build (i686 MinGW-w64), tests under Wine"
 cmake -S . -B build/win32 -G Ninja -DCMAKE_BUILD_TYPE=Release \
   -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake -DDORVEX_BENCH=OFF
