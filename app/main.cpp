@@ -19,7 +19,7 @@ std::unique_ptr<TPlatform> OpenPlatform() {
   return CreateWin32Platform();
 #else
   platform_linux::InstallLinuxGfx();
-  return TX11Platform::Open();
+  return x11::TX11Platform::Open();
 #endif
 }
 
