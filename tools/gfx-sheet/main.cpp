@@ -83,7 +83,7 @@ void Tabs(TCanvas& c, int x, int y) {
   y += 18;
   c.FillRect({x, y, x + 300, y + 23}, cl3DLight);
   const int widths[] = {60, 60};
-  int left = x;
+  int left = x + 2;
   TRect tabs[2];
   for (int i = 0; i < 2; ++i) {
     tabs[i] = {left, y + 3, left + widths[i], y + 23};
@@ -94,7 +94,7 @@ void Tabs(TCanvas& c, int x, int y) {
   for (int i = 1; i >= 0; --i) {
     TRect r = tabs[i];
     if (i == 0) {
-      r = {r.Left, r.Top - 2, r.Right + 2, r.Bottom};  // selected: grown
+      r = {r.Left - 2, r.Top - 2, r.Right + 2, r.Bottom};  // selected: grown
     }
     const std::vector<TPoint> outline = {{r.Left, r.Bottom},   {r.Left, r.Top + 2},
                                          {r.Left + 2, r.Top},  {r.Right - 2, r.Top},
