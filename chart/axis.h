@@ -7,8 +7,10 @@
 #include "gfx/canvas.h"
 #include "gfx/font.h"
 #include "gfx/geometry.h"
+#include "gfx/text.h"
 
 class TChart;
+class TChartSeries;
 
 enum TAxisLabelStyle { talAuto, talNone, talValue, talMark, talText };
 enum TAxisLabelAlign { alDefault, alOpposite };
@@ -131,5 +133,16 @@ class TChartAxis {
   double ComputeStepOnce(gfx::TCanvas& canvas);
   void DrawLineAndTicks(gfx::TCanvas& canvas);
   void DrawTick(gfx::TCanvas& canvas, int32_t pixel, int32_t length);
+  int32_t TextLabelWidth(gfx::TCanvas& canvas, const TChartSeries& series, int32_t index);
   TChart& chart_;
+
+  // Widths of the point labels of one series in the labels font, measured
+  // once per label and kept while labels, font and text engine stay the same.
+  struct TWidthCache {
+    const TChartSeries* Series = nullptr;
+    uint64_t Version = 0;
+    gfx::TFont Font;
+    const gfx::TTextEngine* Engine = nullptr;
+    std::vector<int32_t> Widths;
+  } width_cache_;
 };

@@ -96,9 +96,6 @@ void TChartAxis::DrawTextLabels(TCanvas& canvas) {
   canvas.Font = LabelsFont;
   int32_t prevPixel = -1;
   int32_t prevHalf = 0;
-  // Equal neighbouring texts (boots on the same day) are measured once.
-  const std::string* measured = nullptr;
-  int32_t measuredWidth = 0;
   for (int32_t i = first; i <= last; ++i) {
     TChartSeries* owner = nullptr;
     const std::string* text = nullptr;
@@ -126,11 +123,7 @@ void TChartAxis::DrawTextLabels(TCanvas& canvas) {
     }
     int32_t size;
     if (Horizontal && LabelsAngle == 0) {
-      if (measured == nullptr || *measured != *text) {
-        measuredWidth = canvas.TextWidth(*text);
-        measured = text;
-      }
-      size = measuredWidth;
+      size = TextLabelWidth(canvas, *owner, i);
     } else {
       size = FontHeight(canvas, LabelsFont);
       canvas.Font = LabelsFont;
@@ -150,6 +143,25 @@ void TChartAxis::DrawTextLabels(TCanvas& canvas) {
       prevHalf = size / 2;
     }
   }
+}
+
+int32_t TChartAxis::TextLabelWidth(TCanvas& canvas, const TChartSeries& series, int32_t index) {
+  TWidthCache& c = width_cache_;
+  const TTextEngine* engine = &canvas.TextEngine();
+  if (c.Series != &series || c.Version != series.LabelsVersion() || !(c.Font == LabelsFont) ||
+      c.Engine != engine) {
+    c.Series = &series;
+    c.Version = series.LabelsVersion();
+    c.Font = LabelsFont;
+    c.Engine = engine;
+    c.Widths.assign(series.Labels().size(), -1);
+  }
+  int32_t& width = c.Widths[static_cast<size_t>(index)];
+  if (width < 0) {
+    canvas.Font = LabelsFont;
+    width = canvas.TextWidth(series.Labels()[static_cast<size_t>(index)]);
+  }
+  return width;
 }
 
 void TChartAxis::DrawLabel(TCanvas& canvas, int32_t pixel, const std::string& text, double value) {

@@ -147,6 +147,21 @@ int32_t TBarSeries::PointAt(int32_t x, int32_t y) const {
   return -1;
 }
 
+namespace {
+// The pixels a bar's rectangle (or, when flat, its line) paints.
+TRect PaintedArea(const TRect& shape) {
+  if (shape.Top == shape.Bottom) {
+    return {shape.Left, shape.Top, shape.Right, shape.Top + 1};
+  }
+  return shape;
+}
+
+TRect Shape(const TRect& bounds) {
+  return {bounds.Left, std::min(bounds.Top, bounds.Bottom), bounds.Right,
+          std::max(bounds.Top, bounds.Bottom)};
+}
+}  // namespace
+
 void TBarSeries::DrawAllPoints(TCanvas& canvas) {
   drawn_.clear();
   if (FirstVisibleIndex < 0 || LastVisibleIndex < 0) {
@@ -154,7 +169,56 @@ void TBarSeries::DrawAllPoints(TCanvas& canvas) {
   }
   drawn_.reserve(static_cast<size_t>(LastVisibleIndex - FirstVisibleIndex + 1));
   for (int32_t i = FirstVisibleIndex; i <= LastVisibleIndex; ++i) {
-    DrawPoint(canvas, i);
+    TColor color = PointColor(i);
+    if (color != clNone) {
+      drawn_.push_back({i, BarBounds(i), color});
+    }
+  }
+  MarkHiddenBars();
+  for (size_t k = 0; k < drawn_.size(); ++k) {
+    if (!hidden_[k]) {
+      PaintBar(canvas, Shape(drawn_[k].Bounds), drawn_[k].Color);
+    }
+  }
+}
+
+// Many bars share pixel columns when there are more points than pixels. A bar
+// that a later one paints over completely would not show, so its pixels are
+// not drawn at all; the picture is the same.
+void TBarSeries::MarkHiddenBars() {
+  hidden_.assign(drawn_.size(), false);
+  if (!SkipHiddenBars || drawn_.size() < 2) {
+    return;
+  }
+  int32_t low = drawn_.front().Bounds.Left, high = low;
+  for (const TDrawnBar& b : drawn_) {
+    low = std::min(low, b.Bounds.Left);
+    high = std::max(high, b.Bounds.Left);
+  }
+  if (static_cast<int64_t>(high) - low > (1 << 16)) {
+    return;  // bars spread far beyond the plot: nothing worth the bookkeeping
+  }
+  // Per left edge, the painted areas of the later bars that are not inside
+  // another one (few: every bar grows from the same origin).
+  std::vector<std::vector<TRect>> later(static_cast<size_t>(high - low + 1));
+  for (size_t k = drawn_.size(); k-- > 0;) {
+    TRect area = PaintedArea(Shape(drawn_[k].Bounds));
+    auto& covers = later[static_cast<size_t>(area.Left - low)];
+    bool inside = false;
+    for (const TRect& c : covers) {
+      if (c.Right == area.Right && c.Top <= area.Top && area.Bottom <= c.Bottom) {
+        inside = true;
+        break;
+      }
+    }
+    if (inside) {
+      hidden_[k] = true;
+      continue;
+    }
+    std::erase_if(covers, [&](const TRect& c) {
+      return c.Right == area.Right && area.Top <= c.Top && c.Bottom <= area.Bottom;
+    });
+    covers.push_back(area);
   }
 }
 
@@ -165,10 +229,7 @@ void TBarSeries::DrawPoint(TCanvas& canvas, int32_t index) {
   }
   TRect bounds = BarBounds(index);
   drawn_.push_back({index, bounds, color});
-  TRect shape = bounds;
-  shape.Top = std::min(bounds.Top, bounds.Bottom);
-  shape.Bottom = std::max(bounds.Top, bounds.Bottom);
-  PaintBar(canvas, shape, color);
+  PaintBar(canvas, Shape(bounds), color);
 }
 
 void TBarSeries::PaintBar(TCanvas& canvas, const TRect& r, TColor color) {
@@ -180,7 +241,59 @@ void TBarSeries::PaintBar(TCanvas& canvas, const TRect& r, TColor color) {
   canvas.Brush.Style = BarBrush.Style;
   // bsRectangle, bsCilinder, bsRectGradient and bsBevel are a plain rectangle
   // in the flat view; the other shapes are not drawn by this program.
+  bool plain = canvas.Pen.Mode == pmCopy && canvas.Pen.Width == 1 &&
+               canvas.Brush.Style == bsSolid && canvas.Origin() == TPoint{} &&
+               canvas.ClipDepth() == 0;
+  if (plain) {
+    PaintClipped(canvas, r, color);
+    return;
+  }
+  canvas.PushClipRect(clip_);
   BarRectangle(canvas, r.Left, r.Top, r.Right, r.Bottom);
+  canvas.PopClip();
+}
+
+// What BarRectangle paints with a solid brush and a thin solid (or clear) pen,
+// as clipped fills: outline, then the inside.
+void TBarSeries::PaintClipped(TCanvas& canvas, const TRect& r, TColor color) {
+  // Straight into the image: a bar is mostly narrow columns, where a call per
+  // row would cost more than the pixels.
+  TBitmap& image = canvas.Bitmap();
+  const TRect limit = clip_.Intersect(image.BoundsRect());
+  auto fill = [&](TRect part, TColor c) {
+    part = part.Intersect(limit);
+    if (part.IsEmpty()) {
+      return;
+    }
+    const uint32_t px = PixelOf(ColorToRGB(c));
+    for (int y = part.Top; y < part.Bottom; ++y) {
+      uint32_t* row = image.Scanline(y);
+      std::fill(row + part.Left, row + part.Right, px);
+    }
+  };
+  bool pen = canvas.Pen.Style != psClear && canvas.Pen.Color != clNone;
+  if (r.Left == r.Right || r.Top == r.Bottom) {
+    // A line in the bar's colour from (left, top) to (right, bottom), end left
+    // out; the empty rectangle adds nothing.
+    if (r.Top == r.Bottom) {
+      fill({r.Left, r.Top, r.Right, r.Top + 1}, color);
+    } else {
+      fill({r.Left, r.Top, r.Left + 1, r.Bottom}, color);
+    }
+    return;
+  }
+  if (!pen) {
+    fill({r.Left, r.Top, r.Right - 1, r.Bottom - 1}, color);
+    return;
+  }
+  TColor outline = canvas.Pen.Color;
+  fill({r.Left + 1, r.Top + 1, r.Right - 1, r.Bottom - 1}, color);
+  fill({r.Left, r.Top, r.Right, r.Top + 1}, outline);
+  fill({r.Left, r.Bottom - 1, r.Right, r.Bottom}, outline);
+  fill({r.Left, r.Top + 1, r.Left + 1, r.Bottom - 1}, outline);
+  if (r.Right - 1 > r.Left) {
+    fill({r.Right - 1, r.Top + 1, r.Right, r.Bottom - 1}, outline);
+  }
 }
 
 void TBarSeries::BarRectangle(TCanvas& canvas, int left, int top, int right, int bottom) {

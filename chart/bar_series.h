@@ -47,6 +47,8 @@ class TBarSeries : public TChartSeries {
   gfx::TBrush BarBrush{gfx::clDefault, gfx::bsSolid};
   gfx::TPen BarPen;  // visible, black, width 1
   bool BarPenVisible = true;
+  // Leave out the pixels of bars that later bars paint over entirely.
+  bool SkipHiddenBars = true;
 
   double LowestY() const override;
   double HighestY() const override;
@@ -78,9 +80,17 @@ class TBarSeries : public TChartSeries {
   bool BarContains(int32_t index, int32_t x, int32_t y) const;
 
   void DrawPoint(gfx::TCanvas& canvas, int32_t index);
+  // The series draws clipped to this rectangle itself (see DrawAllPoints).
+  bool ClipsItself() const override { return true; }
+  void SetClipRect(const gfx::TRect& r) override { clip_ = r; }
   void PaintBar(gfx::TCanvas& canvas, const gfx::TRect& bounds, gfx::TColor color);
   static void BarRectangle(gfx::TCanvas& canvas, int left, int top, int right, int bottom);
 
  private:
+  void MarkHiddenBars();
+  void PaintClipped(gfx::TCanvas& canvas, const gfx::TRect& shape, gfx::TColor color);
+
   std::vector<TDrawnBar> drawn_;
+  std::vector<bool> hidden_;
+  gfx::TRect clip_{-(1 << 30), -(1 << 30), 1 << 30, 1 << 30};
 };

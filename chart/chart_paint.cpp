@@ -7,7 +7,13 @@ using namespace gfx;
 
 void TChart::Paint(TCanvas& screen) {
   UpdateImage();
-  screen.Draw(0, 0, image_, PanelRect());
+  if (screen.ClipDepth() == 0) {
+    // Row copies; the kept image is opaque throughout.
+    TPoint at = screen.Origin();
+    screen.Bitmap().CopyFrom(image_, PanelRect(), at.X, at.Y);
+  } else {
+    screen.Draw(0, 0, image_, PanelRect());
+  }
 }
 
 bool TChart::UpdateImage() {
@@ -51,7 +57,9 @@ void TChart::DrawBevels(TCanvas& canvas, TRect& r) {
 }
 
 void TChart::Redraw() {
-  image_.SetSize(width_ + 1, height_ + 1, PixelOf(ColorToRGB(Color == clNone ? clWhite : Color)));
+  if (image_.Width() != width_ + 1 || image_.Height() != height_ + 1) {
+    image_.SetSize(width_ + 1, height_ + 1, PixelOf(clWhite));
+  }
   ++redraws_;
   TCanvas canvas(image_);
   if (engine_ != nullptr) {
@@ -150,8 +158,14 @@ void TChart::Redraw() {
     }
     s->CalcVisibleRange();
     bool clip = ClipPoints && s->UsesAxes();
+    TRect clipRect{plot_.Left, plot_.Top, plot_.Right, plot_.Bottom + 1};
+    if (!clip) {
+      clipRect = image_.BoundsRect();
+    }
+    s->SetClipRect(clipRect);
+    clip = clip && !s->ClipsItself();
     if (clip) {
-      canvas.PushClipRect({plot_.Left, plot_.Top, plot_.Right, plot_.Bottom + 1});
+      canvas.PushClipRect(clipRect);
     }
     s->DrawAllPoints(canvas);
     if (clip) {

@@ -12,7 +12,7 @@ std::string FormatValue(double value, const TNumberSeparators& separators) {
     return value > 0 ? "INF" : "-INF";
   }
   // %.3f rounds the binary value correctly; an exact tie goes to even.
-  int length = std::snprintf(nullptr, 0, "%.3f", std::fabs(value));
+  int length = std::snprintf(nullptr, 0, "%.3f", std::fabs(value));  // size first
   std::vector<char> buffer(static_cast<size_t>(length) + 1);
   std::snprintf(buffer.data(), buffer.size(), "%.3f", std::fabs(value));
   std::string digits(buffer.data(), static_cast<size_t>(length));

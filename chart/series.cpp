@@ -34,6 +34,7 @@ void TChartSeries::Clear() {
   colors_.clear();
   colors_.shrink_to_fit();
   labels_.clear();
+  ++labels_version_;
   Repaint();
 }
 
@@ -64,6 +65,7 @@ int32_t TChartSeries::AddPoint(double x, double y, const std::string& label, TCo
       labels_.resize(static_cast<size_t>(index));
     }
     labels_.insert(at(labels_), label);
+    ++labels_version_;
   }
   Repaint();
   return index;

@@ -88,6 +88,8 @@ class TChartSeries {
   // The labels list as stored (may be shorter than Count; "" is a missing entry).
   const std::vector<std::string>& Labels() const { return labels_; }
   bool HasColorList() const { return has_colors_; }
+  // Changes whenever a label may have moved or changed.
+  uint64_t LabelsVersion() const { return labels_version_; }
 
   double LowestX() const { return XValues.Lowest(); }
   double HighestX() const { return XValues.Highest(); }
@@ -114,6 +116,10 @@ class TChartSeries {
   }
   virtual void CalcVisibleRange();
   virtual void DrawAllPoints(gfx::TCanvas&) {}
+  // A series that clips its own drawing to the chart's clip rectangle, so the
+  // chart need not push a clip region for it.
+  virtual bool ClipsItself() const { return false; }
+  virtual void SetClipRect(const gfx::TRect&) {}
   virtual int32_t PointAt(int32_t, int32_t) const { return -1; }
 
   void Repaint();
@@ -124,6 +130,7 @@ class TChartSeries {
   TChartAxis* horiz_ = nullptr;
   TChartAxis* vert_ = nullptr;
   std::vector<std::string> labels_;
+  uint64_t labels_version_ = 0;
   bool has_colors_ = false;
   std::vector<gfx::TColor> colors_;
 };

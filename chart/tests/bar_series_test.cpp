@@ -75,3 +75,47 @@ TEST(VisibleRange, AllPointsWhileUnzoomedAndOnlyTheWindowWhenFixed) {
   EXPECT_EQ(f.Series().FirstVisibleIndex, -1);
   EXPECT_TRUE(f.Series().DrawnBars().empty());
 }
+
+TEST(BarPainting, ClippedFillsMatchTheCanvasRectangle) {
+  // The series paints its bars as clipped fills; they must equal what the
+  // canvas's Rectangle gives under a clip region, for every shape.
+  const gfx::TRect clip{10, 8, 50, 41};
+  const gfx::TRect shapes[] = {{12, 10, 20, 30}, {5, 5, 15, 45},   {30, 40, 31, 60},
+                               {40, 20, 60, 21}, {20, 25, 30, 25}, {8, 30, 9, 31},
+                               {45, 2, 46, 50},  {11, 39, 48, 43}};
+  for (bool pen : {true, false}) {
+    for (const gfx::TRect& r : shapes) {
+      gfx::TBitmap mine(64, 64, gfx::PixelOf(gfx::clWhite));
+      gfx::TBitmap theirs = mine;
+      TBarSeries series;
+      series.BarPenVisible = pen;
+      series.SetClipRect(clip);
+      gfx::TCanvas a(mine);
+      series.PaintBar(a, r, gfx::clGreen);
+      gfx::TCanvas b(theirs);
+      b.Pen = series.BarPen;
+      b.Pen.Style = pen ? gfx::psSolid : gfx::psClear;
+      b.Brush = {gfx::clGreen, gfx::bsSolid};
+      b.PushClipRect(clip);
+      TBarSeries::BarRectangle(b, r.Left, r.Top, r.Right, r.Bottom);
+      EXPECT_TRUE(mine == theirs) << r.Left << "," << r.Top << "," << r.Right << "," << r.Bottom
+                                  << " pen " << pen;
+    }
+  }
+}
+
+TEST(BarPainting, LeavingOutHiddenBarsChangesNoPixel) {
+  for (int n : {30, 700, 5000}) {
+    ChartFixture f(300, 200);
+    std::vector<double> hours;
+    for (int i = 0; i < n; ++i) {
+      hours.push_back((i * 7919) % 23 * 0.5);  // zero bars included
+    }
+    f.AddHours(hours);
+    gfx::TBitmap skipped = f.Paint();
+    f.Series().SkipHiddenBars = false;
+    f.chart.Repaint();
+    EXPECT_TRUE(skipped == f.Paint()) << n;
+    EXPECT_EQ(f.Series().DrawnBars().size(), static_cast<size_t>(n));
+  }
+}
