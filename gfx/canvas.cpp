@@ -201,6 +201,26 @@ void TCanvas::DrawSegment(TPoint a, TPoint b) {
   };
   std::int64_t k = lo == 0 ? 0 : ceilDiv(2 * dm * lo - dM, 2 * dM);
   std::int64_t err = 2 * dm * (lo + 1) - dM - 2 * dM * k;
+  if (w == 1 && Pen.Style == psSolid && Pen.Mode == pmCopy && clips_.empty()) {
+    // The common case: plain 1-pixel lines, only the image edge to respect.
+    const int width = target_->Width();
+    const int height = target_->Height();
+    for (std::int64_t i = lo; i < hi; ++i) {
+      const int major = static_cast<int>(aM + sM * i);
+      const int minor = static_cast<int>(am + sm * k);
+      const int x = xMajor ? major : minor;
+      const int y = xMajor ? minor : major;
+      if (x >= 0 && y >= 0 && x < width && y < height) {
+        target_->Scanline(y)[x] = pen;
+      }
+      if (err > 0) {
+        ++k;
+        err -= 2 * dM;
+      }
+      err += 2 * dm;
+    }
+    return;
+  }
   for (std::int64_t i = lo; i < hi; ++i) {
     const int major = static_cast<int>(aM + sM * i);
     const int minor = static_cast<int>(am + sm * k);
