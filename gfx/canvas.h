@@ -93,7 +93,9 @@ class TCanvas {
   void FillRect(const TRect& r, TColor color);
   void FrameRect(const TRect& r);  // 1-pixel frame in the brush colour
   void FrameRect(const TRect& r, TColor color);
-  // Outline with Pen (unless clear), inside with Brush (unless clear).
+  // Outline with Pen (unless clear), inside with Brush (unless clear). With a
+  // clear pen the fill stops one pixel short on the right and at the bottom,
+  // as in the classic interface (the chart's bars rely on it).
   void Rectangle(const TRect& r);
   void Rectangle(int left, int top, int right, int bottom) {
     Rectangle({left, top, right, bottom});
