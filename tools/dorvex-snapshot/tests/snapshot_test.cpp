@@ -1,0 +1,119 @@
+// Runs dorvex-snapshot on the worked example and checks layout rectangles and key
+// pixels of both pages (not a whole-image hash, so font changes do not break it).
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <string>
+
+#include "gfx/bitmap.h"
+#include "gfx/shading.h"
+#include "linux_gfx.h"
+
+namespace {
+
+gfx::TBitmap Snapshot(const std::string& args, const std::string& out) {
+  platform_linux::InstallLinuxGfx();
+  std::string cmd = std::string("\"") + DORVEX_SNAPSHOT + "\" --events \"" + WORKED_EXAMPLE +
+                    "\" --now \"2025-01-01 12:00:00\" --out \"" + out + "\" " + args;
+  EXPECT_EQ(std::system(cmd.c_str()), 0) << cmd;
+  gfx::TBitmap image;
+  std::string error;
+  EXPECT_TRUE(gfx::LoadPng(out, image, &error)) << error;
+  return image;
+}
+
+gfx::TColor At(const gfx::TBitmap& img, int x, int y) {
+  return gfx::ColorOfPixel(img.At(x, y));
+}
+
+bool Greenish(gfx::TColor c) {
+  return gfx::GreenOf(c) > gfx::RedOf(c) + 40;
+}
+bool Orangeish(gfx::TColor c) {
+  return gfx::RedOf(c) > 180 && gfx::BlueOf(c) < 120 && gfx::GreenOf(c) < gfx::RedOf(c);
+}
+
+TEST(Snapshot, LogPageAfterStartUp) {
+  gfx::TBitmap img = Snapshot("--page 0 --uptime 3725", "snapshot_page0.png");
+  ASSERT_EQ(img.Width(), 673);
+  ASSERT_EQ(img.Height(), 475);
+  // Toolbar: grooves and the gradient from white down to the darkened face.
+  EXPECT_EQ(At(img, 640, 0), gfx::MakeColor(0xA0, 0xA0, 0xA0));
+  EXPECT_EQ(At(img, 640, 1), gfx::MakeColor(0xFF, 0xFF, 0xFF));
+  EXPECT_EQ(At(img, 640, 2), gfx::MakeColor(0xFF, 0xFF, 0xFF));
+  EXPECT_EQ(At(img, 640, 57), gfx::ColorToRGB(gfx::Darken(gfx::clBtnFace, 10)));
+  EXPECT_LT(gfx::RedOf(At(img, 640, 40)), 0xFF);
+  // Tab strip and status bar face.
+  EXPECT_EQ(At(img, 600, 62), gfx::MakeColor(0xE3, 0xE3, 0xE3));
+  EXPECT_EQ(At(img, 665, 458), gfx::MakeColor(0xF0, 0xF0, 0xF0));
+
+  // The state markers down the first column: green, orange, green, then no more rows.
+  // Gaps of a few rows inside one marker (its highlight) do not separate markers.
+  std::string seen;
+  int gap = 100;
+  for (int y = 126; y < 450; ++y) {
+    gfx::TColor c = At(img, 10, y);
+    char k = Greenish(c) ? 'G' : Orangeish(c) ? 'O' : '.';
+    if (k == '.') {
+      if (++gap == 5)
+        seen += '.';
+      continue;
+    }
+    if (gap >= 5 || seen.empty())
+      seen += k;
+    gap = 0;
+  }
+  EXPECT_EQ(seen, "G.O.G.");
+
+  // The uptime in maroon inside LabTimeText (416, 16 on the header panel at 1, 84).
+  int maroon = 0;
+  for (int y = 100; y < 114; ++y) {
+    for (int x = 417; x < 650; ++x) {
+      gfx::TColor c = At(img, x, y);
+      maroon += gfx::RedOf(c) > 90 && gfx::GreenOf(c) < 90 && gfx::BlueOf(c) < 90;
+    }
+  }
+  EXPECT_GT(maroon, 10);
+  // The clock pane shows text.
+  int ink = 0;
+  for (int y = 458; y < 473; ++y) {
+    for (int x = 3; x < 148; ++x)
+      ink += gfx::RedOf(At(img, x, y)) < 100;
+  }
+  EXPECT_GT(ink, 10);
+}
+
+TEST(Snapshot, ChartPageShowsTheBars) {
+  gfx::TBitmap img = Snapshot("--page 1", "snapshot_page1.png");
+  ASSERT_EQ(img.Width(), 673);
+  int coloured = 0;
+  for (int y = 130; y < 440; ++y) {
+    for (int x = 40; x < 660; ++x) {
+      gfx::TColor c = At(img, x, y);
+      int r = gfx::RedOf(c), g = gfx::GreenOf(c), b = gfx::BlueOf(c);
+      coloured += std::max({r, g, b}) - std::min({r, g, b}) > 80;
+    }
+  }
+  EXPECT_GT(coloured, 1000);  // the 12-hour bar of the clean boot
+  EXPECT_EQ(At(img, 640, 0), gfx::MakeColor(0xA0, 0xA0, 0xA0));
+}
+
+TEST(Snapshot, SizeAndResolutionOptions) {
+  gfx::TBitmap small = Snapshot("--size 500x400", "snapshot_small.png");
+  EXPECT_EQ(small.Width(), 500);
+  EXPECT_EQ(small.Height(), 400);
+  gfx::TBitmap big = Snapshot("--dpi 144", "snapshot_144.png");
+  EXPECT_EQ(big.Width(), 1010);
+  EXPECT_EQ(big.Height(), 713);
+  // The toolbar is 90 pixels high at 144 dpi: its lower groove sits at 88.
+  EXPECT_EQ(At(big, 1000, 88), gfx::MakeColor(0xA0, 0xA0, 0xA0));
+}
+
+TEST(Snapshot, BadOptionsAreRefused) {
+  std::string cmd = std::string("\"") + DORVEX_SNAPSHOT + "\" --page 7 --out /dev/null 2>/dev/null";
+  int rc = std::system(cmd.c_str());
+  EXPECT_TRUE(WIFEXITED(rc));
+  EXPECT_EQ(WEXITSTATUS(rc), 2);
+}
+
+}  // namespace
