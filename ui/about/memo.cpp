@@ -1,0 +1,323 @@
+#include "ui/about/memo.h"
+
+#include <algorithm>
+
+#include "gfx/canvas.h"
+#include "gfx/scale.h"
+#include "gfx/text.h"
+#include "ui/application.h"
+
+namespace {
+
+// Copied text carries the line breaks of the platform's own edit boxes.
+#ifdef _WIN32
+constexpr const char* kLineBreak = "\r\n";
+#else
+constexpr const char* kLineBreak = "\n";
+#endif
+
+}  // namespace
+
+TMemo::TMemo() {
+  SetBounds(0, 0, 185, 89);
+  TabStop = true;
+  Color = gfx::clWindow;
+  Cursor = crIBeam;
+}
+
+void TMemo::SetLines(std::vector<std::string> lines) {
+  if (lines.empty())
+    lines.emplace_back();
+  lines_ = std::move(lines);
+  layoutValid_ = false;
+  anchor_ = caret_ = {};
+  goalX_ = -1;
+  topRow_ = 0;
+  scrollX_ = 0;
+  Invalidate();
+}
+
+std::string TMemo::Text() const {
+  std::string out;
+  for (std::size_t i = 0; i < lines_.size(); ++i) {
+    if (i > 0)
+      out += kLineBreak;
+    out += lines_[i];
+  }
+  return out;
+}
+
+void TMemo::SetScrollBars(TScrollStyle style) {
+  if (style == scrollBars_)
+    return;
+  scrollBars_ = style;
+  layoutValid_ = false;
+  Invalidate();
+}
+
+void TMemo::SetWordWrap(bool wrap) {
+  if (wrap == wordWrap_)
+    return;
+  wordWrap_ = wrap;
+  layoutValid_ = false;
+  scrollX_ = 0;
+  Invalidate();
+}
+
+// ---- selection
+
+void TMemo::SetSelection(TMemoPos anchor, TMemoPos caret) {
+  auto clampPos = [this](TMemoPos p) {
+    p.Line = std::clamp(p.Line, 0, static_cast<int>(lines_.size()) - 1);
+    p.Offset = std::clamp(p.Offset, 0, static_cast<int>(lines_[p.Line].size()));
+    return p;
+  };
+  anchor = clampPos(anchor);
+  caret = clampPos(caret);
+  if (anchor == anchor_ && caret == caret_)
+    return;
+  anchor_ = anchor;
+  caret_ = caret;
+  Invalidate();
+}
+
+void TMemo::SelectAll() {
+  SetSelection({}, LineEnd(static_cast<int>(lines_.size()) - 1));
+}
+
+std::string TMemo::SelText() const {
+  TMemoPos a = std::min(anchor_, caret_), b = std::max(anchor_, caret_);
+  if (a == b)
+    return {};
+  if (a.Line == b.Line)
+    return lines_[a.Line].substr(a.Offset, b.Offset - a.Offset);
+  std::string out = lines_[a.Line].substr(a.Offset);
+  for (int l = a.Line + 1; l < b.Line; ++l) {
+    out += kLineBreak;
+    out += lines_[l];
+  }
+  out += kLineBreak;
+  out += lines_[b.Line].substr(0, b.Offset);
+  return out;
+}
+
+void TMemo::CopyToClipboard() {
+  if (!HasSelection())
+    return;
+  if (TApplication* app = Application())
+    app->Platform().SetClipboardText(SelText());
+}
+
+// ---- geometry and scrolling
+
+const TMemoLayout& TMemo::Layout() const {
+  const int width = wordWrap_ ? TextRect().Width() - 2 * kMargin : 0;
+  if (!layoutValid_ || !(layoutFont_ == Font) || layoutWidth_ != width) {
+    layout_.Build(lines_, gfx::DefaultTextEngine(), Font, width > 0 || !wordWrap_ ? width : 1);
+    layoutValid_ = true;
+    layoutFont_ = Font;
+    layoutWidth_ = width;
+  }
+  return layout_;
+}
+
+int TMemo::RowHeight() const {
+  return std::max(gfx::DefaultTextEngine().Metrics(Font).Height, 1);
+}
+
+TRect TMemo::TextRect() const {
+  TRect r = ClientRect().Deflate(kBorder);
+  if (HasVScrollBar())
+    r.Right -= barSize_;
+  if (HasHScrollBar())
+    r.Bottom -= barSize_;
+  if (r.Right < r.Left)
+    r.Right = r.Left;
+  if (r.Bottom < r.Top)
+    r.Bottom = r.Top;
+  return r;
+}
+
+int TMemo::VisibleRows() const {
+  return std::max(TextRect().Height() / RowHeight(), 1);
+}
+
+int TMemo::MaxTopRow() const {
+  return std::max(Layout().RowCount() - VisibleRows(), 0);
+}
+
+void TMemo::SetTopRow(int row) {
+  row = std::clamp(row, 0, MaxTopRow());
+  if (row == topRow_)
+    return;
+  topRow_ = row;
+  Invalidate();
+}
+
+int TMemo::MaxScrollX() const {
+  return std::max(Layout().MaxWidth() + 2 * kMargin - TextRect().Width(), 0);
+}
+
+void TMemo::SetScrollX(int x) {
+  x = std::clamp(x, 0, MaxScrollX());
+  if (x == scrollX_)
+    return;
+  scrollX_ = x;
+  Invalidate();
+}
+
+TScrollBarState TMemo::VScrollBar() const {
+  TScrollBarState bar;
+  if (!HasVScrollBar())
+    return bar;
+  TRect t = TextRect();
+  bar.Bounds = {t.Right, t.Top, t.Right + barSize_, t.Bottom};
+  bar.Vertical = true;
+  bar.Pos = topRow_;
+  bar.Max = MaxTopRow();
+  bar.Page = VisibleRows();
+  return bar;
+}
+
+TScrollBarState TMemo::HScrollBar() const {
+  TScrollBarState bar;
+  if (!HasHScrollBar())
+    return bar;
+  TRect t = TextRect();
+  bar.Bounds = {t.Left, t.Bottom, t.Right, t.Bottom + barSize_};
+  bar.Vertical = false;
+  bar.Pos = scrollX_;
+  bar.Max = MaxScrollX();
+  bar.Page = std::max(t.Width(), 1);
+  return bar;
+}
+
+TMemoPos TMemo::PosAtPoint(TPoint p) const {
+  const TMemoLayout& layout = Layout();
+  TRect t = TextRect();
+  int dy = p.Y - t.Top;
+  int row = topRow_ + (dy < 0 ? -1 - (-dy - 1) / RowHeight() : dy / RowHeight());
+  if (row < 0)
+    return {};
+  if (row >= layout.RowCount())
+    return LineEnd(static_cast<int>(lines_.size()) - 1);
+  return layout.PosAt(row, p.X - t.Left - kMargin + scrollX_);
+}
+
+TPoint TMemo::PointOfPos(TMemoPos pos) const {
+  const TMemoLayout& layout = Layout();
+  TRect t = TextRect();
+  return {t.Left + kMargin - scrollX_ + layout.XOf(pos),
+          t.Top + (layout.RowOf(pos) - topRow_) * RowHeight()};
+}
+
+void TMemo::ScrollToCaret() {
+  const TMemoLayout& layout = Layout();
+  int row = layout.RowOf(caret_);
+  if (row < topRow_)
+    SetTopRow(row);
+  else if (row >= topRow_ + VisibleRows())
+    SetTopRow(row - VisibleRows() + 1);
+  const int x = layout.XOf(caret_) + kMargin;
+  const int w = TextRect().Width();
+  if (x < scrollX_ + kMargin)
+    SetScrollX(x - kMargin);
+  else if (x >= scrollX_ + w)
+    SetScrollX(x - w + 1);
+}
+
+// ---- painting
+
+void TMemo::Paint(TCanvas& canvas) {
+  PaintFrame(canvas);
+  canvas.FillRect(ClientRect().Deflate(kBorder), Color);
+  PaintRows(canvas);
+  const TScrollBarState v = VScrollBar(), h = HScrollBar();
+  PaintScrollBar(canvas, v);
+  PaintScrollBar(canvas, h);
+  if (HasVScrollBar() && HasHScrollBar())
+    canvas.FillRect({v.Bounds.Left, h.Bounds.Top, v.Bounds.Right, h.Bounds.Bottom}, gfx::clBtnFace);
+}
+
+void TMemo::PaintFrame(TCanvas& canvas) const {
+  // The sunken edge of the classic edit box.
+  TRect r = ClientRect();
+  canvas.FillRect({r.Left, r.Top, r.Right - 1, r.Top + 1}, gfx::clBtnShadow);
+  canvas.FillRect({r.Left, r.Top, r.Left + 1, r.Bottom - 1}, gfx::clBtnShadow);
+  canvas.FillRect({r.Left, r.Bottom - 1, r.Right, r.Bottom}, gfx::clBtnHighlight);
+  canvas.FillRect({r.Right - 1, r.Top, r.Right, r.Bottom}, gfx::clBtnHighlight);
+  canvas.FillRect({r.Left + 1, r.Top + 1, r.Right - 2, r.Top + 2}, gfx::cl3DDkShadow);
+  canvas.FillRect({r.Left + 1, r.Top + 1, r.Left + 2, r.Bottom - 2}, gfx::cl3DDkShadow);
+  canvas.FillRect({r.Left + 1, r.Bottom - 2, r.Right - 1, r.Bottom - 1}, gfx::cl3DLight);
+  canvas.FillRect({r.Right - 2, r.Top + 1, r.Right - 1, r.Bottom - 1}, gfx::cl3DLight);
+}
+
+void TMemo::PaintRows(TCanvas& canvas) const {
+  const TMemoLayout& layout = Layout();
+  const TRect t = TextRect();
+  if (t.IsEmpty())
+    return;
+  canvas.PushClipRect(t);
+  const int rh = RowHeight();
+  const bool focused = Focused();
+  const TMemoPos a = std::min(anchor_, caret_), b = std::max(anchor_, caret_);
+  const bool showSelection = focused && a != b;
+  canvas.Font = Font;
+  for (int r = topRow_; r < layout.RowCount(); ++r) {
+    const int y = t.Top + (r - topRow_) * rh;
+    if (y >= t.Bottom)
+      break;
+    const TMemoRow& row = layout.Rows()[r];
+    const std::string& line = lines_[row.Line];
+    const int x0 = t.Left + kMargin - scrollX_;
+    // The selected part of this row, as indexes into its boundaries.
+    std::size_t s0 = 0, s1 = 0;
+    if (showSelection && a.Line <= row.Line && b.Line >= row.Line) {
+      const int from = a.Line < row.Line ? row.Begin : std::max(a.Offset, row.Begin);
+      const int to = b.Line > row.Line ? row.End : std::min(b.Offset, row.End);
+      for (std::size_t k = 0; k < row.Offsets.size(); ++k) {
+        if (row.Offsets[k] <= from)
+          s0 = k;
+        if (row.Offsets[k] <= to)
+          s1 = k;
+      }
+      if (s1 < s0)
+        s1 = s0;
+    }
+    auto piece = [&](std::size_t k0, std::size_t k1) {
+      return std::string_view(line).substr(row.Offsets[k0], row.Offsets[k1] - row.Offsets[k0]);
+    };
+    const std::size_t last = row.Offsets.size() - 1;
+    canvas.Font.Color = Font.Color;
+    canvas.TextOut(x0, y, piece(0, s0));
+    if (s1 > s0) {
+      canvas.FillRect({x0 + row.Xs[s0], y, x0 + row.Xs[s1], y + rh}, gfx::clHighlight);
+      canvas.Font.Color = gfx::clHighlightText;
+      canvas.TextOut(x0 + row.Xs[s0], y, piece(s0, s1));
+      canvas.Font.Color = Font.Color;
+    }
+    canvas.TextOut(x0 + row.Xs[s1], y, piece(s1, last));
+  }
+  if (focused && !HasSelection()) {
+    const TPoint c = PointOfPos(caret_);
+    canvas.FillRect({c.X, c.Y, c.X + 1, c.Y + rh}, Font.Color);
+  }
+  canvas.PopClip();
+}
+
+void TMemo::ChangeScale(int m, int d) {
+  barSize_ = gfx::MulDiv(barSize_, m, d);
+  TStyledWinControl::ChangeScale(m, d);
+}
+
+void TMemo::DoEnter() {
+  Invalidate();
+  TStyledWinControl::DoEnter();
+}
+
+void TMemo::DoExit() {
+  selecting_ = false;
+  thumbDrag_ = 0;
+  Invalidate();
+  TStyledWinControl::DoExit();
+}

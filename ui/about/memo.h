@@ -1,0 +1,106 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "ui/about/memo_layout.h"
+#include "ui/about/scroll_bar.h"
+#include "ui/styled.h"
+
+enum TScrollStyle { ssNone, ssHorizontal, ssVertical, ssBoth };
+
+// A multi-line text box in its read-only form: a sunken frame, lines broken to the
+// box's width when WordWrap is on, scroll bars that stay shown (disabled while
+// there is nothing to scroll), and a selection made with the mouse or the keyboard
+// that can be copied to the clipboard. Typing and deleting change nothing.
+class TMemo : public TStyledWinControl {
+ public:
+  static constexpr int kBorder = 2;
+  static constexpr int kScrollBarSize = 17;
+  static constexpr int kMargin = 2;
+  static constexpr int kWheelRows = 3;
+
+  TMemo();
+
+  const std::vector<std::string>& Lines() const { return lines_; }
+  void SetLines(std::vector<std::string> lines);
+  // The lines joined by the platform's line break.
+  std::string Text() const;
+
+  TScrollStyle ScrollBars() const { return scrollBars_; }
+  void SetScrollBars(TScrollStyle style);
+  bool WordWrap() const { return wordWrap_; }
+  void SetWordWrap(bool wrap);
+
+  // ---- selection: from the anchor to the caret, in either order
+  TMemoPos Anchor() const { return anchor_; }
+  TMemoPos Caret() const { return caret_; }
+  bool HasSelection() const { return anchor_ != caret_; }
+  void SetSelection(TMemoPos anchor, TMemoPos caret);
+  void SelectAll();
+  std::string SelText() const;
+  // Puts the selected text on the clipboard; nothing happens without a selection.
+  void CopyToClipboard();
+
+  // ---- geometry and scrolling
+  const TMemoLayout& Layout() const;
+  int RowHeight() const;
+  // Inside the frame and the scroll bars.
+  TRect TextRect() const;
+  int VisibleRows() const;
+  int TopRow() const { return topRow_; }
+  void SetTopRow(int row);
+  int MaxTopRow() const;
+  int ScrollX() const { return scrollX_; }
+  void SetScrollX(int x);
+  int MaxScrollX() const;
+  bool HasVScrollBar() const { return scrollBars_ == ssVertical || scrollBars_ == ssBoth; }
+  bool HasHScrollBar() const { return scrollBars_ == ssHorizontal || scrollBars_ == ssBoth; }
+  TScrollBarState VScrollBar() const;
+  TScrollBarState HScrollBar() const;
+  // The text position under a point of the control (clamped to the text).
+  TMemoPos PosAtPoint(TPoint p) const;
+  // Where pos is drawn: the left of its character cell, in control coordinates.
+  TPoint PointOfPos(TMemoPos pos) const;
+
+  void Paint(TCanvas& canvas) override;
+  void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
+  void MouseMove(TShiftState shift, int x, int y) override;
+  void MouseUp(TMouseButton button, TShiftState shift, int x, int y) override;
+  bool MouseWheel(TShiftState shift, int wheelDelta, TPoint pos) override;
+  bool KeyDown(TKey key, TShiftState shift) override;
+  bool KeyPress(char32_t ch) override;
+  TCursor CursorAt(int x, int y) const override;
+  void ChangeScale(int m, int d) override;
+  void DoEnter() override;
+  void DoExit() override;
+
+ private:
+  void PaintFrame(TCanvas& canvas) const;
+  void PaintRows(TCanvas& canvas) const;
+  void MoveCaret(TMemoPos pos, bool extend, bool keepGoalX = false);
+  void ScrollToCaret();
+  void ScrollBy(const TScrollBarState& bar, TScrollPart part);
+  TMemoPos LineEnd(int line) const;
+  TMemoPos StepLeft(TMemoPos p) const;
+  TMemoPos StepRight(TMemoPos p) const;
+
+  std::vector<std::string> lines_{std::string()};
+  TScrollStyle scrollBars_ = ssNone;
+  bool wordWrap_ = true;
+  TMemoPos anchor_, caret_;
+  int goalX_ = -1;  // the x that Up and Down keep, -1 when unset
+  int topRow_ = 0;
+  int scrollX_ = 0;
+  int barSize_ = kScrollBarSize;
+  // Mouse: selecting text, or dragging a thumb (which bar, and the grab offset).
+  bool selecting_ = false;
+  int thumbDrag_ = 0;  // 0 none, 1 vertical, 2 horizontal
+  int thumbGrab_ = 0;
+
+  // Rows are rebuilt when the text, the font or the wrapping width changes.
+  mutable TMemoLayout layout_;
+  mutable bool layoutValid_ = false;
+  mutable gfx::TFont layoutFont_;
+  mutable int layoutWidth_ = -1;
+};

@@ -1,0 +1,201 @@
+// The memo's mouse and keyboard: selecting, moving the caret, scrolling, copying.
+#include <algorithm>
+
+#include "gfx/utf8.h"
+#include "ui/about/memo.h"
+
+namespace {
+constexpr int kLineScrollX = 8;
+}
+
+TMemoPos TMemo::LineEnd(int line) const {
+  return {line, static_cast<int>(lines_[line].size())};
+}
+
+TMemoPos TMemo::StepLeft(TMemoPos p) const {
+  if (p.Offset == 0)
+    return p.Line > 0 ? LineEnd(p.Line - 1) : p;
+  const std::string& s = lines_[p.Line];
+  int o = p.Offset - 1;
+  // Back over UTF-8 continuation bytes to the start of the character.
+  while (o > 0 && (static_cast<unsigned char>(s[o]) & 0xC0) == 0x80)
+    --o;
+  return {p.Line, o};
+}
+
+TMemoPos TMemo::StepRight(TMemoPos p) const {
+  const std::string& s = lines_[p.Line];
+  if (p.Offset >= static_cast<int>(s.size()))
+    return p.Line + 1 < static_cast<int>(lines_.size()) ? TMemoPos{p.Line + 1, 0} : p;
+  std::size_t i = static_cast<std::size_t>(p.Offset);
+  gfx::NextCodePoint(s, i);
+  return {p.Line, static_cast<int>(i)};
+}
+
+void TMemo::MoveCaret(TMemoPos pos, bool extend, bool keepGoalX) {
+  if (!keepGoalX)
+    goalX_ = -1;
+  SetSelection(extend ? anchor_ : pos, pos);
+  ScrollToCaret();
+}
+
+void TMemo::ScrollBy(const TScrollBarState& bar, TScrollPart part) {
+  const int line = bar.Vertical ? 1 : kLineScrollX;
+  const int page = bar.Vertical ? std::max(VisibleRows() - 1, 1) : std::max(bar.Page, 1);
+  int delta = 0;
+  switch (part) {
+    case spLineUp:
+      delta = -line;
+      break;
+    case spLineDown:
+      delta = line;
+      break;
+    case spPageUp:
+      delta = -page;
+      break;
+    case spPageDown:
+      delta = page;
+      break;
+    default:
+      return;
+  }
+  if (bar.Vertical)
+    SetTopRow(topRow_ + delta);
+  else
+    SetScrollX(scrollX_ + delta);
+}
+
+void TMemo::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
+  TStyledWinControl::MouseDown(button, shift, x, y);
+  if (button != mbLeft)
+    return;
+  const TPoint p{x, y};
+  for (const TScrollBarState& bar : {VScrollBar(), HScrollBar()}) {
+    if (!bar.Bounds.Contains(p))
+      continue;
+    const TScrollPart part = bar.PartAt(p);
+    if (part == spThumb) {
+      const TRect thumb = bar.ThumbRect();
+      thumbDrag_ = bar.Vertical ? 1 : 2;
+      thumbGrab_ = bar.Vertical ? y - thumb.Top : x - thumb.Left;
+    } else {
+      ScrollBy(bar, part);
+    }
+    return;
+  }
+  if (!TextRect().Contains(p))
+    return;
+  selecting_ = true;
+  MoveCaret(PosAtPoint(p), (shift & ssShift) != 0);
+}
+
+void TMemo::MouseMove(TShiftState shift, int x, int y) {
+  TStyledWinControl::MouseMove(shift, x, y);
+  if (thumbDrag_ != 0) {
+    const bool vertical = thumbDrag_ == 1;
+    const TScrollBarState bar = vertical ? VScrollBar() : HScrollBar();
+    const TRect track = bar.TrackRect();
+    const int offset = vertical ? y - thumbGrab_ - track.Top : x - thumbGrab_ - track.Left;
+    const int pos = bar.PosForThumbOffset(offset);
+    if (vertical)
+      SetTopRow(pos);
+    else
+      SetScrollX(pos);
+    return;
+  }
+  if (selecting_)
+    MoveCaret(PosAtPoint({x, y}), true);
+}
+
+void TMemo::MouseUp(TMouseButton button, TShiftState shift, int x, int y) {
+  TStyledWinControl::MouseUp(button, shift, x, y);
+  if (button != mbLeft)
+    return;
+  selecting_ = false;
+  thumbDrag_ = 0;
+}
+
+bool TMemo::MouseWheel(TShiftState, int wheelDelta, TPoint) {
+  const int before = topRow_;
+  SetTopRow(topRow_ - wheelDelta * kWheelRows / WHEEL_DELTA);
+  return before != topRow_ || MaxTopRow() > 0;
+}
+
+bool TMemo::KeyDown(TKey key, TShiftState shift) {
+  const bool ctrl = (shift & ssCtrl) != 0, extend = (shift & ssShift) != 0;
+  if (shift & ssAlt)
+    return false;
+  if (ctrl && (key == 'C' || key == 0x2D /* Insert */)) {
+    CopyToClipboard();
+    return true;
+  }
+  if (ctrl && key == 'A') {
+    SelectAll();
+    return true;
+  }
+  const TMemoLayout& layout = Layout();
+  const int last = static_cast<int>(lines_.size()) - 1;
+  const int row = layout.RowOf(caret_);
+  auto vertical = [&](int toRow) {
+    if (goalX_ < 0)
+      goalX_ = layout.XOf(caret_);
+    MoveCaret(layout.PosAt(toRow, goalX_), extend, true);
+  };
+  switch (key) {
+    case VK_LEFT:
+      MoveCaret(!extend && HasSelection() ? std::min(anchor_, caret_) : StepLeft(caret_), extend);
+      return true;
+    case VK_RIGHT:
+      MoveCaret(!extend && HasSelection() ? std::max(anchor_, caret_) : StepRight(caret_), extend);
+      return true;
+    case VK_UP:
+      if (row > 0)
+        vertical(row - 1);
+      return true;
+    case VK_DOWN:
+      if (row + 1 < layout.RowCount())
+        vertical(row + 1);
+      return true;
+    case VK_PRIOR:
+      vertical(std::max(row - std::max(VisibleRows() - 1, 1), 0));
+      return true;
+    case VK_NEXT:
+      vertical(std::min(row + std::max(VisibleRows() - 1, 1), layout.RowCount() - 1));
+      return true;
+    case VK_HOME:
+      if (ctrl) {
+        MoveCaret({}, extend);
+      } else {
+        const TMemoRow& r = layout.Rows()[row];
+        MoveCaret({r.Line, r.Begin}, extend);
+      }
+      return true;
+    case VK_END:
+      if (ctrl) {
+        MoveCaret(LineEnd(last), extend);
+      } else {
+        // The end of a wrapped row is the left of its last character.
+        const TMemoRow& r = layout.Rows()[row];
+        const bool soft = row + 1 < layout.RowCount() && layout.Rows()[row + 1].Line == r.Line;
+        MoveCaret(layout.PosAt(row, soft ? r.Xs[r.Xs.size() - 2] : r.Width()), extend);
+      }
+      return true;
+    case VK_DELETE:
+    case VK_BACK:
+      // Read-only: nothing to delete, and the key goes no further.
+      return true;
+    default:
+      return false;
+  }
+}
+
+bool TMemo::KeyPress(char32_t ch) {
+  // Typed characters change nothing; Tab and Enter stay with the window.
+  return ch != U'\t' && ch != U'\r' && ch != U'\n' && ch != U'\x1B';
+}
+
+TCursor TMemo::CursorAt(int x, int y) const {
+  if (TextRect().Contains(x, y))
+    return crIBeam;
+  return crArrow;
+}
