@@ -26,6 +26,7 @@ class TChartHost : public TWinControl {
     Chart.SetSize(Width(), Height());
   }
   void Paint(TCanvas& canvas) override { Chart.Paint(canvas); }
+  bool Opaque() const override { return true; }
   void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override {
     TWinControl::MouseDown(button, shift, x, y);
     Chart.MouseDown(button, shift, x, y);

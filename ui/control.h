@@ -108,6 +108,9 @@ class TControl {
   // Whether the parent must be repainted under this control (it leaves pixels unpainted).
   bool Transparent() const { return transparent_; }
   void SetTransparent(bool t);
+  // Paints every pixel of its bounds itself, so whatever lies under it need not be
+  // painted first.
+  virtual bool Opaque() const { return false; }
 
   // ---- mouse (own coordinates)
   virtual void MouseDown(TMouseButton button, TShiftState shift, int x, int y);

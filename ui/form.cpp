@@ -197,7 +197,14 @@ void TForm::PaintControl(TControl* control, gfx::TBitmap& image, TPoint origin, 
   TRect area = bounds.Intersect(clip);
   if (area.IsEmpty())
     return;
-  {
+  // Under an opaque child that covers the whole area there is nothing to see.
+  bool covered = false;
+  for (int i = 0; i < control->ControlCount() && !covered; ++i) {
+    TControl* c = control->Control(i);
+    TRect cb = Bounds(origin.X + c->Left(), origin.Y + c->Top(), c->Width(), c->Height());
+    covered = c->Visible() && c->Opaque() && cb.Intersect(area) == area;
+  }
+  if (!covered) {
     TCanvas canvas(image);
     canvas.SetOrigin(origin);
     canvas.PushClipRect(area.Offset(-origin.X, -origin.Y));

@@ -82,6 +82,7 @@ class TRzListView : public TStyledWinControl {
   int PaintedRows() const { return paintedRows_; }
 
   void Paint(TCanvas& canvas) override;
+  bool Opaque() const override { return true; }
   void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
   void MouseMove(TShiftState shift, int x, int y) override;
   void MouseUp(TMouseButton button, TShiftState shift, int x, int y) override;

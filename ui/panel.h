@@ -7,4 +7,5 @@ class TPanel : public TStyledWinControl {
  public:
   TPanel() { Color = gfx::clBtnFace; }
   void Paint(TCanvas& canvas) override;
+  bool Opaque() const override { return !Transparent(); }
 };

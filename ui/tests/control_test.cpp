@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "ui/form.h"
+#include "ui/panel.h"
 #include "ui/tests/ui_fixture.h"
 
 namespace {
@@ -116,6 +117,27 @@ TEST_F(ControlTest, PaintingVisitsOnlyControlsInTheDirtyArea) {
   b->Invalidate();
   form.UpdateWindow();
   EXPECT_EQ(form.PaintCount(), 2);  // the form under it, and b
+}
+
+TEST_F(ControlTest, NothingIsPaintedUnderAnOpaqueChildThatCoversTheArea) {
+  TForm form;
+  form.SetClientSize(300, 200);
+  auto* panel = form.Add<TPanel>();
+  panel->SetBounds(0, 0, 100, 100);
+  auto* leaf = panel->Add<TControl>();
+  leaf->SetBounds(10, 10, 20, 20);
+  form.RepaintAll();
+  form.ResetPaintCount();
+  panel->InvalidateRect({40, 40, 60, 60});
+  form.UpdateWindow();
+  EXPECT_EQ(form.PaintCount(), 1);  // the panel only; the form under it is hidden
+  // Partly outside the panel: the form paints too.
+  form.InvalidateRect({90, 90, 110, 110});
+  form.ResetPaintCount();
+  form.UpdateWindow();
+  EXPECT_EQ(form.PaintCount(), 2);
+  EXPECT_EQ(PixelAt(form.Image(), 95, 95), gfx::ColorToRGB(panel->Color));
+  EXPECT_EQ(PixelAt(form.Image(), 105, 105), gfx::ColorToRGB(form.Color));
 }
 
 TEST_F(ControlTest, ScalingKeepsTouchingEdgesTogether) {
