@@ -2,6 +2,8 @@
 #include <benchmark/benchmark.h>
 
 #include <random>
+#include <string>
+#include <vector>
 
 #include "chart/boot_chart.h"
 #include "gfx/bitmap.h"
@@ -43,6 +45,30 @@ void BM_FullRepaint(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_FullRepaint)->Arg(1000)->Arg(100000)->Unit(benchmark::kMicrosecond);
+
+// A refresh: the series refilled with the same boots, then a paint that
+// measures every label anew.
+void BM_RefillAndRepaint(benchmark::State& state) {
+  TChart chart;
+  int n = static_cast<int>(state.range(0));
+  Fill(chart, n);
+  TChartSeries& series = chart.Series(0);
+  std::vector<double> values;
+  std::vector<std::string> labels;
+  for (int i = 0; i < n; ++i) {
+    values.push_back(series.YValue(i));
+    labels.push_back(series.PointLabel(i));
+  }
+  for (auto _ : state) {
+    series.Clear();
+    for (int i = 0; i < n; ++i) {
+      series.Add(values[static_cast<size_t>(i)], labels[static_cast<size_t>(i)]);
+    }
+    chart.UpdateImage();
+    benchmark::DoNotOptimize(chart.Image().Pixels().data());
+  }
+}
+BENCHMARK(BM_RefillAndRepaint)->Arg(1000)->Arg(100000)->Unit(benchmark::kMicrosecond);
 
 void BM_UnchangedRepaint(benchmark::State& state) {
   TChart chart;
