@@ -2,23 +2,16 @@
 #include <cstdio>
 #include <cstdlib>
 #include <exception>
+#include <memory>
 #include <string>
 
-#include "bootlog/complete.h"
-#include "bootlog/date_format.h"
+#include "app/form_dorvex.h"
 #include "bootlog/datetime.h"
-#include "bootlog/duration.h"
 #include "bootlog/fixture_source.h"
-#include "bootlog/reconstruct.h"
-#include "bootlog/status_texts.h"
-#include "chart/boot_chart.h"
-#include "chart/chart.h"
 #include "gfx/bitmap.h"
 #include "linux_gfx.h"
 #include "platform/headless/headless_platform.h"
 #include "ui/application.h"
-#include "ui/chart_host.h"
-#include "ui/form_dorvex_layout.h"
 
 namespace {
 
@@ -120,50 +113,26 @@ int main(int argc, char** argv) {
   platform.Program = argv[0];
   TApplication app(platform);
 
-  using TChartControl = TChartHost<TChart, THintHost>;
-  TChartControl* chart = nullptr;
-  TFormDorvexLayout form(opt.Dpi, [&chart]() -> std::unique_ptr<TControl> {
-    auto host = std::make_unique<TChartControl>();
-    SetupBootChart(host->Chart);
-    chart = host.get();
-    return host;
-  });
-  app.MainForm = &form;
-  const RegionalFormats formats = opt.Formats;
-  form.RzClockStatus1->DateTimeText = [formats](double value, const std::string& format) {
-    return format.empty() ? DateTimeText(value, formats) : FormatDateTime(format, value, formats);
-  };
-  form.RzClockStatus1->UpdateClock();
-  form.Timer1.OnTimer = [&] {
-    form.LabTimeText->SetCaption(
-        DurationText(static_cast<int32_t>(static_cast<double>(platform.TickCount64()) / 1000.0)));
-  };
-
-  // The data part of start-up: read, complete, list and status texts.
-  if (!opt.Events.empty()) {
+  // Start-up as the program runs it: creation handler, first refresh, then shown.
+  std::string events = opt.Events;
+  FixtureEventSource fixture({});
+  if (!events.empty()) {
     try {
-      FixtureEventSource source = FixtureEventSource::FromFile(opt.Events);
-      TBootTable table;
-      ReadBootEvents(source, formats, table);
-      TBootCompletion done = CompleteBootTable(table, formats);
-      for (const TBootRow& row : done.Rows) {
-        TListItem& item = form.RzLWMsg->AddItem();
-        item.SubItems.assign(row.Columns.begin(), row.Columns.end());
-        item.StateIndex = row.StateImage;
-      }
-      FillBootChart(chart->Chart, table);
-      auto texts = StatusTexts(table, done.TotalSeconds);
-      form.RzStatusPane1->SetCaption(texts[0]);
-      form.RzStatusPane2->SetCaption(texts[1]);
-      form.RzStatusPane3->SetCaption(texts[2]);
-      form.RzStatusPane4->SetCaption(texts[3]);
+      fixture = FixtureEventSource::FromFile(events);
     } catch (const EFixtureError& e) {
       std::fprintf(stderr, "dorvex-snapshot: %s\n", e.what());
       return 2;
-    } catch (const std::exception& e) {
-      app.ShowException(e.what());
     }
   }
+  TFormDorvex::TSources sources;
+  sources.Formats = opt.Formats;
+  sources.OpenLog = [&fixture]() -> std::unique_ptr<EventSource> {
+    return std::make_unique<FixtureEventSource>(fixture.Events());
+  };
+  TFormDorvex form(opt.Dpi, sources);
+  app.MainForm = &form;
+  form.RzClockStatus1->UpdateClock();
+  form.DoCreate();
 
   int w = gfx::MulDiv(opt.Width, opt.Dpi, 96), h = gfx::MulDiv(opt.Height, opt.Dpi, 96);
   form.SetClientSize(w, h);
