@@ -111,6 +111,29 @@ TEST_F(X11Test, TheCloseBoxAsksTheFormAndKeysAndButtonsArrive) {
   EXPECT_EQ(downs, 1);
 }
 
+TEST_F(X11Test, AResizeByTheUserReachesTheToolkit) {
+  TApplication app(*platform);
+  TProbeForm form;
+  form.Caption = "resize";
+  form.SetClientSize(150, 100);
+  auto* band = form.Add<TControl>();
+  band->SetBounds(0, 0, 10, 19);
+  band->SetAlign(alBottom);
+  form.ShowWindow();
+  auto* w = dynamic_cast<x11::TX11Window*>(form.Window());
+  Display* dpy = platform->Display().Dpy;
+  XResizeWindow(dpy, w->Handle(), 300, 220);
+  XSync(dpy, False);
+  for (int i = 0; i < 20 && form.Width() != 300; ++i)
+    app.HandleMessage(20);
+  EXPECT_EQ(form.Resized, (TSize{300, 220}));
+  EXPECT_EQ(form.Width(), 300);
+  EXPECT_EQ(band->BoundsRect(), (TRect{0, 201, 300, 220}));
+  EXPECT_EQ(form.Image().Width(), 300);
+  EXPECT_GE(platform->ScreenDpi(), 24);
+  EXPECT_GE(platform->ColorDepth(), 8);
+}
+
 TEST(X11Keys, KeysymsAndModifiersMapToTheToolkitCodes) {
   EXPECT_EQ(x11::KeyFromKeysym('h'), 'H');
   EXPECT_EQ(x11::KeyFromKeysym('E'), 'E');
