@@ -21,7 +21,8 @@ struct TAction {
   std::fprintf(stderr,
                "dorvex-about-snapshot: %s\n"
                "usage: dorvex-about-snapshot [--dpi N] [--depth BITS] [--hover X,Y]\n"
-               "       [--press X,Y] [--click X,Y] [--tab] [--select-all] [--out FILE.png]\n"
+               "       [--press X,Y] [--click X,Y] [--tab] [--select-all] [--crop X,Y,W,H]\n"
+               "       [--zoom N] [--out FILE.png]\n"
                "Actions run in the order given; coordinates are client pixels.\n",
                why);
   std::exit(2);
@@ -40,6 +41,8 @@ TPoint ParsePoint(const std::string& v) {
 int main(int argc, char** argv) {
   int dpi = 96, depth = 32;
   std::string out = "about.png";
+  TRect crop;
+  int zoom = 1;
   std::vector<TAction> actions;
   for (int i = 1; i < argc; ++i) {
     const std::string a = argv[i];
@@ -66,6 +69,17 @@ int main(int argc, char** argv) {
       actions.push_back({TAction::Tab, {}});
     } else if (a == "--select-all") {
       actions.push_back({TAction::SelectAll, {}});
+    } else if (a == "--crop") {
+      int x, y, w, h;
+      char tail;
+      if (std::sscanf(value().c_str(), "%d,%d,%d,%d%c", &x, &y, &w, &h, &tail) != 4 || w <= 0 ||
+          h <= 0)
+        Usage("--crop takes X,Y,W,H");
+      crop = Bounds(x, y, w, h);
+    } else if (a == "--zoom") {
+      zoom = std::atoi(value().c_str());
+      if (zoom < 1 || zoom > 16)
+        Usage("--zoom takes 1 to 16");
     } else if (a == "--out") {
       out = value();
     } else {
@@ -110,8 +124,18 @@ int main(int argc, char** argv) {
   }
   for (const std::string& address : platform.OpenedAddresses)
     std::fprintf(stderr, "opened %s\n", address.c_str());
+  gfx::TBitmap image = crop.IsEmpty() ? about.Image() : about.Image().Crop(crop);
+  if (zoom > 1) {
+    // Every pixel as a zoom x zoom square, to see single pixels.
+    gfx::TBitmap big(image.Width() * zoom, image.Height() * zoom);
+    for (int y = 0; y < big.Height(); ++y) {
+      for (int x = 0; x < big.Width(); ++x)
+        big.Set(x, y, image.At(x / zoom, y / zoom));
+    }
+    image = big;
+  }
   std::string error;
-  if (!gfx::SavePng(out, about.Image(), &error)) {
+  if (!gfx::SavePng(out, image, &error)) {
     std::fprintf(stderr, "dorvex-about-snapshot: %s\n", error.c_str());
     return 1;
   }

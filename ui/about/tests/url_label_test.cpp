@@ -1,0 +1,143 @@
+#include "ui/about/url_label.h"
+
+#include "about_fixture.h"
+
+namespace {
+
+const gfx::TColor kBrown = gfx::MakeColor(0x82, 0x5F, 0x46);
+
+class UrlLabelTest : public AboutTest {
+ protected:
+  UrlLabelTest() {
+    SetLinkOpener(&opener);
+    form.Color = gfx::clWhite;
+    form.SetBounds(0, 0, 300, 40);
+    label = form.Add<TRzURLLabel>();
+    label->SetBounds(10, 10, 200, 16);
+    label->SetCaption("https://www.dorvex.net/");
+    label->Font.Name = "Verdana";
+    label->Font.Height = 11;
+    label->UnvisitedColor = gfx::clBlue;
+    label->VisitedColor = kBrown;
+    label->SetTransparent(true);
+    form.ShowWindow();
+  }
+  void ClickLabel() {
+    form.WindowMouseMove(0, {15, 15});
+    form.WindowMouseDown(mbLeft, 0, {15, 15});
+    form.WindowMouseUp(mbLeft, ssLeft, {15, 15});
+    form.UpdateWindow();
+  }
+  // Pixels of the label's area in exactly `c` (the underline is drawn solid).
+  int CountColor(gfx::TColor c) {
+    int n = 0;
+    for (int y = 0; y < label->Height(); ++y) {
+      for (int x = 0; x < label->Width(); ++x)
+        n += PixelOf(*label, x, y) == c;
+    }
+    return n;
+  }
+
+  TFakeOpener opener;
+  TForm form;
+  TRzURLLabel* label = nullptr;
+};
+
+TEST_F(UrlLabelTest, DefaultsAreUnderlinedHighlightPurpleAndAPointingHand) {
+  TRzURLLabel fresh;
+  EXPECT_EQ(fresh.UnvisitedColor, gfx::clHighlight);
+  EXPECT_EQ(fresh.VisitedColor, gfx::clPurple);
+  EXPECT_TRUE(fresh.Font.Underline);
+  EXPECT_FALSE(fresh.Visited());
+  EXPECT_EQ(fresh.Cursor, crHandPoint);
+  form.WindowMouseMove(0, {15, 15});
+  EXPECT_EQ(form.CurrentCursor(), crHandPoint);
+}
+
+TEST_F(UrlLabelTest, ColourTurnsVisitedAfterAnAcceptedClick) {
+  const int textWidth = TextWidth(label->Font, label->Caption());
+  // The underline runs the width of the text, in the unvisited colour.
+  EXPECT_GE(CountColor(gfx::clBlue), textWidth);
+  EXPECT_EQ(CountColor(kBrown), 0);
+  ClickLabel();
+  ASSERT_EQ(opener.Opened, std::vector<std::string>{"https://www.dorvex.net/"});
+  EXPECT_TRUE(label->Visited());
+  EXPECT_EQ(CountColor(gfx::clBlue), 0);
+  EXPECT_GE(CountColor(kBrown), textWidth);
+  // A second click opens again and keeps the visited colour.
+  ClickLabel();
+  EXPECT_EQ(opener.Opened.size(), 2u);
+  EXPECT_GE(CountColor(kBrown), textWidth);
+}
+
+TEST_F(UrlLabelTest, RefusedTargetKeepsTheUnvisitedColour) {
+  opener.Accept = false;
+  const int before = CountColor(gfx::clBlue);
+  ClickLabel();
+  EXPECT_EQ(opener.Opened.size(), 1u);
+  EXPECT_FALSE(label->Visited());
+  EXPECT_EQ(CountColor(gfx::clBlue), before);
+  EXPECT_EQ(CountColor(kBrown), 0);
+  // Not an .htm target: no chooser either.
+  EXPECT_TRUE(opener.Choosers.empty());
+}
+
+TEST_F(UrlLabelTest, RefusedHtmTargetStartsTheChooser) {
+  opener.Accept = false;
+  label->URL = "  C:\\Docs\\Help.HTM ";
+  ClickLabel();
+  EXPECT_EQ(opener.Opened, std::vector<std::string>{"C:\\Docs\\Help.HTM"});
+  EXPECT_EQ(opener.Choosers, std::vector<std::string>{"*.htm"});
+  // ".html" is not ".htm"; an accepted ".htm" needs no chooser.
+  label->URL = "page.html";
+  ClickLabel();
+  EXPECT_EQ(opener.Choosers.size(), 1u);
+  opener.Accept = true;
+  label->URL = "page.htm";
+  ClickLabel();
+  EXPECT_EQ(opener.Choosers.size(), 1u);
+  EXPECT_TRUE(label->Visited());
+}
+
+TEST_F(UrlLabelTest, TargetIsTheTrimmedUrlOrElseTheCaption) {
+  label->URL = "  mailto:support@dorvex.net\t";
+  EXPECT_EQ(label->Target(), "mailto:support@dorvex.net");
+  label->URL = "   ";
+  label->SetCaption(" https://www.dorvex.net/ ");
+  EXPECT_EQ(label->Target(), "https://www.dorvex.net/");
+  label->SetCaption("  ");
+  EXPECT_EQ(label->Target(), "");
+  // An empty target asks nothing of the system, but the click notification runs.
+  int notified = 0;
+  label->OnClick = [&] { ++notified; };
+  label->Click();
+  EXPECT_EQ(notified, 1);
+  EXPECT_TRUE(opener.Opened.empty());
+  EXPECT_FALSE(label->Visited());
+}
+
+TEST_F(UrlLabelTest, PressReleasedOutsideDoesNotOpen) {
+  form.WindowMouseMove(0, {15, 15});
+  form.WindowMouseDown(mbLeft, 0, {15, 15});
+  form.WindowMouseUp(mbLeft, ssLeft, {250, 35});
+  EXPECT_TRUE(opener.Opened.empty());
+}
+
+TEST_F(UrlLabelTest, DefaultOpenerHandsTheTargetToThePlatform) {
+  SetLinkOpener(nullptr);
+  ClickLabel();
+  EXPECT_EQ(platform.OpenedAddresses, std::vector<std::string>{"https://www.dorvex.net/"});
+  EXPECT_TRUE(label->Visited());
+}
+
+TEST(LinkExtension, LastDotUnlessASeparatorFollows) {
+  EXPECT_EQ(LinkExtension("index.htm"), ".htm");
+  EXPECT_EQ(LinkExtension("C:\\a.b\\c"), "");
+  EXPECT_EQ(LinkExtension("https://www.dorvex.net/"), "");
+  EXPECT_EQ(LinkExtension("https://www.dorvex.net"), ".net");
+  EXPECT_EQ(LinkExtension("mailto:x"), "");
+  EXPECT_EQ(LinkExtension("noext"), "");
+  EXPECT_EQ(LinkExtension("a.tar.GZ"), ".GZ");
+}
+
+}  // namespace
