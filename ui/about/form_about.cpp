@@ -126,6 +126,8 @@ TFormAbout::TFormAbout(TForm* owner, int dpi) {
   if (dpi > 0 && dpi != 96) {
     ChangeScale(dpi, 96);
     SizeLabelsToText();
+    // The icon is drawn afresh at the scaled size rather than left small.
+    Image1->SetPicture(artwork::ProgramIcon(Image1->Width()));
   }
 }
 

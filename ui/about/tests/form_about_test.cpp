@@ -163,6 +163,8 @@ TEST_F(FormAboutTest, ScaledToTheScreenResolution) {
   EXPECT_EQ(about.Label1->Width(), title.Width);
   EXPECT_EQ(about.Label5->Left() + about.Label5->Width(), 180);
   EXPECT_EQ(about.Label6->Left() + about.Label6->Width(), 180);
+  EXPECT_EQ(about.Image1->Picture().Width(), 48);
+  EXPECT_EQ(about.Image1->Picture().Height(), 48);
 }
 
 TEST_F(FormAboutTest, ModalOverTheMainWindowAndFreedAfter) {
