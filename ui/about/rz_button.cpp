@@ -128,8 +128,15 @@ void TRzButton::MouseDown(TMouseButton button, TShiftState shift, int x, int y) 
 
 void TRzButton::MouseMove(TShiftState shift, int x, int y) {
   TStyledWinControl::MouseMove(shift, x, y);
-  if (pressed_)
-    SetDown(ClientRect().Contains(x, y));
+  if (!pressed_)
+    return;
+  // While the press holds the mouse, hover follows the pointer in and out.
+  const bool inside = ClientRect().Contains(x, y);
+  if (hot_ != inside) {
+    hot_ = inside;
+    Invalidate();
+  }
+  SetDown(inside);
 }
 
 void TRzButton::MouseUp(TMouseButton button, TShiftState shift, int x, int y) {

@@ -206,6 +206,11 @@ TEST_F(RzButtonTest, MouseClicksOnlyOnReleaseInside) {
   EXPECT_EQ(clicks, 0);
   form.WindowMouseMove(ssLeft, {110, 45});
   EXPECT_FALSE(button->Down());
+  EXPECT_FALSE(button->Hot());
+  form.WindowMouseMove(ssLeft, {20, 20});
+  EXPECT_TRUE(button->Down());
+  EXPECT_TRUE(button->Hot());
+  form.WindowMouseMove(ssLeft, {110, 45});
   form.WindowMouseUp(mbLeft, ssLeft, {110, 45});
   EXPECT_EQ(clicks, 0);
   form.WindowMouseMove(0, {20, 20});
