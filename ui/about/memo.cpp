@@ -23,6 +23,8 @@ TMemo::TMemo() {
   TabStop = true;
   Color = gfx::clWindow;
   Cursor = crIBeam;
+  repeat_.SetEnabled(false);
+  repeat_.OnTimer = [this] { RepeatScroll(); };
 }
 
 void TMemo::SetLines(std::vector<std::string> lines) {
@@ -316,6 +318,7 @@ void TMemo::DoEnter() {
 }
 
 void TMemo::DoExit() {
+  StopRepeat();
   selecting_ = false;
   thumbDrag_ = 0;
   Invalidate();

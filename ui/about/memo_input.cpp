@@ -65,11 +65,25 @@ void TMemo::ScrollBy(const TScrollBarState& bar, TScrollPart part) {
     SetScrollX(scrollX_ + delta);
 }
 
+void TMemo::RepeatScroll() {
+  const TScrollBarState bar = repeatVertical_ ? VScrollBar() : HScrollBar();
+  repeat_.SetInterval(kRepeatMs);
+  // Paging stops once the thumb has come under the pointer.
+  if (bar.PartAt(mouse_) == repeatPart_)
+    ScrollBy(bar, repeatPart_);
+}
+
+void TMemo::StopRepeat() {
+  repeatPart_ = spNone;
+  repeat_.SetEnabled(false);
+}
+
 void TMemo::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
   TStyledWinControl::MouseDown(button, shift, x, y);
   if (button != mbLeft)
     return;
   const TPoint p{x, y};
+  mouse_ = p;
   for (const TScrollBarState& bar : {VScrollBar(), HScrollBar()}) {
     if (!bar.Bounds.Contains(p))
       continue;
@@ -78,8 +92,12 @@ void TMemo::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
       const TRect thumb = bar.ThumbRect();
       thumbDrag_ = bar.Vertical ? 1 : 2;
       thumbGrab_ = bar.Vertical ? y - thumb.Top : x - thumb.Left;
-    } else {
+    } else if (part != spNone) {
       ScrollBy(bar, part);
+      repeatPart_ = part;
+      repeatVertical_ = bar.Vertical;
+      repeat_.SetInterval(kRepeatDelayMs);
+      repeat_.SetEnabled(true);
     }
     return;
   }
@@ -91,6 +109,7 @@ void TMemo::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
 
 void TMemo::MouseMove(TShiftState shift, int x, int y) {
   TStyledWinControl::MouseMove(shift, x, y);
+  mouse_ = {x, y};
   if (thumbDrag_ != 0) {
     const bool vertical = thumbDrag_ == 1;
     const TScrollBarState bar = vertical ? VScrollBar() : HScrollBar();
@@ -113,6 +132,7 @@ void TMemo::MouseUp(TMouseButton button, TShiftState shift, int x, int y) {
     return;
   selecting_ = false;
   thumbDrag_ = 0;
+  StopRepeat();
 }
 
 bool TMemo::MouseWheel(TShiftState, int wheelDelta, TPoint) {

@@ -109,6 +109,47 @@ TEST_F(MemoTest, ScrollsByWheelArrowsTrackAndThumb) {
   EXPECT_EQ(memo->TopRow(), max);
 }
 
+TEST_F(MemoTest, HeldArrowRepeatsAfterAPauseUntilReleased) {
+  memo->SetLines(ManyLines(40));
+  const TRect down = memo->VScrollBar().ArrowRect(false);
+  const TPoint p = At({down.Left + 5, down.Top + 5});
+  form.WindowMouseMove(0, p);
+  form.WindowMouseDown(mbLeft, 0, p);
+  EXPECT_EQ(memo->TopRow(), 1);
+  platform.Advance(*app, TMemo::kRepeatDelayMs - 1);
+  EXPECT_EQ(memo->TopRow(), 1);
+  platform.Advance(*app, 1);
+  EXPECT_EQ(memo->TopRow(), 2);
+  platform.Advance(*app, 2 * TMemo::kRepeatMs);
+  EXPECT_EQ(memo->TopRow(), 4);
+  // Off the arrow it pauses; back on it goes on.
+  form.WindowMouseMove(ssLeft, At({20, 20}));
+  platform.Advance(*app, 2 * TMemo::kRepeatMs);
+  EXPECT_EQ(memo->TopRow(), 4);
+  form.WindowMouseMove(ssLeft, p);
+  platform.Advance(*app, TMemo::kRepeatMs);
+  EXPECT_EQ(memo->TopRow(), 5);
+  form.WindowMouseUp(mbLeft, ssLeft, p);
+  platform.Advance(*app, 10 * TMemo::kRepeatMs);
+  EXPECT_EQ(memo->TopRow(), 5);
+}
+
+TEST_F(MemoTest, HeldTrackPagesUntilTheThumbReachesThePointer) {
+  memo->SetLines(ManyLines(200));
+  const TScrollBarState bar = memo->VScrollBar();
+  const TRect track = bar.TrackRect();
+  const TPoint local{track.Left + 5, (track.Top + track.Bottom) / 2};
+  const TPoint p = At(local);
+  form.WindowMouseMove(0, p);
+  form.WindowMouseDown(mbLeft, 0, p);
+  platform.Advance(*app, TMemo::kRepeatDelayMs + 200 * TMemo::kRepeatMs);
+  form.WindowMouseUp(mbLeft, ssLeft, p);
+  // The thumb stopped under the pointer, about half way down.
+  EXPECT_TRUE(memo->VScrollBar().ThumbRect().Contains(local));
+  EXPECT_GT(memo->TopRow(), memo->MaxTopRow() / 4);
+  EXPECT_LT(memo->TopRow(), memo->MaxTopRow() * 3 / 4);
+}
+
 TEST_F(MemoTest, MouseDragSelectsAndCtrlCCopies) {
   Drag(AtPos({0, 6}), AtPos({1, 6}));
   EXPECT_EQ(memo->Anchor(), (TMemoPos{0, 6}));
