@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # End-to-end check of the Windows executable under Wine and Xvfb: the main
-# window appears, is not blank and shows the toolbar band with its icons; Alt+A
+# window appears, is not blank and shows the toolbar band with its icons; the
+# size grip resizes it by its bottom-right corner; Alt+A
 # opens the about window ("关于"), which is not blank and Alt+F4 closes; Alt+E
 # then ends the program. Screenshots are kept for CI.
 # Usage: scripts/wine-e2e.sh [PROGRAM.exe] [SCREENSHOT-DIR]
@@ -94,6 +95,16 @@ blue=$(count "$main_shot" "$((w * 80 / 673))x${band}+$((w * 109 / 673))+0" 'b > 
 [ "$blue" -gt 40 ] || fail "no about icon in the toolbar band ($blue blue pixels)"
 light=$(count "$main_shot" "${w}x${band}+0+0" '(r + g + b) / 3 > 0.75')
 [ "$light" -gt $((w * band / 2)) ] || fail "the toolbar band is not light ($light light pixels)"
+
+# The size grip in the status bar's bottom-right corner resizes the window.
+eval "$(xdotool getwindowgeometry --shell "$main")"
+gx=$((X + WIDTH - 4))
+gy=$((Y + HEIGHT - 4))
+xdotool mousemove "$gx" "$gy" sleep 0.3 mousedown 1 sleep 0.3 mousemove $((gx + 40)) $((gy + 20)) \
+  sleep 0.3 mousemove $((gx + 80)) $((gy + 40)) sleep 0.3 mouseup 1 sleep 1
+eval "$(xdotool getwindowgeometry --shell "$main")"
+[ "$WIDTH" -eq $((w + 80)) ] && [ "$HEIGHT" -eq $((h + 40)) ] ||
+  fail "the size grip resized the window to ${WIDTH}x${HEIGHT}, expected $((w + 80))x$((h + 40))"
 
 keys "$main" alt+a
 about=$(wait_long '关于') || fail "Alt+A opened no about window"
