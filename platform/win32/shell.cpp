@@ -1,6 +1,5 @@
 #include "platform/win32/shell.h"
 
-#include "platform/win32/link_open.h"
 #include "platform/win32/wide_text.h"
 
 #include <windows.h>
@@ -26,31 +25,20 @@ void ShellOpenAddress(const std::string& address, void* ownerHwnd) {
                 nullptr, SW_SHOWNORMAL);
 }
 
-namespace {
+bool TWin32LinkOpener::OpenVerb(const std::string& target) {
+  const std::string file = AnsiFromUtf8(target);
+  SHELLEXECUTEINFOA info{};
+  info.cbSize = sizeof(info);
+  info.fMask = SEE_MASK_FLAG_NO_UI | SEE_MASK_FLAG_DDEWAIT;
+  info.lpVerb = "Open";
+  info.lpFile = file.c_str();
+  info.nShow = SW_SHOWNORMAL;
+  return ShellExecuteExA(&info) != FALSE;
+}
 
-class TWindowsShell : public TLinkShell {
- public:
-  bool OpenVerb(const std::string& target) override {
-    const std::string file = AnsiFromUtf8(target);
-    SHELLEXECUTEINFOA info{};
-    info.cbSize = sizeof(info);
-    info.fMask = SEE_MASK_FLAG_NO_UI | SEE_MASK_FLAG_DDEWAIT;
-    info.lpVerb = "Open";
-    info.lpFile = file.c_str();
-    info.nShow = SW_SHOWNORMAL;
-    return ShellExecuteExA(&info) != FALSE;
-  }
-  void StartChooser(const std::string& pattern) override {
-    const std::string command = "rundll32.exe shell32.dll,OpenAs_RunDLL " + pattern;
-    WinExec(command.c_str(), SW_SHOWNORMAL);
-  }
-};
-
-}  // namespace
-
-bool ShellOpenLink(const std::string& target) {
-  TWindowsShell shell;
-  return OpenLinkTarget(shell, target);
+void TWin32LinkOpener::StartChooser(const std::string& pattern) {
+  const std::string command = "rundll32.exe shell32.dll,OpenAs_RunDLL " + AnsiFromUtf8(pattern);
+  WinExec(command.c_str(), SW_SHOWNORMAL);
 }
 
 }  // namespace platform_win32

@@ -3,15 +3,21 @@
 
 #include <string>
 
+#include "ui/about/link_opener.h"
+
 namespace platform_win32 {
 
 // ShellExecuteA with the default verb, in a normal window; failures are ignored.
 void ShellOpenAddress(const std::string& address, void* ownerHwnd);
 
-// A link label's click: ShellExecuteExA "Open", without the shell's error UI
-// and waiting for the hand-over; a refused ".htm" target starts the chooser of
-// a program for "*.htm" files. True when the shell accepted the target.
-bool ShellOpenLink(const std::string& target);
+// The link labels' way to the shell: ShellExecuteExA "Open" without the shell's
+// error UI, waiting for the hand-over; the chooser started through WinExec.
+// The Win32 platform installs one for its lifetime.
+class TWin32LinkOpener : public TLinkOpener {
+ public:
+  bool OpenVerb(const std::string& target) override;
+  void StartChooser(const std::string& pattern) override;
+};
 
 // Strings for the ANSI calls: UTF-8 through UTF-16 to the system code page.
 std::string AnsiFromUtf8(const std::string& utf8);

@@ -68,9 +68,11 @@ class TWin32Platform : public TPlatform {
     RegisterClassExW(&wc);
     helper_ = CreateWindowExW(0, L"DorvexHelper", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
                               GetModuleHandleW(nullptr), nullptr);
+    SetLinkOpener(&linkOpener_);
   }
 
   ~TWin32Platform() override {
+    SetLinkOpener(nullptr);
     if (helper_ != nullptr)
       DestroyWindow(helper_);
     CoUninitialize();
@@ -219,6 +221,7 @@ class TWin32Platform : public TPlatform {
   HWND helper_ = nullptr;
   TGetTickCount64 tick64_ = nullptr;
   TTickWidener widener_;
+  TWin32LinkOpener linkOpener_;
 };
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "bootlog/system_log.h"
+#include "platform/win32/shell.h"
 #include "platform/win32/wide_text.h"
 #include "platform/win32/win32_platform.h"
 #include "ui/error_handler.h"
@@ -150,6 +151,25 @@ TEST(Win32Services, TheClipboardKeepsUnicodeText) {
   EXPECT_EQ(std::wstring(static_cast<const wchar_t*>(GlobalLock(h))), L"记录数:0 \U0001F600");
   GlobalUnlock(h);
   CloseClipboard();
+}
+
+TEST(Win32Services, LinkLabelsReachTheShellWhileThePlatformLives) {
+  {
+    auto platform = CreateWin32Platform();
+    EXPECT_NE(dynamic_cast<TWin32LinkOpener*>(&LinkOpener()), nullptr);
+    // A document that is not there is refused, without an error box of the shell's.
+    wchar_t temp[MAX_PATH];
+    GetTempPathW(MAX_PATH, temp);
+    const std::string missing =
+        Utf8FromUtf16(std::u16string(temp, temp + wcslen(temp))) + "dorvex-no-such-page.htm";
+    EXPECT_FALSE(LinkOpener().OpenVerb(missing));
+  }
+  EXPECT_EQ(dynamic_cast<TWin32LinkOpener*>(&LinkOpener()), nullptr);
+}
+
+TEST(Win32Services, AnsiStringsForTheShellKeepAscii) {
+  EXPECT_EQ(AnsiFromUtf8("https://www.dorvex.net/"), "https://www.dorvex.net/");
+  EXPECT_EQ(AnsiFromUtf8(""), "");
 }
 
 // The executable's resources, linked into this test program as into Dorvex.exe.
