@@ -9,6 +9,7 @@
 #include "bootlog/reconstruct.h"
 #include "bootlog/status_texts.h"
 #include "chart/boot_chart.h"
+#include "ui/about/form_about.h"
 #include "ui/application.h"
 #include "ui/chart_host.h"
 
@@ -87,7 +88,9 @@ void TFormDorvex::Timer1Timer() {
       DurationText(static_cast<int32_t>(std::min<uint64_t>(seconds, INT32_MAX))));
 }
 
-void TFormDorvex::TBAboutClick() {}
+void TFormDorvex::TBAboutClick() {
+  ShowAboutWindow(*this);
+}
 
 void TFormDorvex::TBUpdateClick() {
   Application()->Platform().OpenAddress(DownloadPageAddress);

@@ -6,6 +6,7 @@
 #include "bootlog/fixture_source.h"
 #include "chart/boot_chart.h"
 #include "platform/headless/headless_platform.h"
+#include "ui/about/form_about.h"
 #include "ui/application.h"
 
 namespace {
@@ -148,6 +149,21 @@ TEST_F(FormDorvexTest, CommandsOpenTheAddressesAndExitCloses) {
   EXPECT_FALSE(form->Closed());
   EXPECT_TRUE(form->DispatchAccelerator(U'e'));
   EXPECT_TRUE(form->Closed());
+}
+
+TEST_F(FormDorvexTest, AltAOpensTheAboutWindowModallyAndFreesItAfter) {
+  auto form = Make();
+  form->ShowWindow();
+  bool seen = false;
+  platform.Post([&] {
+    ASSERT_NE(FormAbout, nullptr);
+    seen = platform.WindowWithTitle("关于") != nullptr;
+    FormAbout->Close();
+  });
+  EXPECT_TRUE(form->DispatchAccelerator(U'a'));
+  EXPECT_TRUE(seen);
+  EXPECT_EQ(FormAbout, nullptr);
+  EXPECT_FALSE(form->Closed());
 }
 
 }  // namespace

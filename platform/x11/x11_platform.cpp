@@ -25,12 +25,19 @@ namespace {
 constexpr double kUnixEpochDays = 25569.0;  // 1970-01-01 in days since 1899-12-30
 constexpr int kClipboardWaitMs = 300;
 
+// Xlib calls exit() when the connection breaks, which would run static destructors
+// under windows that are still alive; end at once instead.
+int ConnectionLost(::Display*) {
+  std::_Exit(1);
+}
+
 }  // namespace
 
 std::unique_ptr<TX11Platform> TX11Platform::Open() {
   ::Display* dpy = XOpenDisplay(nullptr);
   if (!dpy)
     return nullptr;
+  XSetIOErrorHandler(ConnectionLost);
   return std::unique_ptr<TX11Platform>(new TX11Platform(std::make_unique<TX11Display>(dpy)));
 }
 
