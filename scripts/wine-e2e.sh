@@ -54,7 +54,8 @@ cleanup() {
 trap cleanup EXIT
 fail() { echo "wine-e2e: $*" >&2; exit 1; }
 
-wine "$program" >/dev/null 2>&1 &
+# As on the Chinese systems the program is made for (Wine takes the locale from here).
+LC_ALL=zh_CN.UTF-8 wine "$program" >/dev/null 2>&1 &
 app=$!
 
 # Wine's first start in a fresh prefix takes a while.

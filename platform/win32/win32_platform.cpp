@@ -8,6 +8,7 @@
 #include "platform/win32/shell.h"
 #include "platform/win32/system_colors_win32.h"
 #include "platform/win32/tick_widener.h"
+#include "platform/win32/win32_gfx.h"
 #include "platform/win32/wide_text.h"
 #include "platform/win32/win32_window.h"
 #include "platform/win32/window_errors.h"
@@ -59,6 +60,9 @@ class TWin32Platform : public TPlatform {
     }
     RegisterWindowClasses();
     LoadSystemColors();
+    // Text is the platform's too: GDI, unless the program installed an engine itself.
+    if (&gfx::DefaultTextEngine() == &gfx::BoxTextEngine())
+      InstallWin32Gfx();
     // The clipboard needs an owner window; this one never shows.
     WNDCLASSEXW wc{};
     wc.cbSize = sizeof(wc);

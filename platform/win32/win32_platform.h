@@ -6,5 +6,6 @@
 
 #include "ui/platform.h"
 
-// Also fills the drawing layer's system colours from GetSysColor.
+// Also fills the drawing layer's system colours from GetSysColor and, unless the
+// program installed a text engine of its own, installs the GDI one (win32_gfx.h).
 std::unique_ptr<TPlatform> CreateWin32Platform();
