@@ -28,6 +28,19 @@ band=$(colours 1x50+640+4)
 [ "$band" -ge 4 ] || fail "no toolbar gradient band ($band colours)"
 
 # Without a window manager the keyboard follows the pointer.
+xdotool mousemove --window "$window" 100 100 key alt+a
+about=$(wait_window "关于") || fail "Alt+A opened no about window"
+sleep 1
+import -window "$about" "${shot%.png}-about.png"
+[ "$(convert "${shot%.png}-about.png" -unique-colors -format '%w' info:)" -gt 20 ] ||
+  fail "the about window looks blank"
+xdotool mousemove --window "$about" 50 50 key alt+F4
+for _ in $(seq 50); do
+  [ -z "$(find_window "关于")" ] && break
+  sleep 0.1
+done
+[ -z "$(find_window "关于")" ] || fail "Alt+F4 did not close the about window"
+
 xdotool mousemove --window "$window" 100 100 key alt+e
 for _ in $(seq 50); do
   kill -0 "$app" 2>/dev/null || break

@@ -21,11 +21,20 @@ stop_xvfb() {
   XVFB_PID=""
 }
 
-# wait_window TITLE: prints the id of the first window with exactly that name.
+# find_window TITLE: prints the id of a window with exactly that name, if any.
+# (xdotool's own name match does not take UTF-8 titles; compare the names here.)
+find_window() {
+  local w
+  for w in $(xdotool search --name . 2>/dev/null); do
+    if [ "$(xdotool getwindowname "$w" 2>/dev/null)" = "$1" ]; then echo "$w"; return 0; fi
+  done
+}
+
+# wait_window TITLE: waits up to 15 s for such a window and prints its id.
 wait_window() {
   local id
   for _ in $(seq 150); do
-    id=$(xdotool search --name "^$1\$" 2>/dev/null | head -1)
+    id=$(find_window "$1")
     if [ -n "$id" ]; then echo "$id"; return 0; fi
     sleep 0.1
   done
