@@ -20,6 +20,10 @@ if [ -n "$cjk" ]; then
       /v "$f" /t REG_MULTI_SZ /d "$(basename "${cjk%%:*}"),${face%%,*}" /f >/dev/null 2>&1
   done
 fi
+# 120 dots per inch, so that the layouts' scaling is exercised, not only 96.
+export DORVEX_TEST_DPI=${DORVEX_TEST_DPI:-120}
+wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$DORVEX_TEST_DPI" /f \
+  >/dev/null 2>&1
 wineserver -k 2>/dev/null || true
 start_xvfb
 trap 'wineserver -k 2>/dev/null || true; stop_xvfb' EXIT
