@@ -25,4 +25,7 @@ cmake --build build/win32 -j "$JOBS"
 source scripts/wine-env.sh
 ctest --test-dir build/win32 --output-on-failure
 
+echo "== Dorvex.exe under Wine and Xvfb"
+DORVEX_WIN32_BUILD=build/win32 bash scripts/wine-e2e.sh build/win32/app/Dorvex.exe build/screenshots
+
 echo "== all tests passed"
