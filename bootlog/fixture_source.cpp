@@ -76,17 +76,6 @@ FixtureEventSource FixtureEventSource::FromFile(const std::string& path) {
 }
 
 bool FixtureEventSource::OpenSystemLog() {
-  next_ = 0;
+  Rewind();
   return true;
-}
-
-bool FixtureEventSource::ReadNextEvent(TLogEvent& event) {
-  if (next_ >= events_.size())
-    return false;
-  event = events_[next_++];
-  return true;
-}
-
-std::string FixtureEventSource::LookupUserName(const TLogEvent& event) {
-  return event.HasUserSid ? event.UserSid : kUnknownUserName;
 }

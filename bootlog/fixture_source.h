@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "bootlog/event_source.h"
+#include "bootlog/listed_source.h"
 
 // A malformed fixture: the message names the file and the line.
 class EFixtureError : public std::runtime_error {
@@ -16,20 +16,13 @@ class EFixtureError : public std::runtime_error {
 // CODE is the decimal 32-bit event identifier, TIME the seconds since
 // 1970-01-01 UTC, USER the rest of the line after one blank (absent: the
 // lookup fails). Blank lines and lines starting with '#' are skipped.
-class FixtureEventSource : public EventSource {
+class FixtureEventSource : public ListedEventSource {
  public:
   // Reads the whole fixture or throws EFixtureError; nothing is half-read.
   static FixtureEventSource FromFile(const std::string& path);
   static FixtureEventSource FromText(const std::string& text, const std::string& name);
-  explicit FixtureEventSource(std::vector<TLogEvent> events) : events_(std::move(events)) {}
+  explicit FixtureEventSource(std::vector<TLogEvent> events)
+      : ListedEventSource(std::move(events)) {}
 
   bool OpenSystemLog() override;
-  bool ReadNextEvent(TLogEvent& event) override;
-  std::string LookupUserName(const TLogEvent& event) override;
-
-  const std::vector<TLogEvent>& Events() const { return events_; }
-
- private:
-  std::vector<TLogEvent> events_;
-  size_t next_ = 0;
 };

@@ -4,41 +4,12 @@
 #include <sys/resource.h>
 
 #include "app/form_dorvex.h"
+#include "bench/generated_log.h"
 #include "linux_gfx.h"
 #include "platform/headless/headless_platform.h"
 #include "ui/application.h"
 
 namespace {
-
-// Boots newest first, generated on demand: a stop, `users` logins, a start.
-class GeneratedLog : public EventSource {
- public:
-  GeneratedLog(int64_t boots, int users) : boots_(boots), perBoot_(users + 2) {}
-  bool OpenSystemLog() override {
-    next_ = 0;
-    return true;
-  }
-  bool ReadNextEvent(TLogEvent& e) override {
-    if (next_ >= boots_ * perBoot_)
-      return false;
-    const int64_t boot = next_ / perBoot_, step = next_ % perBoot_;
-    const uint32_t start = static_cast<uint32_t>(1700000000 - boot * 86400);
-    e.TimeGenerated = start + static_cast<uint32_t>((perBoot_ - 1 - step) * 600);
-    e.EventCode = step == 0              ? kEventLogStopped
-                  : step == perBoot_ - 1 ? kEventLogStarted
-                                         : kServiceControl;
-    e.HasUserSid = true;
-    e.UserSid = step % 10 == 3 ? "SYSTEM" : "zhang";
-    ++next_;
-    return true;
-  }
-  std::string LookupUserName(const TLogEvent& e) override { return e.UserSid; }
-
- private:
-  int64_t boots_;
-  int perBoot_;
-  int64_t next_ = 0;
-};
 
 TFormDorvex::TSources Sources(int64_t boots, int users) {
   return {[boots, users] { return std::make_unique<GeneratedLog>(boots, users); }, {}};

@@ -41,7 +41,7 @@ bool ToEvent(const struct utmp& u, TLogEvent& event) {
 
 bool WtmpEventSource::OpenSystemLog() {
   events_.clear();
-  next_ = 0;
+  Rewind();
   std::ifstream file(path_, std::ios::binary);
   if (!file)
     return false;
@@ -62,15 +62,4 @@ bool WtmpEventSource::OpenSystemLog() {
       events_.push_back(std::move(event));
   }
   return true;
-}
-
-bool WtmpEventSource::ReadNextEvent(TLogEvent& event) {
-  if (next_ >= events_.size())
-    return false;
-  event = events_[next_++];
-  return true;
-}
-
-std::string WtmpEventSource::LookupUserName(const TLogEvent& event) {
-  return event.HasUserSid ? event.UserSid : kUnknownUserName;
 }
