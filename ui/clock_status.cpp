@@ -23,7 +23,7 @@ void Poll() {
   for (TRzClockStatus* p : panes) {
     if (gPolling &&
         std::find(gPolling->panes.begin(), gPolling->panes.end(), p) != gPolling->panes.end() &&
-        p->Showing()) {
+        p->Visible()) {
       p->UpdateClock();
     }
   }
@@ -59,18 +59,33 @@ void TRzClockStatus::SetFormat(const std::string& format) {
   UpdateClock();
 }
 
-void TRzClockStatus::UpdateClock() {
-  if (!DateTimeText)
-    return;
+std::string TRzClockStatus::CurrentText() {
   double now = 0;
   if (Now) {
     now = Now();
   } else if (TApplication* app = Application()) {
     now = app->Platform().LocalNow();
   }
-  std::string text = DateTimeText(now, format_);
+  return DateTimeText(now, format_);
+}
+
+void TRzClockStatus::UpdateClock() {
+  if (!DateTimeText)
+    return;
+  computed_ = true;
+  std::string text = CurrentText();
   if (text == lastText_)
     return;
   lastText_ = text;
   SetCaption(text);
+}
+
+void TRzClockStatus::Paint(TCanvas& canvas) {
+  // The first paint already shows the time, not the empty caption before the first tick.
+  if (!computed_ && DateTimeText) {
+    computed_ = true;
+    lastText_ = CurrentText();
+    StoreCaption(lastText_);
+  }
+  TRzStatusPane::Paint(canvas);
 }

@@ -25,8 +25,11 @@ class TRzClockStatus : public TRzStatusPane {
   const std::string& LastText() const { return lastText_; }
 
   static int PollingPaneCount();
+  void Paint(TCanvas& canvas) override;
 
  private:
   std::string format_;
   std::string lastText_;
+  bool computed_ = false;
+  std::string CurrentText();
 };

@@ -35,6 +35,10 @@ class TRzStatusPane : public TStyledControl {
   TRect CaptionRect() const;
   void Paint(TCanvas& canvas) override;
 
+ protected:
+  // Stores the text without asking for a repaint, for use while painting.
+  void StoreCaption(const std::string& text) { caption_ = text; }
+
  private:
   std::string caption_;
 };
