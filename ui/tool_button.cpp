@@ -28,7 +28,45 @@ void TRzToolButton::SetCaption(const std::string& text) {
 TToolButtonState TRzToolButton::State() const {
   if (!IsEnabled())
     return tbsDisabled;
-  return down_ ? tbsDown : tbsUp;
+  if (down_)
+    return tbsDown;
+  return exclusive_ ? tbsExclusive : tbsUp;
+}
+
+void TRzToolButton::SetExclusive(bool on) {
+  on = on && GroupIndex != 0;
+  if (on == exclusive_)
+    return;
+  exclusive_ = on;
+  Invalidate();
+  if (!on || !Parent())
+    return;
+  for (int i = 0; i < Parent()->ControlCount(); ++i) {
+    auto* other = dynamic_cast<TRzToolButton*>(Parent()->Control(i));
+    if (other && other != this && other->GroupIndex == GroupIndex)
+      other->SetExclusive(false);
+  }
+}
+
+void TRzToolButton::Latch() {
+  if (GroupIndex != 0)
+    SetExclusive(true);
+}
+
+bool TRzToolButton::CaptionShown() const {
+  if (UseToolbarShowCaption) {
+    if (auto* bar = dynamic_cast<const TRzToolbar*>(Parent()))
+      return bar->ShowButtonCaptions;
+  }
+  return ShowCaption;
+}
+
+TVisualStyle TRzToolButton::EffectiveVisualStyle() const {
+  if (UseToolbarVisualStyle) {
+    if (auto* bar = dynamic_cast<const TRzToolbar*>(Parent()))
+      return bar->VisualStyle;
+  }
+  return VisualStyle;
 }
 
 const gfx::TImageList* TRzToolButton::EffectiveImages() const {
@@ -40,7 +78,7 @@ const gfx::TImageList* TRzToolButton::EffectiveImages() const {
 }
 
 TSize TRzToolButton::CaptionSize() const {
-  if (!ShowCaption || caption_.empty())
+  if (!CaptionShown() || caption_.empty())
     return {};
   gfx::TBitmap scratch(1, 1);
   TCanvas canvas(scratch);
@@ -105,36 +143,54 @@ TRect TRzToolButton::CaptionRect() const {
   return c;
 }
 
-void TRzToolButton::Paint(TCanvas& canvas) {
+void TRzToolButton::PaintSelection(TCanvas& canvas) const {
+  bool pressedLook = down_ || exclusive_;
+  if (!hot_ && !pressedLook)
+    return;
+  gfx::TColor tint = gfx::Blend(gfx::clHighlight, gfx::clWindow, 77);
+  // A palette display cannot show the soft gradient, so light falls back to the tint.
+  gfx::TColor light = gfx::IsFullColor() ? gfx::Lighten(tint, 20) : tint;
   TRect r = ClientRect();
-  bool enabled = IsEnabled();
-  if (hot_ || down_) {
-    gfx::TColor tint = gfx::Blend(gfx::clHighlight, gfx::clWindow, 77);
-    gfx::TColor light = gfx::IsFullColor() ? gfx::Lighten(tint, 20) : tint;
-    canvas.FrameRect(r, gfx::clHighlight);
-    TRect inner = r.Deflate(1);
-    if (down_) {
-      gfx::FillGradient(canvas, inner, tint, light);
-    } else {
-      gfx::FillGradient(canvas, inner, light, tint);
-    }
+  canvas.FrameRect(r, gfx::clHighlight);
+  TRect inner = r.Deflate(1);
+  if (down_ || (exclusive_ && hot_)) {
+    gfx::FillGradient(canvas, inner, tint, light);
+  } else if (exclusive_) {
+    gfx::FillGradient(canvas, inner, gfx::Darken(tint, 40), light);
+  } else {
+    gfx::FillGradient(canvas, inner, light, tint);
   }
+}
+
+int TRzToolButton::PictureIndex() const {
+  bool enabled = IsEnabled();
+  if ((down_ || exclusive_) && DownIndex >= 0)
+    return DownIndex;
+  if (hot_ && enabled && HotIndex >= 0)
+    return HotIndex;
+  if (!enabled && DisabledIndex >= 0)
+    return DisabledIndex;
+  return ImageIndex;
+}
+
+void TRzToolButton::Paint(TCanvas& canvas) {
+  bool enabled = IsEnabled();
+  PaintSelection(canvas);
   TRect glyph, caption;
   Place(glyph, caption);
+  // Only the older styles nudge the content to look pushed in.
+  if ((down_ || exclusive_) && EffectiveVisualStyle() != vsGradient) {
+    glyph = glyph.Offset(1, 1);
+    caption = caption.Offset(1, 1);
+  }
   if (const gfx::TImageList* images = EffectiveImages()) {
-    int index = ImageIndex;
-    if (down_ && DownIndex >= 0) {
-      index = DownIndex;
-    } else if (hot_ && enabled && HotIndex >= 0) {
-      index = HotIndex;
-    } else if (!enabled && DisabledIndex >= 0) {
-      index = DisabledIndex;
-    }
+    int index = PictureIndex();
+    // Only the normal picture is greyed; a disabled picture of its own is drawn as it is.
     bool greyed = !enabled && !(DisabledIndex >= 0 && index == DisabledIndex);
     if (index >= 0)
       images->Draw(canvas, glyph.Left, glyph.Top, index, !greyed);
   }
-  if (ShowCaption && !caption_.empty()) {
+  if (CaptionShown() && !caption_.empty()) {
     canvas.Font = Font;
     if (!enabled)
       canvas.Font.Color = gfx::clBtnShadow;
@@ -157,9 +213,11 @@ void TRzToolButton::MouseMove(TShiftState shift, int x, int y) {
   TStyledControl::MouseMove(shift, x, y);
   if (!pressed_)
     return;
+  // The pointer is captured, so the form does not track hover; outside shows plain up.
   bool inside = ClientRect().Contains(x, y);
-  if (inside != down_) {
+  if (inside != down_ || inside != hot_) {
     down_ = inside;
+    hot_ = inside;
     Invalidate();
   }
 }
@@ -175,8 +233,10 @@ void TRzToolButton::MouseUp(TMouseButton button, TShiftState shift, int x, int y
   if (hot_ != inside)
     hot_ = inside;
   Invalidate();
-  if (inside)
+  if (inside) {
+    Latch();
     Click();
+  }
 }
 
 void TRzToolButton::MouseEnter() {
@@ -199,6 +259,7 @@ bool TRzToolButton::DialogChar(char32_t letter) {
     return false;
   if (!IsEnabled() || !Showing())
     return false;
+  Latch();
   Click();
   return true;
 }

@@ -4,6 +4,7 @@
 
 #include "gfx/image_list.h"
 #include "ui/styled.h"
+#include "ui/toolbar.h"
 
 enum TButtonLayout { blGlyphLeft, blGlyphRight, blGlyphTop, blGlyphBottom };
 enum TToolButtonState { tbsUp, tbsDisabled, tbsDown, tbsExclusive };
@@ -20,12 +21,23 @@ class TRzToolButton : public TStyledControl {
   int HotIndex = -1, DownIndex = -1, DisabledIndex = -1;
   TButtonLayout Layout = blGlyphTop;
   bool ShowCaption = true;
+  TVisualStyle VisualStyle = vsGradient;
+  // While on, caption visibility and visual style come from the toolbar the button sits on.
+  bool UseToolbarShowCaption = true;
+  bool UseToolbarVisualStyle = true;
+  // Buttons sharing a non-zero group latch down in turn; 0 never latches.
+  int GroupIndex = 0;
   // Its own image list; when null, the toolbar's.
   const gfx::TImageList* Images = nullptr;
 
   bool Hot() const { return hot_; }
   bool Down() const { return down_; }
+  // Latched down (grouped buttons only); latching one releases the rest of its group.
+  bool Exclusive() const { return exclusive_; }
+  void SetExclusive(bool on);
   TToolButtonState State() const;
+  bool CaptionShown() const;
+  TVisualStyle EffectiveVisualStyle() const;
 
   // Content rectangles for the current size, picture and caption (own coordinates).
   TRect GlyphRect() const;
@@ -43,8 +55,12 @@ class TRzToolButton : public TStyledControl {
   const gfx::TImageList* EffectiveImages() const;
   TSize CaptionSize() const;
   void Place(TRect& glyph, TRect& caption) const;
+  void PaintSelection(TCanvas& canvas) const;
+  int PictureIndex() const;
+  void Latch();
   std::string caption_;
   bool hot_ = false;
   bool down_ = false;     // shown pressed
   bool pressed_ = false;  // left button held since a press on the button
+  bool exclusive_ = false;
 };

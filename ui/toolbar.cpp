@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <vector>
 
 #include "gfx/canvas.h"
 #include "gfx/shading.h"
@@ -11,10 +12,22 @@ TRzToolbar::TRzToolbar() {
   SetBounds(0, 0, 185, 29);
 }
 
+void TRzToolbar::ForgetRemovedControls() {
+  // Compares pointers only: a removed control may already be gone.
+  std::erase_if(ToolbarControls, [this](const TControl* c) {
+    for (int i = 0; i < ControlCount(); ++i) {
+      if (Control(i) == c)
+        return false;
+    }
+    return true;
+  });
+}
+
 void TRzToolbar::LayoutControls() {
   if (layingOut_)
     return;
   layingOut_ = true;
+  ForgetRemovedControls();
   int x = Margin;
   int row = 1;
   bool any = false;
@@ -66,6 +79,15 @@ void TRzToolbar::ChildChanged(TControl* child) {
   if (std::find(ToolbarControls.begin(), ToolbarControls.end(), child) != ToolbarControls.end()) {
     LayoutControls();
   }
+}
+
+void TRzToolbar::AlignControls(TRect area) {
+  // Removing a child realigns the parent; the remaining controls close up.
+  size_t before = ToolbarControls.size();
+  ForgetRemovedControls();
+  TStyledWinControl::AlignControls(area);
+  if (ToolbarControls.size() != before)
+    LayoutControls();
 }
 
 void TRzToolbar::ChangeScale(int m, int d) {

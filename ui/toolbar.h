@@ -13,7 +13,8 @@ class TRzToolbar : public TStyledWinControl {
  public:
   TRzToolbar();
 
-  // The controls to lay out, in order; each must be a child of the toolbar.
+  // The controls to lay out, in order; each must be a child of the toolbar. A control
+  // taken off the toolbar leaves the list at the next layout.
   std::vector<TControl*> ToolbarControls;
   int Margin = 4;
   int TopMargin = 2;
@@ -38,8 +39,10 @@ class TRzToolbar : public TStyledWinControl {
  protected:
   void Resize() override;
   void ChildChanged(TControl* child) override;
+  void AlignControls(TRect area) override;
 
  private:
+  void ForgetRemovedControls();
   int rows_ = 1;
   bool layingOut_ = false;
 };
