@@ -70,6 +70,7 @@ int TRzPageControl::TabWidth(int index) const {
   canvas.Font = Font;
   int w =
       std::max(canvas.TextWidth(gfx::StripPrefix(pages_[index]->Caption)), canvas.TextWidth("AAA"));
+  // Never wider than the row's free width (the control less the shadow) minus 4.
   return std::min(w + 16, Width() - 2 - 4);
 }
 
@@ -80,17 +81,29 @@ TRect TRzPageControl::TabRect(int index) const {
   return {x, 3, x + TabWidth(index), TabRowHeight()};
 }
 
+TRect TRzPageControl::DrawnTabRect(int index) const {
+  TRect r = TabRect(index);
+  if (index == tabIndex_)
+    r = {r.Left - 2, r.Top - 2, r.Right + 2, r.Bottom};
+  return r;
+}
+
+TRect TRzPageControl::CaptionRect(int index) const {
+  TRect r = DrawnTabRect(index);
+  return {r.Left + 5, r.Top + 3, r.Right - 5, r.Bottom - 3};
+}
+
 TRect TRzPageControl::PageRect() const {
   // Card: tab row above, 1-pixel frame, 2-pixel shadow right and below.
   return {1, TabRowHeight() + 1, Width() - 3, Height() - 3};
 }
 
 int TRzPageControl::TabAtPos(TPoint p) const {
+  // The selected tab stands in front of its neighbours.
+  if (tabIndex_ >= 0 && DrawnTabRect(tabIndex_).Contains(p))
+    return tabIndex_;
   for (int i = 0; i < PageCount(); ++i) {
-    TRect r = TabRect(i);
-    if (i == tabIndex_)
-      r = {r.Left - 2, r.Top - 2, r.Right + 2, r.Bottom};
-    if (r.Contains(p))
+    if (TabRect(i).Contains(p))
       return i;
   }
   return -1;
@@ -107,52 +120,148 @@ void TRzPageControl::ChangeScale(int m, int d) {
   TStyledWinControl::ChangeScale(m, d);
 }
 
-void TRzPageControl::Paint(TCanvas& canvas) {
+const gfx::TRegion& TRzPageControl::TabRegion(const TRect& r) {
+  for (const auto& [rect, region] : regions_) {
+    if (rect == r)
+      return region;
+  }
+  // Two top corners cut by a 2-pixel diagonal.
+  const std::array<TPoint, 6> outline{TPoint{r.Left, r.Bottom}, {r.Left, r.Top + 2},
+                                      {r.Left + 2, r.Top},      {r.Right - 2, r.Top},
+                                      {r.Right, r.Top + 2},     {r.Right, r.Bottom}};
+  gfx::TRegion region;
+  if (!gfx::TRegion::FromPolygon(outline, region))
+    throw gfx::ERegionError();
+  // Old sizes (after resizing) are not needed again; keep the cache small.
+  if (regions_.size() >= 16)
+    regions_.clear();
+  regions_.emplace_back(r, std::move(region));
+  return regions_.back().second;
+}
+
+void TRzPageControl::PaintTab(TCanvas& canvas, int i) {
+  TRect r = DrawnTabRect(i);
+  bool selected = i == tabIndex_;
+  bool hot = HotTrack && i == hotIndex_;
+  const gfx::TRegion& region = TabRegion(r);
+  canvas.PushClipRegion(region);
+  if (selected)
+    canvas.FillRect(r, Color);
+  else if (UseGradients)
+    gfx::FillGradientOrFlat(canvas, r, TabUnselectedColor, TabShadowColor, TabUnselectedColor);
+  else
+    canvas.FillRect(r, TabUnselectedColor);
+  // The bar across the top: orange under the mouse, the highlight colour on
+  // the selected tab otherwise.
+  if (hot || selected) {
+    TRect bar = r.Inflate(1);
+    bar.Bottom = bar.Top + 6;
+    canvas.FillRect(bar, hot ? HotTrackColor : HighlightBarColor);
+  }
+  canvas.PopClip();
+  // The outline runs on the region's edge pixels, so both cut corners show.
+  canvas.Pen.Color = gfx::Adjust(FlatColor, FlatColorAdjustment);
+  canvas.Pen.Width = 1;
+  canvas.Pen.Style = gfx::psSolid;
+  canvas.Pen.Mode = gfx::pmCopy;
+  const std::array<TPoint, 6> line{TPoint{r.Left, r.Bottom}, {r.Left, r.Top + 2},
+                                   {r.Left + 2, r.Top},      {r.Right - 3, r.Top},
+                                   {r.Right - 1, r.Top + 2}, {r.Right - 1, r.Bottom + 1}};
+  canvas.Polyline(line);
+  TRect text = CaptionRect(i);
+  canvas.Font = Font;
+  const unsigned flags = gfx::dtCenter | gfx::dtTop | gfx::dtSingleLine;
+  if (!pages_[i]->Enabled()) {
+    TRect raised = text.Offset(1, 1);
+    canvas.Font.Color = TextColorDisabledHighlight;
+    canvas.DrawText(pages_[i]->Caption, raised, flags);
+    canvas.Font.Color = TextColorDisabledShadow;
+  } else {
+    canvas.Font.Color = selected || hot ? TextColorSelected : TextColorUnselected;
+  }
+  canvas.DrawText(pages_[i]->Caption, text, flags);
+}
+
+void TRzPageControl::PaintCard(TCanvas& canvas) {
   int w = Width(), h = Height();
   int row = TabRowHeight();
-  canvas.FillRect({0, 0, w, row}, BackgroundColor);
-  auto drawTab = [&](int i) {
-    TRect r = TabRect(i);
-    bool selected = i == tabIndex_;
-    if (selected)
-      r = {r.Left - 2, r.Top - 2, r.Right + 2, r.Bottom + 1};
-    if (selected) {
-      canvas.FillRect(r, Color);
-    } else {
-      gfx::FillGradientOrFlat(canvas, r, TabUnselectedColor, TabShadowColor, TabUnselectedColor);
+  TRect card{0, row, w - 2, h - 2};
+  canvas.FillRect({card.Left, card.Top + 1, card.Right, card.Bottom}, Color);
+  if (ShowCardFrame) {
+    gfx::TColor frame = gfx::Adjust(FlatColor, FlatColorAdjustment);
+    canvas.FillRect({card.Left, card.Bottom - 1, card.Right, card.Bottom}, frame);
+    canvas.FillRect({card.Left, card.Top, card.Left + 1, card.Bottom}, frame);
+    canvas.FillRect({card.Right - 1, card.Top, card.Right, card.Bottom}, frame);
+    // The top edge stays open under the selected tab, which joins the card.
+    int gapL = card.Right, gapR = card.Right;
+    if (tabIndex_ >= 0) {
+      TRect t = DrawnTabRect(tabIndex_);
+      gapL = t.Left + 1;
+      gapR = t.Right - 1;
     }
-    // Cut top corners, as the round-corner tab style's outline.
-    canvas.SetPixel(r.Left, r.Top, BackgroundColor);
-    canvas.SetPixel(r.Right - 1, r.Top, BackgroundColor);
-    canvas.Pen.Color = gfx::clBtnShadow;
-    canvas.Pen.Width = 1;
-    std::array<TPoint, 6> outline{TPoint{r.Left, r.Bottom}, {r.Left, r.Top + 2},
-                                  {r.Left + 2, r.Top},      {r.Right - 3, r.Top},
-                                  {r.Right - 1, r.Top + 2}, {r.Right - 1, r.Bottom}};
-    canvas.Polyline(outline);
-    TRect text{r.Left + 5, r.Top + 3, r.Right - 5, r.Bottom - 3};
-    canvas.Font = Font;
-    canvas.Font.Color = selected ? TextColorSelected : TextColorUnselected;
-    canvas.DrawText(pages_[i]->Caption, text, gfx::dtCenter | gfx::dtTop | gfx::dtSingleLine);
-  };
+    canvas.FillRect({card.Left, card.Top, std::max(card.Left, gapL), card.Top + 1}, frame);
+    canvas.FillRect({std::max(card.Left, gapR), card.Top, card.Right, card.Top + 1}, frame);
+    if (tabIndex_ >= 0)
+      canvas.FillRect({gapL, card.Top, gapR, card.Top + 1}, Color);
+  }
+  if (ShowShadow) {
+    // Two soft lines along the right and bottom edges: 30/255 of black, then 15/255.
+    canvas.BlendRect({w - 2, row + 2, w - 1, h - 1}, gfx::clBlack, 30);
+    canvas.BlendRect({2, h - 2, w - 2, h - 1}, gfx::clBlack, 30);
+    canvas.BlendRect({w - 1, row + 3, w, h}, gfx::clBlack, 15);
+    canvas.BlendRect({3, h - 1, w - 1, h}, gfx::clBlack, 15);
+  }
+}
+
+void TRzPageControl::Paint(TCanvas& screen) {
+  int w = Width(), h = Height();
+  if (w <= 0 || h <= 0)
+    return;
+  // Composed off-screen over what lies beneath (the shadow blends into it),
+  // then copied in one step, so switching pages does not flicker.
+  gfx::TBitmap image(w, h);
+  TCanvas canvas(image);
+  canvas.SetTextEngine(&screen.TextEngine());
+  TPoint o = screen.Origin();
+  canvas.Draw(0, 0, screen.Bitmap(), {o.X, o.Y, o.X + w, o.Y + h});
+  canvas.FillRect({0, 0, w, TabRowHeight()}, BackgroundColor);
   for (int i = PageCount() - 1; i >= 0; --i) {
     if (i != tabIndex_)
-      drawTab(i);
+      PaintTab(canvas, i);
   }
-  // Card frame, then the selected tab over its top edge, then the soft shadow.
-  TRect card{0, row, w - 2, h - 2};
-  canvas.FillRect(card, Color);
-  canvas.FrameRect(card, gfx::clBtnShadow);
   if (tabIndex_ >= 0)
-    drawTab(tabIndex_);
-  canvas.BlendRect({w - 2, row + 2, w - 1, h - 1}, gfx::clBlack, 30);
-  canvas.BlendRect({2, h - 2, w - 2, h - 1}, gfx::clBlack, 30);
-  canvas.BlendRect({w - 1, row + 3, w, h}, gfx::clBlack, 15);
-  canvas.BlendRect({3, h - 1, w - 1, h}, gfx::clBlack, 15);
-  if (Focused() && tabIndex_ >= 0) {
-    TRect r = TabRect(tabIndex_);
-    canvas.DrawFocusRect({r.Left + 3, r.Top, r.Right - 3, r.Bottom - 2});
-  }
+    PaintTab(canvas, tabIndex_);
+  PaintCard(canvas);
+  if (ShowFocusRect && Focused() && tabIndex_ >= 0)
+    canvas.DrawFocusRect(CaptionRect(tabIndex_));
+  screen.Draw(0, 0, image);
+}
+
+void TRzPageControl::SetHotIndex(int index) {
+  if (index == hotIndex_)
+    return;
+  hotIndex_ = index;
+  InvalidateRect({0, 0, Width(), TabRowHeight() + 1});
+}
+
+void TRzPageControl::MouseMove(TShiftState shift, int x, int y) {
+  TStyledWinControl::MouseMove(shift, x, y);
+  SetHotIndex(HotTrack ? TabAtPos({x, y}) : -1);
+}
+
+void TRzPageControl::MouseLeave() {
+  TStyledWinControl::MouseLeave();
+  SetHotIndex(-1);
+}
+
+void TRzPageControl::DoEnter() {
+  TStyledWinControl::DoEnter();
+  Invalidate();
+}
+
+void TRzPageControl::DoExit() {
+  TStyledWinControl::DoExit();
+  Invalidate();
 }
 
 void TRzPageControl::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
@@ -167,26 +276,16 @@ void TRzPageControl::MouseDown(TMouseButton button, TShiftState shift, int x, in
 bool TRzPageControl::KeyDown(TKey key, TShiftState shift) {
   if (PageCount() == 0)
     return false;
+  // Reaches here from any focused control inside the pages.
   if (key == VK_TAB && (shift & ssCtrl)) {
     int n = PageCount();
     int step = (shift & ssShift) ? n - 1 : 1;
     SetTabIndex((tabIndex_ + step) % n);
     return true;
   }
-  if (Focused()) {
-    if (key == VK_HOME) {
-      SetTabIndex(0);
-      return true;
-    }
-    if (key == VK_END) {
-      SetTabIndex(PageCount() - 1);
-      return true;
-    }
-    if (key == VK_RIGHT || key == VK_LEFT) {
-      int n = PageCount();
-      SetTabIndex((tabIndex_ + (key == VK_RIGHT ? 1 : n - 1)) % n);
-      return true;
-    }
+  if (Focused() && (key == VK_HOME || key == VK_END)) {
+    SetTabIndex(key == VK_HOME ? 0 : PageCount() - 1);
+    return true;
   }
   return false;
 }
