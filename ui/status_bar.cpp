@@ -66,8 +66,20 @@ void TRzStatusPane::SetCaption(const std::string& text) {
   Invalidate();
 }
 
+bool TRzStatusPane::ReachesSizeGrip() const {
+  const auto* bar = dynamic_cast<const TRzStatusBar*>(Parent());
+  return bar && bar->SizeGripValid() && Left() + Width() >= bar->Width();
+}
+
+bool TRzStatusPane::HitTest(int x, int y) const {
+  return !(ReachesSizeGrip() && x >= Width() - kGripShare) && TStyledControl::HitTest(x, y);
+}
+
 TRect TRzStatusPane::CaptionRect() const {
-  return ClientRect().Deflate(BorderWidth + 1);
+  TRect area = ClientRect().Deflate(BorderWidth + 1);
+  if (ReachesSizeGrip())
+    area.Right -= kGripShare;
+  return area;
 }
 
 void TRzStatusPane::Paint(TCanvas& canvas) {

@@ -33,6 +33,10 @@ class TRzStatusPane : public TStyledControl {
   int FlatColorAdjustment = 30;
   // The area the caption is drawn and clipped in.
   TRect CaptionRect() const;
+  // Whether the pane ends where the bar's size grip is shown; its last 12 pixels go to the grip.
+  bool ReachesSizeGrip() const;
+  static constexpr int kGripShare = 12;
+  bool HitTest(int x, int y) const override;
   void Paint(TCanvas& canvas) override;
 
  protected:

@@ -93,3 +93,33 @@ TEST_F(StatusBarRulesTest, APaneWithAHiddenParentIsStillPolled) {
 }
 
 }  // namespace
+
+namespace {
+
+class GripSharingTest : public UiTest {
+ protected:
+  TFormDorvexLayout form;
+};
+
+TEST_F(GripSharingTest, APaneEndingAtTheGripLeavesItsLastTwelvePixelsToTheBar) {
+  form.ShowWindow();
+  auto* bar = form.RzStatusBar1;
+  auto* last = form.RzStatusPane4;
+  EXPECT_FALSE(last->ReachesSizeGrip());  // no pane of the main window reaches that far
+  TRect before = last->CaptionRect();
+  last->SetAlign(alNone);
+  last->SetBounds(bar->Width() - 200, 0, 200, bar->Height());
+  ASSERT_TRUE(last->ReachesSizeGrip());
+  EXPECT_EQ(last->CaptionRect().Right, before.Right - 12);
+  EXPECT_EQ(bar->ControlAtPos({bar->Width() - 5, 10}), bar);
+  EXPECT_EQ(bar->ControlAtPos({bar->Width() - 13, 10}), last);
+  form.WindowMouseMove(0, bar->ClientToForm({bar->Width() - 5, 10}));
+  EXPECT_EQ(form.CurrentCursor(), crSizeNWSE);
+  // Maximised, the grip is gone and the pane keeps its whole width.
+  platform.Windows().front()->IsMaximized = true;
+  EXPECT_FALSE(last->ReachesSizeGrip());
+  EXPECT_EQ(bar->ControlAtPos({bar->Width() - 5, 10}), last);
+  EXPECT_EQ(last->CaptionRect().Right, before.Right);
+}
+
+}  // namespace
