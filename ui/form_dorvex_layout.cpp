@@ -126,6 +126,7 @@ void TFormDorvexLayout::BuildPages(TChartFactory& makeChart) {
   RzPageControl1->SetAlign(alClient);
   RzPageControl1->FixedDimension = 20;
   RzPageControl1->BackgroundColor = gfx::cl3DLight;
+  RzPageControl1->HighlightBarColor = gfx::clWindow;
   RzPageControl1->Color = gfx::clWindow;
   RzPageControl1->TextColorSelected = gfx::clBlue;
   RzPageControl1->Font = ArialFont(11, true, gfx::clWindowText);

@@ -38,7 +38,7 @@ class TRzPageControl : public TStyledWinControl {
   gfx::TColor TabShadowColor = gfx::clBtnFace;
   // Bar on the selected tab; the main window's white keeps it invisible on
   // the white tab, so that is what a new control starts with.
-  gfx::TColor HighlightBarColor = gfx::clWindow;
+  gfx::TColor HighlightBarColor = gfx::clHighlight;
   bool HotTrack = true;
   gfx::TColor HotTrackColor = gfx::MakeColor(0xF0, 0x9B, 0x14);
   bool UseGradients = true;
