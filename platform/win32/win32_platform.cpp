@@ -8,8 +8,8 @@
 #include "platform/win32/shell.h"
 #include "platform/win32/system_colors_win32.h"
 #include "platform/win32/tick_widener.h"
-#include "platform/win32/win32_gfx.h"
 #include "platform/win32/wide_text.h"
+#include "platform/win32/win32_gfx.h"
 #include "platform/win32/win32_window.h"
 #include "platform/win32/window_errors.h"
 
