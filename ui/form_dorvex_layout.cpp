@@ -1,35 +1,17 @@
 #include "ui/form_dorvex_layout.h"
 
 #include "resources/artwork.h"
+#include "ui/layout_helpers.h"
 
 namespace {
 
 gfx::TFont ArialFont(int height, bool bold, gfx::TColor color) {
-  gfx::TFont f;
-  f.Name = "Arial";
-  f.Height = height;
-  f.Bold = bold;
-  f.Color = color;
-  f.Charset = gfx::ANSI_CHARSET;
-  return f;
-}
-
-template <class T>
-T* Place(TControl* parent, const char* name, int left, int top, int width, int height) {
-  T* c = parent->Add<T>();
-  c->Name = name;
-  c->SetBounds(left, top, width, height);
-  return c;
+  return LayoutFont("Arial", height, bold, color);
 }
 
 TLabel* MakeLabel(TControl* parent, const char* name, int left, int top, int width, int height,
                   const std::string& caption, const gfx::TFont& font) {
-  auto* l = Place<TLabel>(parent, name, left, top, width, height);
-  l->SetCaption(caption);
-  l->Font = font;
-  l->Color = gfx::clWindow;
-  l->SetTransparent(true);
-  return l;
+  return PlaceLabel(parent, name, left, top, width, height, caption, font, gfx::clWindow);
 }
 
 }  // namespace
