@@ -77,8 +77,9 @@ void TFormDorvex::FillBootList() {
 void TFormDorvex::ShowStatistics() {
   const auto texts = StatusTexts(BootTable(), TotalSeconds);
   TRzStatusPane* panes[] = {RzStatusPane1, RzStatusPane2, RzStatusPane3, RzStatusPane4};
-  for (size_t i = 0; i < texts.size(); ++i)
+  for (size_t i = 0; i < texts.size(); ++i) {
     panes[i]->SetCaption(texts[i]);
+  }
 }
 
 void TFormDorvex::Timer1Timer() {

@@ -18,8 +18,9 @@ class GeneratedLog : public EventSource {
     return true;
   }
   bool ReadNextEvent(TLogEvent& e) override {
-    if (next_ >= EventCount())
+    if (next_ >= EventCount()) {
       return false;
+    }
     const int64_t boot = next_ / perBoot_, step = next_ % perBoot_;
     const uint32_t start = static_cast<uint32_t>(1700000000 - boot * 86400);
     e.TimeGenerated = start + static_cast<uint32_t>((perBoot_ - 1 - step) * 600);

@@ -13,15 +13,17 @@ const char* const kStateNoStart = "无开机记录";
 int32_t SecondsBetween(TDateTime a, TDateTime b) {
   const double seconds = std::fabs(a - b) * 86400.0;
   // Out-of-range spans cannot come from real event times; keep the conversion defined.
-  if (!(seconds < 9.2e18))
+  if (!(seconds < 9.2e18)) {
     return 0;
+  }
   return static_cast<int32_t>(static_cast<uint32_t>(static_cast<int64_t>(seconds)));
 }
 
 TBootCompletion CompleteBootTable(TBootTable& table, const RegionalFormats& formats) {
   TBootCompletion result;
-  if (!table.empty() && !IsTimeSet(table.back().StartTime) && !IsTimeSet(table.back().StopTime))
+  if (!table.empty() && !IsTimeSet(table.back().StartTime) && !IsTimeSet(table.back().StopTime)) {
     table.pop_back();
+  }
   result.Rows.reserve(table.size());
   for (size_t i = 0; i < table.size(); ++i) {
     TBootRecord& r = table[i];

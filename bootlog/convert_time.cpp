@@ -7,7 +7,8 @@ TDateTime ConvertEventTime(uint32_t timeGenerated, const RegionalFormats& format
   const long double v =
       static_cast<long double>(kUnixEpochDate) + timeGenerated / 86400.0L + 1.0L / 3.0L;
   const std::string text = DateTimeText(static_cast<double>(v), formats);
-  if (auto parsed = ParseDateTimeText(text, formats))
+  if (auto parsed = ParseDateTimeText(text, formats)) {
     return *parsed;
+  }
   throw EConvertError("'" + text + "' is not a valid date and time");
 }

@@ -12,11 +12,13 @@ using K = TPictureToken::Kind;
 
 // The first character (UTF-8 sequence) of a designator, for the one-letter "t".
 std::string FirstChar(const std::string& s) {
-  if (s.empty())
+  if (s.empty()) {
     return s;
+  }
   size_t n = 1;
-  while (n < s.size() && (static_cast<unsigned char>(s[n]) & 0xC0) == 0x80)
+  while (n < s.size() && (static_cast<unsigned char>(s[n]) & 0xC0) == 0x80) {
     ++n;
+  }
   return s.substr(0, n);
 }
 
@@ -28,12 +30,15 @@ void AppendNum(std::string& out, int value, int width) {
     buf[n++] = static_cast<char>('0' + v % 10);
     v /= 10;
   } while (v);
-  if (value < 0)
+  if (value < 0) {
     out += '-';
-  for (int pad = width - n; pad > 0; --pad)
+  }
+  for (int pad = width - n; pad > 0; --pad) {
     out += '0';
-  while (n)
+  }
+  while (n) {
     out += buf[--n];
+  }
 }
 
 // Pictures are tokenised once: every event time is written and read with the same two.
@@ -44,14 +49,17 @@ const std::vector<TPictureToken>& Tokens(const std::string& picture) {
   };
   static thread_local Entry cache[4];
   static thread_local unsigned next = 0;
-  for (const Entry& e : cache)
-    if (!e.tokens.empty() && e.picture == picture)
+  for (const Entry& e : cache) {
+    if (!e.tokens.empty() && e.picture == picture) {
       return e.tokens;
+    }
+  }
   Entry& e = cache[next++ % 4];
   e.picture = picture;
   e.tokens = ParsePicture(picture);
-  if (e.tokens.empty())
+  if (e.tokens.empty()) {
     e.tokens.push_back({TPictureToken::Literal, {}});
+  }
   return e.tokens;
 }
 
@@ -153,16 +161,18 @@ class Reader {
     return digits > 0;
   }
   bool Match(const std::string& s, bool ignoreCase = false) {
-    if (text_.size() - pos < s.size())
+    if (text_.size() - pos < s.size()) {
       return false;
+    }
     for (size_t i = 0; i < s.size(); ++i) {
       char a = text_[pos + i], b = s[i];
       if (ignoreCase) {
         a = static_cast<char>(std::tolower(static_cast<unsigned char>(a)));
         b = static_cast<char>(std::tolower(static_cast<unsigned char>(b)));
       }
-      if (a != b)
+      if (a != b) {
         return false;
+      }
     }
     pos += s.size();
     return true;
@@ -260,27 +270,31 @@ bool ReadPicture(Reader& in, const std::vector<TPictureToken>& tokens,
         const std::string pm = full ? formats.PmDesignator : FirstChar(formats.PmDesignator);
         // Try the longer designator first so that a prefix does not win.
         const bool pmFirst = pm.size() >= am.size();
-        if (pmFirst && !pm.empty() && in.Match(pm, true))
+        if (pmFirst && !pm.empty() && in.Match(pm, true)) {
           f.pm = 1;
-        else if (!am.empty() && in.Match(am, true))
+        } else if (!am.empty() && in.Match(am, true)) {
           f.pm = 0;
-        else if (!pmFirst && !pm.empty() && in.Match(pm, true))
+        } else if (!pmFirst && !pm.empty() && in.Match(pm, true)) {
           f.pm = 1;
-        else
+        } else {
           ok = am.empty() && pm.empty();
+        }
         break;
       }
     }
-    if (!ok)
+    if (!ok) {
       return false;
+    }
   }
   return true;
 }
 
 bool HasTwelveHourClock(const std::vector<TPictureToken>& tokens) {
-  for (const TPictureToken& t : tokens)
-    if (t.kind == K::Hour12 || t.kind == K::Hour12_2)
+  for (const TPictureToken& t : tokens) {
+    if (t.kind == K::Hour12 || t.kind == K::Hour12_2) {
       return true;
+    }
+  }
   return false;
 }
 
@@ -308,23 +322,29 @@ std::optional<TDateTime> ParseDateTimeText(const std::string& text,
                                            const RegionalFormats& formats) {
   Reader in(text);
   Fields f;
-  if (!ReadPicture(in, ParsePicture(formats.ShortDate), formats, f))
+  if (!ReadPicture(in, ParsePicture(formats.ShortDate), formats, f)) {
     return std::nullopt;
+  }
   if (!in.AtEnd()) {
     const std::vector<TPictureToken>& time = Tokens(formats.LongTime);
-    if (!in.Match(" ") || !ReadPicture(in, time, formats, f) || !in.AtEnd())
+    if (!in.Match(" ") || !ReadPicture(in, time, formats, f) || !in.AtEnd()) {
       return std::nullopt;
+    }
     if (HasTwelveHourClock(time)) {
-      if (f.hour < 1 || f.hour > 12)
+      if (f.hour < 1 || f.hour > 12) {
         return std::nullopt;
+      }
       f.hour %= 12;
     }
-    if (f.pm == 1 && f.hour < 12)
+    if (f.pm == 1 && f.hour < 12) {
       f.hour += 12;
+    }
   }
-  if (f.year < 0)
+  if (f.year < 0) {
     f.year = CurrentYear();
-  if (!IsValidDate(f.year, f.month, f.day) || f.hour > 23 || f.minute > 59 || f.second > 59)
+  }
+  if (!IsValidDate(f.year, f.month, f.day) || f.hour > 23 || f.minute > 59 || f.second > 59) {
     return std::nullopt;
+  }
   return EncodeDateTime(f.year, f.month, f.day, f.hour, f.minute, f.second);
 }

@@ -38,8 +38,9 @@ void CivilFromDays(int64_t z, TDateTimeParts& parts) {
 
 int DaysInMonth(int year, int month) {
   static constexpr int kDays[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-  if (month < 1 || month > 12)
+  if (month < 1 || month > 12) {
     return 0;
+  }
   return month == 2 && IsLeap(year) ? 29 : kDays[month - 1];
 }
 
@@ -62,8 +63,9 @@ TDateTime EncodeDateTime(int year, int month, int day, int hour, int minute, int
 
 TDateTimeParts DecodeDateTime(TDateTime value) {
   TDateTimeParts parts;
-  if (!std::isfinite(value) || std::fabs(value) > 2.0e7)
+  if (!std::isfinite(value) || std::fabs(value) > 2.0e7) {
     return parts;
+  }
   int64_t day = static_cast<int64_t>(value);  // truncates: the fraction is the time either side
   int64_t ms = std::llround(std::fabs(value - static_cast<double>(day)) * double(kMsPerDay));
   if (ms >= kMsPerDay) {

@@ -1,8 +1,9 @@
 #include "bootlog/listed_source.h"
 
 bool ListedEventSource::ReadNextEvent(TLogEvent& event) {
-  if (next_ >= events_.size())
+  if (next_ >= events_.size()) {
     return false;
+  }
   event = events_[next_++];
   return true;
 }

@@ -41,12 +41,14 @@ K KindFor(char c, size_t count) {
 }
 
 void AppendLiteral(std::vector<TPictureToken>& tokens, const std::string& text) {
-  if (text.empty())
+  if (text.empty()) {
     return;
-  if (!tokens.empty() && tokens.back().kind == K::Literal)
+  }
+  if (!tokens.empty() && tokens.back().kind == K::Literal) {
     tokens.back().text += text;
-  else
+  } else {
     tokens.push_back({K::Literal, text});
+  }
 }
 
 }  // namespace
@@ -75,8 +77,9 @@ std::vector<TPictureToken> ParsePicture(const std::string& picture) {
       continue;
     }
     size_t run = 1;
-    while (i + run < picture.size() && picture[i + run] == c)
+    while (i + run < picture.size() && picture[i + run] == c) {
       ++run;
+    }
     const K kind = KindFor(c, run);
     if (kind != K::Literal) {
       tokens.push_back({kind, {}});

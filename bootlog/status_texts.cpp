@@ -6,16 +6,19 @@ namespace {
 
 // A record's time for the days figure: its start, else its stop.
 TDateTime SpanTime(const TBootRecord& r, TDateTime fallback) {
-  if (IsTimeSet(r.StartTime))
+  if (IsTimeSet(r.StartTime)) {
     return r.StartTime;
-  if (IsTimeSet(r.StopTime))
+  }
+  if (IsTimeSet(r.StopTime)) {
     return r.StopTime;
+  }
   return fallback;
 }
 
 std::string Truncated(double value) {
-  if (!std::isfinite(value))
+  if (!std::isfinite(value)) {
     return "0";
+  }
   return std::to_string(static_cast<int64_t>(value));
 }
 

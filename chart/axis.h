@@ -144,5 +144,5 @@ class TChartAxis {
     gfx::TFont Font;
     const gfx::TTextEngine* Engine = nullptr;
     std::vector<int32_t> Widths;
-  } width_cache_;
+  } widthCache_;
 };

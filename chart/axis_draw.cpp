@@ -146,7 +146,7 @@ void TChartAxis::DrawTextLabels(TCanvas& canvas) {
 }
 
 int32_t TChartAxis::TextLabelWidth(TCanvas& canvas, const TChartSeries& series, int32_t index) {
-  TWidthCache& c = width_cache_;
+  TWidthCache& c = widthCache_;
   const TTextEngine* engine = &canvas.TextEngine();
   if (c.Series != &series || c.Version != series.LabelsVersion() || !(c.Font == LabelsFont) ||
       c.Engine != engine) {

@@ -14,7 +14,7 @@ TChart::TChart() {
   axes_.push_back(std::make_unique<TChartAxis>(*this, false, false, true));  // depth
   axes_.push_back(std::make_unique<TChartAxis>(*this, false, true, true));   // depth top
   for (auto& axis : axes_) {
-    axis_list_.push_back(axis.get());
+    axisList_.push_back(axis.get());
   }
 }
 
@@ -22,7 +22,7 @@ TChart::~TChart() {
   // Series are cleared before they go; nothing may repaint by then.
   AutoRepaint = false;
   OnInvalidate = nullptr;
-  for (TChartSeries* s : series_list_) {
+  for (TChartSeries* s : seriesList_) {
     s->Clear();
   }
 }
@@ -46,7 +46,7 @@ TChartSeries& TChart::AddSeries(std::unique_ptr<TChartSeries> series) {
     // The first palette colour no other series has, unlike the panel and the wall.
     TColor chosen = DefaultPalette.back();
     for (TColor c : DefaultPalette) {
-      bool used = std::any_of(series_list_.begin(), series_list_.end(),
+      bool used = std::any_of(seriesList_.begin(), seriesList_.end(),
                               [c](TChartSeries* o) { return o->SeriesColor == c; });
       if (!used && c != Color && c != clSilver) {
         chosen = c;
@@ -56,7 +56,7 @@ TChartSeries& TChart::AddSeries(std::unique_ptr<TChartSeries> series) {
     s.SeriesColor = chosen;
   }
   series_.push_back(std::move(series));
-  series_list_.push_back(&s);
+  seriesList_.push_back(&s);
   Repaint();
   return s;
 }
@@ -65,7 +65,7 @@ TChartTool& TChart::AddTool(std::unique_ptr<TChartTool> tool) {
   TChartTool& t = *tool;
   t.chart_ = this;
   tools_.push_back(std::move(tool));
-  tool_list_.push_back(&t);
+  toolList_.push_back(&t);
   return t;
 }
 
@@ -87,7 +87,7 @@ bool TChart::IsAxisShown(const TChartAxis& axis) const {
     return View3D;
   }
   bool anyActive = false;
-  for (TChartSeries* s : series_list_) {
+  for (TChartSeries* s : seriesList_) {
     if (!s->Active) {
       continue;
     }

@@ -80,15 +80,15 @@ class TChart : public THintSource {
   TChartAxis& TopAxis() { return *axes_[1]; }
   TChartAxis& LeftAxis() { return *axes_[2]; }
   TChartAxis& RightAxis() { return *axes_[3]; }
-  const std::vector<TChartAxis*>& Axes() const { return axis_list_; }
+  const std::vector<TChartAxis*>& Axes() const { return axisList_; }
   bool IsAxisShown(const TChartAxis& axis) const;
 
   // --- Series and tools (owned by the chart).
   TChartSeries& AddSeries(std::unique_ptr<TChartSeries> series);
-  const std::vector<TChartSeries*>& SeriesList() const { return series_list_; }
-  TChartSeries& Series(int index) { return *series_list_[static_cast<size_t>(index)]; }
+  const std::vector<TChartSeries*>& SeriesList() const { return seriesList_; }
+  TChartSeries& Series(int index) { return *seriesList_[static_cast<size_t>(index)]; }
   TChartTool& AddTool(std::unique_ptr<TChartTool> tool);
-  const std::vector<TChartTool*>& Tools() const { return tool_list_; }
+  const std::vector<TChartTool*>& Tools() const { return toolList_; }
 
   // --- Hint, written by the hover tip; the facility it talks to.
   std::string Hint;
@@ -117,7 +117,7 @@ class TChart : public THintSource {
   gfx::TRect PanelRect() const { return {0, 0, width_, height_}; }
   const gfx::TRect& PlotRect() const { return plot_; }
   // PlotRect of the last paint before the axes took their room.
-  const gfx::TRect& MarginRect() const { return margin_rect_; }
+  const gfx::TRect& MarginRect() const { return marginRect_; }
   void SetPlotRect(const gfx::TRect& r);
   // PlotRect from the panel size, bevels and margins.
   gfx::TRect CalcMarginRect() const;
@@ -153,11 +153,11 @@ class TChart : public THintSource {
 
   int32_t width_ = 0, height_ = 0;
   std::vector<std::unique_ptr<TChartAxis>> axes_;
-  std::vector<TChartAxis*> axis_list_;
+  std::vector<TChartAxis*> axisList_;
   std::vector<std::unique_ptr<TChartSeries>> series_;
-  std::vector<TChartSeries*> series_list_;
+  std::vector<TChartSeries*> seriesList_;
   std::vector<std::unique_ptr<TChartTool>> tools_;
-  std::vector<TChartTool*> tool_list_;
+  std::vector<TChartTool*> toolList_;
 
   gfx::TBitmap image_;
   gfx::TTextEngine* engine_ = nullptr;
@@ -165,10 +165,10 @@ class TChart : public THintSource {
   bool painting_ = false;
   int64_t redraws_ = 0;
   gfx::TRect plot_;
-  gfx::TRect margin_rect_;
+  gfx::TRect marginRect_;
 
   TChartDrag zoom_;
   TChartDrag scroll_;
   bool saved_ = false;
-  std::array<TSavedScale, 4> saved_scales_{};
+  std::array<TSavedScale, 4> savedScales_{};
 };

@@ -9,7 +9,7 @@ using namespace gfx;
 
 void TChart::TellTools(TChartMouseEvent kind, TMouseButton button, TShiftState shift, int32_t x,
                        int32_t y) {
-  for (TChartTool* t : tool_list_) {
+  for (TChartTool* t : toolList_) {
     if (t->Active()) {
       t->ChartMouseEvent(kind, button, shift, x, y);
     }
@@ -18,7 +18,7 @@ void TChart::TellTools(TChartMouseEvent kind, TMouseButton button, TShiftState s
 
 bool TChart::ClickedPart(int32_t x, int32_t y) const {
   // Near a shown axis line, along its extent.
-  for (TChartAxis* axis : axis_list_) {
+  for (TChartAxis* axis : axisList_) {
     if (!axis->Shown) {
       continue;
     }
@@ -29,12 +29,12 @@ bool TChart::ClickedPart(int32_t x, int32_t y) const {
       return true;
     }
   }
-  for (TChartSeries* s : series_list_) {
+  for (TChartSeries* s : seriesList_) {
     if (s->Active && s->PointAt(x, y) != -1) {
       return true;
     }
   }
-  return !series_list_.empty() && plot_.Contains(x, y);
+  return !seriesList_.empty() && plot_.Contains(x, y);
 }
 
 void TChart::MouseDown(TMouseButton button, TShiftState shift, int32_t x, int32_t y) {
@@ -45,7 +45,7 @@ void TChart::MouseDown(TMouseButton button, TShiftState shift, int32_t x, int32_
   if (!ClickedPart(x, y)) {
     return;
   }
-  bool allUseAxes = std::all_of(series_list_.begin(), series_list_.end(),
+  bool allUseAxes = std::all_of(seriesList_.begin(), seriesList_.end(),
                                 [](TChartSeries* s) { return !s->Active || s->UsesAxes(); });
   if (!allUseAxes) {
     return;
@@ -87,7 +87,7 @@ void TChart::MouseMove(TShiftState shift, int32_t mouseX, int32_t mouseY) {
       }
       bool horizontal = AllowPanning == pmHorizontal || AllowPanning == pmBoth;
       bool vertical = AllowPanning == pmVertical || AllowPanning == pmBoth;
-      for (TChartAxis* axis : axis_list_) {
+      for (TChartAxis* axis : axisList_) {
         if (axis->IsDepthAxis) {
           continue;
         }
@@ -139,7 +139,7 @@ void TChart::MouseUp(TMouseButton button, TShiftState shift, int32_t x, int32_t 
 
 void TChart::MouseWheel(bool down) {
   if (AllowPanning == pmVertical || AllowPanning == pmBoth) {
-    for (TChartAxis* axis : axis_list_) {
+    for (TChartAxis* axis : axisList_) {
       if (!axis->Horizontal) {
         double offset = (axis->Maximum - axis->Minimum) * 3 * 0.01;
         ScrollAxis(*axis, down ? offset : -offset);
@@ -150,9 +150,9 @@ void TChart::MouseWheel(bool down) {
 }
 
 void TChart::SaveScales() {
-  for (size_t i = 0; i < saved_scales_.size(); ++i) {
-    const TChartAxis& a = *axis_list_[i];
-    saved_scales_[i] = {a.Automatic, a.AutomaticMinimum, a.AutomaticMaximum, a.Minimum, a.Maximum};
+  for (size_t i = 0; i < savedScales_.size(); ++i) {
+    const TChartAxis& a = *axisList_[i];
+    savedScales_[i] = {a.Automatic, a.AutomaticMinimum, a.AutomaticMaximum, a.Minimum, a.Maximum};
   }
   saved_ = true;
 }
@@ -176,9 +176,9 @@ void TChart::ZoomRect(const TRect& rect) {
 
 void TChart::UndoZoom() {
   if (saved_) {
-    for (size_t i = 0; i < saved_scales_.size(); ++i) {
-      TChartAxis& a = *axis_list_[i];
-      const TSavedScale& s = saved_scales_[i];
+    for (size_t i = 0; i < savedScales_.size(); ++i) {
+      TChartAxis& a = *axisList_[i];
+      const TSavedScale& s = savedScales_[i];
       a.Automatic = s.Automatic;
       a.AutomaticMinimum = s.AutomaticMinimum;
       a.AutomaticMaximum = s.AutomaticMaximum;

@@ -68,7 +68,7 @@ void TChart::Redraw() {
 
   // 1, 2: the plot area from the margins; repaint requests off from here on.
   SetPlotRect(CalcMarginRect());
-  margin_rect_ = plot_;
+  marginRect_ = plot_;
   bool savedAuto = AutoRepaint;
   AutoRepaint = false;
   painting_ = true;
@@ -81,40 +81,40 @@ void TChart::Redraw() {
   DrawBevels(canvas, panel);
 
   // 4: tools and series get ready.
-  for (TChartTool* t : tool_list_) {
+  for (TChartTool* t : toolList_) {
     if (t->Active()) {
       t->ChartPaintStart();
     }
   }
-  for (TChartSeries* s : series_list_) {
+  for (TChartSeries* s : seriesList_) {
     if (s->Active) {
       s->PrepareForPaint();
     }
   }
 
   // 6, 7: ranges, room for the shown axes, and the final plot area.
-  for (TChartAxis* axis : axis_list_) {
+  for (TChartAxis* axis : axisList_) {
     axis->Shown = IsAxisShown(*axis);
     axis->AdjustRange();
   }
-  for (TChartAxis* axis : axis_list_) {
+  for (TChartAxis* axis : axisList_) {
     axis->PlaceAxis();
   }
   TRect rest = plot_;
-  for (TChartAxis* axis : axis_list_) {
+  for (TChartAxis* axis : axisList_) {
     if (axis->Shown) {
       axis->ReserveSpace(canvas, rest);
     }
   }
   SetPlotRect(rest);
-  for (TChartAxis* axis : axis_list_) {
+  for (TChartAxis* axis : axisList_) {
     axis->PlaceAxis();
   }
 
   // 8: the series' margins.
-  for (TChartAxis* axis : axis_list_) {
+  for (TChartAxis* axis : axisList_) {
     int32_t low = 0, high = 0;
-    for (TChartSeries* s : series_list_) {
+    for (TChartSeries* s : seriesList_) {
       if (!s->Active) {
         continue;
       }
@@ -147,12 +147,12 @@ void TChart::Redraw() {
   }
 
   // 10, 11: axes behind the series, then the series clipped to the plot area.
-  for (TChartAxis* axis : axis_list_) {
+  for (TChartAxis* axis : axisList_) {
     if (axis->Shown) {
       axis->DrawAxis(canvas);
     }
   }
-  for (TChartSeries* s : series_list_) {
+  for (TChartSeries* s : seriesList_) {
     if (!s->Active) {
       continue;
     }

@@ -36,7 +36,7 @@ void THintDisplay::Tick() {
     state_ = kShown;
     since_ = now;
     text_ = control_->HintText();
-  } else if (state_ == kShown && now - since_ >= hide_pause_) {
+  } else if (state_ == kShown && now - since_ >= hidePause_) {
     state_ = kExpired;
     text_.clear();
   }

@@ -17,8 +17,8 @@ class THintDisplay : public THintHost {
   void CancelHint() override;
   int HintPause() const override { return pause_; }
   void SetHintPause(int ms) override { pause_ = ms; }
-  int HintHidePause() const override { return hide_pause_; }
-  void SetHintHidePause(int ms) override { hide_pause_ = ms; }
+  int HintHidePause() const override { return hidePause_; }
+  void SetHintHidePause(int ms) override { hidePause_ = ms; }
 
   // The pointer is over `control` at (x, y) in its pixels.
   void PointerMoved(const THintSource* control, int x, int y);
@@ -36,7 +36,7 @@ class THintDisplay : public THintHost {
   enum TState { kIdle, kWaiting, kShown, kExpired };
   std::function<int64_t()> now_;
   int pause_ = 500;
-  int hide_pause_ = 2500;
+  int hidePause_ = 2500;
   const THintSource* control_ = nullptr;
   TState state_ = kIdle;
   int64_t since_ = 0;

@@ -30,11 +30,11 @@ void TChartSeries::Clear() {
   for (TChartValueList* list : ValueLists()) {
     list->RemoveAll();
   }
-  has_colors_ = false;
+  hasColors_ = false;
   colors_.clear();
   colors_.shrink_to_fit();
   labels_.clear();
-  ++labels_version_;
+  ++labelsVersion_;
   Repaint();
 }
 
@@ -52,10 +52,10 @@ int32_t TChartSeries::AddPoint(double x, double y, const std::string& label, TCo
   YValues.InsertAt(index, y);
 
   auto at = [index](auto& list) { return list.begin() + index; };
-  if (has_colors_) {
+  if (hasColors_) {
     colors_.insert(at(colors_), color);
   } else if (color != clDefault) {
-    has_colors_ = true;
+    hasColors_ = true;
     colors_.assign(static_cast<size_t>(Count() - 1), clDefault);
     colors_.insert(at(colors_), color);
   }
@@ -65,7 +65,7 @@ int32_t TChartSeries::AddPoint(double x, double y, const std::string& label, TCo
       labels_.resize(static_cast<size_t>(index));
     }
     labels_.insert(at(labels_), label);
-    ++labels_version_;
+    ++labelsVersion_;
   }
   Repaint();
   return index;
@@ -80,7 +80,7 @@ std::string TChartSeries::PointLabel(int32_t index) const {
 
 TColor TChartSeries::PointColor(int32_t index) const {
   TColor stored = clDefault;
-  if (has_colors_ && index >= 0 && static_cast<size_t>(index) < colors_.size()) {
+  if (hasColors_ && index >= 0 && static_cast<size_t>(index) < colors_.size()) {
     stored = colors_[static_cast<size_t>(index)];
   }
   if (stored != clDefault) {

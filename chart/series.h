@@ -87,9 +87,9 @@ class TChartSeries {
   gfx::TColor PointColor(int32_t index) const;
   // The labels list as stored (may be shorter than Count; "" is a missing entry).
   const std::vector<std::string>& Labels() const { return labels_; }
-  bool HasColorList() const { return has_colors_; }
+  bool HasColorList() const { return hasColors_; }
   // Changes whenever a label may have moved or changed.
-  uint64_t LabelsVersion() const { return labels_version_; }
+  uint64_t LabelsVersion() const { return labelsVersion_; }
 
   double LowestX() const { return XValues.Lowest(); }
   double HighestX() const { return XValues.Highest(); }
@@ -130,7 +130,7 @@ class TChartSeries {
   TChartAxis* horiz_ = nullptr;
   TChartAxis* vert_ = nullptr;
   std::vector<std::string> labels_;
-  uint64_t labels_version_ = 0;
-  bool has_colors_ = false;
+  uint64_t labelsVersion_ = 0;
+  bool hasColors_ = false;
   std::vector<gfx::TColor> colors_;
 };

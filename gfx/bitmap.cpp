@@ -53,7 +53,7 @@ TBitmap TBitmap::Crop(const TRect& rect) const {
   const TRect r = rect.Intersect(BoundsRect());
   TBitmap out(r.Width(), r.Height());
   out.CopyFrom(*this, r, 0, 0);
-  out.SetHasAlpha(has_alpha_);
+  out.SetHasAlpha(hasAlpha_);
   return out;
 }
 

@@ -42,8 +42,8 @@ class TBitmap {
 
   // Whether the alpha channel means anything (images loaded with alpha,
   // image-list entries); drawing code uses it to pick copy or blend.
-  bool HasAlpha() const { return has_alpha_; }
-  void SetHasAlpha(bool on) { has_alpha_ = on; }
+  bool HasAlpha() const { return hasAlpha_; }
+  void SetHasAlpha(bool on) { hasAlpha_ = on; }
 
   // Unchecked access: callers keep 0 <= x < Width(), 0 <= y < Height().
   std::uint32_t* Scanline(int y) { return data_.data() + static_cast<std::size_t>(y) * width_; }
@@ -70,7 +70,7 @@ class TBitmap {
  private:
   int width_ = 0;
   int height_ = 0;
-  bool has_alpha_ = false;
+  bool hasAlpha_ = false;
   std::vector<std::uint32_t> data_;
 };
 

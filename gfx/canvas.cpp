@@ -411,14 +411,14 @@ void TCanvas::InvertRect(const TRect& r) {
 // --- Lines ----------------------------------------------------------------
 
 void TCanvas::MoveTo(int x, int y) {
-  pen_pos_ = {x, y};
+  penPos_ = {x, y};
 }
 
 void TCanvas::LineTo(int x, int y) {
   if (PenVisible(Pen)) {
-    DrawSegment({pen_pos_.X + origin_.X, pen_pos_.Y + origin_.Y}, {x + origin_.X, y + origin_.Y});
+    DrawSegment({penPos_.X + origin_.X, penPos_.Y + origin_.Y}, {x + origin_.X, y + origin_.Y});
   }
-  pen_pos_ = {x, y};
+  penPos_ = {x, y};
 }
 
 void TCanvas::Polyline(std::span<const TPoint> points) {

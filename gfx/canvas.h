@@ -110,7 +110,7 @@ class TCanvas {
   // --- Lines.
   void MoveTo(int x, int y);
   void LineTo(int x, int y);  // from PenPos, end point left out; PenPos moves
-  TPoint PenPos() const { return pen_pos_; }
+  TPoint PenPos() const { return penPos_; }
   void Line(int x0, int y0, int x1, int y1) {
     MoveTo(x0, y0);
     LineTo(x1, y1);
@@ -194,7 +194,7 @@ class TCanvas {
   TBitmap* target_;
   TTextEngine* engine_ = nullptr;
   TPoint origin_;
-  TPoint pen_pos_;
+  TPoint penPos_;
   std::vector<TRegion> clips_;  // device coordinates, each the intersection so far
 };
 

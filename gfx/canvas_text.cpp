@@ -28,7 +28,7 @@ struct TLine {
 class TLineMeasurer {
  public:
   TLineMeasurer(TTextEngine& engine, const TFont& font, bool tabs, int tabStop)
-      : engine_(engine), font_(font), tabs_(tabs), tab_stop_(tabStop > 0 ? tabStop : 1) {}
+      : engine_(engine), font_(font), tabs_(tabs), tabStop_(tabStop > 0 ? tabStop : 1) {}
 
   // Width of s, as placed from x = 0.
   int Width(std::string_view s) const {
@@ -43,7 +43,7 @@ class TLineMeasurer {
       if (tab == std::string_view::npos) {
         return x;
       }
-      x = (x / tab_stop_ + 1) * tab_stop_;
+      x = (x / tabStop_ + 1) * tabStop_;
       start = tab + 1;
     }
   }
@@ -65,7 +65,7 @@ class TLineMeasurer {
       if (tab == std::string_view::npos) {
         return;
       }
-      x = (x / tab_stop_ + 1) * tab_stop_;
+      x = (x / tabStop_ + 1) * tabStop_;
       start = tab + 1;
     }
   }
@@ -74,7 +74,7 @@ class TLineMeasurer {
   TTextEngine& engine_;
   const TFont& font_;
   bool tabs_;
-  int tab_stop_;
+  int tabStop_;
 };
 
 std::size_t TrimTrailingSpaces(std::string_view s, std::size_t begin, std::size_t end) {
@@ -215,7 +215,7 @@ void TCanvas::TextOut(int x, int y, std::string_view text) {
   TGlyphRun run;
   engine.Layout(Font, text, run);
   DrawRun(x + origin_.X, y + origin_.Y, run, engine.Metrics(Font), 0, 0);
-  pen_pos_ = {x + run.Width, y};
+  penPos_ = {x + run.Width, y};
 }
 
 void TCanvas::TextRect(const TRect& clip, int x, int y, std::string_view text) {

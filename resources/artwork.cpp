@@ -143,8 +143,9 @@ TBitmap Exit(int size) {
             VGradient(MakeColor(255, 60, 50), MakeColor(200, 0, 0), 2 * s, 9 * s));
   double px = 1.25 * s;
   const char* word = "EXIT";
-  for (int i = 0; i < 4; ++i)
+  for (int i = 0; i < 4; ++i) {
     Letter(b, word[i], (4.5 + i * 6) * s, 2.2 * s, px);
+  }
   return b;
 }
 
@@ -160,8 +161,9 @@ void Marker(TBitmap& image, TBitmap& mask, TColor light, TColor dark, TColor rim
   for (int y = 0; y < 16; ++y) {
     for (int x = 0; x < 16; ++x) {
       uint32_t px = cover.At(x, y);
-      if (gfx::AlphaOf(px) < 96)
+      if (gfx::AlphaOf(px) < 96) {
         continue;
+      }
       image.Set(x, y, gfx::PixelOf(gfx::ColorOfPixel(px)));
       mask.Set(x, y, gfx::PixelOf(0));
     }
@@ -200,10 +202,12 @@ gfx::TBitmap TableWindowIcon(int size) {
   FillShape(b, Box(3 * s, 8 * s, 29 * s, 27 * s), kWhite);
   FillShape(b, Box(3 * s, 8 * s, 29 * s, 12 * s), MakeColor(250, 150, 40));
   TColor grid = MakeColor(150, 170, 200);
-  for (double y : {16.0, 20.0, 24.0})
+  for (double y : {16.0, 20.0, 24.0}) {
     FillShape(b, Box(3 * s, y * s, 29 * s, (y + 0.7) * s), grid);
-  for (double x : {11.0, 20.0})
+  }
+  for (double x : {11.0, 20.0}) {
     FillShape(b, Box(x * s, 8 * s, (x + 0.7) * s, 27 * s), grid);
+  }
   FillShape(b, Circle(27 * s, 5.5 * s, 1.2 * s), kWhite);
   return b;
 }

@@ -25,8 +25,9 @@ uint32_t Over(uint32_t dst, gfx::TColor color, int alpha) {
   double sa = alpha / 255.0;
   double da = gfx::AlphaOf(dst) / 255.0;
   double oa = sa + da * (1 - sa);
-  if (oa <= 0)
+  if (oa <= 0) {
     return 0;
+  }
   auto ch = [&](int s, int d) {
     return static_cast<int>(std::lround((s * sa + d * da * (1 - sa)) / oa));
   };
@@ -45,12 +46,14 @@ void FillShape(gfx::TBitmap& image, const TShape& shape, const TPaint& paint, in
       int hits = 0;
       for (int sy = 0; sy < 4; ++sy) {
         for (int sx = 0; sx < 4; ++sx) {
-          if (shape(x + (sx + 0.5) / 4, y + (sy + 0.5) / 4))
+          if (shape(x + (sx + 0.5) / 4, y + (sy + 0.5) / 4)) {
             ++hits;
+          }
         }
       }
-      if (hits == 0)
+      if (hits == 0) {
         continue;
+      }
       int alpha = hits * opacity / 16;
       image.Set(x, y, Over(image.At(x, y), paint(x + 0.5, y + 0.5), alpha));
     }
@@ -76,11 +79,13 @@ TShape Ring(double cx, double cy, double r0, double r1) {
 TShape Arc(double cx, double cy, double r0, double r1, double a0, double a1) {
   return [=](double x, double y) {
     double d = std::hypot(x - cx, y - cy);
-    if (d < r0 || d > r1)
+    if (d < r0 || d > r1) {
       return false;
+    }
     double a = std::atan2(cy - y, x - cx) * 180 / kPi;
-    if (a < 0)
+    if (a < 0) {
       a += 360;
+    }
     return a0 <= a1 ? (a >= a0 && a <= a1) : (a >= a0 || a <= a1);
   };
 }
@@ -91,8 +96,9 @@ TShape Box(double x0, double y0, double x1, double y1) {
 
 TShape RoundBox(double x0, double y0, double x1, double y1, double radius) {
   return [=](double x, double y) {
-    if (x < x0 || x > x1 || y < y0 || y > y1)
+    if (x < x0 || x > x1 || y < y0 || y > y1) {
       return false;
+    }
     double cx = std::clamp(x, x0 + radius, x1 - radius);
     double cy = std::clamp(y, y0 + radius, y1 - radius);
     return (x - cx) * (x - cx) + (y - cy) * (y - cy) <= radius * radius;

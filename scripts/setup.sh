@@ -8,7 +8,7 @@ if [ "$(id -u)" -ne 0 ]; then SUDO="sudo"; fi
 export DEBIAN_FRONTEND=noninteractive
 
 NATIVE_PACKAGES=(
-  build-essential cmake ninja-build pkg-config clang-format
+  build-essential cmake ninja-build pkg-config clang-format-16
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   libfreetype-dev libfontconfig-dev libpng-dev zlib1g-dev libx11-dev
   fonts-liberation fonts-wqy-microhei fonts-dejavu-core
@@ -35,10 +35,10 @@ fi
 check "${NATIVE_PACKAGES[@]}" "${WINDOWS_PACKAGES[@]}"
 
 if [ "${#missing[@]}" -gt 0 ] || [ -n "${NEED_UPDATE:-}" ]; then
-  $SUDO apt-get update -q
+  $SUDO apt-get -o DPkg::Lock::Timeout=600 update -q
 fi
 if [ "${#missing[@]}" -gt 0 ]; then
   echo "setup: installing ${missing[*]}"
-  $SUDO apt-get install -y -q --no-install-recommends "${missing[@]}"
+  $SUDO apt-get -o DPkg::Lock::Timeout=600 install -y -q --no-install-recommends "${missing[@]}"
 fi
 echo "setup: all packages present"

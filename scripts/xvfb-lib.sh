@@ -1,12 +1,19 @@
 # Sourced: a private X display for running the program where there is no screen.
 # start_xvfb sets DISPLAY and XVFB_PID; stop_xvfb ends it.
 start_xvfb() {
-  local n
-  for n in $(seq 90 120); do
-    [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] || break
-  done
-  Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+  # Xvfb picks a free display itself and writes its number: no race with
+  # another build starting a display at the same moment.
+  local fifo n
+  fifo=$(mktemp -u /tmp/xvfb-fd.XXXXXX)
+  mkfifo "$fifo"
+  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$fifo" >/dev/null 2>&1 &
   XVFB_PID=$!
+  n=$(timeout 15 head -n1 "$fifo" || true)
+  rm -f "$fifo"
+  if [ -z "$n" ]; then
+    echo "Xvfb did not start" >&2
+    return 1
+  fi
   export DISPLAY=":$n"
   for _ in $(seq 50); do
     xdpyinfo >/dev/null 2>&1 && return 0

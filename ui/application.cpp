@@ -22,8 +22,9 @@ TApplication::TApplication(TPlatform& platform) : platform_(platform) {
   gApplication = this;
   Title = TitleFromProgramPath(platform_.ProgramPath());
   dpi_ = platform_.ScreenDpi();
-  if (dpi_ <= 0)
+  if (dpi_ <= 0) {
     dpi_ = 96;
+  }
   gfx::SetFullColor(gfx::IsFullColorDepth(platform_.ColorDepth()));
   AppTimers().SetClock([this] { return platform_.TickCount64(); });
   hintWindow_ = std::make_unique<THintWindow>();
@@ -39,8 +40,9 @@ TApplication::~TApplication() {
   AppHints().OnHide = nullptr;
   hintWindow_.reset();
   AppTimers().SetClock(nullptr);
-  if (gApplication == this)
+  if (gApplication == this) {
     gApplication = nullptr;
+  }
 }
 
 bool TApplication::FullColor() const {
@@ -54,8 +56,9 @@ void TApplication::Run() {
       uint64_t now = AppTimers().Now();
       timeout = *due > now ? *due - now : 0;
     }
-    if (!HandleMessage(timeout))
+    if (!HandleMessage(timeout)) {
       break;
+    }
   }
 }
 
@@ -69,8 +72,9 @@ bool TApplication::HandleMessage(std::optional<uint64_t> timeoutMs) {
   }
   AppTimers().RunDue();
   UpdateWindows();
-  if (!alive)
+  if (!alive) {
     terminated_ = true;
+  }
   return !terminated_;
 }
 
@@ -97,21 +101,24 @@ void TApplication::HandleException(std::exception_ptr error) {
 }
 
 void TApplication::ShowException(const std::string& message) {
-  for (TForm* f : forms_)
+  for (TForm* f : forms_) {
     f->CancelMode();
+  }
   AppHints().CancelHint();
   platform_.MessageBox(ErrorMessageText(message), Title, mbiError);
 }
 
 void TApplication::AddForm(TForm* form) {
-  if (std::find(forms_.begin(), forms_.end(), form) == forms_.end())
+  if (std::find(forms_.begin(), forms_.end(), form) == forms_.end()) {
     forms_.push_back(form);
+  }
 }
 
 void TApplication::RemoveForm(TForm* form) {
   forms_.erase(std::remove(forms_.begin(), forms_.end(), form), forms_.end());
-  if (form == MainForm)
+  if (form == MainForm) {
     MainForm = nullptr;
+  }
 }
 
 void HandleAppException() {

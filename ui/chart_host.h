@@ -45,8 +45,9 @@ class TChartHost : public TWinControl {
   bool MouseWheel(TShiftState, int wheelDelta, TPoint) override {
     // One call per notch; a negative delta is a notch towards the user (down).
     int notches = wheelDelta / WHEEL_DELTA;
-    for (int i = 0; i < (notches < 0 ? -notches : notches); ++i)
+    for (int i = 0; i < (notches < 0 ? -notches : notches); ++i) {
       Chart.MouseWheel(notches < 0);
+    }
     SyncHint();
     return true;
   }

@@ -17,8 +17,9 @@ struct TPollingList {
 std::unique_ptr<TPollingList> gPolling;
 
 void Poll() {
-  if (!gPolling)
+  if (!gPolling) {
     return;
+  }
   std::vector<TRzClockStatus*> panes = gPolling->panes;
   for (TRzClockStatus* p : panes) {
     if (gPolling &&
@@ -44,8 +45,9 @@ TRzClockStatus::TRzClockStatus() {
 TRzClockStatus::~TRzClockStatus() {
   auto& panes = gPolling->panes;
   panes.erase(std::remove(panes.begin(), panes.end(), this), panes.end());
-  if (panes.empty())
+  if (panes.empty()) {
     gPolling.reset();
+  }
 }
 
 int TRzClockStatus::PollingPaneCount() {
@@ -53,8 +55,9 @@ int TRzClockStatus::PollingPaneCount() {
 }
 
 void TRzClockStatus::SetFormat(const std::string& format) {
-  if (format == format_)
+  if (format == format_) {
     return;
+  }
   format_ = format;
   UpdateClock();
 }
@@ -70,12 +73,14 @@ std::string TRzClockStatus::CurrentText() {
 }
 
 void TRzClockStatus::UpdateClock() {
-  if (!DateTimeText)
+  if (!DateTimeText) {
     return;
+  }
   computed_ = true;
   std::string text = CurrentText();
-  if (text == lastText_)
+  if (text == lastText_) {
     return;
+  }
   lastText_ = text;
   SetCaption(text);
 }

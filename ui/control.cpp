@@ -16,8 +16,9 @@ TControl::~TControl() {
     child->parent_ = nullptr;
     child.reset();
   }
-  if (TForm* form = Form())
+  if (TForm* form = Form()) {
     form->ControlGone(this);
+  }
   AppHints().ControlDestroyed(this);
 }
 
@@ -33,11 +34,13 @@ TControl* TControl::InsertControl(std::unique_ptr<TControl> child) {
 std::unique_ptr<TControl> TControl::RemoveControl(TControl* child) {
   auto it = std::find_if(children_.begin(), children_.end(),
                          [child](const auto& c) { return c.get() == child; });
-  if (it == children_.end())
+  if (it == children_.end()) {
     return nullptr;
+  }
   child->Invalidate();
-  if (TForm* form = Form())
+  if (TForm* form = Form()) {
     form->ControlGone(child);
+  }
   std::unique_ptr<TControl> owned = std::move(*it);
   children_.erase(it);
   owned->parent_ = nullptr;
@@ -46,11 +49,13 @@ std::unique_ptr<TControl> TControl::RemoveControl(TControl* child) {
 }
 
 TControl* TControl::FindControl(const std::string& name) {
-  if (Name == name)
+  if (Name == name) {
     return this;
+  }
   for (auto& c : children_) {
-    if (TControl* found = c->FindControl(name))
+    if (TControl* found = c->FindControl(name)) {
       return found;
+    }
   }
   return nullptr;
 }
@@ -61,16 +66,18 @@ TForm* TControl::Form() {
 
 const TForm* TControl::Form() const {
   const TControl* c = this;
-  while (c->parent_)
+  while (c->parent_) {
     c = c->parent_;
+  }
   return dynamic_cast<const TForm*>(c);
 }
 
 void TControl::SetBounds(int left, int top, int width, int height) {
   width = std::max(width, 0);
   height = std::max(height, 0);
-  if (left == left_ && top == top_ && width == width_ && height == height_)
+  if (left == left_ && top == top_ && width == width_ && height == height_) {
     return;
+  }
   bool resized = width != width_ || height != height_;
   Invalidate();
   left_ = left;
@@ -82,8 +89,9 @@ void TControl::SetBounds(int left, int top, int width, int height) {
     Realign();
     Resize();
   }
-  if (parent_)
+  if (parent_) {
     parent_->ChildChanged(this);
+  }
 }
 
 TPoint TControl::ClientToForm(TPoint p) const {
@@ -105,44 +113,53 @@ TRect TControl::FormRect() const {
 }
 
 void TControl::SetAlign(TAlign a) {
-  if (a == align_)
+  if (a == align_) {
     return;
+  }
   align_ = a;
-  if (parent_)
+  if (parent_) {
     parent_->ChildChanged(this);
+  }
 }
 
 void TControl::SetVisible(bool v) {
-  if (v == visible_)
+  if (v == visible_) {
     return;
+  }
   if (!v) {
     Invalidate();
-    if (TForm* form = Form())
+    if (TForm* form = Form()) {
       form->ControlHidden(this);
+    }
   }
   visible_ = v;
-  if (v)
+  if (v) {
     Invalidate();
+  }
   VisibleChanged();
-  if (parent_)
+  if (parent_) {
     parent_->ChildChanged(this);
+  }
 }
 
 bool TControl::Showing() const {
   for (const TControl* c = this; c; c = c->parent_) {
-    if (!c->visible_)
+    if (!c->visible_) {
       return false;
+    }
   }
   return true;
 }
 
 void TControl::SetEnabled(bool e) {
-  if (e == enabled_)
+  if (e == enabled_) {
     return;
+  }
   enabled_ = e;
   if (!e) {
-    if (TForm* form = Form())
+    if (TForm* form = Form()) {
       form->ControlHidden(this);
+    }
   }
   EnabledChanged();
   Invalidate();
@@ -150,15 +167,17 @@ void TControl::SetEnabled(bool e) {
 
 bool TControl::IsEnabled() const {
   for (const TControl* c = this; c; c = c->parent_) {
-    if (!c->enabled_)
+    if (!c->enabled_) {
       return false;
+    }
   }
   return true;
 }
 
 void TControl::EnableAlign() {
-  if (alignDisabled_ > 0 && --alignDisabled_ == 0 && realignPending_)
+  if (alignDisabled_ > 0 && --alignDisabled_ == 0 && realignPending_) {
     Realign();
+  }
 }
 
 void TControl::Realign() {
@@ -184,8 +203,9 @@ void TControl::AlignControls(TRect area) {
   auto place = [&](TAlign kind) {
     for (auto& owned : children_) {
       TControl* c = owned.get();
-      if (c->align_ != kind || !c->visible_)
+      if (c->align_ != kind || !c->visible_) {
         continue;
+      }
       switch (kind) {
         case alTop:
           c->SetBounds(area.Left, area.Top, area.Width(), c->height_);
@@ -219,8 +239,9 @@ void TControl::AlignControls(TRect area) {
 }
 
 void TControl::ChildChanged(TControl* child) {
-  if (child->align_ != alNone || aligning_)
+  if (child->align_ != alNone || aligning_) {
     Realign();
+  }
 }
 
 void TControl::Paint(TCanvas&) {}
@@ -230,38 +251,44 @@ void TControl::Invalidate() {
 }
 
 void TControl::InvalidateRect(const TRect& r) {
-  if (!visible_)
+  if (!visible_) {
     return;
+  }
   InvalidateArea(IntersectRect(r, {0, 0, width_, height_}));
 }
 
 void TControl::InvalidateArea(const TRect& r) {
-  if (r.IsEmpty() || !visible_ || !parent_)
+  if (r.IsEmpty() || !visible_ || !parent_) {
     return;
+  }
   parent_->InvalidateArea(
       IntersectRect(r.Offset(left_, top_), Bounds(0, 0, parent_->width_, parent_->height_)));
 }
 
 void TControl::SetTransparent(bool t) {
-  if (t == transparent_)
+  if (t == transparent_) {
     return;
+  }
   transparent_ = t;
   Invalidate();
 }
 
 void TControl::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
-  if (OnMouseDown)
+  if (OnMouseDown) {
     OnMouseDown(button, shift, x, y);
+  }
 }
 
 void TControl::MouseMove(TShiftState shift, int x, int y) {
-  if (OnMouseMove)
+  if (OnMouseMove) {
     OnMouseMove(shift, x, y);
+  }
 }
 
 void TControl::MouseUp(TMouseButton button, TShiftState shift, int x, int y) {
-  if (OnMouseUp)
+  if (OnMouseUp) {
     OnMouseUp(button, shift, x, y);
+  }
 }
 
 bool TControl::MouseWheel(TShiftState, int, TPoint) {
@@ -269,29 +296,34 @@ bool TControl::MouseWheel(TShiftState, int, TPoint) {
 }
 
 void TControl::MouseEnter() {
-  if (OnMouseEnter)
+  if (OnMouseEnter) {
     OnMouseEnter();
+  }
 }
 
 void TControl::MouseLeave() {
-  if (OnMouseLeave)
+  if (OnMouseLeave) {
     OnMouseLeave();
+  }
 }
 
 void TControl::Click() {
-  if (OnClick)
+  if (OnClick) {
     OnClick();
+  }
 }
 
 TControl* TControl::ControlAtPos(TPoint p) {
-  if (!visible_ || p.X < 0 || p.Y < 0 || p.X >= width_ || p.Y >= height_)
+  if (!visible_ || p.X < 0 || p.Y < 0 || p.X >= width_ || p.Y >= height_) {
     return nullptr;
+  }
   TRect inner = Bounds(0, 0, width_, height_);
   if (inner.Contains(p)) {
     for (auto it = children_.rbegin(); it != children_.rend(); ++it) {
       TControl* c = it->get();
-      if (TControl* hit = c->ControlAtPos({p.X - c->left_, p.Y - c->top_}))
+      if (TControl* hit = c->ControlAtPos({p.X - c->left_, p.Y - c->top_})) {
         return hit;
+      }
     }
   }
   return HitTest(p.X, p.Y) ? this : nullptr;
@@ -307,8 +339,9 @@ bool TControl::MouseInControl() const {
 }
 
 void TControl::SetMouseCapture(bool capture) {
-  if (TForm* form = Form())
+  if (TForm* form = Form()) {
     form->SetCaptureControl(capture ? this : nullptr, this);
+  }
 }
 
 bool TControl::MouseCapture() const {
@@ -334,8 +367,9 @@ bool TControl::Focused() const {
 }
 
 void TControl::SetFocus() {
-  if (TForm* form = Form())
+  if (TForm* form = Form()) {
     form->SetActiveControl(this);
+  }
 }
 
 bool TControl::KeyDown(TKey, TShiftState) {
@@ -352,23 +386,27 @@ bool TControl::DialogChar(char32_t) {
 }
 
 void TControl::DoEnter() {
-  if (OnEnter)
+  if (OnEnter) {
     OnEnter();
+  }
 }
 
 void TControl::DoExit() {
-  if (OnExit)
+  if (OnExit) {
     OnExit();
+  }
 }
 
 void TControl::Resize() {
-  if (OnResize)
+  if (OnResize) {
     OnResize();
+  }
 }
 
 void TControl::ChangeScale(int m, int d) {
-  if (m == d)
+  if (m == d) {
     return;
+  }
   DisableAlign();
   // Edges scale independently, so neighbours that touch keep touching.
   int right = gfx::MulDiv(left_ + width_, m, d);
@@ -377,8 +415,9 @@ void TControl::ChangeScale(int m, int d) {
   top_ = gfx::MulDiv(top_, m, d);
   width_ = right - left_;
   height_ = bottom - top_;
-  for (auto& c : children_)
+  for (auto& c : children_) {
     c->ChangeScale(m, d);
+  }
   EnableAlign();
   Realign();
   Resize();

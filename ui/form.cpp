@@ -20,8 +20,9 @@ TShiftState ButtonBit(TMouseButton b) {
 // Controls of the subtree in tab order: siblings by TabOrder, then by z-order.
 void CollectTabOrder(TControl* c, std::vector<TControl*>& out) {
   std::vector<TControl*> kids;
-  for (int i = 0; i < c->ControlCount(); ++i)
+  for (int i = 0; i < c->ControlCount(); ++i) {
     kids.push_back(c->Control(i));
+  }
   std::stable_sort(kids.begin(), kids.end(),
                    [](TControl* a, TControl* b) { return a->TabOrder() < b->TabOrder(); });
   for (TControl* k : kids) {
@@ -32,20 +33,24 @@ void CollectTabOrder(TControl* c, std::vector<TControl*>& out) {
 
 bool IsAncestor(const TControl* ancestor, const TControl* c) {
   for (; c; c = c->Parent()) {
-    if (c == ancestor)
+    if (c == ancestor) {
       return true;
+    }
   }
   return false;
 }
 
 bool AcceleratorWalk(TControl* c, char32_t letter) {
-  if (!c->Visible() || !c->Enabled())
+  if (!c->Visible() || !c->Enabled()) {
     return false;
-  if (c->DialogChar(letter))
+  }
+  if (c->DialogChar(letter)) {
     return true;
+  }
   for (int i = 0; i < c->ControlCount(); ++i) {
-    if (AcceleratorWalk(c->Control(i), letter))
+    if (AcceleratorWalk(c->Control(i), letter)) {
       return true;
+    }
   }
   return false;
 }
@@ -54,14 +59,16 @@ bool AcceleratorWalk(TControl* c, char32_t letter) {
 
 TForm::TForm() {
   SetBounds(0, 0, 320, 240);
-  if (TApplication* app = Application())
+  if (TApplication* app = Application()) {
     app->AddForm(this);
+  }
 }
 
 TForm::~TForm() {
   AppHints().CancelHint();
-  if (TApplication* app = Application())
+  if (TApplication* app = Application()) {
     app->RemoveForm(this);
+  }
   // The controls are destroyed by the base class; nothing may point at them meanwhile.
   active_ = hover_ = capture_ = nullptr;
   window_.reset();
@@ -77,8 +84,9 @@ void TForm::Guarded(const std::function<void()>& action) {
 
 void TForm::DoCreate() {
   Guarded([this] {
-    if (OnCreate)
+    if (OnCreate) {
       OnCreate();
+    }
   });
 }
 
@@ -92,15 +100,18 @@ void TForm::ShowWindow() {
       params.ClientWidth = Width();
       params.ClientHeight = Height();
       params.Centred = Kind != wkPopup;
-      if (Owner)
+      if (Owner) {
         params.Owner = Owner->Window();
+      }
       window_ = app->Platform().CreateWindow(params, this);
-      if (!Icon.IsEmpty())
+      if (!Icon.IsEmpty()) {
         window_->SetIcon(Icon);
+      }
     }
   }
-  if (!active_)
+  if (!active_) {
     SetActiveControl(FirstTabControl());
+  }
   RepaintAll();
   if (window_) {
     window_->Present(image_, image_.BoundsRect());
@@ -109,8 +120,9 @@ void TForm::ShowWindow() {
 }
 
 void TForm::HideWindow() {
-  if (window_)
+  if (window_) {
     window_->Hide();
+  }
 }
 
 void TForm::ShowModal() {
@@ -126,11 +138,13 @@ void TForm::ShowModal() {
     }
   }
   modal_ = true;
-  if (!Owner && app && app->MainForm != this)
+  if (!Owner && app && app->MainForm != this) {
     Owner = app->MainForm;
+  }
   ShowWindow();
-  if (window_)
+  if (window_) {
     window_->GrabFocus();
+  }
   while (app && !closed_ && !app->Terminated()) {
     std::optional<uint64_t> timeout;
     if (auto due = AppTimers().NextDue()) {
@@ -149,19 +163,22 @@ void TForm::ShowModal() {
 }
 
 void TForm::Close() {
-  if (closed_)
+  if (closed_) {
     return;
+  }
   Guarded([this] {
-    if (OnClose)
+    if (OnClose) {
       OnClose();
+    }
   });
   closed_ = true;
   CancelMode();
   AppHints().CancelHint();
   HideWindow();
   TApplication* app = Application();
-  if (app && app->MainForm == this)
+  if (app && app->MainForm == this) {
     app->Terminate();
+  }
 }
 
 // ---- painting
@@ -172,8 +189,9 @@ void TForm::Paint(TCanvas& canvas) {
 
 void TForm::InvalidateArea(const TRect& r) {
   TRect clipped = r.Intersect(ClientRect());
-  if (clipped.IsEmpty())
+  if (clipped.IsEmpty()) {
     return;
+  }
   // Merge with an overlapping area; past a handful of areas collapse to their union.
   for (auto it = dirty_.begin(); it != dirty_.end(); ++it) {
     if (!it->Intersect(clipped).IsEmpty()) {
@@ -186,8 +204,9 @@ void TForm::InvalidateArea(const TRect& r) {
   dirty_.push_back(clipped);
   if (dirty_.size() > kMaxDirtyAreas) {
     TRect all;
-    for (const TRect& d : dirty_)
+    for (const TRect& d : dirty_) {
       all = UnionRect(all, d);
+    }
     dirty_.assign(1, all);
   }
 }
@@ -195,8 +214,9 @@ void TForm::InvalidateArea(const TRect& r) {
 void TForm::PaintControl(TControl* control, gfx::TBitmap& image, TPoint origin, const TRect& clip) {
   TRect bounds = Bounds(origin.X, origin.Y, control->Width(), control->Height());
   TRect area = bounds.Intersect(clip);
-  if (area.IsEmpty())
+  if (area.IsEmpty()) {
     return;
+  }
   // Under an opaque child that covers the whole area there is nothing to see.
   bool covered = false;
   for (int i = 0; i < control->ControlCount() && !covered; ++i) {
@@ -214,8 +234,9 @@ void TForm::PaintControl(TControl* control, gfx::TBitmap& image, TPoint origin, 
   }
   for (int i = 0; i < control->ControlCount(); ++i) {
     TControl* c = control->Control(i);
-    if (!c->Visible())
+    if (!c->Visible()) {
       continue;
+    }
     PaintControl(c, image, {origin.X + c->Left(), origin.Y + c->Top()}, area);
   }
 }
@@ -234,12 +255,14 @@ void TForm::RepaintAll() {
 }
 
 void TForm::UpdateWindow() {
-  if (dirty_.empty())
+  if (dirty_.empty()) {
     return;
+  }
   if (image_.Width() != Width() || image_.Height() != Height()) {
     RepaintAll();
-    if (window_)
+    if (window_) {
       window_->Present(image_, image_.BoundsRect());
+    }
     return;
   }
   std::vector<TRect> areas;
@@ -249,8 +272,9 @@ void TForm::UpdateWindow() {
     PaintArea(image_, r);
     all = UnionRect(all, r);
   }
-  if (window_)
+  if (window_) {
     window_->Present(image_, all);
+  }
 }
 
 void TForm::Resize() {
@@ -269,10 +293,12 @@ void TForm::ChangeScale(int m, int d) {
 // ---- focus, capture and pointer
 
 void TForm::SetActiveControl(TControl* control) {
-  if (control == active_)
+  if (control == active_) {
     return;
-  if (control && (!control->CanFocus() || control->Form() != this))
+  }
+  if (control && (!control->CanFocus() || control->Form() != this)) {
     return;
+  }
   TControl* old = active_;
   active_ = control;
   if (old) {
@@ -289,8 +315,9 @@ TControl* TForm::FirstTabControl() {
   std::vector<TControl*> order;
   CollectTabOrder(this, order);
   for (TControl* c : order) {
-    if (c->TabStop && c->CanFocus())
+    if (c->TabStop && c->CanFocus()) {
       return c;
+    }
   }
   return nullptr;
 }
@@ -300,11 +327,13 @@ bool TForm::SelectNext(bool forward) {
   CollectTabOrder(this, order);
   std::vector<TControl*> stops;
   for (TControl* c : order) {
-    if (c->TabStop && c->CanFocus())
+    if (c->TabStop && c->CanFocus()) {
       stops.push_back(c);
+    }
   }
-  if (stops.empty())
+  if (stops.empty()) {
     return false;
+  }
   auto it = std::find(stops.begin(), stops.end(), active_);
   size_t n = stops.size();
   size_t next;
@@ -319,8 +348,9 @@ bool TForm::SelectNext(bool forward) {
 }
 
 void TForm::SetCaptureControl(TControl* control, TControl* requester) {
-  if (!control && capture_ != requester)
+  if (!control && capture_ != requester) {
     return;
+  }
   capture_ = control;
   autoCapture_ = false;
 }
@@ -331,8 +361,9 @@ void TForm::CancelMode() {
 }
 
 bool TForm::DispatchAccelerator(char32_t letter) {
-  if (letter >= 'a' && letter <= 'z')
+  if (letter >= 'a' && letter <= 'z') {
     letter = letter - 'a' + 'A';
+  }
   bool handled = false;
   Guarded([&] { handled = AcceleratorWalk(this, letter); });
   return handled;
@@ -340,8 +371,9 @@ bool TForm::DispatchAccelerator(char32_t letter) {
 
 TControl* TForm::EnabledTarget(TControl* c) const {
   // Disabled controls let the mouse through to their parent, as on Windows.
-  while (c && !c->IsEnabled())
+  while (c && !c->IsEnabled()) {
     c = c->Parent();
+  }
   return c;
 }
 
@@ -350,10 +382,12 @@ void TForm::UpdateHover(TPoint p) {
   if (over != hover_) {
     TControl* old = hover_;
     hover_ = over;
-    if (old)
+    if (old) {
       Guarded([old] { old->MouseLeave(); });
-    if (over && hover_ == over)
+    }
+    if (over && hover_ == over) {
       Guarded([over] { over->MouseEnter(); });
+    }
   }
 }
 
@@ -364,29 +398,36 @@ void TForm::UpdateCursor(TPoint p) {
     TPoint local = c->FormToClient(p);
     cursor = c->CursorAt(local.X, local.Y);
   }
-  if (cursor == crDefault)
+  if (cursor == crDefault) {
     cursor = crArrow;
+  }
   if (cursor != cursor_) {
     cursor_ = cursor;
-    if (window_)
+    if (window_) {
       window_->SetCursor(cursor);
+    }
   }
 }
 
 void TForm::ControlGone(TControl* control) {
-  if (IsAncestor(control, active_))
+  if (IsAncestor(control, active_)) {
     active_ = nullptr;
-  if (IsAncestor(control, hover_))
+  }
+  if (IsAncestor(control, hover_)) {
     hover_ = nullptr;
-  if (IsAncestor(control, capture_))
+  }
+  if (IsAncestor(control, capture_)) {
     capture_ = nullptr;
+  }
 }
 
 void TForm::ControlHidden(TControl* control) {
-  if (IsAncestor(control, active_))
+  if (IsAncestor(control, active_)) {
     SetActiveControl(nullptr);
-  if (IsAncestor(control, capture_))
+  }
+  if (IsAncestor(control, capture_)) {
     CancelMode();
+  }
   if (IsAncestor(control, hover_)) {
     TControl* old = hover_;
     hover_ = nullptr;
@@ -404,23 +445,26 @@ void TForm::WindowMouseDown(TMouseButton button, TShiftState shift, TPoint p) {
   AppHints().CancelHint();
   lastPointer_ = p;
   TControl* target = capture_ ? capture_ : EnabledTarget(ControlAtPos(p));
-  if (!target)
+  if (!target) {
     return;
+  }
   if (!capture_) {
     // Holding a button keeps the mouse with the pressed control until release.
     capture_ = target;
     autoCapture_ = true;
   }
-  if (target->CanFocus() && target != this)
+  if (target->CanFocus() && target != this) {
     SetActiveControl(target);
+  }
   TPoint local = target->FormToClient(p);
   Guarded([&] { target->MouseDown(button, shift | ButtonBit(button), local.X, local.Y); });
 }
 
 void TForm::WindowMouseMove(TShiftState shift, TPoint p) {
   lastPointer_ = p;
-  if (!capture_)
+  if (!capture_) {
     UpdateHover(p);
+  }
   UpdateCursor(p);
   TControl* target = capture_ ? capture_ : hover_;
   if (target) {
@@ -454,15 +498,17 @@ void TForm::WindowMouseWheel(TShiftState shift, int wheelDelta, TPoint p) {
   TControl* c = capture_ ? capture_ : EnabledTarget(ControlAtPos(p));
   Guarded([&] {
     for (; c; c = c->Parent()) {
-      if (c->MouseWheel(shift, wheelDelta, c->FormToClient(p)))
+      if (c->MouseWheel(shift, wheelDelta, c->FormToClient(p))) {
         break;
+      }
     }
   });
 }
 
 void TForm::WindowMouseLeave() {
-  if (capture_)
+  if (capture_) {
     return;
+  }
   if (hover_) {
     TControl* old = hover_;
     hover_ = nullptr;
@@ -484,20 +530,24 @@ void TForm::WindowKeyDown(TKey key, TShiftState shift) {
   }
   bool handled = false;
   Guarded([&] {
-    for (TControl* c = active_; c && !handled; c = c->Parent())
+    for (TControl* c = active_; c && !handled; c = c->Parent()) {
       handled = c->KeyDown(key, shift);
+    }
   });
-  if (handled)
+  if (handled) {
     return;
-  if (key == VK_TAB && !ctrl && !alt)
+  }
+  if (key == VK_TAB && !ctrl && !alt) {
     SelectNext((shift & ssShift) == 0);
+  }
 }
 
 void TForm::WindowKeyUp(TKey key, TShiftState shift) {
   Guarded([&] {
     for (TControl* c = active_; c; c = c->Parent()) {
-      if (c->KeyUp(key, shift))
+      if (c->KeyUp(key, shift)) {
         break;
+      }
     }
   });
 }
@@ -505,8 +555,9 @@ void TForm::WindowKeyUp(TKey key, TShiftState shift) {
 void TForm::WindowChar(char32_t ch) {
   Guarded([&] {
     for (TControl* c = active_; c; c = c->Parent()) {
-      if (c->KeyPress(ch))
+      if (c->KeyPress(ch)) {
         break;
+      }
     }
   });
 }

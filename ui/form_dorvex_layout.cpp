@@ -38,8 +38,9 @@ TFormDorvexLayout::TFormDorvexLayout(int dpi, TChartFactory makeChart) : dpi_(dp
   RzStatusBar1->SetTabOrder(2);
   EnableAlign();
   Realign();
-  if (dpi_ != 96)
+  if (dpi_ != 96) {
     ChangeScale(dpi_, 96);
+  }
 }
 
 void TFormDorvexLayout::BuildToolbar() {

@@ -17,10 +17,12 @@ inline TRect IntersectRect(const TRect& a, const TRect& b) {
 
 // Smallest rectangle holding both; an empty rectangle adds nothing.
 inline TRect UnionRect(const TRect& a, const TRect& b) {
-  if (a.IsEmpty())
+  if (a.IsEmpty()) {
     return b;
-  if (b.IsEmpty())
+  }
+  if (b.IsEmpty()) {
     return a;
+  }
   return {a.Left < b.Left ? a.Left : b.Left, a.Top < b.Top ? a.Top : b.Top,
           a.Right > b.Right ? a.Right : b.Right, a.Bottom > b.Bottom ? a.Bottom : b.Bottom};
 }

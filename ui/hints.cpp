@@ -8,14 +8,16 @@ THintManager::~THintManager() {
 
 void THintManager::MouseOver(TControl* control, TPoint screenPos) {
   pos_ = screenPos;
-  if (control == control_)
+  if (control == control_) {
     return;
+  }
   Hide();
   StopTimers();
   control_ = control;
   doneForControl_ = false;
-  if (!control_)
+  if (!control_) {
     return;
+  }
   pauseTimer_ = AppTimers().Add(static_cast<uint32_t>(HintPause), [this] { PauseElapsed(); });
 }
 
@@ -28,8 +30,9 @@ void THintManager::CancelHint() {
 
 void THintManager::ActivateHint(TPoint screenPos) {
   pos_ = screenPos;
-  if (!control_)
+  if (!control_) {
     return;
+  }
   Hide();
   StopTimers();
   doneForControl_ = false;
@@ -37,29 +40,35 @@ void THintManager::ActivateHint(TPoint screenPos) {
 }
 
 void THintManager::ControlDestroyed(TControl* control) {
-  if (control == control_)
+  if (control == control_) {
     CancelHint();
+  }
 }
 
 void THintManager::StopTimers() {
-  if (pauseTimer_)
+  if (pauseTimer_) {
     AppTimers().Remove(pauseTimer_);
-  if (hideTimer_)
+  }
+  if (hideTimer_) {
     AppTimers().Remove(hideTimer_);
+  }
   pauseTimer_ = hideTimer_ = 0;
 }
 
 void THintManager::PauseElapsed() {
   StopTimers();
-  if (doneForControl_ || !control_)
+  if (doneForControl_ || !control_) {
     return;
+  }
   doneForControl_ = true;
-  if (!control_->ShowHint || control_->Hint.empty() || !control_->Showing())
+  if (!control_->ShowHint || control_->Hint.empty() || !control_->Showing()) {
     return;
+  }
   shownText_ = control_->Hint;
   visible_ = true;
-  if (OnShow)
+  if (OnShow) {
     OnShow(shownText_, {pos_.X, pos_.Y + kPointerOffset});
+  }
   hideTimer_ = AppTimers().Add(static_cast<uint32_t>(HintHidePause), [this] {
     StopTimers();
     Hide();
@@ -67,12 +76,14 @@ void THintManager::PauseElapsed() {
 }
 
 void THintManager::Hide() {
-  if (!visible_)
+  if (!visible_) {
     return;
+  }
   visible_ = false;
   shownText_.clear();
-  if (OnHide)
+  if (OnHide) {
     OnHide();
+  }
 }
 
 THintManager& AppHints() {

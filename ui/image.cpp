@@ -8,8 +8,9 @@ void TImage::SetPicture(const gfx::TBitmap& picture) {
 }
 
 void TImage::Paint(TCanvas& canvas) {
-  if (picture_.IsEmpty())
+  if (picture_.IsEmpty()) {
     return;
+  }
   if (picture_.HasAlpha()) {
     canvas.DrawAlpha(0, 0, picture_);
   } else {

@@ -3,21 +3,25 @@
 #include "gfx/canvas.h"
 
 void TLabel::SetCaption(const std::string& text) {
-  if (text == caption_)
+  if (text == caption_) {
     return;
+  }
   caption_ = text;
   Invalidate();
 }
 
 void TLabel::Paint(TCanvas& canvas) {
   TRect r = ClientRect();
-  if (!Transparent())
+  if (!Transparent()) {
     canvas.FillRect(r, Color);
+  }
   canvas.Font = Font;
   unsigned flags = gfx::dtSingleLine | gfx::dtExpandTabs;
-  if (Alignment == taRightJustify)
+  if (Alignment == taRightJustify) {
     flags |= gfx::dtRight;
-  if (Alignment == taCenter)
+  }
+  if (Alignment == taCenter) {
     flags |= gfx::dtCenter;
+  }
   canvas.DrawText(caption_, r, flags);
 }

@@ -48,14 +48,17 @@ void TRzListView::ItemChanged(int) {
 }
 
 void TRzListView::SetItemIndex(int i) {
-  if (i < -1 || i >= ItemCount())
+  if (i < -1 || i >= ItemCount()) {
     i = -1;
-  if (i == itemIndex_)
+  }
+  if (i == itemIndex_) {
     return;
+  }
   itemIndex_ = i;
   Invalidate();
-  if (OnChange)
+  if (OnChange) {
     OnChange();
+  }
 }
 
 // ---- geometry
@@ -66,42 +69,49 @@ int TRzListView::HeaderHeight() const {
 
 int TRzListView::RowHeight() const {
   int images = 0;
-  if (SmallImages)
+  if (SmallImages) {
     images = std::max(images, SmallImages->Height());
-  if (StateImages)
+  }
+  if (StateImages) {
     images = std::max(images, StateImages->Height());
+  }
   return std::max(TextHeight(), images) + 1;
 }
 
 int TRzListView::ColumnWidth(int column) const {
   const TListColumn& c = Columns[column];
-  if (!c.AutoSize)
+  if (!c.AutoSize) {
     return c.Width;
+  }
   int others = 0;
   for (int i = 0; i < static_cast<int>(Columns.size()); ++i) {
-    if (i != column && !Columns[i].AutoSize)
+    if (i != column && !Columns[i].AutoSize) {
       others += Columns[i].Width;
+    }
   }
   // The room inside the frame, less a vertical scroll bar if the rows need one.
   int room = Width() - 2;
   int rowsRoom = Height() - 2 - HeaderHeight();
-  if (ItemCount() * RowHeight() > rowsRoom)
+  if (ItemCount() * RowHeight() > rowsRoom) {
     room -= scrollBarSize_;
+  }
   return std::max(room - others, kMinAutoWidth);
 }
 
 int TRzListView::TotalColumnWidth() const {
   int w = 0;
-  for (int i = 0; i < static_cast<int>(Columns.size()); ++i)
+  for (int i = 0; i < static_cast<int>(Columns.size()); ++i) {
     w += ColumnWidth(i);
+  }
   return w;
 }
 
 bool TRzListView::VScrollVisible() const {
   int inner = Height() - 2 - HeaderHeight();
   bool h = TotalColumnWidth() > Width() - 2;
-  if (h)
+  if (h) {
     inner -= scrollBarSize_;
+  }
   return ItemCount() * RowHeight() > inner;
 }
 
@@ -112,14 +122,18 @@ bool TRzListView::HScrollVisible() const {
 
 TRect TRzListView::ViewRect() const {
   TRect r = ClientRect().Deflate(1);
-  if (VScrollVisible())
+  if (VScrollVisible()) {
     r.Right -= scrollBarSize_;
-  if (HScrollVisible())
+  }
+  if (HScrollVisible()) {
     r.Bottom -= scrollBarSize_;
-  if (r.Right < r.Left)
+  }
+  if (r.Right < r.Left) {
     r.Right = r.Left;
-  if (r.Bottom < r.Top)
+  }
+  if (r.Bottom < r.Top) {
     r.Bottom = r.Top;
+  }
   return r;
 }
 
@@ -130,23 +144,26 @@ TRect TRzListView::RowsRect() const {
 }
 
 TRect TRzListView::VScrollRect() const {
-  if (!VScrollVisible())
+  if (!VScrollVisible()) {
     return {};
+  }
   TRect v = ViewRect();
   return {v.Right, v.Top, v.Right + scrollBarSize_, v.Bottom};
 }
 
 TRect TRzListView::HScrollRect() const {
-  if (!HScrollVisible())
+  if (!HScrollVisible()) {
     return {};
+  }
   TRect v = ViewRect();
   return {v.Left, v.Bottom, v.Right, v.Bottom + scrollBarSize_};
 }
 
 int TRzListView::ColumnLeft(int column) const {
   int x = ViewRect().Left - scrollX_;
-  for (int i = 0; i < column; ++i)
+  for (int i = 0; i < column; ++i) {
     x += ColumnWidth(i);
+  }
   return x;
 }
 
@@ -159,26 +176,32 @@ TRect TRzListView::ItemRect(int i) const {
 
 int TRzListView::ItemAtPos(TPoint p) const {
   TRect rows = RowsRect();
-  if (!rows.Contains(p))
+  if (!rows.Contains(p)) {
     return -1;
+  }
   int i = topIndex_ + (p.Y - rows.Top) / RowHeight();
-  if (i >= ItemCount())
+  if (i >= ItemCount()) {
     return -1;
-  if (!RowSelect && p.X >= ColumnLeft(0) + (Columns.empty() ? 0 : ColumnWidth(0)))
+  }
+  if (!RowSelect && p.X >= ColumnLeft(0) + (Columns.empty() ? 0 : ColumnWidth(0))) {
     return -1;
-  if (p.X >= ViewRect().Left - scrollX_ + TotalColumnWidth())
+  }
+  if (p.X >= ViewRect().Left - scrollX_ + TotalColumnWidth()) {
     return -1;
+  }
   return i;
 }
 
 int TRzListView::ColumnAtPos(TPoint p) const {
   TRect v = ViewRect();
-  if (!v.Contains(p) || p.Y >= v.Top + HeaderHeight())
+  if (!v.Contains(p) || p.Y >= v.Top + HeaderHeight()) {
     return -1;
+  }
   for (int i = 0; i < static_cast<int>(Columns.size()); ++i) {
     int l = ColumnLeft(i);
-    if (p.X >= l && p.X < l + ColumnWidth(i))
+    if (p.X >= l && p.X < l + ColumnWidth(i)) {
       return i;
+    }
   }
   return -1;
 }
@@ -195,8 +218,9 @@ int TRzListView::MaxTopIndex() const {
 
 void TRzListView::SetTopIndex(int i) {
   i = std::clamp(i, 0, MaxTopIndex());
-  if (i == topIndex_)
+  if (i == topIndex_) {
     return;
+  }
   topIndex_ = i;
   Invalidate();
 }
@@ -207,15 +231,17 @@ int TRzListView::MaxScrollX() const {
 
 void TRzListView::SetScrollX(int x) {
   x = std::clamp(x, 0, MaxScrollX());
-  if (x == scrollX_)
+  if (x == scrollX_) {
     return;
+  }
   scrollX_ = x;
   Invalidate();
 }
 
 void TRzListView::MakeVisible(int i) {
-  if (i < 0 || i >= ItemCount())
+  if (i < 0 || i >= ItemCount()) {
     return;
+  }
   if (i < topIndex_) {
     SetTopIndex(i);
   } else if (i >= topIndex_ + VisibleRowCount()) {
@@ -234,8 +260,9 @@ void TRzListView::Resize() {
 }
 
 void TRzListView::ChangeScale(int m, int d) {
-  for (TListColumn& c : Columns)
+  for (TListColumn& c : Columns) {
     c.Width = gfx::MulDiv(c.Width, m, d);
+  }
   scrollBarSize_ = gfx::MulDiv(scrollBarSize_, m, d);
   TStyledWinControl::ChangeScale(m, d);
 }
@@ -276,10 +303,12 @@ void TRzListView::PaintHeader(TCanvas& canvas, const TRect& view) {
   int textTop = header.Top + (hh - 1 - TextHeight()) / 2;
   for (int i = 0; i < static_cast<int>(Columns.size()); ++i) {
     int l = ColumnLeft(i), w = ColumnWidth(i);
-    if (l >= header.Right)
+    if (l >= header.Right) {
       break;
-    if (l + w <= header.Left)
+    }
+    if (l + w <= header.Left) {
       continue;
+    }
     // Divider on the right edge of each column.
     canvas.FillRect({l + w - 1, header.Top, l + w, header.Bottom - 1}, gfx::cl3DLight);
     TRect cell{l + kCellPadding, textTop, l + w - kCellPadding, header.Bottom - 1};
@@ -302,8 +331,9 @@ void TRzListView::PaintRows(TCanvas& canvas, const TRect& rows) {
   int first = topIndex_ + std::max(clip.Top - rows.Top, 0) / rh;
   for (int i = first; i < count; ++i) {
     int top = rows.Top + (i - topIndex_) * rh;
-    if (top >= rows.Bottom || top >= clip.Bottom)
+    if (top >= rows.Bottom || top >= clip.Bottom) {
       break;
+    }
     ++paintedRows_;
     const TListItem& item = items_[i];
     bool selected = i == itemIndex_ && (focused || !HideSelection);
@@ -318,10 +348,12 @@ void TRzListView::PaintRows(TCanvas& canvas, const TRect& rows) {
     int textTop = top + (rh - 1 - TextHeight()) / 2;
     for (int c = 0; c < static_cast<int>(Columns.size()); ++c) {
       int l = ColumnLeft(c), w = ColumnWidth(c);
-      if (l >= rows.Right)
+      if (l >= rows.Right) {
         break;
-      if (l + w <= rows.Left)
+      }
+      if (l + w <= rows.Left) {
         continue;
+      }
       TRect cell{l, top, l + w, top + rh};
       int textLeft = l + kCellPadding;
       if (c == 0) {
@@ -338,8 +370,9 @@ void TRzListView::PaintRows(TCanvas& canvas, const TRect& rows) {
           c == 0 ? item.Caption
                  : (c - 1 < static_cast<int>(item.SubItems.size()) ? item.SubItems[c - 1]
                                                                    : std::string());
-      if (text.empty())
+      if (text.empty()) {
         continue;
+      }
       canvas.Font.Color = fg;
       TRect textClip{textLeft, top, l + w - (c == 0 ? 2 : kCellPadding), top + rh};
       canvas.TextRect(textClip, textLeft, textTop, text);
@@ -348,8 +381,9 @@ void TRzListView::PaintRows(TCanvas& canvas, const TRect& rows) {
   if (GridLines) {
     // Lines run over the whole view, below the last row too.
     for (int y = rows.Top + rh - 1; y < rows.Bottom; y += rh) {
-      if (y < clip.Top || y >= clip.Bottom)
+      if (y < clip.Top || y >= clip.Bottom) {
         continue;
+      }
       canvas.FillRect({rows.Left, y, right, y + 1}, gfx::cl3DLight);
     }
     for (int c = 0; c < static_cast<int>(Columns.size()); ++c) {
@@ -364,14 +398,16 @@ void TRzListView::PaintRows(TCanvas& canvas, const TRect& rows) {
 TRect TRzListView::ThumbRect(const TRect& bar, bool vertical, int pos, int max, int page) const {
   int s = scrollBarSize_;
   int track = (vertical ? bar.Height() : bar.Width()) - 2 * s;
-  if (track <= 0 || max <= 0)
+  if (track <= 0 || max <= 0) {
     return {};
+  }
   int range = max + page;
   int thumb = std::max(track * page / std::max(range, 1), 8);
   thumb = std::min(thumb, track);
   int offset = (track - thumb) * pos / max;
-  if (vertical)
+  if (vertical) {
     return {bar.Left, bar.Top + s + offset, bar.Right, bar.Top + s + offset + thumb};
+  }
   return {bar.Left + s + offset, bar.Top, bar.Left + s + offset + thumb, bar.Bottom};
 }
 
@@ -383,8 +419,9 @@ void TRzListView::PaintScrollBar(TCanvas& canvas, const TRect& r, bool vertical,
                       : TRect{r.Left, r.Top, r.Left + s, r.Bottom};
   TRect a2 = vertical ? TRect{r.Left, r.Bottom - s, r.Right, r.Bottom}
                       : TRect{r.Right - s, r.Top, r.Right, r.Bottom};
-  for (const TRect& a : {a1, a2})
+  for (const TRect& a : {a1, a2}) {
     canvas.FrameRect(a.Deflate(1), gfx::clBtnShadow);
+  }
   TRect thumb = ThumbRect(r, vertical, pos, max, page);
   if (!thumb.IsEmpty()) {
     canvas.FillRect(thumb.Deflate(1), gfx::clBtnShadow);
@@ -395,8 +432,9 @@ void TRzListView::PaintScrollBar(TCanvas& canvas, const TRect& r, bool vertical,
 
 void TRzListView::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
   TStyledWinControl::MouseDown(button, shift, x, y);
-  if (button != mbLeft)
+  if (button != mbLeft) {
     return;
+  }
   TPoint p{x, y};
   int s = scrollBarSize_;
   TRect vb = VScrollRect(), hb = HScrollRect();
@@ -434,13 +472,15 @@ void TRzListView::MouseDown(TMouseButton button, TShiftState shift, int x, int y
   }
   int column = ColumnAtPos(p);
   if (column >= 0) {
-    if (OnColumnClick)
+    if (OnColumnClick) {
       OnColumnClick(column);
+    }
     return;
   }
   int i = ItemAtPos(p);
-  if (i >= 0)
+  if (i >= 0) {
     SetItemIndex(i);
+  }
 }
 
 void TRzListView::MouseMove(TShiftState shift, int x, int y) {
@@ -450,22 +490,25 @@ void TRzListView::MouseMove(TShiftState shift, int x, int y) {
     int track = vb.Height() - 2 * scrollBarSize_;
     TRect thumb = ThumbRect(vb, true, topIndex_, MaxTopIndex(), VisibleRowCount());
     int free = track - thumb.Height();
-    if (free > 0)
+    if (free > 0) {
       SetTopIndex(dragStartPos_ + (y - dragStartMouse_) * MaxTopIndex() / free);
+    }
   } else if (dragBar_ == 2) {
     TRect hb = HScrollRect();
     int track = hb.Width() - 2 * scrollBarSize_;
     TRect thumb = ThumbRect(hb, false, scrollX_, MaxScrollX(), ViewRect().Width());
     int free = track - thumb.Width();
-    if (free > 0)
+    if (free > 0) {
       SetScrollX(dragStartPos_ + (x - dragStartMouse_) * MaxScrollX() / free);
+    }
   }
 }
 
 void TRzListView::MouseUp(TMouseButton button, TShiftState shift, int x, int y) {
   TStyledWinControl::MouseUp(button, shift, x, y);
-  if (button == mbLeft)
+  if (button == mbLeft) {
     dragBar_ = 0;
+  }
 }
 
 bool TRzListView::MouseWheel(TShiftState, int wheelDelta, TPoint) {
@@ -475,8 +518,9 @@ bool TRzListView::MouseWheel(TShiftState, int wheelDelta, TPoint) {
 }
 
 bool TRzListView::KeyDown(TKey key, TShiftState shift) {
-  if (shift & (ssAlt | ssCtrl))
+  if (shift & (ssAlt | ssCtrl)) {
     return false;
+  }
   int n = ItemCount();
   int page = std::max(VisibleRowCount() - 1, 1);
   int target = itemIndex_;
@@ -508,8 +552,9 @@ bool TRzListView::KeyDown(TKey key, TShiftState shift) {
     default:
       return false;
   }
-  if (n == 0)
+  if (n == 0) {
     return true;
+  }
   SetItemIndex(target);
   MakeVisible(target);
   return true;

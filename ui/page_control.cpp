@@ -26,32 +26,38 @@ TRzTabSheet* TRzPageControl::AddPage(const std::string& name, const std::string&
   page->Font.Bold = false;
   pages_.push_back(page);
   page->SetVisible(false);
-  if (tabIndex_ < 0)
+  if (tabIndex_ < 0) {
     SetTabIndex(0);
+  }
   Realign();
   return page;
 }
 
 void TRzPageControl::SetTabIndex(int index) {
-  if (index < 0 || index >= PageCount() || index == tabIndex_)
+  if (index < 0 || index >= PageCount() || index == tabIndex_) {
     return;
+  }
   // A focused control on the page that goes away hands the focus to the tab row.
   TForm* form = Form();
   TRzTabSheet* old = ActivePage();
   bool focusOnOld = false;
   if (form && old) {
-    for (TControl* c = form->ActiveControl(); c; c = c->Parent())
+    for (TControl* c = form->ActiveControl(); c; c = c->Parent()) {
       focusOnOld |= c == old;
+    }
   }
   tabIndex_ = index;
-  for (int i = 0; i < PageCount(); ++i)
+  for (int i = 0; i < PageCount(); ++i) {
     pages_[i]->SetVisible(i == index);
+  }
   Realign();
   Invalidate();
-  if (focusOnOld)
+  if (focusOnOld) {
     SetFocus();
-  if (OnChange)
+  }
+  if (OnChange) {
     OnChange();
+  }
 }
 
 TRzTabSheet* TRzPageControl::ActivePage() const {
@@ -60,8 +66,9 @@ TRzTabSheet* TRzPageControl::ActivePage() const {
 
 void TRzPageControl::SetActivePage(TRzTabSheet* page) {
   auto it = std::find(pages_.begin(), pages_.end(), page);
-  if (it != pages_.end())
+  if (it != pages_.end()) {
     SetTabIndex(static_cast<int>(it - pages_.begin()));
+  }
 }
 
 int TRzPageControl::TabWidth(int index) const {
@@ -76,15 +83,17 @@ int TRzPageControl::TabWidth(int index) const {
 
 TRect TRzPageControl::TabRect(int index) const {
   int x = Margin;
-  for (int i = 0; i < index; ++i)
+  for (int i = 0; i < index; ++i) {
     x += TabWidth(i) + 2;
+  }
   return {x, 3, x + TabWidth(index), TabRowHeight()};
 }
 
 TRect TRzPageControl::DrawnTabRect(int index) const {
   TRect r = TabRect(index);
-  if (index == tabIndex_)
+  if (index == tabIndex_) {
     r = {r.Left - 2, r.Top - 2, r.Right + 2, r.Bottom};
+  }
   return r;
 }
 
@@ -100,19 +109,22 @@ TRect TRzPageControl::PageRect() const {
 
 int TRzPageControl::TabAtPos(TPoint p) const {
   // The selected tab stands in front of its neighbours.
-  if (tabIndex_ >= 0 && DrawnTabRect(tabIndex_).Contains(p))
+  if (tabIndex_ >= 0 && DrawnTabRect(tabIndex_).Contains(p)) {
     return tabIndex_;
+  }
   for (int i = 0; i < PageCount(); ++i) {
-    if (TabRect(i).Contains(p))
+    if (TabRect(i).Contains(p)) {
       return i;
+    }
   }
   return -1;
 }
 
 void TRzPageControl::AlignControls(TRect) {
   TRect page = PageRect();
-  for (TRzTabSheet* p : pages_)
+  for (TRzTabSheet* p : pages_) {
     p->SetBoundsRect(page);
+  }
 }
 
 void TRzPageControl::ChangeScale(int m, int d) {
@@ -122,19 +134,22 @@ void TRzPageControl::ChangeScale(int m, int d) {
 
 const gfx::TRegion& TRzPageControl::TabRegion(const TRect& r) {
   for (const auto& [rect, region] : regions_) {
-    if (rect == r)
+    if (rect == r) {
       return region;
+    }
   }
   // Two top corners cut by a 2-pixel diagonal.
   const std::array<TPoint, 6> outline{TPoint{r.Left, r.Bottom}, {r.Left, r.Top + 2},
                                       {r.Left + 2, r.Top},      {r.Right - 2, r.Top},
                                       {r.Right, r.Top + 2},     {r.Right, r.Bottom}};
   gfx::TRegion region;
-  if (!gfx::TRegion::FromPolygon(outline, region))
+  if (!gfx::TRegion::FromPolygon(outline, region)) {
     throw gfx::ERegionError();
+  }
   // Old sizes (after resizing) are not needed again; keep the cache small.
-  if (regions_.size() >= 16)
+  if (regions_.size() >= 16) {
     regions_.clear();
+  }
   regions_.emplace_back(r, std::move(region));
   return regions_.back().second;
 }
@@ -145,12 +160,13 @@ void TRzPageControl::PaintTab(TCanvas& canvas, int i) {
   bool hot = HotTrack && i == hotIndex_;
   const gfx::TRegion& region = TabRegion(r);
   canvas.PushClipRegion(region);
-  if (selected)
+  if (selected) {
     canvas.FillRect(r, Color);
-  else if (UseGradients)
+  } else if (UseGradients) {
     gfx::FillGradientOrFlat(canvas, r, TabUnselectedColor, TabShadowColor, TabUnselectedColor);
-  else
+  } else {
     canvas.FillRect(r, TabUnselectedColor);
+  }
   // The bar across the top: orange under the mouse, the highlight colour on
   // the selected tab otherwise.
   if (hot || selected) {
@@ -201,8 +217,9 @@ void TRzPageControl::PaintCard(TCanvas& canvas) {
     }
     canvas.FillRect({card.Left, card.Top, std::max(card.Left, gapL), card.Top + 1}, frame);
     canvas.FillRect({std::max(card.Left, gapR), card.Top, card.Right, card.Top + 1}, frame);
-    if (tabIndex_ >= 0)
+    if (tabIndex_ >= 0) {
       canvas.FillRect({gapL, card.Top, gapR, card.Top + 1}, Color);
+    }
   }
   if (ShowShadow) {
     // Two soft lines along the right and bottom edges: 30/255 of black, then 15/255.
@@ -215,8 +232,9 @@ void TRzPageControl::PaintCard(TCanvas& canvas) {
 
 void TRzPageControl::Paint(TCanvas& screen) {
   int w = Width(), h = Height();
-  if (w <= 0 || h <= 0)
+  if (w <= 0 || h <= 0) {
     return;
+  }
   // Composed off-screen over what lies beneath (the shadow blends into it),
   // then copied in one step, so switching pages does not flicker.
   gfx::TBitmap image(w, h);
@@ -226,20 +244,24 @@ void TRzPageControl::Paint(TCanvas& screen) {
   canvas.Draw(0, 0, screen.Bitmap(), {o.X, o.Y, o.X + w, o.Y + h});
   canvas.FillRect({0, 0, w, TabRowHeight()}, BackgroundColor);
   for (int i = PageCount() - 1; i >= 0; --i) {
-    if (i != tabIndex_)
+    if (i != tabIndex_) {
       PaintTab(canvas, i);
+    }
   }
-  if (tabIndex_ >= 0)
+  if (tabIndex_ >= 0) {
     PaintTab(canvas, tabIndex_);
+  }
   PaintCard(canvas);
-  if (ShowFocusRect && Focused() && tabIndex_ >= 0)
+  if (ShowFocusRect && Focused() && tabIndex_ >= 0) {
     canvas.DrawFocusRect(CaptionRect(tabIndex_));
+  }
   screen.Draw(0, 0, image);
 }
 
 void TRzPageControl::SetHotIndex(int index) {
-  if (index == hotIndex_)
+  if (index == hotIndex_) {
     return;
+  }
   hotIndex_ = index;
   InvalidateRect({0, 0, Width(), TabRowHeight() + 1});
 }
@@ -266,16 +288,19 @@ void TRzPageControl::DoExit() {
 
 void TRzPageControl::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
   TStyledWinControl::MouseDown(button, shift, x, y);
-  if (button != mbLeft)
+  if (button != mbLeft) {
     return;
+  }
   int i = TabAtPos({x, y});
-  if (i >= 0)
+  if (i >= 0) {
     SetTabIndex(i);
+  }
 }
 
 bool TRzPageControl::KeyDown(TKey key, TShiftState shift) {
-  if (PageCount() == 0)
+  if (PageCount() == 0) {
     return false;
+  }
   // Reaches here from any focused control inside the pages.
   if (key == VK_TAB && (shift & ssCtrl)) {
     int n = PageCount();

@@ -3,6 +3,7 @@
 #include "gfx/canvas.h"
 
 void TPanel::Paint(TCanvas& canvas) {
-  if (!Transparent())
+  if (!Transparent()) {
     canvas.FillRect(ClientRect(), Color);
+  }
 }

@@ -3,8 +3,9 @@
 #include "gfx/canvas.h"
 
 void TRzSpacer::Paint(TCanvas& canvas) {
-  if (!Grooved)
+  if (!Grooved) {
     return;
+  }
   int w = Width(), h = Height();
   if (h >= w) {
     int x = w / 2 - 1;

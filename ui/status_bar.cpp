@@ -11,8 +11,9 @@ TRzStatusBar::TRzStatusBar() {
 
 bool TRzStatusBar::SizeGripValid() const {
   const TForm* form = Form();
-  if (!ShowSizeGrip || !form || !form->Sizeable())
+  if (!ShowSizeGrip || !form || !form->Sizeable()) {
     return false;
+  }
   return !(form->Window() && form->Window()->Maximized());
 }
 
@@ -22,8 +23,9 @@ TRect TRzStatusBar::SizeGripRect() const {
 
 void TRzStatusBar::Paint(TCanvas& canvas) {
   canvas.FillRect(ClientRect(), Color);
-  if (!SizeGripValid())
+  if (!SizeGripValid()) {
     return;
+  }
   int r = Width() - 1, b = Height() - 1;
   // Dots as (column offset, row offset) of their top-left, light then dark.
   const int dots[6][2] = {{5, 12}, {5, 8}, {5, 4}, {9, 8}, {9, 4}, {13, 4}};
@@ -36,18 +38,21 @@ void TRzStatusBar::Paint(TCanvas& canvas) {
 }
 
 TCursor TRzStatusBar::CursorAt(int x, int y) const {
-  if (SizeGripValid() && SizeGripRect().Contains(x, y))
+  if (SizeGripValid() && SizeGripRect().Contains(x, y)) {
     return crSizeNWSE;
+  }
   return Cursor;
 }
 
 void TRzStatusBar::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
   TStyledWinControl::MouseDown(button, shift, x, y);
-  if (button != mbLeft || !SizeGripValid() || !SizeGripRect().Contains(x, y))
+  if (button != mbLeft || !SizeGripValid() || !SizeGripRect().Contains(x, y)) {
     return;
+  }
   TForm* form = Form();
-  if (!form || !form->Window())
+  if (!form || !form->Window()) {
     return;
+  }
   SetMouseCapture(false);
   form->CancelMode();
   form->Window()->BeginResizeDrag(form->Window()->ClientToScreen(ClientToForm({x, y})));
@@ -60,8 +65,9 @@ TRzStatusPane::TRzStatusPane() {
 }
 
 void TRzStatusPane::SetCaption(const std::string& text) {
-  if (text == caption_)
+  if (text == caption_) {
     return;
+  }
   caption_ = text;
   Invalidate();
 }
@@ -77,14 +83,16 @@ bool TRzStatusPane::HitTest(int x, int y) const {
 
 TRect TRzStatusPane::CaptionRect() const {
   TRect area = ClientRect().Deflate(BorderWidth + 1);
-  if (ReachesSizeGrip())
+  if (ReachesSizeGrip()) {
     area.Right -= kGripShare;
+  }
   return area;
 }
 
 void TRzStatusPane::Paint(TCanvas& canvas) {
-  if (!Transparent())
+  if (!Transparent()) {
     canvas.FillRect(ClientRect(), Color);
+  }
   TRect f = ClientRect().Deflate(BorderWidth);
   gfx::TColor frame = gfx::Lighten(FlatColor, FlatColorAdjustment);
   // Four lines, each one pixel short at both ends: the corners stay open.
@@ -97,10 +105,12 @@ void TRzStatusPane::Paint(TCanvas& canvas) {
   canvas.Font = Font;
   int textWidth = canvas.TextWidth(caption_);
   int x = area.Left + CaptionOffset + 1;
-  if (Alignment == taRightJustify)
+  if (Alignment == taRightJustify) {
     x = area.Right - CaptionOffset - 1 - textWidth;
-  if (Alignment == taCenter)
+  }
+  if (Alignment == taCenter) {
     x = (area.Left + area.Right) / 2 - textWidth / 2;
+  }
   int y = area.Top + (area.Height() - canvas.TextHeight("Pp")) / 2;
   if (IsEnabled()) {
     canvas.TextRect(area, x, y, caption_);

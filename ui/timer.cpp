@@ -7,8 +7,9 @@
 #include <vector>
 
 uint64_t TTimerQueue::Now() const {
-  if (clock_)
+  if (clock_) {
     return clock_();
+  }
   using namespace std::chrono;
   return static_cast<uint64_t>(
       duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count());
@@ -29,15 +30,17 @@ int TTimerQueue::RunDue() {
   // Collect first: a callback may add or remove timers (itself included).
   std::vector<std::pair<uint64_t, TTimerId>> due;
   for (auto& [id, e] : timers_) {
-    if (e.due <= now)
+    if (e.due <= now) {
       due.emplace_back(e.due, id);
+    }
   }
   std::sort(due.begin(), due.end());
   int ran = 0;
   for (auto& [when, id] : due) {
     auto it = timers_.find(id);
-    if (it == timers_.end())
+    if (it == timers_.end()) {
       continue;
+    }
     it->second.due = now + it->second.interval;
     auto callback = it->second.callback;
     ++ran;
@@ -49,8 +52,9 @@ int TTimerQueue::RunDue() {
 std::optional<uint64_t> TTimerQueue::NextDue() const {
   std::optional<uint64_t> best;
   for (auto& [id, e] : timers_) {
-    if (!best || e.due < *best)
+    if (!best || e.due < *best) {
       best = e.due;
+    }
   }
   return best;
 }
@@ -65,34 +69,39 @@ TTimer::TTimer() {
 }
 
 TTimer::~TTimer() {
-  if (id_)
+  if (id_) {
     AppTimers().Remove(id_);
+  }
 }
 
 void TTimer::SetInterval(uint32_t ms) {
-  if (ms == interval_)
+  if (ms == interval_) {
     return;
+  }
   interval_ = ms;
   Restart();
 }
 
 void TTimer::SetEnabled(bool e) {
-  if (e == enabled_)
+  if (e == enabled_) {
     return;
+  }
   enabled_ = e;
   Restart();
 }
 
 void TTimer::Restart() {
-  if (id_)
+  if (id_) {
     AppTimers().Remove(id_);
+  }
   id_ = 0;
   // A zero interval never fires, as on Windows' component.
   if (enabled_ && interval_ > 0) {
     id_ = AppTimers().Add(interval_, [this] {
       try {
-        if (OnTimer)
+        if (OnTimer) {
           OnTimer();
+        }
       } catch (...) {
         HandleAppException();
       }

@@ -19,67 +19,79 @@ TRzToolButton::TRzToolButton() {
 }
 
 void TRzToolButton::SetCaption(const std::string& text) {
-  if (text == caption_)
+  if (text == caption_) {
     return;
+  }
   caption_ = text;
   Invalidate();
 }
 
 TToolButtonState TRzToolButton::State() const {
-  if (!IsEnabled())
+  if (!IsEnabled()) {
     return tbsDisabled;
-  if (down_)
+  }
+  if (down_) {
     return tbsDown;
+  }
   return exclusive_ ? tbsExclusive : tbsUp;
 }
 
 void TRzToolButton::SetExclusive(bool on) {
   on = on && GroupIndex != 0;
-  if (on == exclusive_)
+  if (on == exclusive_) {
     return;
+  }
   exclusive_ = on;
   Invalidate();
-  if (!on || !Parent())
+  if (!on || !Parent()) {
     return;
+  }
   for (int i = 0; i < Parent()->ControlCount(); ++i) {
     auto* other = dynamic_cast<TRzToolButton*>(Parent()->Control(i));
-    if (other && other != this && other->GroupIndex == GroupIndex)
+    if (other && other != this && other->GroupIndex == GroupIndex) {
       other->SetExclusive(false);
+    }
   }
 }
 
 void TRzToolButton::Latch() {
-  if (GroupIndex != 0)
+  if (GroupIndex != 0) {
     SetExclusive(true);
+  }
 }
 
 bool TRzToolButton::CaptionShown() const {
   if (UseToolbarShowCaption) {
-    if (auto* bar = dynamic_cast<const TRzToolbar*>(Parent()))
+    if (auto* bar = dynamic_cast<const TRzToolbar*>(Parent())) {
       return bar->ShowButtonCaptions;
+    }
   }
   return ShowCaption;
 }
 
 TVisualStyle TRzToolButton::EffectiveVisualStyle() const {
   if (UseToolbarVisualStyle) {
-    if (auto* bar = dynamic_cast<const TRzToolbar*>(Parent()))
+    if (auto* bar = dynamic_cast<const TRzToolbar*>(Parent())) {
       return bar->VisualStyle;
+    }
   }
   return VisualStyle;
 }
 
 const gfx::TImageList* TRzToolButton::EffectiveImages() const {
-  if (Images)
+  if (Images) {
     return Images;
-  if (auto* bar = dynamic_cast<const TRzToolbar*>(Parent()))
+  }
+  if (auto* bar = dynamic_cast<const TRzToolbar*>(Parent())) {
     return bar->Images;
+  }
   return nullptr;
 }
 
 TSize TRzToolButton::CaptionSize() const {
-  if (!CaptionShown() || caption_.empty())
+  if (!CaptionShown() || caption_.empty()) {
     return {};
+  }
   gfx::TBitmap scratch(1, 1);
   TCanvas canvas(scratch);
   canvas.Font = Font;
@@ -145,8 +157,9 @@ TRect TRzToolButton::CaptionRect() const {
 
 void TRzToolButton::PaintSelection(TCanvas& canvas) const {
   bool pressedLook = down_ || exclusive_;
-  if (!hot_ && !pressedLook)
+  if (!hot_ && !pressedLook) {
     return;
+  }
   gfx::TColor tint = gfx::Blend(gfx::clHighlight, gfx::clWindow, 77);
   // A palette display cannot show the soft gradient, so light falls back to the tint.
   gfx::TColor light = gfx::IsFullColor() ? gfx::Lighten(tint, 20) : tint;
@@ -164,12 +177,15 @@ void TRzToolButton::PaintSelection(TCanvas& canvas) const {
 
 int TRzToolButton::PictureIndex() const {
   bool enabled = IsEnabled();
-  if ((down_ || exclusive_) && DownIndex >= 0)
+  if ((down_ || exclusive_) && DownIndex >= 0) {
     return DownIndex;
-  if (hot_ && enabled && HotIndex >= 0)
+  }
+  if (hot_ && enabled && HotIndex >= 0) {
     return HotIndex;
-  if (!enabled && DisabledIndex >= 0)
+  }
+  if (!enabled && DisabledIndex >= 0) {
     return DisabledIndex;
+  }
   return ImageIndex;
 }
 
@@ -187,13 +203,15 @@ void TRzToolButton::Paint(TCanvas& canvas) {
     int index = PictureIndex();
     // Only the normal picture is greyed; a disabled picture of its own is drawn as it is.
     bool greyed = !enabled && !(DisabledIndex >= 0 && index == DisabledIndex);
-    if (index >= 0)
+    if (index >= 0) {
       images->Draw(canvas, glyph.Left, glyph.Top, index, !greyed);
+    }
   }
   if (CaptionShown() && !caption_.empty()) {
     canvas.Font = Font;
-    if (!enabled)
+    if (!enabled) {
       canvas.Font.Color = gfx::clBtnShadow;
+    }
     TRect cr = caption;
     canvas.DrawText(caption_, cr, gfx::dtWordBreak | gfx::dtCenter | gfx::dtExpandTabs);
   }
@@ -201,8 +219,9 @@ void TRzToolButton::Paint(TCanvas& canvas) {
 
 void TRzToolButton::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
   TStyledControl::MouseDown(button, shift, x, y);
-  if (button != mbLeft || !IsEnabled())
+  if (button != mbLeft || !IsEnabled()) {
     return;
+  }
   pressed_ = true;
   down_ = true;
   SetMouseCapture(true);
@@ -211,8 +230,9 @@ void TRzToolButton::MouseDown(TMouseButton button, TShiftState shift, int x, int
 
 void TRzToolButton::MouseMove(TShiftState shift, int x, int y) {
   TStyledControl::MouseMove(shift, x, y);
-  if (!pressed_)
+  if (!pressed_) {
     return;
+  }
   // The pointer is captured, so the form does not track hover; outside shows plain up.
   bool inside = ClientRect().Contains(x, y);
   if (inside != down_ || inside != hot_) {
@@ -224,14 +244,16 @@ void TRzToolButton::MouseMove(TShiftState shift, int x, int y) {
 
 void TRzToolButton::MouseUp(TMouseButton button, TShiftState shift, int x, int y) {
   TStyledControl::MouseUp(button, shift, x, y);
-  if (button != mbLeft || !pressed_)
+  if (button != mbLeft || !pressed_) {
     return;
+  }
   pressed_ = false;
   down_ = false;
   SetMouseCapture(false);
   bool inside = ClientRect().Contains(x, y);
-  if (hot_ != inside)
+  if (hot_ != inside) {
     hot_ = inside;
+  }
   Invalidate();
   if (inside) {
     Latch();
@@ -253,12 +275,15 @@ void TRzToolButton::MouseLeave() {
 
 bool TRzToolButton::DialogChar(char32_t letter) {
   char accel = gfx::AcceleratorOf(caption_);
-  if (accel == 0 || letter > 0x7F)
+  if (accel == 0 || letter > 0x7F) {
     return false;
-  if (std::tolower(static_cast<int>(letter)) != accel)
+  }
+  if (std::tolower(static_cast<int>(letter)) != accel) {
     return false;
-  if (!IsEnabled() || !Showing())
+  }
+  if (!IsEnabled() || !Showing()) {
     return false;
+  }
   Latch();
   Click();
   return true;

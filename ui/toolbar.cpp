@@ -16,16 +16,18 @@ void TRzToolbar::ForgetRemovedControls() {
   // Compares pointers only: a removed control may already be gone.
   std::erase_if(ToolbarControls, [this](const TControl* c) {
     for (int i = 0; i < ControlCount(); ++i) {
-      if (Control(i) == c)
+      if (Control(i) == c) {
         return false;
+      }
     }
     return true;
   });
 }
 
 void TRzToolbar::LayoutControls() {
-  if (layingOut_)
+  if (layingOut_) {
     return;
+  }
   layingOut_ = true;
   ForgetRemovedControls();
   int x = Margin;
@@ -33,8 +35,9 @@ void TRzToolbar::LayoutControls() {
   bool any = false;
   for (size_t i = 0; i < ToolbarControls.size(); ++i) {
     TControl* c = ToolbarControls[i];
-    if (!c->Visible())
+    if (!c->Visible()) {
       continue;
+    }
     if (WrapControls && i > 0 && Width() - Margin < x + c->Width()) {
       x = Margin;
       ++row;
@@ -52,19 +55,22 @@ void TRzToolbar::LayoutControls() {
   if (AutoSize && any) {
     int top = INT_MAX, bottom = INT_MIN;
     for (TControl* c : ToolbarControls) {
-      if (!c->Visible())
+      if (!c->Visible()) {
         continue;
+      }
       top = std::min(top, c->Top());
       bottom = std::max(bottom, c->Top() + c->Height());
     }
     for (TControl* c : ToolbarControls) {
-      if (c->Visible())
+      if (c->Visible()) {
         c->SetTop(c->Top() - top);
+      }
     }
     height = bottom - top;
   }
-  if (height != Height())
+  if (height != Height()) {
     SetHeight(height);
+  }
   layingOut_ = false;
 }
 
@@ -86,8 +92,9 @@ void TRzToolbar::AlignControls(TRect area) {
   size_t before = ToolbarControls.size();
   ForgetRemovedControls();
   TStyledWinControl::AlignControls(area);
-  if (ToolbarControls.size() != before)
+  if (ToolbarControls.size() != before) {
     LayoutControls();
+  }
 }
 
 void TRzToolbar::ChangeScale(int m, int d) {

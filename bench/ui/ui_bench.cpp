@@ -70,10 +70,12 @@ void BM_ListWheelScroll(benchmark::State& state) {
   TPoint p = form.RzLWMsg->ClientToForm({200, 100});
   int delta = -WHEEL_DELTA;
   for (auto _ : state) {
-    if (form.RzLWMsg->TopIndex() >= form.RzLWMsg->MaxTopIndex())
+    if (form.RzLWMsg->TopIndex() >= form.RzLWMsg->MaxTopIndex()) {
       delta = WHEEL_DELTA;
-    if (form.RzLWMsg->TopIndex() == 0)
+    }
+    if (form.RzLWMsg->TopIndex() == 0) {
       delta = -WHEEL_DELTA;
+    }
     form.WindowMouseWheel(0, delta, p);
     form.UpdateWindow();
   }

@@ -22,8 +22,9 @@ TEST(DurationText, Boundaries) {
       {172800, "2 天"},
       {2147483647, "24855 天3 时14 分7 秒"},
   };
-  for (const auto& [s, text] : cases)
+  for (const auto& [s, text] : cases) {
     EXPECT_EQ(DurationText(s), text) << s;
+  }
 }
 
 TBootRecord Record(TDateTime start, TDateTime stop, int32_t run = 0) {

@@ -13,8 +13,9 @@ TLogEvent Event(uint16_t code, uint32_t time, const char* user = nullptr) {
   e.EventCode = code;
   e.TimeGenerated = time;
   e.HasUserSid = user != nullptr;
-  if (user)
+  if (user) {
     e.UserSid = user;
+  }
   return e;
 }
 

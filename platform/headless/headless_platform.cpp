@@ -10,14 +10,16 @@ namespace headless {
 THeadlessPlatform::THeadlessPlatform() = default;
 
 THeadlessPlatform::~THeadlessPlatform() {
-  for (THeadlessWindow* w : windows_)
+  for (THeadlessWindow* w : windows_) {
     w->Events = nullptr;
+  }
 }
 
 THeadlessWindow* THeadlessPlatform::WindowWithTitle(const std::string& title) const {
   for (THeadlessWindow* w : windows_) {
-    if (w->Title == title)
+    if (w->Title == title) {
       return w;
+    }
   }
   return nullptr;
 }
@@ -26,8 +28,9 @@ void THeadlessPlatform::Advance(TApplication& app, uint64_t ms) {
   uint64_t target = Ticks + ms;
   for (;;) {
     auto due = AppTimers().NextDue();
-    if (!due || *due > target)
+    if (!due || *due > target) {
       break;
+    }
     Ticks = std::max(Ticks, *due);
     AppTimers().RunDue();
     app.UpdateWindows();
@@ -50,8 +53,9 @@ bool THeadlessPlatform::ProcessEvents(std::optional<uint64_t> timeoutMs) {
   }
   // Nothing scripted: time passes until the next timer, if any; otherwise nothing
   // can ever happen again, so the loop must end.
-  if (!timeoutMs)
+  if (!timeoutMs) {
     return false;
+  }
   Ticks += *timeoutMs;
   return true;
 }
@@ -82,8 +86,9 @@ THeadlessWindow::~THeadlessWindow() {
 
 void THeadlessWindow::SetClientSize(int width, int height) {
   size_ = {width, height};
-  if (Screen.Width() != width || Screen.Height() != height)
+  if (Screen.Width() != width || Screen.Height() != height) {
     Screen.SetSize(width, height);
+  }
 }
 
 void THeadlessWindow::Present(const gfx::TBitmap& image, const TRect& dirty) {
@@ -99,8 +104,9 @@ void THeadlessWindow::Present(const gfx::TBitmap& image, const TRect& dirty) {
 
 void THeadlessWindow::UserResize(int width, int height) {
   SetClientSize(width, height);
-  if (Events)
+  if (Events) {
     Events->WindowResized(width, height);
+  }
 }
 
 }  // namespace headless

@@ -63,11 +63,13 @@ const char* PictureFor(char conversion) {
 std::optional<std::string> PictureFromStrftime(const std::string& format) {
   std::string picture, literal;
   auto flush = [&] {
-    if (literal.empty())
+    if (literal.empty()) {
       return;
+    }
     std::string quoted;
-    for (char c : literal)
+    for (char c : literal) {
       quoted += c == '\'' ? "''" : std::string(1, c);
+    }
     picture += "'" + quoted + "'";
     literal.clear();
   };
@@ -75,16 +77,17 @@ std::optional<std::string> PictureFromStrftime(const std::string& format) {
     const char c = format[i];
     if (c != '%') {
       // Letters would read as picture elements; everything else stands as it is.
-      if (std::isalpha(static_cast<unsigned char>(c)) || c == '\'')
+      if (std::isalpha(static_cast<unsigned char>(c)) || c == '\'') {
         literal += c;
-      else {
+      } else {
         flush();
         picture += c;
       }
       continue;
     }
-    if (++i == format.size())
+    if (++i == format.size()) {
       return std::nullopt;
+    }
     char conversion = format[i];
     bool unpadded = false;
     // Flags and the E/O modifiers change nothing the picture model can show.
@@ -100,8 +103,9 @@ std::optional<std::string> PictureFromStrftime(const std::string& format) {
       continue;
     }
     const char* element = PictureFor(conversion);
-    if (!element)
+    if (!element) {
       return std::nullopt;
+    }
     flush();
     const std::string text = element;
     // "%-d" drops the padding: "dd" becomes "d".

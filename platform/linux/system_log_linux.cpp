@@ -27,8 +27,9 @@ RegionalFormats SystemRegionalFormats() {
   RegionalFormats formats;
   // Read the user's LC_TIME without touching the process-wide locale.
   locale_t user = newlocale(LC_TIME_MASK | LC_CTYPE_MASK, "", static_cast<locale_t>(0));
-  if (!user)
+  if (!user) {
     return formats;
+  }
   const std::string name = nl_langinfo_l(_NL_LOCALE_NAME(LC_TIME), user);
   const bool utf8 = std::strcmp(nl_langinfo_l(CODESET, user), "UTF-8") == 0;
   // The C locale has no regional habits of its own; the program's are Chinese.
@@ -37,8 +38,9 @@ RegionalFormats SystemRegionalFormats() {
     const auto time = PictureFromStrftime(nl_langinfo_l(T_FMT, user));
     if (date && time) {
       RegionalFormats local{*date, *time, nl_langinfo_l(AM_STR, user), nl_langinfo_l(PM_STR, user)};
-      if (ReadsBack(local))
+      if (ReadsBack(local)) {
         formats = local;
+      }
     }
   }
   freelocale(user);

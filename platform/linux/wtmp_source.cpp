@@ -23,8 +23,9 @@ bool ToEvent(const struct utmp& u, TLogEvent& event) {
       event.EventCode = kEventLogStarted;
       return true;
     case RUN_LVL:
-      if (user != "shutdown")
+      if (user != "shutdown") {
         return false;
+      }
       event.EventCode = kEventLogStopped;
       return true;
     case USER_PROCESS:
@@ -43,23 +44,27 @@ bool WtmpEventSource::OpenSystemLog() {
   events_.clear();
   Rewind();
   std::ifstream file(path_, std::ios::binary);
-  if (!file)
+  if (!file) {
     return false;
+  }
   const std::vector<char> bytes((std::istreambuf_iterator<char>(file)),
                                 std::istreambuf_iterator<char>());
-  if (file.bad())
+  if (file.bad()) {
     return false;
+  }
   // A truncated last record (the file is being written) is left out.
   const size_t records = bytes.size() / sizeof(struct utmp);
-  if (records == 0)
+  if (records == 0) {
     return false;
+  }
   events_.reserve(records);
   for (size_t i = records; i-- > 0;) {
     struct utmp u;
     std::memcpy(&u, bytes.data() + i * sizeof u, sizeof u);
     TLogEvent event;
-    if (ToEvent(u, event))
+    if (ToEvent(u, event)) {
       events_.push_back(std::move(event));
+    }
   }
   return true;
 }

@@ -7,8 +7,9 @@ void CopyToDib(const gfx::TBitmap& image, const gfx::TRect& rect, std::uint32_t*
   for (int y = r.Top; y < r.Bottom; ++y) {
     const std::uint32_t* src = image.Scanline(y);
     std::uint32_t* dst = dib + static_cast<std::size_t>(y) * image.Width();
-    for (int x = r.Left; x < r.Right; ++x)
+    for (int x = r.Left; x < r.Right; ++x) {
       dst[x] = DibPixel(src[x]);
+    }
   }
 }
 

@@ -20,8 +20,9 @@ EventLogSource::~EventLogSource() {
 void EventLogSource::End() {
   buffer_.clear();
   buffer_.shrink_to_fit();
-  if (log_)
+  if (log_) {
     api_.CloseLog(log_);
+  }
   log_ = nullptr;
 }
 
@@ -34,21 +35,24 @@ bool EventLogSource::OpenSystemLog() {
 }
 
 bool EventLogSource::ReadNextEvent(TLogEvent& event) {
-  if (!log_)
+  if (!log_) {
     return false;
+  }
   for (int resizes = 0; resizes <= kMaxResizes; ++resizes) {
     uint32_t bytesRead = 0, bytesNeeded = 0;
     if (api_.ReadLog(log_, kEventLogSequentialRead | kEventLogBackwardsRead, 0, buffer_.data(),
                      request_, bytesRead, bytesNeeded)) {
       const size_t size = bytesRead < buffer_.size() ? bytesRead : buffer_.size();
       request_ = kFirstRequest;
-      if (!DecodeEventLogRecord(buffer_.data(), size, event))
+      if (!DecodeEventLogRecord(buffer_.data(), size, event)) {
         break;
+      }
       return true;
     }
     if (api_.LastError() != kErrorInsufficientBuffer || bytesNeeded < kFirstRequest ||
-        bytesNeeded > kLargestRecord)
+        bytesNeeded > kLargestRecord) {
       break;
+    }
     buffer_.assign(bytesNeeded, 0);
     request_ = bytesNeeded;
   }
@@ -57,12 +61,14 @@ bool EventLogSource::ReadNextEvent(TLogEvent& event) {
 }
 
 std::string EventLogSource::LookupUserName(const TLogEvent& event) {
-  if (!event.HasUserSid || ValidSidLength(event.UserSid) == 0)
+  if (!event.HasUserSid || ValidSidLength(event.UserSid) == 0) {
     return kUnknownUserName;
+  }
   char name[kNameChars] = {}, domain[kNameChars] = {};
   uint32_t nameSize = kNameChars, domainSize = kNameChars;
-  if (!api_.LookupAccount(event.UserSid.data(), name, nameSize, domain, domainSize))
+  if (!api_.LookupAccount(event.UserSid.data(), name, nameSize, domain, domainSize)) {
     return kUnknownUserName;
+  }
   name[kNameChars - 1] = '\0';
   return name;
 }

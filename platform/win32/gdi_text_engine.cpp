@@ -34,21 +34,25 @@ TGdiTextEngine::~TGdiTextEngine() {
   if (dc_ != nullptr) {
     // Deselected before they are deleted.
     SelectObject(D(dc_), GetStockObject(SYSTEM_FONT));
-    if (oldBitmap_ != nullptr)
+    if (oldBitmap_ != nullptr) {
       SelectObject(D(dc_), static_cast<HGDIOBJ>(oldBitmap_));
+    }
     DeleteDC(D(dc_));
   }
   for (auto& [key, entry] : fonts_) {
-    if (entry->Font != nullptr)
+    if (entry->Font != nullptr) {
       DeleteObject(static_cast<HFONT>(entry->Font));
+    }
   }
-  if (surface_ != nullptr)
+  if (surface_ != nullptr) {
     DeleteObject(static_cast<HBITMAP>(surface_));
+  }
 }
 
 bool TGdiTextEngine::EnsureSurface(int width, int height) {
-  if (bits_ != nullptr && width <= surfaceWidth_ && height <= surfaceHeight_)
+  if (bits_ != nullptr && width <= surfaceWidth_ && height <= surfaceHeight_) {
     return true;
+  }
   width = std::max(width, surfaceWidth_);
   height = std::max(height, surfaceHeight_);
   BITMAPINFO bi{};
@@ -60,13 +64,16 @@ bool TGdiTextEngine::EnsureSurface(int width, int height) {
   bi.bmiHeader.biCompression = BI_RGB;
   void* bits = nullptr;
   HBITMAP bmp = CreateDIBSection(D(dc_), &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
-  if (bmp == nullptr)
+  if (bmp == nullptr) {
     return false;
+  }
   HGDIOBJ old = SelectObject(D(dc_), bmp);
-  if (oldBitmap_ == nullptr)
+  if (oldBitmap_ == nullptr) {
     oldBitmap_ = old;
-  if (surface_ != nullptr)
+  }
+  if (surface_ != nullptr) {
     DeleteObject(static_cast<HBITMAP>(surface_));
+  }
   surface_ = bmp;
   bits_ = static_cast<std::uint32_t*>(bits);
   surfaceWidth_ = width;
@@ -77,8 +84,9 @@ bool TGdiTextEngine::EnsureSurface(int width, int height) {
 TGdiTextEngine::TFontEntry& TGdiTextEngine::EntryFor(const gfx::TFont& font) {
   // Underline and rotation are drawn by the canvas, so they are not part of the font.
   auto& slot = fonts_[{font.Name, std::max(font.Height, 1), font.Bold, font.Italic, font.Charset}];
-  if (slot)
+  if (slot) {
     return *slot;
+  }
   slot = std::make_unique<TFontEntry>();
   LOGFONTW lf{};
   lf.lfHeight = -std::max(font.Height, 1);  // negative: the character (em) height
@@ -117,15 +125,17 @@ TGdiTextEngine::TFontEntry& TGdiTextEngine::EntryFor(const gfx::TFont& font) {
     const double centre = -static_cast<double>(otm.otmsUnderscorePosition);
     m.UnderlinePosition = std::max(0, static_cast<int>(std::lround(centre - thick / 2.0)));
   }
-  if (m.AveCharWidth <= 0)
+  if (m.AveCharWidth <= 0) {
     m.AveCharWidth = std::max(1, font.Height / 2);
+  }
   return *slot;
 }
 
 const TGdiTextEngine::TGlyph& TGdiTextEngine::GlyphFor(TFontEntry& entry, char32_t c) {
   auto& slot = entry.Glyphs[c];
-  if (slot)
+  if (slot) {
     return *slot;
+  }
   slot = std::make_unique<TGlyph>();
   const std::u16string units = UnitsOf(c);
   const auto* text = reinterpret_cast<const wchar_t*>(units.c_str());
@@ -133,19 +143,22 @@ const TGdiTextEngine::TGlyph& TGdiTextEngine::GlyphFor(TFontEntry& entry, char32
   HDC dc = D(dc_);
   SelectObject(dc, static_cast<HFONT>(entry.Font));
   SIZE size{};
-  if (GetTextExtentPoint32W(dc, text, count, &size))
+  if (GetTextExtentPoint32W(dc, text, count, &size)) {
     slot->Advance = size.cx;
+  }
 
   // Room around the cell for overhangs (italics, a substituted face's taller glyphs).
   const gfx::TFontMetrics& m = entry.Metrics;
   const int margin = std::max(m.Height, 4);
   const int width = slot->Advance + 2 * margin;
   const int height = m.Height + 2 * margin;
-  if (!EnsureSurface(width, height))
+  if (!EnsureSurface(width, height)) {
     return *slot;
+  }
   GdiFlush();
-  for (int y = 0; y < height; ++y)
+  for (int y = 0; y < height; ++y) {
     std::fill_n(bits_ + static_cast<std::size_t>(y) * surfaceWidth_, width, 0u);
+  }
   SetTextColor(dc, RGB(255, 255, 255));
   SetBkMode(dc, TRANSPARENT);
   SetTextAlign(dc, TA_BASELINE | TA_LEFT | TA_NOUPDATECP);
@@ -168,8 +181,9 @@ const TGdiTextEngine::TGlyph& TGdiTextEngine::GlyphFor(TFontEntry& entry, char32
       }
     }
   }
-  if (maxX < 0)
+  if (maxX < 0) {
     return *slot;  // a blank
+  }
   gfx::TGlyphImage& img = slot->Image;
   img.Left = minX - margin;
   img.Top = baseline - minY;
@@ -202,27 +216,32 @@ void TGdiTextEngine::Layout(const gfx::TFont& font, std::string_view utf8, gfx::
   int x = 0;
   for (std::size_t i = 0; i < utf8.size();) {
     char32_t c = gfx::NextCodePoint(utf8, i);
-    if (c == '\t')
+    if (c == '\t') {
       c = ' ';  // an unexpanded tab takes the room of a space
-    if (c < 0x20 || c == 0x7F)
+    }
+    if (c < 0x20 || c == 0x7F) {
       continue;
+    }
     const TGlyph& g = GlyphFor(entry, c);
-    if (g.Image.Width > 0 && g.Image.Height > 0)
+    if (g.Image.Width > 0 && g.Image.Height > 0) {
       out.Glyphs.push_back({x, &g.Image});
+    }
     x += g.Advance;
   }
   out.Width = x;
 }
 
 void TGdiTextEngine::ClearCache() {
-  for (auto& [key, entry] : fonts_)
+  for (auto& [key, entry] : fonts_) {
     entry->Glyphs.clear();
+  }
 }
 
 std::size_t TGdiTextEngine::CachedGlyphCount() const {
   std::size_t n = 0;
-  for (const auto& [key, entry] : fonts_)
+  for (const auto& [key, entry] : fonts_) {
     n += entry->Glyphs.size();
+  }
   return n;
 }
 
@@ -231,8 +250,9 @@ std::string TGdiTextEngine::FaceName(const gfx::TFont& font) {
   SelectObject(D(dc_), static_cast<HFONT>(entry.Font));
   wchar_t name[LF_FACESIZE] = {};
   const int n = GetTextFaceW(D(dc_), LF_FACESIZE, name);
-  if (n <= 0)
+  if (n <= 0) {
     return {};
+  }
   return Utf8FromUtf16(std::u16string(name, name + wcsnlen(name, LF_FACESIZE)));
 }
 

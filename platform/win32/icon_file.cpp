@@ -70,8 +70,9 @@ std::vector<std::uint8_t> EntryBitmap(const TIconImage& image) {
   for (int y = h - 1; y >= 0; --y) {
     std::vector<std::uint8_t> row(static_cast<std::size_t>(maskBytes), 0);
     for (int x = 0; x < w; ++x) {
-      if (!Opaque(pic.At(x, y)))
+      if (!Opaque(pic.At(x, y))) {
         row[static_cast<std::size_t>(x / 8)] |= static_cast<std::uint8_t>(0x80 >> (x % 8));
+      }
     }
     out.insert(out.end(), row.begin(), row.end());
   }
@@ -106,8 +107,9 @@ int NearestPaletteIndex(gfx::TColor c, const std::vector<gfx::TColor>& palette) 
 
 std::vector<std::uint8_t> BuildIconFile(const std::vector<TIconImage>& images) {
   std::vector<std::vector<std::uint8_t>> bitmaps;
-  for (const TIconImage& image : images)
+  for (const TIconImage& image : images) {
     bitmaps.push_back(EntryBitmap(image));
+  }
   std::vector<std::uint8_t> out;
   Put16(out, 0);
   Put16(out, 1);  // icon
@@ -126,8 +128,9 @@ std::vector<std::uint8_t> BuildIconFile(const std::vector<TIconImage>& images) {
     Put32(out, offset);
     offset += static_cast<std::uint32_t>(bitmaps[i].size());
   }
-  for (const auto& b : bitmaps)
+  for (const auto& b : bitmaps) {
     out.insert(out.end(), b.begin(), b.end());
+  }
   return out;
 }
 

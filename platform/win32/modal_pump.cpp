@@ -17,13 +17,15 @@ UINT_PTR gTimer = 0;
 bool gRunning = false;
 
 void CALLBACK Pump(HWND, UINT, UINT_PTR, DWORD) {
-  if (gRunning)
+  if (gRunning) {
     return;
+  }
   gRunning = true;
   try {
     AppTimers().RunDue();
-    if (TApplication* app = Application())
+    if (TApplication* app = Application()) {
       app->UpdateWindows();
+    }
   } catch (...) {
     KeepWindowError(std::current_exception());
   }
@@ -33,8 +35,9 @@ void CALLBACK Pump(HWND, UINT, UINT_PTR, DWORD) {
 }  // namespace
 
 TModalPump::TModalPump() {
-  if (gDepth++ == 0)
+  if (gDepth++ == 0) {
     gTimer = SetTimer(nullptr, 0, kPumpIntervalMs, Pump);
+  }
 }
 
 TModalPump::~TModalPump() {

@@ -12,8 +12,9 @@ std::string AnsiFromUtf8(const std::string& utf8) {
   const std::u16string w = Utf16FromUtf8(utf8);
   const auto* wide = reinterpret_cast<const wchar_t*>(w.c_str());
   const int bytes = WideCharToMultiByte(CP_ACP, 0, wide, -1, nullptr, 0, nullptr, nullptr);
-  if (bytes <= 1)
+  if (bytes <= 1) {
     return {};
+  }
   std::string out(static_cast<std::size_t>(bytes), '\0');
   WideCharToMultiByte(CP_ACP, 0, wide, -1, out.data(), bytes, nullptr, nullptr);
   out.pop_back();

@@ -12,8 +12,9 @@ void LoadSystemColors() {
   gfx::TSystemColorTable table = gfx::DefaultSystemColors();
   for (int i = 0; i < gfx::kSystemColorCount; ++i) {
     // Index 25 has no colour; GetSysColorBrush tells a defined index.
-    if (GetSysColorBrush(i) != nullptr)
+    if (GetSysColorBrush(i) != nullptr) {
       table[static_cast<std::size_t>(i)] = GetSysColor(i) & 0x00FFFFFF;
+    }
   }
   gfx::SetSystemColors(table);
 }

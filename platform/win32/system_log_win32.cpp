@@ -10,8 +10,9 @@ namespace {
 
 std::string Utf8FromWide(const wchar_t* text) {
   const int bytes = WideCharToMultiByte(CP_UTF8, 0, text, -1, nullptr, 0, nullptr, nullptr);
-  if (bytes <= 1)
+  if (bytes <= 1) {
     return {};
+  }
   std::string out(static_cast<size_t>(bytes), '\0');
   WideCharToMultiByte(CP_UTF8, 0, text, -1, out.data(), bytes, nullptr, nullptr);
   out.pop_back();
@@ -20,8 +21,9 @@ std::string Utf8FromWide(const wchar_t* text) {
 
 std::string Utf8FromAnsi(const std::string& text) {
   const int chars = MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, nullptr, 0);
-  if (chars <= 1)
+  if (chars <= 1) {
     return {};
+  }
   std::wstring wide(static_cast<size_t>(chars), L'\0');
   MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, wide.data(), chars);
   return Utf8FromWide(wide.c_str());
@@ -29,8 +31,9 @@ std::string Utf8FromAnsi(const std::string& text) {
 
 std::string LocaleText(LCTYPE type, const char* fallback) {
   wchar_t buffer[100];
-  if (GetLocaleInfoW(LOCALE_USER_DEFAULT, type, buffer, 100) <= 0)
+  if (GetLocaleInfoW(LOCALE_USER_DEFAULT, type, buffer, 100) <= 0) {
     return fallback;
+  }
   return Utf8FromWide(buffer);
 }
 

@@ -3,8 +3,9 @@
 namespace platform_win32 {
 
 uint64_t TTickWidener::Widen(uint32_t ticks) {
-  if (ticks < last_)
+  if (ticks < last_) {
     ++wraps_;
+  }
   last_ = ticks;
   return (wraps_ << 32) | ticks;
 }

@@ -48,8 +48,9 @@ class TWin32Platform : public TPlatform {
     if (HMODULE user = GetModuleHandleW(L"user32.dll")) {
       using TSetAware = BOOL(WINAPI*)();
       if (auto set = reinterpret_cast<TSetAware>(
-              reinterpret_cast<void*>(GetProcAddress(user, "SetProcessDPIAware"))))
+              reinterpret_cast<void*>(GetProcAddress(user, "SetProcessDPIAware")))) {
         set();
+      }
     }
     // The shell's handlers of addresses may be COM objects.
     CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
@@ -61,8 +62,9 @@ class TWin32Platform : public TPlatform {
     RegisterWindowClasses();
     LoadSystemColors();
     // Text is the platform's too: GDI, unless the program installed an engine itself.
-    if (&gfx::DefaultTextEngine() == &gfx::BoxTextEngine())
+    if (&gfx::DefaultTextEngine() == &gfx::BoxTextEngine()) {
       InstallWin32Gfx();
+    }
     // The clipboard needs an owner window; this one never shows.
     WNDCLASSEXW wc{};
     wc.cbSize = sizeof(wc);
@@ -77,19 +79,22 @@ class TWin32Platform : public TPlatform {
 
   ~TWin32Platform() override {
     SetLinkOpener(nullptr);
-    if (helper_ != nullptr)
+    if (helper_ != nullptr) {
       DestroyWindow(helper_);
+    }
     CoUninitialize();
   }
 
   std::unique_ptr<TPlatformWindow> CreateWindow(const TWindowParams& params,
                                                 TWindowEvents* events) override {
     void* owner = nullptr;
-    if (auto* w = dynamic_cast<TWin32Window*>(params.Owner))
+    if (auto* w = dynamic_cast<TWin32Window*>(params.Owner)) {
       owner = w->Handle();
+    }
     // Dialogs and the hint belong to the main window unless told otherwise.
-    if (owner == nullptr && params.Kind != wkMain)
+    if (owner == nullptr && params.Kind != wkMain) {
       owner = FindMainWindow();
+    }
     return std::make_unique<TWin32Window>(params, events, owner);
   }
 
@@ -97,14 +102,16 @@ class TWin32Platform : public TPlatform {
     MSG msg;
     if (!PeekMessageW(&msg, nullptr, 0, 0, PM_NOREMOVE)) {
       DWORD wait = INFINITE;
-      if (timeoutMs)
+      if (timeoutMs) {
         wait = static_cast<DWORD>(std::min<uint64_t>(*timeoutMs, INFINITE - 1));
+      }
       MsgWaitForMultipleObjectsEx(0, nullptr, wait, QS_ALLINPUT, MWMO_INPUTAVAILABLE);
     }
     // A bounded batch, so that a flood of moves cannot hold off timers and paints.
     for (int i = 0; i < 200 && PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE); ++i) {
-      if (msg.message == WM_QUIT)
+      if (msg.message == WM_QUIT) {
         return false;
+      }
       TranslateMessage(&msg);
       DispatchMessageW(&msg);
       RethrowWindowError();
@@ -113,8 +120,9 @@ class TWin32Platform : public TPlatform {
   }
 
   uint64_t TickCount64() override {
-    if (tick64_ != nullptr)
+    if (tick64_ != nullptr) {
       return tick64_();
+    }
     return widener_.Widen(GetTickCount());
   }
 
@@ -135,16 +143,18 @@ class TWin32Platform : public TPlatform {
   void SetClipboardText(const std::string& utf8) override {
     const std::u16string text = Utf16FromUtf8(utf8);
     const std::size_t bytes = (text.size() + 1) * sizeof(char16_t);
-    if (!OpenClipboard(helper_))
+    if (!OpenClipboard(helper_)) {
       return;
+    }
     EmptyClipboard();
     if (HGLOBAL mem = GlobalAlloc(GMEM_MOVEABLE, bytes)) {
       if (void* p = GlobalLock(mem)) {
         memcpy(p, text.c_str(), bytes);
         GlobalUnlock(mem);
         // The clipboard owns the memory once it has taken it.
-        if (SetClipboardData(CF_UNICODETEXT, mem) == nullptr)
+        if (SetClipboardData(CF_UNICODETEXT, mem) == nullptr) {
           GlobalFree(mem);
+        }
       } else {
         GlobalFree(mem);
       }
@@ -154,15 +164,17 @@ class TWin32Platform : public TPlatform {
 
   std::string ClipboardText() override {
     std::string out;
-    if (!OpenClipboard(helper_))
+    if (!OpenClipboard(helper_)) {
       return out;
+    }
     if (HANDLE mem = GetClipboardData(CF_UNICODETEXT)) {
       if (const auto* p = static_cast<const wchar_t*>(GlobalLock(mem))) {
         // Bounded by the block's size, in case the text lacks its terminator.
         const std::size_t max = GlobalSize(mem) / sizeof(wchar_t);
         std::size_t n = 0;
-        while (n < max && p[n] != 0)
+        while (n < max && p[n] != 0) {
           ++n;
+        }
         out = Narrow(p, n);
         GlobalUnlock(mem);
       }
@@ -195,8 +207,9 @@ class TWin32Platform : public TPlatform {
         break;
     }
     HWND owner = GetActiveWindow();
-    if (owner == nullptr)
+    if (owner == nullptr) {
       flags |= MB_TASKMODAL;
+    }
     // The clock and the uptime label go on while the box is open.
     TModalPump pump;
     MessageBoxW(owner, Wide(text).c_str(), Wide(title).c_str(), flags);
@@ -206,10 +219,12 @@ class TWin32Platform : public TPlatform {
     std::wstring buffer(MAX_PATH, L'\0');
     for (;;) {
       const DWORD n = GetModuleFileNameW(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
-      if (n == 0)
+      if (n == 0) {
         return {};
-      if (n < buffer.size())
+      }
+      if (n < buffer.size()) {
         return Narrow(buffer.data(), n);
+      }
       buffer.resize(buffer.size() * 2);
     }
   }

@@ -92,12 +92,15 @@ HCURSOR CursorHandle(TCursor cursor) {
 
 TShiftState KeyShift() {
   TShiftState s = 0;
-  if (GetKeyState(VK_SHIFT) < 0)
+  if (GetKeyState(VK_SHIFT) < 0) {
     s |= ssShift;
-  if (GetKeyState(VK_CONTROL) < 0)
+  }
+  if (GetKeyState(VK_CONTROL) < 0) {
     s |= ssCtrl;
-  if (GetKeyState(VK_MENU) < 0)
+  }
+  if (GetKeyState(VK_MENU) < 0) {
     s |= ssAlt;
+  }
   return s;
 }
 
@@ -106,8 +109,9 @@ TPoint PointOf(LPARAM lParam) {
 }
 
 HICON IconFromBitmap(const gfx::TBitmap& image) {
-  if (image.IsEmpty())
+  if (image.IsEmpty()) {
     return nullptr;
+  }
   BITMAPV5HEADER h{};
   h.bV5Size = sizeof(h);
   h.bV5Width = image.Width();
@@ -124,15 +128,17 @@ HICON IconFromBitmap(const gfx::TBitmap& image) {
   HBITMAP color = CreateDIBSection(screen, reinterpret_cast<BITMAPINFO*>(&h), DIB_RGB_COLORS, &bits,
                                    nullptr, 0);
   ReleaseDC(nullptr, screen);
-  if (color == nullptr)
+  if (color == nullptr) {
     return nullptr;
+  }
   auto* px = static_cast<std::uint32_t*>(bits);
   const bool alpha = image.HasAlpha();
   for (int y = 0; y < image.Height(); ++y) {
     for (int x = 0; x < image.Width(); ++x) {
       std::uint32_t p = DibPixel(image.At(x, y));
-      if (!alpha)
+      if (!alpha) {
         p |= 0xFF000000u;
+      }
       px[static_cast<std::size_t>(y) * image.Width() + x] = p;
     }
   }
@@ -165,14 +171,16 @@ BOOL CALLBACK FindMainProc(HWND hwnd, LPARAM lParam) {
 
 void RegisterWindowClasses() {
   static bool done = false;
-  if (done)
+  if (done) {
     return;
+  }
   done = true;
   HINSTANCE instance = GetModuleHandleW(nullptr);
   // The program icon of the resources, when the executable carries them.
   HICON icon = LoadIconW(instance, MAKEINTRESOURCEW(1));
-  if (icon == nullptr)
+  if (icon == nullptr) {
     icon = LoadIconW(nullptr, IDI_APPLICATION);
+  }
   WNDCLASSEXW wc{};
   wc.cbSize = sizeof(wc);
   wc.lpfnWndProc = WindowProc;
@@ -222,8 +230,9 @@ TWin32Window::TWin32Window(const TWindowParams& params, TWindowEvents* events, v
   if (params.Centred) {
     TRect area = desktop;
     RECT ownerRect;
-    if (owner_ != nullptr && kind_ == wkDialog && GetWindowRect(H(owner_), &ownerRect))
+    if (owner_ != nullptr && kind_ == wkDialog && GetWindowRect(H(owner_), &ownerRect)) {
       area = {ownerRect.left, ownerRect.top, ownerRect.right, ownerRect.bottom};
+    }
     place = CentredWindowRect(size, area, desktop);
   }
   cursor_ = LoadCursorW(nullptr, IDC_ARROW);
@@ -248,20 +257,24 @@ TWin32Window::TWin32Window(const TWindowParams& params, TWindowEvents* events, v
 TWin32Window::~TWin32Window() {
   if (hwnd_ != nullptr) {
     HWND hwnd = H(hwnd_);
-    if (GetCapture() == hwnd)
+    if (GetCapture() == hwnd) {
       ReleaseCapture();
+    }
     // No more messages reach this object while the handle is being destroyed.
     hwnd_ = nullptr;
     SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
-    if (owner_ != nullptr && !IsWindowEnabled(H(owner_)))
+    if (owner_ != nullptr && !IsWindowEnabled(H(owner_))) {
       EnableWindow(H(owner_), TRUE);
+    }
     DestroyWindow(hwnd);
   }
   FreeDib();
-  if (bigIcon_ != nullptr)
+  if (bigIcon_ != nullptr) {
     DestroyIcon(static_cast<HICON>(bigIcon_));
-  if (smallIcon_ != nullptr)
+  }
+  if (smallIcon_ != nullptr) {
     DestroyIcon(static_cast<HICON>(smallIcon_));
+  }
 }
 
 void TWin32Window::SetTitle(const std::string& utf8) {
@@ -271,14 +284,17 @@ void TWin32Window::SetTitle(const std::string& utf8) {
 void TWin32Window::SetIcon(const gfx::TBitmap& icon) {
   HICON big = IconFromBitmap(icon);
   HICON small = IconFromBitmap(icon);
-  if (big == nullptr)
+  if (big == nullptr) {
     return;
+  }
   SendMessageW(H(hwnd_), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(big));
   SendMessageW(H(hwnd_), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(small));
-  if (bigIcon_ != nullptr)
+  if (bigIcon_ != nullptr) {
     DestroyIcon(static_cast<HICON>(bigIcon_));
-  if (smallIcon_ != nullptr)
+  }
+  if (smallIcon_ != nullptr) {
     DestroyIcon(static_cast<HICON>(smallIcon_));
+  }
   bigIcon_ = big;
   smallIcon_ = small;
 }
@@ -300,12 +316,14 @@ void TWin32Window::Show() {
 
 void TWin32Window::Hide() {
   pendingShow_ = false;
-  if (!IsWindowVisible(H(hwnd_)))
+  if (!IsWindowVisible(H(hwnd_))) {
     return;
+  }
   // Hiding a dialog whose owner is still disabled would hand the activation to
   // another program's window; the owner is enabled first, as it is about to be.
-  if (kind_ == wkDialog && owner_ != nullptr && !IsWindowEnabled(H(owner_)))
+  if (kind_ == wkDialog && owner_ != nullptr && !IsWindowEnabled(H(owner_))) {
     EnableWindow(H(owner_), TRUE);
+  }
   ShowWindow(H(hwnd_), SW_HIDE);
 }
 
@@ -336,11 +354,13 @@ void TWin32Window::MoveTo(int screenLeft, int screenTop) {
 }
 
 void TWin32Window::EnsureDib(int width, int height) {
-  if (dib_ != nullptr && width == dibWidth_ && height == dibHeight_)
+  if (dib_ != nullptr && width == dibWidth_ && height == dibHeight_) {
     return;
+  }
   FreeDib();
-  if (width <= 0 || height <= 0)
+  if (width <= 0 || height <= 0) {
     return;
+  }
   BITMAPINFO bi{};
   bi.bmiHeader.biSize = sizeof(bi.bmiHeader);
   bi.bmiHeader.biWidth = width;
@@ -354,10 +374,12 @@ void TWin32Window::EnsureDib(int width, int height) {
   HDC dc = CreateCompatibleDC(screen);
   ReleaseDC(nullptr, screen);
   if (bmp == nullptr || dc == nullptr) {
-    if (bmp != nullptr)
+    if (bmp != nullptr) {
       DeleteObject(bmp);
-    if (dc != nullptr)
+    }
+    if (dc != nullptr) {
       DeleteDC(dc);
+    }
     return;
   }
   oldBitmap_ = SelectObject(dc, bmp);
@@ -376,23 +398,26 @@ void TWin32Window::FreeDib() {
     SelectObject(static_cast<HDC>(dibDc_), static_cast<HGDIOBJ>(oldBitmap_));
     DeleteDC(static_cast<HDC>(dibDc_));
   }
-  if (dib_ != nullptr)
+  if (dib_ != nullptr) {
     DeleteObject(static_cast<HBITMAP>(dib_));
+  }
   dib_ = dibDc_ = oldBitmap_ = nullptr;
   bits_ = nullptr;
   dibWidth_ = dibHeight_ = 0;
 }
 
 void TWin32Window::Present(const gfx::TBitmap& image, const TRect& dirty) {
-  if (image.IsEmpty())
+  if (image.IsEmpty()) {
     return;
+  }
   TRect area = dirty.Intersect(image.BoundsRect());
   if (image.Width() != dibWidth_ || image.Height() != dibHeight_) {
     EnsureDib(image.Width(), image.Height());
     area = image.BoundsRect();
   }
-  if (bits_ == nullptr || area.IsEmpty())
+  if (bits_ == nullptr || area.IsEmpty()) {
     return;
+  }
   GdiFlush();
   CopyToDib(image, area, bits_);
   RECT r{area.Left, area.Top, area.Right, area.Bottom};
@@ -442,8 +467,9 @@ bool TWin32Window::Maximized() const {
 }
 
 void TWin32Window::BeginResizeDrag(TPoint screenPos) {
-  if (kind_ != wkMain || Maximized())
+  if (kind_ != wkMain || Maximized()) {
     return;
+  }
   // The system's sizing loop takes the mouse; it swallows the button release,
   // which the toolkit gets afterwards from a posted one.
   buttons_ = 0;
@@ -467,18 +493,24 @@ void TWin32Window::GrabFocus() {
 
 TShiftState TWin32Window::MouseShift(uintptr_t wParam) const {
   TShiftState s = 0;
-  if (wParam & MK_SHIFT)
+  if (wParam & MK_SHIFT) {
     s |= ssShift;
-  if (wParam & MK_CONTROL)
+  }
+  if (wParam & MK_CONTROL) {
     s |= ssCtrl;
-  if (wParam & MK_LBUTTON)
+  }
+  if (wParam & MK_LBUTTON) {
     s |= ssLeft;
-  if (wParam & MK_RBUTTON)
+  }
+  if (wParam & MK_RBUTTON) {
     s |= ssRight;
-  if (wParam & MK_MBUTTON)
+  }
+  if (wParam & MK_MBUTTON) {
     s |= ssMiddle;
-  if (GetKeyState(VK_MENU) < 0)
+  }
+  if (GetKeyState(VK_MENU) < 0) {
     s |= ssAlt;
+  }
   return s;
 }
 
@@ -486,20 +518,24 @@ void TWin32Window::MouseButton(TMouseButton button, bool down, uintptr_t wParam,
   const unsigned bit = 1u << button;
   const TPoint p = PointOf(lParam);
   if (down) {
-    if (buttons_ == 0)
+    if (buttons_ == 0) {
       SetCapture(H(hwnd_));
+    }
     buttons_ |= bit;
-    if (events_)
+    if (events_) {
       events_->WindowMouseDown(button, MouseShift(wParam), p);
+    }
     return;
   }
   buttons_ &= ~bit;
   // Released before the toolkit hears of it: a click may open a modal window,
   // which needs the mouse.
-  if (buttons_ == 0 && GetCapture() == H(hwnd_))
+  if (buttons_ == 0 && GetCapture() == H(hwnd_)) {
     ReleaseCapture();
-  if (events_)
+  }
+  if (events_) {
     events_->WindowMouseUp(button, MouseShift(wParam), p);
+  }
 }
 
 void TWin32Window::MouseMove(uintptr_t wParam, intptr_t lParam) {
@@ -514,12 +550,14 @@ void TWin32Window::MouseMove(uintptr_t wParam, intptr_t lParam) {
   const TShiftState shift = MouseShift(wParam);
   // The system repeats a move at the same place (windows shown or hidden
   // beneath the pointer); the toolkit would restart its hint pause on each.
-  if (p == lastMove_ && shift == lastMoveShift_)
+  if (p == lastMove_ && shift == lastMoveShift_) {
     return;
+  }
   lastMove_ = p;
   lastMoveShift_ = shift;
-  if (events_)
+  if (events_) {
     events_->WindowMouseMove(shift, p);
+  }
 }
 
 intptr_t TWin32Window::HandleMessage(unsigned message, uintptr_t wParam, intptr_t lParam) {
@@ -531,21 +569,24 @@ intptr_t TWin32Window::HandleMessage(unsigned message, uintptr_t wParam, intptr_
     case WM_ERASEBKGND:
       return 1;  // WM_PAINT covers every pixel
     case WM_CLOSE:
-      if (events_)
+      if (events_) {
         events_->WindowCloseRequest();
+      }
       return 0;
     case WM_SIZE:
       if (wParam != SIZE_MINIMIZED && !quietResize_) {
         const TSize size{LOWORD(lParam), HIWORD(lParam)};
         if (!(size == reported_)) {
           reported_ = size;
-          if (events_)
+          if (events_) {
             events_->WindowResized(size.Width, size.Height);
+          }
           // Inside the system's sizing loop the program's own loop does not
           // run, so the toolkit repaints from here.
           if (sizing_) {
-            if (TApplication* app = Application())
+            if (TApplication* app = Application()) {
               app->UpdateWindows();
+            }
           }
         }
       }
@@ -559,16 +600,19 @@ intptr_t TWin32Window::HandleMessage(unsigned message, uintptr_t wParam, intptr_
       sizePump_.reset();
       break;
     case WM_ACTIVATE:
-      if (LOWORD(wParam) == WA_INACTIVE && events_)
+      if (LOWORD(wParam) == WA_INACTIVE && events_) {
         events_->WindowDeactivated();
+      }
       break;
     case WM_MOUSEACTIVATE:
-      if (kind_ == wkPopup)
+      if (kind_ == wkPopup) {
         return MA_NOACTIVATE;
+      }
       break;
     case WM_NCHITTEST:
-      if (kind_ == wkPopup)
+      if (kind_ == wkPopup) {
         return HTTRANSPARENT;
+      }
       break;
     case WM_SETCURSOR:
       if (reinterpret_cast<HWND>(wParam) == hwnd && LOWORD(lParam) == HTCLIENT) {
@@ -582,8 +626,9 @@ intptr_t TWin32Window::HandleMessage(unsigned message, uintptr_t wParam, intptr_
     case WM_MOUSELEAVE:
       tracking_ = false;
       lastMove_ = {-100000, -100000};
-      if (events_)
+      if (events_) {
         events_->WindowMouseLeave();
+      }
       return 0;
     case WM_LBUTTONDOWN:
     case WM_LBUTTONUP:
@@ -598,8 +643,9 @@ intptr_t TWin32Window::HandleMessage(unsigned message, uintptr_t wParam, intptr_
       MouseButton(mbMiddle, message == WM_MBUTTONDOWN, wParam, lParam);
       return 0;
     case WM_CAPTURECHANGED:
-      if (reinterpret_cast<HWND>(lParam) != hwnd)
+      if (reinterpret_cast<HWND>(lParam) != hwnd) {
         buttons_ = 0;
+      }
       return 0;
     case WM_MOUSEWHEEL: {
       POINT pt{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
@@ -613,34 +659,41 @@ intptr_t TWin32Window::HandleMessage(unsigned message, uintptr_t wParam, intptr_
     case WM_KEYDOWN:
     case WM_SYSKEYDOWN: {
       TShiftState shift = KeyShift();
-      if (message == WM_SYSKEYDOWN && (lParam & (1 << 29)))
+      if (message == WM_SYSKEYDOWN && (lParam & (1 << 29))) {
         shift |= ssAlt;
+      }
       // Alt+Space opens the system menu, as in every window.
-      if (message == WM_SYSKEYDOWN && wParam == VK_SPACE)
+      if (message == WM_SYSKEYDOWN && wParam == VK_SPACE) {
         break;
-      if (events_)
+      }
+      if (events_) {
         events_->WindowKeyDown(static_cast<TKey>(wParam), shift);
+      }
       // Alt+letter and Alt+F4 are the toolkit's; the system would enter menu mode.
       return 0;
     }
     case WM_KEYUP:
     case WM_SYSKEYUP: {
       TShiftState shift = KeyShift();
-      if (message == WM_SYSKEYUP && (lParam & (1 << 29)))
+      if (message == WM_SYSKEYUP && (lParam & (1 << 29))) {
         shift |= ssAlt;
-      if (events_)
+      }
+      if (events_) {
         events_->WindowKeyUp(static_cast<TKey>(wParam), shift);
+      }
       // A released Alt would otherwise select the system menu.
       return 0;
     }
     case WM_SYSCHAR:
       // Without a menu the system beeps at every Alt+letter; only Alt+Space is its own.
-      if (wParam == ' ')
+      if (wParam == ' ') {
         break;
+      }
       return 0;
     case WM_SYSCOMMAND:
-      if ((wParam & 0xFFF0) == SC_KEYMENU && lParam != ' ')
+      if ((wParam & 0xFFF0) == SC_KEYMENU && lParam != ' ') {
         return 0;
+      }
       break;
     case WM_CHAR: {
       const auto unit = static_cast<char16_t>(wParam);
@@ -650,13 +703,15 @@ intptr_t TWin32Window::HandleMessage(unsigned message, uintptr_t wParam, intptr_
       }
       char32_t c = unit;
       if (unit >= 0xDC00 && unit <= 0xDFFF) {
-        if (highSurrogate_ == 0)
+        if (highSurrogate_ == 0) {
           return 0;
+        }
         c = 0x10000 + ((static_cast<char32_t>(highSurrogate_) - 0xD800) << 10) + (unit - 0xDC00);
       }
       highSurrogate_ = 0;
-      if (events_)
+      if (events_) {
         events_->WindowChar(c);
+      }
       return 0;
     }
     case WM_SYSCOLORCHANGE:

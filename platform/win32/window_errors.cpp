@@ -7,8 +7,9 @@ std::exception_ptr gPending;
 }
 
 void KeepWindowError(std::exception_ptr error) {
-  if (!gPending)
+  if (!gPending) {
     gPending = error;
+  }
 }
 
 void RethrowWindowError() {

@@ -6,11 +6,13 @@
 namespace x11 {
 
 void OpenWithDefaultHandler(const std::string& address) {
-  if (address.empty())
+  if (address.empty()) {
     return;
+  }
   pid_t child = fork();
-  if (child < 0)
+  if (child < 0) {
     return;
+  }
   if (child == 0) {
     // The grandchild runs the handler; the child exits at once so that it is reaped
     // here and the handler is adopted by init instead of lingering as our zombie.

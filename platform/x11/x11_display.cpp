@@ -36,14 +36,16 @@ TX11Display::TX11Display(::Display* dpy) : Dpy(dpy), Screen(DefaultScreen(dpy)) 
                              XC_fleur,
                              XC_watch};
   static_assert(sizeof(shapes) / sizeof(shapes[0]) == crHourGlass + 1);
-  for (size_t i = 0; i < Cursors.size(); ++i)
+  for (size_t i = 0; i < Cursors.size(); ++i) {
     Cursors[i] = XCreateFontCursor(dpy, shapes[i]);
+  }
 }
 
 TX11Display::~TX11Display() {
   for (Cursor c : Cursors) {
-    if (c)
+    if (c) {
       XFreeCursor(Dpy, c);
+    }
   }
   XCloseDisplay(Dpy);
 }

@@ -7,30 +7,40 @@ namespace x11 {
 
 TShiftState ShiftFromX(unsigned state) {
   TShiftState s = 0;
-  if (state & ShiftMask)
+  if (state & ShiftMask) {
     s |= ssShift;
-  if (state & ControlMask)
+  }
+  if (state & ControlMask) {
     s |= ssCtrl;
-  if (state & Mod1Mask)
+  }
+  if (state & Mod1Mask) {
     s |= ssAlt;
-  if (state & Button1Mask)
+  }
+  if (state & Button1Mask) {
     s |= ssLeft;
-  if (state & Button2Mask)
+  }
+  if (state & Button2Mask) {
     s |= ssMiddle;
-  if (state & Button3Mask)
+  }
+  if (state & Button3Mask) {
     s |= ssRight;
+  }
   return s;
 }
 
 TKey KeyFromKeysym(unsigned long k) {
-  if (k >= XK_a && k <= XK_z)
+  if (k >= XK_a && k <= XK_z) {
     return static_cast<TKey>('A' + (k - XK_a));
-  if (k >= XK_A && k <= XK_Z)
+  }
+  if (k >= XK_A && k <= XK_Z) {
     return static_cast<TKey>('A' + (k - XK_A));
-  if (k >= XK_0 && k <= XK_9)
+  }
+  if (k >= XK_0 && k <= XK_9) {
     return static_cast<TKey>('0' + (k - XK_0));
-  if (k >= XK_F1 && k <= XK_F12)
+  }
+  if (k >= XK_F1 && k <= XK_F12) {
     return static_cast<TKey>(0x70 + (k - XK_F1));
+  }
   switch (k) {
     case XK_BackSpace:
       return VK_BACK;

@@ -29,13 +29,15 @@ class TOkButton : public TWinControl {
     canvas.Font = Font;
     TRect text = r;
     canvas.DrawText("OK", text, gfx::dtCenter | gfx::dtVCenter | gfx::dtSingleLine);
-    if (Focused())
+    if (Focused()) {
       canvas.DrawFocusRect(r.Deflate(3));
+    }
   }
   void MouseUp(TMouseButton button, TShiftState shift, int x, int y) override {
     TWinControl::MouseUp(button, shift, x, y);
-    if (button == mbLeft && ClientRect().Contains(x, y))
+    if (button == mbLeft && ClientRect().Contains(x, y)) {
       Click();
+    }
   }
 };
 
@@ -71,8 +73,9 @@ class TMessageForm : public TForm {
   void Paint(TCanvas& canvas) override {
     canvas.FillRect(ClientRect(), Color);
     canvas.FillRect({0, Height() - kFooter, Width(), Height()}, gfx::clBtnFace);
-    if (icon_ == mbiError)
+    if (icon_ == mbiError) {
       PaintErrorIcon(canvas, kMargin, kMargin);
+    }
     canvas.Font = Font;
     TRect r = textRect_;
     canvas.DrawText(text_, r, gfx::dtWordBreak | gfx::dtNoPrefix);

@@ -35,8 +35,9 @@ int ConnectionLost(::Display*) {
 
 std::unique_ptr<TX11Platform> TX11Platform::Open() {
   ::Display* dpy = XOpenDisplay(nullptr);
-  if (!dpy)
+  if (!dpy) {
     return nullptr;
+  }
   XSetIOErrorHandler(ConnectionLost);
   return std::unique_ptr<TX11Platform>(new TX11Platform(std::make_unique<TX11Display>(dpy)));
 }
@@ -126,14 +127,17 @@ double TX11Platform::LocalNow() {
 int TX11Platform::ScreenDpi() {
   // The desktop's font resolution setting, as toolkits read it; 96 without one.
   const char* resources = XResourceManagerString(display_->Dpy);
-  if (!resources)
+  if (!resources) {
     return 96;
+  }
   const char* key = std::strstr(resources, "Xft.dpi:");
-  if (!key)
+  if (!key) {
     return 96;
+  }
   double dpi = std::strtod(key + std::strlen("Xft.dpi:"), nullptr);
-  if (!(dpi >= 24 && dpi <= 960))
+  if (!(dpi >= 24 && dpi <= 960)) {
     return 96;
+  }
   return static_cast<int>(std::lround(dpi));
 }
 
@@ -148,8 +152,9 @@ TRect TX11Platform::DesktopRect() {
 
 void TX11Platform::SetClipboardText(const std::string& utf8) {
   clipboard_ = utf8;
-  if (windows_.empty())
+  if (windows_.empty()) {
     return;
+  }
   XSetSelectionOwner(display_->Dpy, display_->Clipboard, windows_.front()->Handle(), CurrentTime);
   XFlush(display_->Dpy);
 }
@@ -157,14 +162,17 @@ void TX11Platform::SetClipboardText(const std::string& utf8) {
 std::string TX11Platform::ClipboardText() {
   TX11Display& x = *display_;
   ::Window owner = XGetSelectionOwner(x.Dpy, x.Clipboard);
-  if (owner == None)
+  if (owner == None) {
     return {};
-  for (TX11Window* w : windows_) {
-    if (w->Handle() == owner)
-      return clipboard_;
   }
-  if (windows_.empty())
+  for (TX11Window* w : windows_) {
+    if (w->Handle() == owner) {
+      return clipboard_;
+    }
+  }
+  if (windows_.empty()) {
     return {};
+  }
   ::Window me = windows_.front()->Handle();
   XConvertSelection(x.Dpy, x.Clipboard, x.Utf8String, x.SelectionProperty, me, CurrentTime);
   XFlush(x.Dpy);
@@ -172,8 +180,9 @@ std::string TX11Platform::ClipboardText() {
   XEvent ev;
   for (int waited = 0; waited < kClipboardWaitMs; waited += 10) {
     if (XCheckTypedWindowEvent(x.Dpy, me, SelectionNotify, &ev)) {
-      if (ev.xselection.property == None)
+      if (ev.xselection.property == None) {
         return {};
+      }
       Atom type;
       int format;
       unsigned long count = 0, after = 0;
@@ -204,8 +213,9 @@ void TX11Platform::MessageBox(const std::string& text, const std::string& title,
 std::string TX11Platform::ProgramPath() {
   char buf[4096];
   ssize_t n = readlink("/proc/self/exe", buf, sizeof(buf) - 1);
-  if (n <= 0)
+  if (n <= 0) {
     return "dorvex";
+  }
   return std::string(buf, static_cast<size_t>(n));
 }
 

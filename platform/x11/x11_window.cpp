@@ -101,8 +101,9 @@ void TX11Window::SetTitle(const std::string& utf8) {
 }
 
 void TX11Window::SetIcon(const gfx::TBitmap& icon) {
-  if (icon.IsEmpty())
+  if (icon.IsEmpty()) {
     return;
+  }
   // Format-32 properties travel as longs: width, height, then ARGB rows.
   std::vector<long> data;
   data.reserve(2 + static_cast<size_t>(icon.Width()) * icon.Height());
@@ -120,8 +121,9 @@ void TX11Window::SetIcon(const gfx::TBitmap& icon) {
 }
 
 void TX11Window::Show() {
-  if (mapped_)
+  if (mapped_) {
     return;
+  }
   XMapRaised(x_.Dpy, window_);
   if (!everShown_ && params_.Kind != wkPopup) {
     // Some window managers place new windows themselves; ask once more after mapping.
@@ -135,8 +137,9 @@ void TX11Window::Show() {
 }
 
 void TX11Window::Hide() {
-  if (!mapped_)
+  if (!mapped_) {
     return;
+  }
   XUnmapWindow(x_.Dpy, window_);
   mapped_ = false;
   XFlush(x_.Dpy);
@@ -144,8 +147,9 @@ void TX11Window::Hide() {
 
 void TX11Window::SetClientSize(int width, int height) {
   size_ = {std::max(width, 1), std::max(height, 1)};
-  if (params_.Kind != wkMain)
+  if (params_.Kind != wkMain) {
     ApplySizeHints();
+  }
   XResizeWindow(x_.Dpy, window_, size_.Width, size_.Height);
 }
 
@@ -164,8 +168,9 @@ void TX11Window::Present(const gfx::TBitmap& image, const TRect& dirty) {
   for (int y = r.Top; y < r.Bottom; ++y) {
     const uint32_t* src = image.Scanline(y);
     uint32_t* dst = pixels_.data() + static_cast<size_t>(y) * imageWidth_;
-    for (int x = r.Left; x < r.Right; ++x)
+    for (int x = r.Left; x < r.Right; ++x) {
       dst[x] = ServerPixel(src[x]);
+    }
   }
   Blit(r);
   XFlush(x_.Dpy);
@@ -173,8 +178,9 @@ void TX11Window::Present(const gfx::TBitmap& image, const TRect& dirty) {
 
 void TX11Window::Blit(const TRect& area) {
   TRect r = area.Intersect({0, 0, imageWidth_, imageHeight_});
-  if (r.IsEmpty())
+  if (r.IsEmpty()) {
     return;
+  }
   Display* dpy = x_.Dpy;
   Visual* visual = DefaultVisual(dpy, x_.Screen);
   int depth = DefaultDepth(dpy, x_.Screen);
@@ -182,8 +188,9 @@ void TX11Window::Blit(const TRect& area) {
     XImage* img =
         XCreateImage(dpy, visual, depth, ZPixmap, 0, reinterpret_cast<char*>(pixels_.data()),
                      imageWidth_, imageHeight_, 32, imageWidth_ * 4);
-    if (!img)
+    if (!img) {
       return;
+    }
     XPutImage(dpy, window_, gc_, img, r.Left, r.Top, r.Left, r.Top, r.Width(), r.Height());
     img->data = nullptr;  // the pixels are ours
     XDestroyImage(img);
@@ -191,8 +198,9 @@ void TX11Window::Blit(const TRect& area) {
   }
   // Other depths: let Xlib convert pixel by pixel through the visual's masks.
   XImage* img = XCreateImage(dpy, visual, depth, ZPixmap, 0, nullptr, r.Width(), r.Height(), 32, 0);
-  if (!img)
+  if (!img) {
     return;
+  }
   img->data = static_cast<char*>(std::calloc(static_cast<size_t>(img->bytes_per_line), r.Height()));
   auto shift = [](unsigned long mask) {
     int s = 0;
@@ -204,8 +212,9 @@ void TX11Window::Blit(const TRect& area) {
   };
   auto width = [](unsigned long mask, int s) {
     int w = 0;
-    for (mask >>= s; mask & 1; mask >>= 1)
+    for (mask >>= s; mask & 1; mask >>= 1) {
       ++w;
+    }
     return w;
   };
   int rs = shift(visual->red_mask), gs = shift(visual->green_mask), bs = shift(visual->blue_mask);
@@ -225,8 +234,9 @@ void TX11Window::Blit(const TRect& area) {
 
 void TX11Window::SetCursor(TCursor cursor) {
   size_t i = static_cast<size_t>(cursor);
-  if (i >= x_.Cursors.size())
+  if (i >= x_.Cursors.size()) {
     i = 0;
+  }
   XDefineCursor(x_.Dpy, window_, x_.Cursors[i]);
   XFlush(x_.Dpy);
 }
@@ -283,8 +293,9 @@ void TX11Window::GrabFocus() {
 }
 
 void TX11Window::HandleEvent(XEvent& ev) {
-  if (!events_)
+  if (!events_) {
     return;
+  }
   switch (ev.type) {
     case Expose:
       Blit(Bounds(ev.xexpose.x, ev.xexpose.y, ev.xexpose.width, ev.xexpose.height));
@@ -296,8 +307,9 @@ void TX11Window::HandleEvent(XEvent& ev) {
       }
       break;
     case ButtonPress: {
-      if (!inputEnabled_)
+      if (!inputEnabled_) {
         break;
+      }
       TPoint p{ev.xbutton.x, ev.xbutton.y};
       TShiftState shift = ShiftFromX(ev.xbutton.state);
       unsigned b = ev.xbutton.button;
@@ -311,8 +323,9 @@ void TX11Window::HandleEvent(XEvent& ev) {
     }
     case ButtonRelease: {
       unsigned b = ev.xbutton.button;
-      if (b < Button1 || b > Button3)
+      if (b < Button1 || b > Button3) {
         break;
+      }
       TMouseButton mb = b == Button1 ? mbLeft : b == Button2 ? mbMiddle : mbRight;
       // Releases always reach the toolkit, so a press never stays held.
       events_->WindowMouseUp(mb, ShiftFromX(ev.xbutton.state), {ev.xbutton.x, ev.xbutton.y});
@@ -322,39 +335,46 @@ void TX11Window::HandleEvent(XEvent& ev) {
       // Only the newest position matters.
       while (XCheckTypedWindowEvent(x_.Dpy, window_, MotionNotify, &ev)) {
       }
-      if (!inputEnabled_)
+      if (!inputEnabled_) {
         break;
+      }
       events_->WindowMouseMove(ShiftFromX(ev.xmotion.state), {ev.xmotion.x, ev.xmotion.y});
       break;
     }
     case LeaveNotify:
-      if (ev.xcrossing.mode == NotifyNormal)
+      if (ev.xcrossing.mode == NotifyNormal) {
         events_->WindowMouseLeave();
+      }
       break;
     case KeyPress: {
-      if (!inputEnabled_)
+      if (!inputEnabled_) {
         break;
+      }
       char buf[16] = {};
       KeySym sym = 0;
       int n = XLookupString(&ev.xkey, buf, sizeof(buf), &sym, nullptr);
       TShiftState shift = ShiftFromX(ev.xkey.state);
-      if (TKey key = KeyFromKeysym(sym))
+      if (TKey key = KeyFromKeysym(sym)) {
         events_->WindowKeyDown(key, shift);
+      }
       if (!(shift & (ssCtrl | ssAlt))) {
         for (int i = 0; i < n; ++i) {
           auto ch = static_cast<unsigned char>(buf[i]);  // Latin-1
-          if (ch >= 0x20 && ch != 0x7F)
+          if (ch >= 0x20 && ch != 0x7F) {
             events_->WindowChar(ch);
+          }
         }
       }
       break;
     }
     case KeyRelease: {
-      if (!inputEnabled_)
+      if (!inputEnabled_) {
         break;
+      }
       KeySym sym = XLookupKeysym(&ev.xkey, 0);
-      if (TKey key = KeyFromKeysym(sym))
+      if (TKey key = KeyFromKeysym(sym)) {
         events_->WindowKeyUp(key, ShiftFromX(ev.xkey.state));
+      }
       break;
     }
     case ClientMessage:
@@ -364,8 +384,9 @@ void TX11Window::HandleEvent(XEvent& ev) {
       }
       break;
     case FocusOut:
-      if (ev.xfocus.mode == NotifyNormal)
+      if (ev.xfocus.mode == NotifyNormal) {
         events_->WindowDeactivated();
+      }
       break;
     case UnmapNotify:
       mapped_ = false;

@@ -55,16 +55,18 @@ TOptions ParseOptions(int argc, char** argv) {
   for (int i = 1; i < argc; ++i) {
     std::string a = argv[i];
     auto value = [&]() -> std::string {
-      if (i + 1 >= argc)
+      if (i + 1 >= argc) {
         Usage(("missing value for " + a).c_str());
+      }
       return argv[++i];
     };
     if (a == "--events") {
       o.Events = value();
     } else if (a == "--page") {
       std::string v = value();
-      if (v != "0" && v != "1")
+      if (v != "0" && v != "1") {
         Usage("--page takes 0 or 1");
+      }
       o.Page = v[0] - '0';
     } else if (a == "--size") {
       std::string v = value();
@@ -77,8 +79,9 @@ TOptions ParseOptions(int argc, char** argv) {
       char* end = nullptr;
       std::string v = value();
       o.Uptime = std::strtoll(v.c_str(), &end, 10);
-      if (v.empty() || *end || o.Uptime < 0)
+      if (v.empty() || *end || o.Uptime < 0) {
         Usage("--uptime takes whole seconds");
+      }
     } else if (a == "--now") {
       o.Now = value();
     } else if (a == "--date-format") {
@@ -87,8 +90,9 @@ TOptions ParseOptions(int argc, char** argv) {
       o.Formats.LongTime = value();
     } else if (a == "--dpi") {
       o.Dpi = std::atoi(value().c_str());
-      if (o.Dpi < 48 || o.Dpi > 480)
+      if (o.Dpi < 48 || o.Dpi > 480) {
         Usage("--dpi takes 48 to 480");
+      }
     } else if (a == "--out") {
       o.Out = value();
     } else {
@@ -106,8 +110,9 @@ int main(int argc, char** argv) {
 
   headless::THeadlessPlatform platform;
   platform.Dpi = opt.Dpi;
-  if (!ParseNow(opt.Now, platform.Now))
+  if (!ParseNow(opt.Now, platform.Now)) {
     Usage("--now takes \"YYYY-MM-DD HH:MM:SS\"");
+  }
   // The uptime label shows the tick count at the first timer tick, one second on.
   platform.Ticks = opt.Uptime * 1000 >= 1000 ? static_cast<uint64_t>(opt.Uptime) * 1000 - 1000 : 0;
   platform.Program = argv[0];

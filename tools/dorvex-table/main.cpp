@@ -30,10 +30,12 @@ int main(int argc, char** argv) {
   RegionalFormats formats = SystemRegionalFormats();
   for (int i = 1; i < argc; ++i) {
     const std::string option = argv[i];
-    if (option != "--events" && option != "--date-format" && option != "--time-format")
+    if (option != "--events" && option != "--date-format" && option != "--time-format") {
       return Usage(("unknown option '" + option + "'").c_str());
-    if (i + 1 >= argc)
+    }
+    if (i + 1 >= argc) {
       return Usage(("option '" + option + "' needs a value").c_str());
+    }
     const std::string value = argv[++i];
     if (option == "--events") {
       events = value;
@@ -49,10 +51,11 @@ int main(int argc, char** argv) {
 
   std::unique_ptr<EventSource> source;
   try {
-    if (haveEvents)
+    if (haveEvents) {
       source = std::make_unique<FixtureEventSource>(FixtureEventSource::FromFile(events));
-    else
+    } else {
       source = CreateSystemEventSource();
+    }
   } catch (const EFixtureError& e) {
     std::fprintf(stderr, "dorvex-table: %s\n", e.what());
     return 2;
@@ -68,13 +71,15 @@ int main(int argc, char** argv) {
   const TBootCompletion completion = CompleteBootTable(table, formats);
   std::string out;
   for (const TBootRow& row : completion.Rows) {
-    for (const std::string& column : row.Columns)
+    for (const std::string& column : row.Columns) {
       out += column + "\t";
+    }
     out += std::to_string(row.StateImage) + "\n";
   }
   out += "\n";
-  for (const std::string& text : StatusTexts(table, completion.TotalSeconds))
+  for (const std::string& text : StatusTexts(table, completion.TotalSeconds)) {
     out += text + "\n";
+  }
   std::fwrite(out.data(), 1, out.size(), stdout);
   return std::fflush(stdout) == 0 ? 0 : 1;
 }

@@ -47,8 +47,9 @@ TSize CaptionSize(const TLabel& label) {
 void AutoSize(TLabel& label) {
   const TSize s = CaptionSize(label);
   int left = label.Left();
-  if (label.Alignment == taRightJustify)
+  if (label.Alignment == taRightJustify) {
     left += label.Width() - s.Width;
+  }
   label.SetBounds(left, label.Top(), s.Width, s.Height);
 }
 
@@ -116,8 +117,9 @@ TFormAbout::TFormAbout(TForm* owner, int dpi) {
 void TFormAbout::SizeLabelsToText() {
   // Label6 keeps its fixed box; the others follow their text.
   for (TLabel* l : {Label1, Label2, Label5, static_cast<TLabel*>(RzURLLabel4),
-                    static_cast<TLabel*>(RzURLLabel1)})
+                    static_cast<TLabel*>(RzURLLabel1)}) {
     AutoSize(*l);
+  }
 }
 
 void TFormAbout::Button1Click() {

@@ -8,8 +8,9 @@ class TPlatformLinkOpener : public TLinkOpener {
  public:
   bool OpenVerb(const std::string& target) override {
     TApplication* app = Application();
-    if (!app)
+    if (!app) {
       return false;
+    }
     app->Platform().OpenAddress(target);
     return true;
   }
@@ -31,7 +32,8 @@ TLinkOpener& LinkOpener() {
 
 std::string LinkExtension(const std::string& target) {
   const std::size_t pos = target.find_last_of("./\\:");
-  if (pos == std::string::npos || target[pos] != '.')
+  if (pos == std::string::npos || target[pos] != '.') {
     return {};
+  }
   return target.substr(pos);
 }

@@ -28,8 +28,9 @@ TMemo::TMemo() {
 }
 
 void TMemo::SetLines(std::vector<std::string> lines) {
-  if (lines.empty())
+  if (lines.empty()) {
     lines.emplace_back();
+  }
   lines_ = std::move(lines);
   layoutValid_ = false;
   anchor_ = caret_ = {};
@@ -42,24 +43,27 @@ void TMemo::SetLines(std::vector<std::string> lines) {
 std::string TMemo::Text() const {
   std::string out;
   for (std::size_t i = 0; i < lines_.size(); ++i) {
-    if (i > 0)
+    if (i > 0) {
       out += kLineBreak;
+    }
     out += lines_[i];
   }
   return out;
 }
 
 void TMemo::SetScrollBars(TScrollStyle style) {
-  if (style == scrollBars_)
+  if (style == scrollBars_) {
     return;
+  }
   scrollBars_ = style;
   layoutValid_ = false;
   Invalidate();
 }
 
 void TMemo::SetWordWrap(bool wrap) {
-  if (wrap == wordWrap_)
+  if (wrap == wordWrap_) {
     return;
+  }
   wordWrap_ = wrap;
   layoutValid_ = false;
   scrollX_ = 0;
@@ -76,8 +80,9 @@ void TMemo::SetSelection(TMemoPos anchor, TMemoPos caret) {
   };
   anchor = clampPos(anchor);
   caret = clampPos(caret);
-  if (anchor == anchor_ && caret == caret_)
+  if (anchor == anchor_ && caret == caret_) {
     return;
+  }
   anchor_ = anchor;
   caret_ = caret;
   Invalidate();
@@ -89,10 +94,12 @@ void TMemo::SelectAll() {
 
 std::string TMemo::SelText() const {
   TMemoPos a = std::min(anchor_, caret_), b = std::max(anchor_, caret_);
-  if (a == b)
+  if (a == b) {
     return {};
-  if (a.Line == b.Line)
+  }
+  if (a.Line == b.Line) {
     return lines_[a.Line].substr(a.Offset, b.Offset - a.Offset);
+  }
   std::string out = lines_[a.Line].substr(a.Offset);
   for (int l = a.Line + 1; l < b.Line; ++l) {
     out += kLineBreak;
@@ -104,10 +111,12 @@ std::string TMemo::SelText() const {
 }
 
 void TMemo::CopyToClipboard() {
-  if (!HasSelection())
+  if (!HasSelection()) {
     return;
-  if (TApplication* app = Application())
+  }
+  if (TApplication* app = Application()) {
     app->Platform().SetClipboardText(SelText());
+  }
 }
 
 // ---- geometry and scrolling
@@ -129,14 +138,18 @@ int TMemo::RowHeight() const {
 
 TRect TMemo::TextRect() const {
   TRect r = ClientRect().Deflate(kBorder);
-  if (HasVScrollBar())
+  if (HasVScrollBar()) {
     r.Right -= barSize_;
-  if (HasHScrollBar())
+  }
+  if (HasHScrollBar()) {
     r.Bottom -= barSize_;
-  if (r.Right < r.Left)
+  }
+  if (r.Right < r.Left) {
     r.Right = r.Left;
-  if (r.Bottom < r.Top)
+  }
+  if (r.Bottom < r.Top) {
     r.Bottom = r.Top;
+  }
   return r;
 }
 
@@ -150,8 +163,9 @@ int TMemo::MaxTopRow() const {
 
 void TMemo::SetTopRow(int row) {
   row = std::clamp(row, 0, MaxTopRow());
-  if (row == topRow_)
+  if (row == topRow_) {
     return;
+  }
   topRow_ = row;
   Invalidate();
 }
@@ -162,16 +176,18 @@ int TMemo::MaxScrollX() const {
 
 void TMemo::SetScrollX(int x) {
   x = std::clamp(x, 0, MaxScrollX());
-  if (x == scrollX_)
+  if (x == scrollX_) {
     return;
+  }
   scrollX_ = x;
   Invalidate();
 }
 
 TScrollBarState TMemo::VScrollBar() const {
   TScrollBarState bar;
-  if (!HasVScrollBar())
+  if (!HasVScrollBar()) {
     return bar;
+  }
   TRect t = TextRect();
   bar.Bounds = {t.Right, t.Top, t.Right + barSize_, t.Bottom};
   bar.Vertical = true;
@@ -183,8 +199,9 @@ TScrollBarState TMemo::VScrollBar() const {
 
 TScrollBarState TMemo::HScrollBar() const {
   TScrollBarState bar;
-  if (!HasHScrollBar())
+  if (!HasHScrollBar()) {
     return bar;
+  }
   TRect t = TextRect();
   bar.Bounds = {t.Left, t.Bottom, t.Right, t.Bottom + barSize_};
   bar.Vertical = false;
@@ -199,10 +216,12 @@ TMemoPos TMemo::PosAtPoint(TPoint p) const {
   TRect t = TextRect();
   int dy = p.Y - t.Top;
   int row = topRow_ + (dy < 0 ? -1 - (-dy - 1) / RowHeight() : dy / RowHeight());
-  if (row < 0)
+  if (row < 0) {
     return {};
-  if (row >= layout.RowCount())
+  }
+  if (row >= layout.RowCount()) {
     return LineEnd(static_cast<int>(lines_.size()) - 1);
+  }
   return layout.PosAt(row, p.X - t.Left - kMargin + scrollX_);
 }
 
@@ -216,16 +235,18 @@ TPoint TMemo::PointOfPos(TMemoPos pos) const {
 void TMemo::ScrollToCaret() {
   const TMemoLayout& layout = Layout();
   int row = layout.RowOf(caret_);
-  if (row < topRow_)
+  if (row < topRow_) {
     SetTopRow(row);
-  else if (row >= topRow_ + VisibleRows())
+  } else if (row >= topRow_ + VisibleRows()) {
     SetTopRow(row - VisibleRows() + 1);
+  }
   const int x = layout.XOf(caret_) + kMargin;
   const int w = TextRect().Width();
-  if (x < scrollX_ + kMargin)
+  if (x < scrollX_ + kMargin) {
     SetScrollX(x - kMargin);
-  else if (x >= scrollX_ + w)
+  } else if (x >= scrollX_ + w) {
     SetScrollX(x - w + 1);
+  }
 }
 
 // ---- painting
@@ -237,8 +258,9 @@ void TMemo::Paint(TCanvas& canvas) {
   const TScrollBarState v = VScrollBar(), h = HScrollBar();
   PaintScrollBar(canvas, v);
   PaintScrollBar(canvas, h);
-  if (HasVScrollBar() && HasHScrollBar())
+  if (HasVScrollBar() && HasHScrollBar()) {
     canvas.FillRect({v.Bounds.Left, h.Bounds.Top, v.Bounds.Right, h.Bounds.Bottom}, gfx::clBtnFace);
+  }
 }
 
 void TMemo::PaintFrame(TCanvas& canvas) const {
@@ -257,8 +279,9 @@ void TMemo::PaintFrame(TCanvas& canvas) const {
 void TMemo::PaintRows(TCanvas& canvas) const {
   const TMemoLayout& layout = Layout();
   const TRect t = TextRect();
-  if (t.IsEmpty())
+  if (t.IsEmpty()) {
     return;
+  }
   canvas.PushClipRect(t);
   const int rh = RowHeight();
   const bool focused = Focused();
@@ -267,8 +290,9 @@ void TMemo::PaintRows(TCanvas& canvas) const {
   canvas.Font = Font;
   for (int r = topRow_; r < layout.RowCount(); ++r) {
     const int y = t.Top + (r - topRow_) * rh;
-    if (y >= t.Bottom)
+    if (y >= t.Bottom) {
       break;
+    }
     const TMemoRow& row = layout.Rows()[r];
     const std::string& line = lines_[row.Line];
     const int x0 = t.Left + kMargin - scrollX_;
@@ -278,13 +302,16 @@ void TMemo::PaintRows(TCanvas& canvas) const {
       const int from = a.Line < row.Line ? row.Begin : std::max(a.Offset, row.Begin);
       const int to = b.Line > row.Line ? row.End : std::min(b.Offset, row.End);
       for (std::size_t k = 0; k < row.Offsets.size(); ++k) {
-        if (row.Offsets[k] <= from)
+        if (row.Offsets[k] <= from) {
           s0 = k;
-        if (row.Offsets[k] <= to)
+        }
+        if (row.Offsets[k] <= to) {
           s1 = k;
+        }
       }
-      if (s1 < s0)
+      if (s1 < s0) {
         s1 = s0;
+      }
     }
     auto piece = [&](std::size_t k0, std::size_t k1) {
       return std::string_view(line).substr(row.Offsets[k0], row.Offsets[k1] - row.Offsets[k0]);

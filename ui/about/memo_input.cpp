@@ -13,28 +13,32 @@ TMemoPos TMemo::LineEnd(int line) const {
 }
 
 TMemoPos TMemo::StepLeft(TMemoPos p) const {
-  if (p.Offset == 0)
+  if (p.Offset == 0) {
     return p.Line > 0 ? LineEnd(p.Line - 1) : p;
+  }
   const std::string& s = lines_[p.Line];
   int o = p.Offset - 1;
   // Back over UTF-8 continuation bytes to the start of the character.
-  while (o > 0 && (static_cast<unsigned char>(s[o]) & 0xC0) == 0x80)
+  while (o > 0 && (static_cast<unsigned char>(s[o]) & 0xC0) == 0x80) {
     --o;
+  }
   return {p.Line, o};
 }
 
 TMemoPos TMemo::StepRight(TMemoPos p) const {
   const std::string& s = lines_[p.Line];
-  if (p.Offset >= static_cast<int>(s.size()))
+  if (p.Offset >= static_cast<int>(s.size())) {
     return p.Line + 1 < static_cast<int>(lines_.size()) ? TMemoPos{p.Line + 1, 0} : p;
+  }
   std::size_t i = static_cast<std::size_t>(p.Offset);
   gfx::NextCodePoint(s, i);
   return {p.Line, static_cast<int>(i)};
 }
 
 void TMemo::MoveCaret(TMemoPos pos, bool extend, bool keepGoalX) {
-  if (!keepGoalX)
+  if (!keepGoalX) {
     goalX_ = -1;
+  }
   SetSelection(extend ? anchor_ : pos, pos);
   ScrollToCaret();
 }
@@ -59,18 +63,20 @@ void TMemo::ScrollBy(const TScrollBarState& bar, TScrollPart part) {
     default:
       return;
   }
-  if (bar.Vertical)
+  if (bar.Vertical) {
     SetTopRow(topRow_ + delta);
-  else
+  } else {
     SetScrollX(scrollX_ + delta);
+  }
 }
 
 void TMemo::RepeatScroll() {
   const TScrollBarState bar = repeatVertical_ ? VScrollBar() : HScrollBar();
   repeat_.SetInterval(kRepeatMs);
   // Paging stops once the thumb has come under the pointer.
-  if (bar.PartAt(mouse_) == repeatPart_)
+  if (bar.PartAt(mouse_) == repeatPart_) {
     ScrollBy(bar, repeatPart_);
+  }
 }
 
 void TMemo::StopRepeat() {
@@ -80,13 +86,15 @@ void TMemo::StopRepeat() {
 
 void TMemo::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
   TStyledWinControl::MouseDown(button, shift, x, y);
-  if (button != mbLeft)
+  if (button != mbLeft) {
     return;
+  }
   const TPoint p{x, y};
   mouse_ = p;
   for (const TScrollBarState& bar : {VScrollBar(), HScrollBar()}) {
-    if (!bar.Bounds.Contains(p))
+    if (!bar.Bounds.Contains(p)) {
       continue;
+    }
     const TScrollPart part = bar.PartAt(p);
     if (part == spThumb) {
       const TRect thumb = bar.ThumbRect();
@@ -101,8 +109,9 @@ void TMemo::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
     }
     return;
   }
-  if (!TextRect().Contains(p))
+  if (!TextRect().Contains(p)) {
     return;
+  }
   selecting_ = true;
   MoveCaret(PosAtPoint(p), (shift & ssShift) != 0);
 }
@@ -116,20 +125,23 @@ void TMemo::MouseMove(TShiftState shift, int x, int y) {
     const TRect track = bar.TrackRect();
     const int offset = vertical ? y - thumbGrab_ - track.Top : x - thumbGrab_ - track.Left;
     const int pos = bar.PosForThumbOffset(offset);
-    if (vertical)
+    if (vertical) {
       SetTopRow(pos);
-    else
+    } else {
       SetScrollX(pos);
+    }
     return;
   }
-  if (selecting_)
+  if (selecting_) {
     MoveCaret(PosAtPoint({x, y}), true);
+  }
 }
 
 void TMemo::MouseUp(TMouseButton button, TShiftState shift, int x, int y) {
   TStyledWinControl::MouseUp(button, shift, x, y);
-  if (button != mbLeft)
+  if (button != mbLeft) {
     return;
+  }
   selecting_ = false;
   thumbDrag_ = 0;
   StopRepeat();
@@ -143,8 +155,9 @@ bool TMemo::MouseWheel(TShiftState, int wheelDelta, TPoint) {
 
 bool TMemo::KeyDown(TKey key, TShiftState shift) {
   const bool ctrl = (shift & ssCtrl) != 0, extend = (shift & ssShift) != 0;
-  if (shift & ssAlt)
+  if (shift & ssAlt) {
     return false;
+  }
   if (ctrl && (key == 'C' || key == 0x2D /* Insert */)) {
     CopyToClipboard();
     return true;
@@ -157,8 +170,9 @@ bool TMemo::KeyDown(TKey key, TShiftState shift) {
   const int last = static_cast<int>(lines_.size()) - 1;
   const int row = layout.RowOf(caret_);
   auto vertical = [&](int toRow) {
-    if (goalX_ < 0)
+    if (goalX_ < 0) {
       goalX_ = layout.XOf(caret_);
+    }
     MoveCaret(layout.PosAt(toRow, goalX_), extend, true);
   };
   switch (key) {
@@ -169,12 +183,14 @@ bool TMemo::KeyDown(TKey key, TShiftState shift) {
       MoveCaret(!extend && HasSelection() ? std::max(anchor_, caret_) : StepRight(caret_), extend);
       return true;
     case VK_UP:
-      if (row > 0)
+      if (row > 0) {
         vertical(row - 1);
+      }
       return true;
     case VK_DOWN:
-      if (row + 1 < layout.RowCount())
+      if (row + 1 < layout.RowCount()) {
         vertical(row + 1);
+      }
       return true;
     case VK_PRIOR:
       vertical(std::max(row - std::max(VisibleRows() - 1, 1), 0));
@@ -215,7 +231,8 @@ bool TMemo::KeyPress(char32_t ch) {
 }
 
 TCursor TMemo::CursorAt(int x, int y) const {
-  if (TextRect().Contains(x, y))
+  if (TextRect().Contains(x, y)) {
     return crIBeam;
+  }
   return crArrow;
 }

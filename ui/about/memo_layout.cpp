@@ -29,8 +29,9 @@ TChars SplitChars(std::string_view line) {
 // Whether a row may end before character k (k > 0).
 bool BreakBefore(const TChars& c, std::size_t k) {
   const char32_t prev = c.Codes[k - 1], next = c.Codes[k];
-  if (prev == U' ' && next != U' ')
+  if (prev == U' ' && next != U' ') {
     return true;
+  }
   return gfx::IsWideBreakable(prev) || gfx::IsWideBreakable(next);
 }
 
@@ -53,16 +54,19 @@ void TMemoLayout::Build(const std::vector<std::string>& lines, gfx::TTextEngine&
       std::size_t end = n;
       if (wrapWidth > 0) {
         std::size_t fit = start;
-        while (fit < n && width(line, chars.Offsets[start], chars.Offsets[fit + 1]) <= wrapWidth)
+        while (fit < n && width(line, chars.Offsets[start], chars.Offsets[fit + 1]) <= wrapWidth) {
           ++fit;
+        }
         if (fit < n) {
           // Blanks may hang past the edge: a row never starts with the blank it broke at.
-          while (fit < n && chars.Codes[fit] == U' ')
+          while (fit < n && chars.Codes[fit] == U' ') {
             ++fit;
+          }
           if (fit < n) {
             std::size_t brk = fit;
-            while (brk > start && !BreakBefore(chars, brk))
+            while (brk > start && !BreakBefore(chars, brk)) {
               --brk;
+            }
             end = brk > start ? brk : std::max(fit, start + 1);
           }
         }
@@ -86,41 +90,49 @@ int TMemoLayout::RowOf(TMemoPos pos) const {
   int found = 0;
   for (int r = 0; r < RowCount(); ++r) {
     const TMemoRow& row = rows_[r];
-    if (row.Line < pos.Line)
+    if (row.Line < pos.Line) {
       continue;
-    if (row.Line > pos.Line)
+    }
+    if (row.Line > pos.Line) {
       break;
+    }
     found = r;
-    if (pos.Offset < row.End)
+    if (pos.Offset < row.End) {
       break;
+    }
   }
   return found;
 }
 
 int TMemoLayout::XOf(TMemoPos pos) const {
-  if (rows_.empty())
+  if (rows_.empty()) {
     return 0;
+  }
   const TMemoRow& row = rows_[RowOf(pos)];
   for (std::size_t k = 0; k < row.Offsets.size(); ++k) {
-    if (row.Offsets[k] >= pos.Offset)
+    if (row.Offsets[k] >= pos.Offset) {
       return row.Xs[k];
+    }
   }
   return row.Width();
 }
 
 TMemoPos TMemoLayout::PosAt(int rowIndex, int x) const {
-  if (rows_.empty())
+  if (rows_.empty()) {
     return {};
+  }
   rowIndex = std::clamp(rowIndex, 0, RowCount() - 1);
   const TMemoRow& row = rows_[rowIndex];
   std::size_t best = 0;
   for (std::size_t k = 1; k < row.Xs.size(); ++k) {
-    if (std::abs(row.Xs[k] - x) < std::abs(row.Xs[best] - x))
+    if (std::abs(row.Xs[k] - x) < std::abs(row.Xs[best] - x)) {
       best = k;
+    }
   }
   // The end of a row that wraps is the start of the next one; stay on this row.
   const bool softEnd = rowIndex + 1 < RowCount() && rows_[rowIndex + 1].Line == row.Line;
-  if (softEnd && best + 1 == row.Xs.size() && best > 0)
+  if (softEnd && best + 1 == row.Xs.size() && best > 0) {
     --best;
+  }
   return {row.Line, row.Offsets[best]};
 }

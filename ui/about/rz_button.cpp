@@ -15,8 +15,9 @@ TRzButton::TRzButton() {
 }
 
 void TRzButton::SetCaption(const std::string& text) {
-  if (text == caption_)
+  if (text == caption_) {
     return;
+  }
   caption_ = text;
   Invalidate();
 }
@@ -25,22 +26,26 @@ void TRzButton::SetCaption(const std::string& text) {
 
 void TRzButton::Paint(TCanvas& canvas) {
   TRect r = ClientRect();
-  if (r.Width() < 4 || r.Height() < 4)
+  if (r.Width() < 4 || r.Height() < 4) {
     return;
+  }
   PaintFrame(canvas, r);
   TRect face = r.Deflate(2);
   PaintFace(canvas, face);
-  if (!Down())
+  if (!Down()) {
     PaintRing(canvas, face);
+  }
 
   canvas.Font = Font;
-  if (!IsEnabled())
+  if (!IsEnabled()) {
     canvas.Font.Color = gfx::clGrayText;
+  }
   TRect text = r;
   canvas.DrawText(caption_, text, gfx::dtSingleLine | gfx::dtCenter | gfx::dtVCenter);
 
-  if (Focused() && ShowFocusRect)
+  if (Focused() && ShowFocusRect) {
     canvas.DrawFocusRect(r.Deflate(3));
+  }
 }
 
 void TRzButton::PaintFrame(TCanvas& canvas, const TRect& r) {
@@ -79,16 +84,18 @@ void TRzButton::PaintFace(TCanvas& canvas, const TRect& face) {
 }
 
 void TRzButton::PaintRing(TCanvas& canvas, const TRect& face) {
-  if (!gfx::IsFullColor() || !IsEnabled())
+  if (!gfx::IsFullColor() || !IsEnabled()) {
     return;
+  }
   gfx::TColor top, bottom;
   if (hot_ && HotTrack) {
     top = gfx::Blend(gfx::clWhite, HotTrackColor, 190);
     bottom = HotTrackColor;
   } else if (Focused()) {
     gfx::TColor h = HighlightColor;
-    if (gfx::TooClose(h, gfx::clBtnFace))
+    if (gfx::TooClose(h, gfx::clBtnFace)) {
       h = gfx::Darken(h, 30);
+    }
     const gfx::TColor base = gfx::Lighten(Color, 30);
     top = gfx::Blend(h, base, 60);
     bottom = gfx::Blend(h, base, 160);
@@ -112,24 +119,27 @@ void TRzButton::PaintRing(TCanvas& canvas, const TRect& face) {
 // ---- input
 
 void TRzButton::SetDown(bool down) {
-  if (down == down_)
+  if (down == down_) {
     return;
+  }
   down_ = down;
   Invalidate();
 }
 
 void TRzButton::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
   TStyledWinControl::MouseDown(button, shift, x, y);
-  if (button != mbLeft || !IsEnabled())
+  if (button != mbLeft || !IsEnabled()) {
     return;
+  }
   pressed_ = true;
   SetDown(true);
 }
 
 void TRzButton::MouseMove(TShiftState shift, int x, int y) {
   TStyledWinControl::MouseMove(shift, x, y);
-  if (!pressed_)
+  if (!pressed_) {
     return;
+  }
   // While the press holds the mouse, hover follows the pointer in and out.
   const bool inside = ClientRect().Contains(x, y);
   if (hot_ != inside) {
@@ -141,8 +151,9 @@ void TRzButton::MouseMove(TShiftState shift, int x, int y) {
 
 void TRzButton::MouseUp(TMouseButton button, TShiftState shift, int x, int y) {
   TStyledWinControl::MouseUp(button, shift, x, y);
-  if (button != mbLeft || !pressed_)
+  if (button != mbLeft || !pressed_) {
     return;
+  }
   pressed_ = false;
   SetDown(false);
   const bool inside = ClientRect().Contains(x, y);
@@ -150,8 +161,9 @@ void TRzButton::MouseUp(TMouseButton button, TShiftState shift, int x, int y) {
     hot_ = inside;
     Invalidate();
   }
-  if (inside)
+  if (inside) {
     Click();
+  }
 }
 
 void TRzButton::MouseEnter() {
@@ -182,8 +194,9 @@ bool TRzButton::KeyDown(TKey key, TShiftState shift) {
 }
 
 bool TRzButton::KeyUp(TKey key, TShiftState) {
-  if (key != VK_SPACE || !spaceDown_)
+  if (key != VK_SPACE || !spaceDown_) {
     return false;
+  }
   spaceDown_ = false;
   Invalidate();
   Click();

@@ -47,9 +47,10 @@ int TScrollBarState::ArrowLength() const {
 TRect TScrollBarState::ArrowRect(bool first) const {
   const int a = ArrowLength();
   const TRect& b = Bounds;
-  if (Vertical)
+  if (Vertical) {
     return first ? TRect{b.Left, b.Top, b.Right, b.Top + a}
                  : TRect{b.Left, b.Bottom - a, b.Right, b.Bottom};
+  }
   return first ? TRect{b.Left, b.Top, b.Left + a, b.Bottom}
                : TRect{b.Right - a, b.Top, b.Right, b.Bottom};
 }
@@ -57,63 +58,76 @@ TRect TScrollBarState::ArrowRect(bool first) const {
 TRect TScrollBarState::TrackRect() const {
   const int a = ArrowLength();
   const TRect& b = Bounds;
-  if (Vertical)
+  if (Vertical) {
     return {b.Left, b.Top + a, b.Right, b.Bottom - a};
+  }
   return {b.Left + a, b.Top, b.Right - a, b.Bottom};
 }
 
 TRect TScrollBarState::ThumbRect() const {
-  if (!Enabled())
+  if (!Enabled()) {
     return {};
+  }
   const TRect track = TrackRect();
   const int len = Vertical ? track.Height() : track.Width();
   const int total = Max + std::max(Page, 1);
   const int thumb = std::max(len * std::max(Page, 1) / total, kMinThumb);
-  if (thumb > len)
+  if (thumb > len) {
     return {};
+  }
   const int at = (len - thumb) * std::clamp(Pos, 0, Max) / Max;
-  if (Vertical)
+  if (Vertical) {
     return {track.Left, track.Top + at, track.Right, track.Top + at + thumb};
+  }
   return {track.Left + at, track.Top, track.Left + at + thumb, track.Bottom};
 }
 
 TScrollPart TScrollBarState::PartAt(TPoint p) const {
-  if (!Bounds.Contains(p) || !Enabled())
+  if (!Bounds.Contains(p) || !Enabled()) {
     return spNone;
-  if (ArrowRect(true).Contains(p))
+  }
+  if (ArrowRect(true).Contains(p)) {
     return spLineUp;
-  if (ArrowRect(false).Contains(p))
+  }
+  if (ArrowRect(false).Contains(p)) {
     return spLineDown;
+  }
   const TRect thumb = ThumbRect();
-  if (thumb.Contains(p))
+  if (thumb.Contains(p)) {
     return spThumb;
-  if (thumb.IsEmpty())
+  }
+  if (thumb.IsEmpty()) {
     return spNone;
+  }
   const bool before = Vertical ? p.Y < thumb.Top : p.X < thumb.Left;
   return before ? spPageUp : spPageDown;
 }
 
 int TScrollBarState::PosForThumbOffset(int offset) const {
   const TRect track = TrackRect(), thumb = ThumbRect();
-  if (thumb.IsEmpty())
+  if (thumb.IsEmpty()) {
     return Pos;
+  }
   const int free = Vertical ? track.Height() - thumb.Height() : track.Width() - thumb.Width();
-  if (free <= 0)
+  if (free <= 0) {
     return Pos;
+  }
   const int clamped = std::clamp(offset, 0, free);
   // Nearest position, so a drag back to the start reaches 0 and to the end Max.
   return (clamped * Max + free / 2) / free;
 }
 
 void PaintScrollBar(gfx::TCanvas& canvas, const TScrollBarState& bar) {
-  if (bar.Bounds.IsEmpty())
+  if (bar.Bounds.IsEmpty()) {
     return;
+  }
   const TRect track = bar.TrackRect();
   // The classic track: every other pixel in the highlight colour.
   canvas.FillRect(track, gfx::clBtnFace);
   for (int y = track.Top; y < track.Bottom; ++y) {
-    for (int x = track.Left + ((y + track.Left) & 1); x < track.Right; x += 2)
+    for (int x = track.Left + ((y + track.Left) & 1); x < track.Right; x += 2) {
       canvas.SetPixel(x, y, gfx::clBtnHighlight);
+    }
   }
   const bool enabled = bar.Enabled();
   for (bool first : {true, false}) {
@@ -127,6 +141,7 @@ void PaintScrollBar(gfx::TCanvas& canvas, const TScrollBarState& bar) {
     }
   }
   const TRect thumb = bar.ThumbRect();
-  if (!thumb.IsEmpty())
+  if (!thumb.IsEmpty()) {
     RaisedEdge(canvas, thumb);
+  }
 }

@@ -36,13 +36,15 @@ class ListViewTest : public UiTest {
 TEST_F(ListViewTest, SixColumnsTheLastFillingTheRest) {
   ASSERT_EQ(list->Columns.size(), 6u);
   std::vector<std::string> captions;
-  for (auto& c : list->Columns)
+  for (auto& c : list->Columns) {
     captions.push_back(c.Caption);
+  }
   EXPECT_EQ(captions,
             (std::vector<std::string>{"", "开机时间", "关机时间", "运行时长", "登录用户", "信息"}));
   std::vector<int> widths;
-  for (int i = 0; i < 5; ++i)
+  for (int i = 0; i < 5; ++i) {
     widths.push_back(list->ColumnWidth(i));
+  }
   EXPECT_EQ(widths, (std::vector<int>{18, 150, 150, 100, 127}));
   // Inside the one-pixel frame: 669 - 2 - 545.
   EXPECT_EQ(list->ColumnWidth(5), 122);

@@ -95,10 +95,11 @@ TEST_F(PageControlLookTest, SelectedTabIsWhiteWithCutCornersAndOpenCard) {
 TEST_F(PageControlLookTest, UnselectedTabGradientOrFlatOnAPalette) {
   form.UpdateWindow();
   TRect t = pc->TabRect(1);
-  for (int row : {1, 8, 18})
+  for (int row : {1, 8, 18}) {
     EXPECT_EQ(At(t.Left + 2, t.Top + row),
               gfx::GradientColor(Rgb(gfx::clWindow), Rgb(gfx::clBtnFace), row, t.Height()))
         << row;
+  }
   gfx::SetFullColor(false);
   pc->Invalidate();
   form.UpdateWindow();
@@ -122,9 +123,11 @@ TEST_F(PageControlLookTest, HotTabGetsAnOrangeBarAndTheSelectedColour) {
   // Caption in the selected colour (blue) somewhere inside the caption area.
   TRect c = pc->CaptionRect(1);
   int blue = 0;
-  for (int y = c.Top; y < c.Bottom; ++y)
-    for (int x = c.Left; x < c.Right; ++x)
+  for (int y = c.Top; y < c.Bottom; ++y) {
+    for (int x = c.Left; x < c.Right; ++x) {
       blue += gfx::BlueOf(At(x, y)) > 150 && gfx::RedOf(At(x, y)) < 100;
+    }
+  }
   EXPECT_GT(blue, 5);
   form.WindowMouseMove(0, pc->ClientToForm({600, 10}));
   EXPECT_EQ(pc->HotIndex(), -1);

@@ -21,11 +21,13 @@ TEST_F(StatusBarRulesTest, AllFourFrameCornersStayOpen) {
   gfx::TColor frame = gfx::ColorToRGB(gfx::Lighten(gfx::clBtnShadow, 30));
   gfx::TColor face = gfx::ColorToRGB(gfx::clBtnFace);
   // Frame rectangle 1,1 .. 99,18 (exclusive): corners open, edges start next to them.
-  for (TPoint c : {TPoint{1, 1}, TPoint{98, 1}, TPoint{1, 17}, TPoint{98, 17}})
+  for (TPoint c : {TPoint{1, 1}, TPoint{98, 1}, TPoint{1, 17}, TPoint{98, 17}}) {
     EXPECT_EQ(PixelAt(img, o.X + c.X, o.Y + c.Y), face) << c.X << "," << c.Y;
+  }
   for (TPoint e : {TPoint{1, 2}, TPoint{2, 1}, TPoint{97, 1}, TPoint{98, 2}, TPoint{98, 16},
-                   TPoint{97, 17}, TPoint{2, 17}, TPoint{1, 16}})
+                   TPoint{97, 17}, TPoint{2, 17}, TPoint{1, 16}}) {
     EXPECT_EQ(PixelAt(img, o.X + e.X, o.Y + e.Y), frame) << e.X << "," << e.Y;
+  }
   // The bar's margin row and column outside the frame stay the bar's fill.
   EXPECT_EQ(PixelAt(img, o.X + 50, o.Y + 0), face);
   EXPECT_EQ(PixelAt(img, o.X + 50, o.Y + 18), face);

@@ -33,8 +33,9 @@ TEST_F(StatusBarTest, PaneFrameWithOpenCornersAndTheCaptionAtFive) {
   // Some ink where the caption starts (x = 5), none left of it.
   bool ink = false;
   for (int y = o.Y + 2; y < o.Y + 17; ++y) {
-    for (int x = o.X + 5; x < o.X + 12; ++x)
+    for (int x = o.X + 5; x < o.X + 12; ++x) {
       ink |= PixelAt(img, x, y) != face;
+    }
     EXPECT_EQ(PixelAt(img, o.X + 4, y), face);
   }
   EXPECT_TRUE(ink);

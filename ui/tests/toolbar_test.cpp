@@ -14,8 +14,9 @@ using ToolbarTest = UiTest;
 std::vector<int> Lefts(const std::vector<TControl*>& controls) {
   std::vector<int> out;
   for (TControl* c : controls) {
-    if (c->Visible())
+    if (c->Visible()) {
       out.push_back(c->Left());
+    }
   }
   return out;
 }

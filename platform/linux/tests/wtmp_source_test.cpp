@@ -23,8 +23,9 @@ class WtmpFile : public ::testing::Test {
   std::string path = ::testing::TempDir() + "dorvex_wtmp_test";
   void Write(const std::vector<struct utmp>& entries, size_t extraBytes = 0) {
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    for (const auto& u : entries)
+    for (const auto& u : entries) {
       out.write(reinterpret_cast<const char*>(&u), sizeof u);
+    }
     const std::string tail(extraBytes, '\x07');
     out.write(tail.data(), static_cast<std::streamsize>(tail.size()));
   }

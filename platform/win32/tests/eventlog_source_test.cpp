@@ -11,8 +11,9 @@ namespace {
 std::vector<TLogEvent> ReadAll(EventLogSource& source) {
   std::vector<TLogEvent> events;
   TLogEvent e;
-  while (source.ReadNextEvent(e))
+  while (source.ReadNextEvent(e)) {
     events.push_back(e);
+  }
   return events;
 }
 
@@ -115,8 +116,9 @@ TEST(EventLogSource, SidOutsideTheRecordIsNeverRead) {
   ASSERT_TRUE(source.OpenSystemLog());
   const std::vector<TLogEvent> events = ReadAll(source);
   ASSERT_EQ(events.size(), 5u);
-  for (size_t i : {0, 1, 2, 4})
+  for (size_t i : {0, 1, 2, 4}) {
     EXPECT_EQ(source.LookupUserName(events[i]), "N/A") << i;
+  }
   EXPECT_EQ(source.LookupUserName(events[3]), "Zhang");
   EXPECT_EQ(api.lookups, 1);
 }

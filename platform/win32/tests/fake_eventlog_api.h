@@ -55,8 +55,9 @@ class FakeEventLogApi : public EventLogApi {
     lastDomainSize = domainSize;
     const uint8_t* s = static_cast<const uint8_t*>(sid);
     const uint32_t index = s[1] ? s[8] : 0xFFFFFFFF;  // first sub-authority, low byte
-    if (index >= accounts.size())
+    if (index >= accounts.size()) {
       return false;
+    }
     std::strcpy(name, accounts[index].c_str());
     std::strcpy(domain, "WORKGROUP");
     return true;
@@ -84,13 +85,16 @@ inline std::vector<uint8_t> MakeRecord(uint32_t eventId, uint32_t timeGenerated,
     const uint8_t sid[12] = {1, 1, 0, 0, 0, 0, 0, 5, static_cast<uint8_t>(account), 0, 0, 0};
     std::memcpy(r.data() + namesEnd, sid, sizeof sid);
   }
-  if (sidOffsetOverride)
+  if (sidOffsetOverride) {
     sidOffset = sidOffsetOverride;
-  if (sidLengthOverride)
+  }
+  if (sidLengthOverride) {
     sidLength = sidLengthOverride;
+  }
   auto put = [&r](size_t at, uint32_t v) {
-    for (int i = 0; i < 4; ++i)
+    for (int i = 0; i < 4; ++i) {
       r[at + i] = static_cast<uint8_t>(v >> (8 * i));
+    }
   };
   put(0, static_cast<uint32_t>(r.size()));
   put(4, 0x654C664C);  // "LfLe"

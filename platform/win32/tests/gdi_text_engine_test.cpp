@@ -40,15 +40,17 @@ TEST(GdiTextEngine, ARunIsAsWideAsItsCharacters) {
   const gfx::TFont f = Arial(11);
   const std::string text = "记录数:0";
   int sum = 0;
-  for (const char* piece : {"记", "录", "数", ":", "0"})
+  for (const char* piece : {"记", "录", "数", ":", "0"}) {
     sum += engine.TextWidth(f, piece);
+  }
   EXPECT_EQ(engine.TextWidth(f, text), sum);
   gfx::TGlyphRun run;
   engine.Layout(f, text, run);
   EXPECT_EQ(run.Width, sum);
   ASSERT_EQ(run.Glyphs.size(), 5u);
-  for (std::size_t i = 1; i < run.Glyphs.size(); ++i)
+  for (std::size_t i = 1; i < run.Glyphs.size(); ++i) {
     EXPECT_GT(run.Glyphs[i].X, run.Glyphs[i - 1].X);
+  }
   // Bold is wider; a blank has an advance but no image.
   EXPECT_GT(engine.TextWidth(Arial(11, true), "WWWW"), engine.TextWidth(f, "WWWW"));
   gfx::TGlyphRun blank;
@@ -85,8 +87,9 @@ TEST(GdiTextEngine, GlyphsSitOnTheBaselineWithinTheirCell) {
   EXPECT_LE(h->Top, m.Ascent);
   // Full ink somewhere in a stem.
   int darkest = 0;
-  for (auto c : h->Coverage)
+  for (auto c : h->Coverage) {
     darkest = std::max<int>(darkest, c);
+  }
   EXPECT_GE(darkest, 200);
 }
 

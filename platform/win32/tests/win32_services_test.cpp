@@ -33,8 +33,9 @@ std::string LocaleText(LCTYPE type) {
 // title of the running program file where DORVEX_TITLE_OUT says.
 TEST(Win32Services, WriteTitleOfThisProgram) {
   const char* out = std::getenv("DORVEX_TITLE_OUT");
-  if (out == nullptr)
+  if (out == nullptr) {
     GTEST_SKIP() << "only in the copies started by ApplicationTitle";
+  }
   auto platform = CreateWin32Platform();
   std::ofstream(out) << TitleFromProgramPath(platform->ProgramPath());
 }
@@ -44,8 +45,9 @@ std::string TitleAs(const std::wstring& dir, const std::wstring& name) {
   wchar_t self[MAX_PATH];
   GetModuleFileNameW(nullptr, self, MAX_PATH);
   const std::wstring copy = dir + L"\\" + name;
-  if (!CopyFileW(self, copy.c_str(), FALSE))
+  if (!CopyFileW(self, copy.c_str(), FALSE)) {
     return "<copy failed>";
+  }
   const std::wstring outFile = dir + L"\\title.txt";
   DeleteFileW(outFile.c_str());
   SetEnvironmentVariableW(L"DORVEX_TITLE_OUT", outFile.c_str());
@@ -196,8 +198,9 @@ TEST(Win32Resources, VersionInformationSaysTwoPointZero) {
 
 std::string ResourceText(LPCWSTR type, int id) {
   HRSRC r = FindResourceW(nullptr, MAKEINTRESOURCEW(id), type);
-  if (r == nullptr)
+  if (r == nullptr) {
     return {};
+  }
   const char* p = static_cast<const char*>(LockResource(LoadResource(nullptr, r)));
   return std::string(p, SizeofResource(nullptr, r));
 }
@@ -228,8 +231,9 @@ TEST(Win32Resources, TheProgramIconCarriesSeveralSizes) {
   HICON small = static_cast<HICON>(
       LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(1), IMAGE_ICON, 16, 16, 0));
   EXPECT_NE(small, nullptr);
-  if (small != nullptr)
+  if (small != nullptr) {
     DestroyIcon(small);
+  }
 }
 
 }  // namespace

@@ -240,8 +240,9 @@ TEST_F(Win32Window, PresentShowsTheImageInTheWindow) {
   w->Show();
   Pump();
   gfx::TBitmap image(40, 30, gfx::PixelOf(gfx::clWhite));
-  for (int x = 0; x < 40; ++x)
+  for (int x = 0; x < 40; ++x) {
     image.Set(x, 5, gfx::PixelOf(gfx::MakeColor(0x12, 0x34, 0x56)));
+  }
   w->Present(image, image.BoundsRect());
   HDC dc = GetDC(Hwnd(w));
   // Read back through a copy, as the screen may be a remote surface.

@@ -18,8 +18,9 @@ class X11Test : public ::testing::Test {
  protected:
   void SetUp() override {
     platform = x11::TX11Platform::Open();
-    if (!platform)
+    if (!platform) {
       GTEST_SKIP() << "no X display";
+    }
   }
   std::unique_ptr<x11::TX11Platform> platform;
 };
@@ -47,8 +48,9 @@ TEST_F(X11Test, WindowHasItsTitleSizeAndShowsThePresentedImage) {
   ASSERT_NE(w, nullptr);
   Display* dpy = platform->Display().Dpy;
   XSync(dpy, False);
-  for (int i = 0; i < 20; ++i)
+  for (int i = 0; i < 20; ++i) {
     app.HandleMessage(20);
+  }
 
   XWindowAttributes wa;
   XGetWindowAttributes(dpy, w->Handle(), &wa);
@@ -105,8 +107,9 @@ TEST_F(X11Test, TheCloseBoxAsksTheFormAndKeysAndButtonsArrive) {
   press.xbutton.y = 20;
   XSendEvent(dpy, w->Handle(), False, ButtonPressMask, &press);
   XSync(dpy, False);
-  for (int i = 0; i < 10; ++i)
+  for (int i = 0; i < 10; ++i) {
     app.HandleMessage(10);
+  }
   EXPECT_EQ(form.Closes, 1);
   EXPECT_EQ(downs, 1);
 }
@@ -124,8 +127,9 @@ TEST_F(X11Test, AResizeByTheUserReachesTheToolkit) {
   Display* dpy = platform->Display().Dpy;
   XResizeWindow(dpy, w->Handle(), 300, 220);
   XSync(dpy, False);
-  for (int i = 0; i < 20 && form.Width() != 300; ++i)
+  for (int i = 0; i < 20 && form.Width() != 300; ++i) {
     app.HandleMessage(20);
+  }
   EXPECT_EQ(form.Resized, (TSize{300, 220}));
   EXPECT_EQ(form.Width(), 300);
   EXPECT_EQ(band->BoundsRect(), (TRect{0, 201, 300, 220}));

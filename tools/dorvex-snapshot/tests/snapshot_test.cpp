@@ -55,12 +55,14 @@ TEST(Snapshot, LogPageAfterStartUp) {
     gfx::TColor c = At(img, 10, y);
     char k = Greenish(c) ? 'G' : Orangeish(c) ? 'O' : '.';
     if (k == '.') {
-      if (++gap == 5)
+      if (++gap == 5) {
         seen += '.';
+      }
       continue;
     }
-    if (gap >= 5 || seen.empty())
+    if (gap >= 5 || seen.empty()) {
       seen += k;
+    }
     gap = 0;
   }
   EXPECT_EQ(seen, "G.O.G.");
@@ -77,8 +79,9 @@ TEST(Snapshot, LogPageAfterStartUp) {
   // The clock pane shows text.
   int ink = 0;
   for (int y = 458; y < 473; ++y) {
-    for (int x = 3; x < 148; ++x)
+    for (int x = 3; x < 148; ++x) {
       ink += gfx::RedOf(At(img, x, y)) < 100;
+    }
   }
   EXPECT_GT(ink, 10);
 }

@@ -31,8 +31,9 @@ struct TAction {
 TPoint ParsePoint(const std::string& v) {
   int x, y;
   char tail;
-  if (std::sscanf(v.c_str(), "%d,%d%c", &x, &y, &tail) != 2)
+  if (std::sscanf(v.c_str(), "%d,%d%c", &x, &y, &tail) != 2) {
     Usage("a point is X,Y");
+  }
   return {x, y};
 }
 
@@ -47,18 +48,21 @@ int main(int argc, char** argv) {
   for (int i = 1; i < argc; ++i) {
     const std::string a = argv[i];
     auto value = [&]() -> std::string {
-      if (i + 1 >= argc)
+      if (i + 1 >= argc) {
         Usage(("missing value for " + a).c_str());
+      }
       return argv[++i];
     };
     if (a == "--dpi") {
       dpi = std::atoi(value().c_str());
-      if (dpi < 48 || dpi > 480)
+      if (dpi < 48 || dpi > 480) {
         Usage("--dpi takes 48 to 480");
+      }
     } else if (a == "--depth") {
       depth = std::atoi(value().c_str());
-      if (depth < 1 || depth > 32)
+      if (depth < 1 || depth > 32) {
         Usage("--depth takes 1 to 32");
+      }
     } else if (a == "--hover") {
       actions.push_back({TAction::Hover, ParsePoint(value())});
     } else if (a == "--press") {
@@ -73,13 +77,15 @@ int main(int argc, char** argv) {
       int x, y, w, h;
       char tail;
       if (std::sscanf(value().c_str(), "%d,%d,%d,%d%c", &x, &y, &w, &h, &tail) != 4 || w <= 0 ||
-          h <= 0)
+          h <= 0) {
         Usage("--crop takes X,Y,W,H");
+      }
       crop = Bounds(x, y, w, h);
     } else if (a == "--zoom") {
       zoom = std::atoi(value().c_str());
-      if (zoom < 1 || zoom > 16)
+      if (zoom < 1 || zoom > 16) {
         Usage("--zoom takes 1 to 16");
+      }
     } else if (a == "--out") {
       out = value();
     } else {
@@ -122,15 +128,17 @@ int main(int argc, char** argv) {
     }
     about.UpdateWindow();
   }
-  for (const std::string& address : platform.OpenedAddresses)
+  for (const std::string& address : platform.OpenedAddresses) {
     std::fprintf(stderr, "opened %s\n", address.c_str());
+  }
   gfx::TBitmap image = crop.IsEmpty() ? about.Image() : about.Image().Crop(crop);
   if (zoom > 1) {
     // Every pixel as a zoom x zoom square, to see single pixels.
     gfx::TBitmap big(image.Width() * zoom, image.Height() * zoom);
     for (int y = 0; y < big.Height(); ++y) {
-      for (int x = 0; x < big.Width(); ++x)
+      for (int x = 0; x < big.Width(); ++x) {
         big.Set(x, y, image.At(x / zoom, y / zoom));
+      }
     }
     image = big;
   }

@@ -53,8 +53,9 @@ class FormAboutTest : public AboutTest {
     const gfx::TBitmap& screen = AboutWindow()->Screen;
     int n = 0;
     for (int y = c.Top(); y < c.Top() + c.Height(); ++y) {
-      for (int x = c.Left(); x < c.Left() + c.Width(); ++x)
+      for (int x = c.Left(); x < c.Left() + c.Width(); ++x) {
         n += gfx::ColorOfPixel(screen.At(x, y)) == color;
+      }
     }
     return n;
   }
@@ -97,8 +98,9 @@ TEST_F(FormAboutTest, WindowPropertiesAndTexts) {
   EXPECT_TRUE(about.Memo1->WordWrap());
   EXPECT_EQ(about.Memo1->Font, about.Font);
   EXPECT_EQ(about.Image1->Picture(), artwork::ProgramIcon(32));
-  for (TLabel* l : {about.Label1, about.Label2, about.Label5, about.Label6})
+  for (TLabel* l : {about.Label1, about.Label2, about.Label5, about.Label6}) {
     EXPECT_TRUE(l->Transparent()) << l->Name;
+  }
 }
 
 TEST_F(FormAboutTest, LayoutAndLabelsSizedToTheirText) {

@@ -10,8 +10,9 @@ class MemoLayoutTest : public AboutTest {
   MemoLayoutTest() { font.Height = 12; }
   std::vector<std::string> RowTexts(const std::vector<std::string>& lines) {
     std::vector<std::string> out;
-    for (const TMemoRow& r : layout.Rows())
+    for (const TMemoRow& r : layout.Rows()) {
       out.push_back(lines[r.Line].substr(r.Begin, r.End - r.Begin));
+    }
     return out;
   }
   void Build(const std::vector<std::string>& lines, int width) {
@@ -30,8 +31,9 @@ TEST_F(MemoLayoutTest, WithoutWrappingEveryLineIsOneRowMeasuredByPrefix) {
   EXPECT_EQ(RowTexts(lines), lines);
   const TMemoRow& r = layout.Rows()[0];
   ASSERT_EQ(r.Offsets.size(), 7u);
-  for (std::size_t k = 0; k < r.Offsets.size(); ++k)
+  for (std::size_t k = 0; k < r.Offsets.size(); ++k) {
     EXPECT_EQ(r.Xs[k], W(lines[0].substr(0, r.Offsets[k])));
+  }
   // Boundaries of Chinese text fall between whole UTF-8 sequences.
   const TMemoRow& c = layout.Rows()[2];
   EXPECT_EQ(c.Offsets[3], 3);

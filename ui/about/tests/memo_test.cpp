@@ -36,8 +36,9 @@ class MemoTest : public AboutTest {
   }
   std::vector<std::string> ManyLines(int n) {
     std::vector<std::string> lines;
-    for (int i = 0; i < n; ++i)
+    for (int i = 0; i < n; ++i) {
       lines.push_back("line " + std::to_string(i));
+    }
     return lines;
   }
 
@@ -61,8 +62,9 @@ TEST_F(MemoTest, WrappedRowsFitTheTextArea) {
   const int room = memo->TextRect().Width() - 2 * TMemo::kMargin;
   ASSERT_GT(TextWidth(memo->Font, memo->Lines()[0]), room);
   ASSERT_GE(memo->Layout().RowCount(), 2);
-  for (const TMemoRow& r : memo->Layout().Rows())
+  for (const TMemoRow& r : memo->Layout().Rows()) {
     EXPECT_LE(r.Width(), room);
+  }
   EXPECT_EQ(memo->MaxScrollX(), 0);
   // Without wrapping the line runs on and the horizontal bar can scroll it.
   memo->SetWordWrap(false);
@@ -208,8 +210,9 @@ TEST_F(MemoTest, CaretKeysScrollTheCaretIntoView) {
 TEST_F(MemoTest, TextCannotBeChanged) {
   const std::string before = memo->Text();
   form.WindowKeyDown('A', ssCtrl);
-  for (TKey k : {VK_DELETE, VK_BACK})
+  for (TKey k : {VK_DELETE, VK_BACK}) {
     form.WindowKeyDown(k, 0);
+  }
   form.WindowChar(U'x');
   form.WindowKeyDown('X', ssCtrl);
   form.WindowKeyDown('V', ssCtrl);
@@ -230,8 +233,9 @@ TEST_F(MemoTest, SelectionIsHighlightedOnlyWhileFocused) {
   const int w = TextWidth(memo->Font, "first");
   // The highlight fills the selected cells; the row height is the font's.
   int highlighted = 0;
-  for (int x = p.X; x < p.X + w; ++x)
+  for (int x = p.X; x < p.X + w; ++x) {
     highlighted += PixelOf(*memo, x, p.Y) == gfx::ColorToRGB(gfx::clHighlight);
+  }
   EXPECT_EQ(highlighted, w);
   EXPECT_NE(PixelOf(*memo, p.X + w + 1, p.Y), gfx::ColorToRGB(gfx::clHighlight));
   form.SetActiveControl(nullptr);

@@ -56,8 +56,9 @@ TEST_F(RzButtonTest, SoftOuterFrameWithRoundedCorners) {
   EXPECT_EQ(At(44, 24), light);
   // The lines stop two pixels short: the corners show the white parent...
   for (TPoint p : {TPoint{0, 0}, TPoint{1, 0}, TPoint{0, 1}, TPoint{88, 0}, TPoint{87, 0},
-                   TPoint{0, 24}, TPoint{0, 23}, TPoint{88, 24}, TPoint{88, 23}})
+                   TPoint{0, 24}, TPoint{0, 23}, TPoint{88, 24}, TPoint{88, 23}}) {
     EXPECT_EQ(At(p.X, p.Y), gfx::clWhite) << p.X << "," << p.Y;
+  }
   // ...and one diagonal pixel rounds each corner; the white parent under the light
   // corner would hide it, so check against the dark one too.
   EXPECT_EQ(At(1, 1), dark);
@@ -153,8 +154,9 @@ TEST_F(RzButtonTest, PressedFaceIsFlatWithoutRing) {
   form.WindowMouseDown(mbLeft, 0, {20, 20});
   EXPECT_TRUE(button->Down());
   Repaint();
-  for (TPoint p : {TPoint{2, 2}, TPoint{5, 12}, TPoint{44, 22}, TPoint{86, 21}})
+  for (TPoint p : {TPoint{2, 2}, TPoint{5, 12}, TPoint{44, 22}, TPoint{86, 21}}) {
     EXPECT_EQ(At(p.X, p.Y), gfx::Darken(kFace, 10)) << p.X << "," << p.Y;
+  }
   EXPECT_EQ(At(44, 23), kFrame);
 }
 

@@ -32,8 +32,9 @@ class UrlLabelTest : public AboutTest {
   int CountColor(gfx::TColor c) {
     int n = 0;
     for (int y = 0; y < label->Height(); ++y) {
-      for (int x = 0; x < label->Width(); ++x)
+      for (int x = 0; x < label->Width(); ++x) {
         n += PixelOf(*label, x, y) == c;
+      }
     }
     return n;
   }
