@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "gfx/scale.h"
+#include "gfx/text.h"
 #include "ui/form.h"
 #include "ui/hints.h"
 
@@ -244,6 +245,23 @@ void TControl::ChildChanged(TControl* child) {
   }
 }
 
+gfx::TTextEngine& TControl::TextEngine() const {
+  for (const TControl* c = this; c; c = c->parent_) {
+    if (c->textEngine_) {
+      return *c->textEngine_;
+    }
+  }
+  return gfx::DefaultTextEngine();
+}
+
+void TControl::SetTextEngine(gfx::TTextEngine* engine) {
+  if (engine == textEngine_) {
+    return;
+  }
+  textEngine_ = engine;
+  Invalidate();
+}
+
 void TControl::Paint(TCanvas&) {}
 
 void TControl::Invalidate() {
@@ -317,13 +335,10 @@ TControl* TControl::ControlAtPos(TPoint p) {
   if (!visible_ || p.X < 0 || p.Y < 0 || p.X >= width_ || p.Y >= height_) {
     return nullptr;
   }
-  TRect inner = Bounds(0, 0, width_, height_);
-  if (inner.Contains(p)) {
-    for (auto it = children_.rbegin(); it != children_.rend(); ++it) {
-      TControl* c = it->get();
-      if (TControl* hit = c->ControlAtPos({p.X - c->left_, p.Y - c->top_})) {
-        return hit;
-      }
+  for (auto it = children_.rbegin(); it != children_.rend(); ++it) {
+    TControl* c = it->get();
+    if (TControl* hit = c->ControlAtPos({p.X - c->left_, p.Y - c->top_})) {
+      return hit;
     }
   }
   return HitTest(p.X, p.Y) ? this : nullptr;

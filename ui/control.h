@@ -10,7 +10,8 @@
 
 namespace gfx {
 class TCanvas;
-}
+class TTextEngine;
+}  // namespace gfx
 using gfx::TCanvas;
 class TForm;
 
@@ -99,6 +100,10 @@ class TControl {
   virtual void ChangeScale(int m, int d);
 
   // ---- painting
+  // The engine that measures and draws the control's text: its own when set,
+  // else its parent's, else the default one. Painting uses it for the canvas.
+  gfx::TTextEngine& TextEngine() const;
+  void SetTextEngine(gfx::TTextEngine* engine);
   // Paints the control's own surface; the canvas origin is the control's top-left and
   // the clip is its bounds. Children are painted afterwards, over it.
   virtual void Paint(TCanvas& canvas);
@@ -182,6 +187,7 @@ class TControl {
  private:
   friend class TForm;
   TControl* parent_ = nullptr;
+  gfx::TTextEngine* textEngine_ = nullptr;
   std::vector<std::unique_ptr<TControl>> children_;
   int left_ = 0, top_ = 0, width_ = 0, height_ = 0;
   TAlign align_ = alNone;

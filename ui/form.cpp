@@ -228,6 +228,7 @@ void TForm::PaintControl(TControl* control, gfx::TBitmap& image, TPoint origin, 
     TCanvas canvas(image);
     canvas.SetOrigin(origin);
     canvas.PushClipRect(area.Offset(-origin.X, -origin.Y));
+    canvas.SetTextEngine(&control->TextEngine());
     canvas.Font = Font;
     control->Paint(canvas);
     ++paintCount_;

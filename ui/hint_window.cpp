@@ -1,6 +1,7 @@
 #include "ui/hint_window.h"
 
 #include "gfx/canvas.h"
+#include "gfx/text_layout.h"
 
 namespace {
 constexpr int kPadX = 3;
@@ -18,12 +19,8 @@ THintWindow::THintWindow() {
 void THintWindow::ActivateHint(const std::string& text, TPoint screenPos) {
   text_ = text;
   pos_ = screenPos;
-  gfx::TBitmap scratch(1, 1);
-  TCanvas canvas(scratch);
-  canvas.Font = Font;
-  TRect r{0, 0, 0, 0};
-  canvas.DrawText(text_, r, gfx::dtCalcRect | gfx::dtNoPrefix);
-  SetClientSize(r.Width() + 2 * kPadX + 2, r.Height() + 2 * kPadY + 2);
+  const TSize s = gfx::MeasureText(TextEngine(), Font, text_, gfx::dtNoPrefix);
+  SetClientSize(s.Width + 2 * kPadX + 2, s.Height + 2 * kPadY + 2);
   ShowWindow();
   if (Window()) {
     Window()->SetClientSize(Width(), Height());

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "gfx/canvas.h"
+#include "gfx/text_layout.h"
 
 namespace {
 constexpr int kCellPadding = 6;  // text inset of a column
@@ -18,12 +19,11 @@ TRzListView::TRzListView() {
 }
 
 int TRzListView::TextHeight() const {
-  if (textHeight_ < 0 || !(measuredFont_ == Font)) {
-    gfx::TBitmap scratch(1, 1);
-    TCanvas canvas(scratch);
-    canvas.Font = Font;
-    textHeight_ = canvas.TextHeight("Pp");
+  gfx::TTextEngine& engine = TextEngine();
+  if (textHeight_ < 0 || !(measuredFont_ == Font) || measuredEngine_ != &engine) {
+    textHeight_ = gfx::MeasureText(engine, Font, "Pp").Height;
     measuredFont_ = Font;
+    measuredEngine_ = &engine;
   }
   return textHeight_;
 }

@@ -112,4 +112,5 @@ class TRzListView : public TStyledWinControl {
   int dragStartMouse_ = 0, dragStartPos_ = 0;
   mutable int textHeight_ = -1;
   mutable gfx::TFont measuredFont_;
+  mutable const gfx::TTextEngine* measuredEngine_ = nullptr;
 };

@@ -5,6 +5,7 @@
 
 #include "gfx/canvas.h"
 #include "gfx/shading.h"
+#include "gfx/text_layout.h"
 #include "ui/form.h"
 
 TRzPageControl* TRzTabSheet::PageControl() const {
@@ -72,11 +73,10 @@ void TRzPageControl::SetActivePage(TRzTabSheet* page) {
 }
 
 int TRzPageControl::TabWidth(int index) const {
-  gfx::TBitmap scratch(1, 1);
-  TCanvas canvas(scratch);
-  canvas.Font = Font;
-  int w =
-      std::max(canvas.TextWidth(gfx::StripPrefix(pages_[index]->Caption)), canvas.TextWidth("AAA"));
+  gfx::TTextEngine& engine = TextEngine();
+  const int w =
+      std::max(gfx::MeasureText(engine, Font, pages_[index]->Caption, gfx::dtSingleLine).Width,
+               gfx::MeasureText(engine, Font, "AAA").Width);
   // Never wider than the row's free width (the control less the shadow) minus 4.
   return std::min(w + 16, Width() - 2 - 4);
 }
@@ -230,19 +230,10 @@ void TRzPageControl::PaintCard(TCanvas& canvas) {
   }
 }
 
-void TRzPageControl::Paint(TCanvas& screen) {
-  int w = Width(), h = Height();
-  if (w <= 0 || h <= 0) {
-    return;
-  }
-  // Composed off-screen over what lies beneath (the shadow blends into it),
-  // then copied in one step, so switching pages does not flicker.
-  gfx::TBitmap image(w, h);
-  TCanvas canvas(image);
-  canvas.SetTextEngine(&screen.TextEngine());
-  TPoint o = screen.Origin();
-  canvas.Draw(0, 0, screen.Bitmap(), {o.X, o.Y, o.X + w, o.Y + h});
-  canvas.FillRect({0, 0, w, TabRowHeight()}, BackgroundColor);
+void TRzPageControl::Paint(TCanvas& canvas) {
+  // The window's own image is the off-screen composition: it reaches the
+  // screen in one step, so switching pages does not flicker.
+  canvas.FillRect({0, 0, Width(), TabRowHeight()}, BackgroundColor);
   for (int i = PageCount() - 1; i >= 0; --i) {
     if (i != tabIndex_) {
       PaintTab(canvas, i);
@@ -255,7 +246,6 @@ void TRzPageControl::Paint(TCanvas& screen) {
   if (ShowFocusRect && Focused() && tabIndex_ >= 0) {
     canvas.DrawFocusRect(CaptionRect(tabIndex_));
   }
-  screen.Draw(0, 0, image);
 }
 
 void TRzPageControl::SetHotIndex(int index) {

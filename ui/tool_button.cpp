@@ -4,7 +4,7 @@
 
 #include "gfx/canvas.h"
 #include "gfx/shading.h"
-#include "gfx/text.h"
+#include "gfx/text_layout.h"
 #include "ui/toolbar.h"
 
 namespace {
@@ -92,13 +92,8 @@ TSize TRzToolButton::CaptionSize() const {
   if (!CaptionShown() || caption_.empty()) {
     return {};
   }
-  gfx::TBitmap scratch(1, 1);
-  TCanvas canvas(scratch);
-  canvas.Font = Font;
-  TRect r{0, 0, Width() - 2 * kContentInset, 0};
-  canvas.DrawText(caption_, r,
-                  gfx::dtCalcRect | gfx::dtWordBreak | gfx::dtCenter | gfx::dtExpandTabs);
-  return {r.Width(), r.Height()};
+  return gfx::MeasureText(TextEngine(), Font, caption_, gfx::dtWordBreak | gfx::dtExpandTabs,
+                          Width() - 2 * kContentInset);
 }
 
 void TRzToolButton::Place(TRect& glyph, TRect& caption) const {

@@ -5,6 +5,7 @@
 #include <cstdio>
 
 #include "gfx/canvas.h"
+#include "gfx/text_layout.h"
 #include "ui/application.h"
 #include "ui/form.h"
 
@@ -50,11 +51,9 @@ class TMessageForm : public TForm {
     Color = gfx::clWindow;
     Font.Name = "Arial";
     Font.Height = 12;
-    gfx::TBitmap scratch(1, 1);
-    TCanvas canvas(scratch);
-    canvas.Font = Font;
-    textRect_ = {0, 0, kTextWidth, 0};
-    canvas.DrawText(text_, textRect_, gfx::dtCalcRect | gfx::dtWordBreak | gfx::dtNoPrefix);
+    const TSize size =
+        gfx::MeasureText(TextEngine(), Font, text_, gfx::dtWordBreak | gfx::dtNoPrefix, kTextWidth);
+    textRect_ = {0, 0, size.Width, size.Height};
     int textLeft = kMargin + (icon_ == mbiNone ? 0 : kIconSize + 12);
     textRect_ =
         textRect_.Offset(textLeft, kMargin + std::max(0, (kIconSize - textRect_.Height()) / 2));

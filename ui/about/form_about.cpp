@@ -1,6 +1,7 @@
 #include "ui/about/form_about.h"
 
 #include "gfx/canvas.h"
+#include "gfx/text_layout.h"
 #include "resources/artwork.h"
 #include "ui/application.h"
 #include "ui/layout_helpers.h"
@@ -34,13 +35,10 @@ TRzURLLabel* MakeLink(TControl* parent, const char* name, int left, int top,
 
 // A label's size for its caption, as a single line with the "&" prefix.
 TSize CaptionSize(const TLabel& label) {
-  gfx::TBitmap scratch(1, 1);
-  gfx::TCanvas canvas(scratch);
-  canvas.Font = label.Font;
-  TRect r{0, 0, 0, 0};
-  canvas.DrawText(label.Caption().empty() ? std::string(" ") : label.Caption(), r,
-                  gfx::dtCalcRect | gfx::dtSingleLine | gfx::dtExpandTabs);
-  return {label.Caption().empty() ? 0 : r.Width(), r.Height()};
+  const bool empty = label.Caption().empty();
+  const TSize s = gfx::MeasureText(label.TextEngine(), label.Font, empty ? " " : label.Caption(),
+                                   gfx::dtSingleLine | gfx::dtExpandTabs);
+  return {empty ? 0 : s.Width, s.Height};
 }
 
 // Fits the label to its text; a right-justified label keeps its right edge.

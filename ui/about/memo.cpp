@@ -123,9 +123,12 @@ void TMemo::CopyToClipboard() {
 
 const TMemoLayout& TMemo::Layout() const {
   const int width = wordWrap_ ? TextRect().Width() - 2 * kMargin : 0;
-  if (!layoutValid_ || !(layoutFont_ == Font) || layoutWidth_ != width) {
-    layout_.Build(lines_, gfx::DefaultTextEngine(), Font, width > 0 || !wordWrap_ ? width : 1);
+  gfx::TTextEngine& engine = TextEngine();
+  if (!layoutValid_ || !(layoutFont_ == Font) || layoutWidth_ != width ||
+      layoutEngine_ != &engine) {
+    layout_.Build(lines_, engine, Font, width > 0 || !wordWrap_ ? width : 1);
     layoutValid_ = true;
+    layoutEngine_ = &engine;
     layoutFont_ = Font;
     layoutWidth_ = width;
   }
@@ -133,7 +136,7 @@ const TMemoLayout& TMemo::Layout() const {
 }
 
 int TMemo::RowHeight() const {
-  return std::max(gfx::DefaultTextEngine().Metrics(Font).Height, 1);
+  return std::max(TextEngine().Metrics(Font).Height, 1);
 }
 
 TRect TMemo::TextRect() const {

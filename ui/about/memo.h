@@ -114,4 +114,5 @@ class TMemo : public TStyledWinControl {
   mutable bool layoutValid_ = false;
   mutable gfx::TFont layoutFont_;
   mutable int layoutWidth_ = -1;
+  mutable const gfx::TTextEngine* layoutEngine_ = nullptr;
 };

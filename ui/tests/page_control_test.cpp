@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "gfx/shading.h"
+#include "gfx/tests/fake_text_engine.h"
 #include "ui/form_dorvex_layout.h"
 #include "ui/tests/ui_fixture.h"
 
@@ -24,6 +25,32 @@ TEST_F(PageControlTest, TabsSizedFromTheirBoldCaptions) {
   EXPECT_EQ(pc->TabRect(1), (TRect{w1 + 2, 3, w1 + 2 + w2, 23}));
   EXPECT_EQ(pc->TabRowHeight(), 23);
   EXPECT_EQ(pc->PageRect(), (TRect{1, 24, 670, 393}));
+}
+
+TEST_F(PageControlTest, TabsMeasureAndDrawTheirCaptionsWithOneEngine) {
+  // Every character 6 wide, Chinese ones 12; lines 10 high with an 8-row ascent.
+  gfx_test::TFixedEngine fixed;
+  pc->SetTextEngine(&fixed);
+  EXPECT_EQ(pc->TabRect(0), (TRect{0, 3, 24 + 16, 23}));
+  EXPECT_EQ(pc->TabRect(1), (TRect{42, 3, 42 + 24 + 16, 23}));
+  form.UpdateWindow();
+  // The selected caption's two solid blocks, centred at the top of its caption area.
+  const gfx::TColor ink = gfx::ColorToRGB(pc->TextColorSelected);
+  const TRect tab = pc->DrawnTabRect(0);
+  TRect found{tab.Right, tab.Bottom, tab.Left, tab.Top};
+  for (int y = tab.Top; y < tab.Bottom; ++y) {
+    for (int x = std::max(tab.Left, 0); x < tab.Right; ++x) {
+      TPoint p = pc->ClientToForm({x, y});
+      if (PixelAt(form.Image(), p.X, p.Y) == ink) {
+        found = {std::min(found.Left, x), std::min(found.Top, y), std::max(found.Right, x + 1),
+                 std::max(found.Bottom, y + 1)};
+      }
+    }
+  }
+  const TRect caption = pc->CaptionRect(0);
+  const int left = caption.Left + (caption.Width() - 24) / 2;
+  EXPECT_EQ(found, (TRect{left, caption.Top, left + 23, caption.Top + 8}));
+  pc->SetTextEngine(nullptr);
 }
 
 TEST_F(PageControlTest, ClickingATabShowsItsPageOnly) {

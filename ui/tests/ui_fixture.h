@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "gfx/canvas.h"
+#include "gfx/text_layout.h"
 #include "platform/headless/headless_platform.h"
 #include "ui/application.h"
 #include "ui/form.h"
@@ -19,10 +20,7 @@ class UiTest : public ::testing::Test {
 
   // Text size in a font, as the canvases measure it.
   static TSize Measure(const gfx::TFont& font, const std::string& text) {
-    gfx::TBitmap scratch(1, 1);
-    gfx::TCanvas canvas(scratch);
-    canvas.Font = font;
-    return canvas.TextExtent(text);
+    return gfx::MeasureText(gfx::DefaultTextEngine(), font, text);
   }
 
   static gfx::TColor PixelAt(const gfx::TBitmap& image, int x, int y) {

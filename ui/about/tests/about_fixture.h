@@ -8,6 +8,7 @@
 
 #include "gfx/canvas.h"
 #include "gfx/shading.h"
+#include "gfx/text_layout.h"
 #include "platform/headless/headless_platform.h"
 #include "ui/about/link_opener.h"
 #include "ui/application.h"
@@ -45,10 +46,7 @@ class AboutTest : public ::testing::Test {
   }
 
   static TSize Measure(const gfx::TFont& font, const std::string& text) {
-    gfx::TBitmap scratch(1, 1);
-    gfx::TCanvas canvas(scratch);
-    canvas.Font = font;
-    return canvas.TextExtent(text);
+    return gfx::MeasureText(gfx::DefaultTextEngine(), font, text);
   }
   static int TextWidth(const gfx::TFont& font, const std::string& text) {
     return Measure(font, text).Width;
