@@ -20,14 +20,14 @@ TEST(ProgramIcon, CarriesTheSizesOfTheExecutablesIcon) {
 }
 
 // The icon file in the tree is generated; this fails when the artwork changed
-// and the file was not regenerated (dorvex_icon_tool).
+// and the file was not regenerated (dorvex-icon --ico).
 TEST(ProgramIcon, TheFileInTheTreeMatchesTheArtwork) {
   std::ifstream in(DORVEX_ICON_FILE, std::ios::binary);
   ASSERT_TRUE(in) << DORVEX_ICON_FILE;
   const std::vector<std::uint8_t> stored((std::istreambuf_iterator<char>(in)),
                                          std::istreambuf_iterator<char>());
   EXPECT_TRUE(stored == BuildIconFile(ProgramIconImages()))
-      << "regenerate with: dorvex_icon_tool " << DORVEX_ICON_FILE;
+      << "regenerate with: dorvex-icon --ico " << DORVEX_ICON_FILE;
 }
 
 }  // namespace
