@@ -1,0 +1,44 @@
+#!/usr/bin/env bash
+# Installs a build into a scratch root and checks what lands there: exactly the
+# package's files, icons of the named sizes with transparency, the desktop
+# entry, metadata and icon agreeing on one name, and the copyright carrying
+# the licence text word for word.
+# Usage: install_tree_test.sh BUILD-DIR LICENSE
+set -euo pipefail
+build=$1
+license=$2
+root=$(mktemp -d)
+trap 'rm -rf "$root"' EXIT
+fail() { echo "install-tree: $*" >&2; exit 1; }
+
+DESTDIR=$root cmake --install "$build" --prefix /usr >/dev/null
+
+id=net.dorvex.Dorvex
+sizes=(16 24 32 48 64 128 256)
+expected=(usr/bin/dorvex usr/share/applications/$id.desktop usr/share/metainfo/$id.metainfo.xml
+  usr/share/doc/dorvex/copyright)
+for s in "${sizes[@]}"; do expected+=("usr/share/icons/hicolor/${s}x${s}/apps/$id.png"); done
+diff <(printf '%s\n' "${expected[@]}" | sort) <(cd "$root" && find . -type f -printf '%P\n' | sort) ||
+  fail "installed files differ from the expected list (< expected, > installed)"
+
+[ -x "$root/usr/bin/dorvex" ] || fail "bin/dorvex is not executable"
+for s in "${sizes[@]}"; do
+  info=$(file -b "$root/usr/share/icons/hicolor/${s}x${s}/apps/$id.png")
+  [[ $info == "PNG image data, $s x $s, 8-bit/color RGBA"* ]] || fail "${s} px icon: $info"
+done
+
+entry=$root/usr/share/applications/$id.desktop
+[ "$(sed -n 's/^Icon=//p' "$entry")" = "$id" ] || fail "the desktop entry names another icon"
+[ "$(sed -n 's/^Exec=//p' "$entry")" = "dorvex" ] || fail "the desktop entry starts another program"
+grep -q "<launchable type=\"desktop-id\">$id.desktop</launchable>" \
+  "$root/usr/share/metainfo/$id.metainfo.xml" || fail "the metadata names another desktop entry"
+appstreamcli validate-tree --no-net "$root" >/dev/null || fail "appstreamcli validate-tree failed"
+
+# The licence paragraph read back: one blank of indent off, " ." for empty lines.
+copyright=$root/usr/share/doc/dorvex/copyright
+holder=$(sed -n 's/^Copyright (c) //p' "$license")
+[ -n "$holder" ] && grep -qx "Copyright: $holder" "$copyright" || fail "copyright line differs"
+diff <(sed -n '/^Permission is hereby granted/,$p' "$license") \
+  <(awk 'p { sub(/^ /, ""); if ($0 == ".") $0 = ""; print } /^License: Expat$/ { p = (++n == 2) }' \
+    "$copyright") || fail "the copyright file's licence text differs from LICENSE"
+echo "install-tree: passed"
