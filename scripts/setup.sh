@@ -13,10 +13,11 @@ NATIVE_PACKAGES=(
   libfreetype-dev libfontconfig-dev libpng-dev zlib1g-dev libx11-dev
   fonts-liberation fonts-wqy-microhei fonts-dejavu-core
   xvfb x11-apps x11-utils xdotool imagemagick
+  dpkg-dev file desktop-file-utils appstream unzip
 )
 WINDOWS_PACKAGES=(
   g++-mingw-w64-i686 mingw-w64-i686-dev
-  wine wine32:i386
+  wine wine32:i386 nsis
 )
 
 missing=()

@@ -28,4 +28,10 @@ ctest --test-dir build/win32 --output-on-failure
 echo "== Dorvex.exe under Wine and Xvfb"
 DORVEX_WIN32_BUILD=build/win32 bash scripts/wine-e2e.sh build/win32/app/Dorvex.exe build/screenshots
 
+echo "== packages: install, run and remove each"
+bash scripts/package.sh
+bash scripts/deb-check.sh build/packages/dorvex_*.deb
+bash scripts/installer-check.sh build/packages/Dorvex-*-setup.exe build/win32/app/Dorvex.exe
+unzip -p build/packages/Dorvex-*-win32.zip Dorvex.exe | cmp - build/win32/app/Dorvex.exe
+
 echo "== all tests passed"
