@@ -13,6 +13,9 @@ setup=$(realpath "$1")
 built=$2
 shots=${3:-build/screenshots/installed}
 version=$(basename "$setup" | sed -n 's/^Dorvex-\(.*\)-setup\.exe$/\1/p')
+# The version Explorer shows for the installer itself (its version resource, UTF-16).
+[ "$(strings -el -n 3 "$setup" | grep -A1 -x ProductVersion | sed -n 2p)" = "$version" ] ||
+  fail "the installer carries no version $version"
 
 export WINEPREFIX=$PWD/build/wineprefix-installer
 rm -rf "$WINEPREFIX"

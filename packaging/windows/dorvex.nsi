@@ -10,6 +10,7 @@ SetCompressor /SOLID lzma
 !define SHORTCUT "$SMPROGRAMS\${APP}.lnk"
 
 Name "${APP} ${VERSION}"
+BrandingText "${APP} ${VERSION}"
 OutFile "${OUTFILE}"
 ; The user's own program folder: no administrator rights needed.
 InstallDir "$LOCALAPPDATA\Programs\${APP}"
