@@ -24,7 +24,9 @@ export DEBIAN_FRONTEND=noninteractive
 apt=($SUDO apt-get -o DPkg::Lock::Timeout=600 -y -q)
 
 # Other test runs on this machine install and remove the same package.
-exec 9>/run/lock/dorvex-deb-check.lock
+lockdir=/run/lock
+[ -d "$lockdir" ] || lockdir=/tmp
+exec 9>"$lockdir/dorvex-deb-check.lock"
 flock -w 1800 9 || fail "another run held the package lock for half an hour"
 
 name=$(dpkg-deb -f "$deb" Package)
