@@ -11,23 +11,20 @@
 #include "chart/boot_chart.h"
 #include "ui/about/form_about.h"
 #include "ui/application.h"
-#include "ui/chart_host.h"
 
 namespace {
 
-using TBootChartHost = TChartHost<TChart, THintHost>;
-
 std::unique_ptr<TControl> MakeChart() {
-  auto control = std::make_unique<TBootChartHost>();
-  SetupBootChart(control->Chart);
-  return control;
+  auto chart = std::make_unique<TChart>();
+  SetupBootChart(*chart);
+  return chart;
 }
 
 }  // namespace
 
 TFormDorvex::TFormDorvex(int dpi, TSources sources)
     : TFormDorvexLayout(dpi, MakeChart), sources_(std::move(sources)) {
-  chart_ = &static_cast<TBootChartHost*>(Chart1)->Chart;
+  chart_ = static_cast<TChart*>(Chart1);
   OnCreate = [this] { FormCreate(); };
   TBRefresh->OnClick = [this] { TBRefreshClick(); };
   TBHelp->OnClick = [this] { TBHelpClick(); };

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "chart/axis_scale.h"
 #include "gfx/canvas.h"
 #include "gfx/font.h"
 #include "gfx/geometry.h"
@@ -13,9 +14,8 @@ class TChart;
 class TChartSeries;
 
 enum TAxisLabelStyle { talAuto, talNone, talValue, talMark, talText };
-enum TAxisLabelAlign { alDefault, alOpposite };
 
-struct TAxisPen {
+struct TChartPen {
   gfx::TColor Color = gfx::clBlack;
   int Width = 1;
   bool Visible = true;
@@ -36,105 +36,177 @@ struct TAxisLabel {
   double Value;
 };
 
+// The settings a zoom or scroll changes, as saved for the undo.
+struct TAxisScaleSettings {
+  bool Automatic, AutomaticMinimum, AutomaticMaximum;
+  double Minimum, Maximum;
+};
+
 // The default chart font: Arial 8 pt, black.
 gfx::TFont ChartFont();
 
 // One axis of the chart: range, pixel mapping, label step, line, ticks, title.
-class TChartAxis {
+// Every property that changes the picture asks the chart for a repaint; the
+// working state is recomputed by each paint and only read from outside.
+class TChartAxis : private TAxisScale {
  public:
   TChartAxis(TChart& chart, bool horizontal, bool otherSide, bool depth = false);
+  TChartAxis(const TChartAxis&) = delete;
+  TChartAxis& operator=(const TChartAxis&) = delete;
 
   TChart& ParentChart() const { return chart_; }
-  const bool Horizontal;
-  const bool OtherSide;
-  const bool IsDepthAxis;
+  using TAxisScale::Horizontal;
+  bool OtherSide() const { return otherSide_; }
+  bool IsDepthAxis() const { return depth_; }
 
-  // Properties.
-  bool Visible = true;
-  bool Automatic = true;
-  bool AutomaticMinimum = true;
-  bool AutomaticMaximum = true;
-  double Minimum = 0;
-  double Maximum = 0;
-  double Increment = 0;
-  bool MaximumRound = false;
-  bool MinimumRound = false;
-  int32_t LabelsSeparation = 10;
-  TAxisLabelStyle LabelStyle = talAuto;
-  bool LabelsVisible = true;
-  int32_t LabelsAngle = 0;
-  TAxisLabelAlign LabelsAlign = alDefault;
-  bool LabelsOnAxis = true;
-  int32_t LabelsSize = 0;
-  bool RoundFirstLabel = true;
-  bool TickOnLabelsOnly = true;
-  TAxisPen Axis{gfx::clBlack, 2, true};
-  TAxisPen Ticks{gfx::clGray, 1, true};
-  int32_t TickLength = 4;
-  TAxisPen MinorTicks{gfx::clGray, 1, true};
-  int32_t MinorTickLength = 2;
-  int32_t MinorTickCount = 3;
-  TAxisPen TicksInner{gfx::clGray, 1, true};
-  int32_t TickInnerLength = 0;
-  bool GridVisible = false;
-  TChartAxisTitle Title;
-  gfx::TFont LabelsFont;
-  int32_t StartPosition = 0;
-  int32_t EndPosition = 100;
-  int32_t PositionPercent = 0;
-  bool Inverted = false;
+  // --- Properties.
+  bool Visible() const { return visible_; }
+  void SetVisible(bool v);
+  bool Automatic() const { return automatic_; }
+  void SetAutomatic(bool v);
+  bool AutomaticMinimum() const { return automaticMinimum_; }
+  void SetAutomaticMinimum(bool v);
+  bool AutomaticMaximum() const { return automaticMaximum_; }
+  void SetAutomaticMaximum(bool v);
+  // While an end is automatic it holds the range the last paint took from
+  // the series. Setting one above the other is refused (std::invalid_argument).
+  double Minimum() const { return minimum_; }
+  void SetMinimum(double v);
+  double Maximum() const { return maximum_; }
+  void SetMaximum(double v);
+  // Fixed label step; 0 chooses one. Negative steps are refused.
+  double Increment() const { return increment_; }
+  void SetIncrement(double v);
+  int32_t LabelsSeparation() const { return labelsSeparation_; }
+  void SetLabelsSeparation(int32_t v);
+  TAxisLabelStyle LabelStyle() const { return labelStyle_; }
+  void SetLabelStyle(TAxisLabelStyle v);
+  bool LabelsVisible() const { return labelsVisible_; }
+  void SetLabelsVisible(bool v);
+  int32_t LabelsAngle() const { return labelsAngle_; }
+  void SetLabelsAngle(int32_t v);
+  bool LabelsOnAxis() const { return labelsOnAxis_; }
+  void SetLabelsOnAxis(bool v);
+  int32_t LabelsSize() const { return labelsSize_; }
+  void SetLabelsSize(int32_t v);
+  bool RoundFirstLabel() const { return roundFirstLabel_; }
+  void SetRoundFirstLabel(bool v);
+  bool TickOnLabelsOnly() const { return tickOnLabelsOnly_; }
+  void SetTickOnLabelsOnly(bool v);
+  const TChartPen& Axis() const { return axisPen_; }
+  void SetAxis(const TChartPen& v);
+  const TChartPen& Ticks() const { return ticks_; }
+  void SetTicks(const TChartPen& v);
+  int32_t TickLength() const { return tickLength_; }
+  void SetTickLength(int32_t v);
+  const TChartPen& MinorTicks() const { return minorTicks_; }
+  void SetMinorTicks(const TChartPen& v);
+  int32_t MinorTickLength() const { return minorTickLength_; }
+  void SetMinorTickLength(int32_t v);
+  int32_t MinorTickCount() const { return minorTickCount_; }
+  void SetMinorTickCount(int32_t v);
+  const TChartAxisTitle& Title() const { return title_; }
+  void SetTitle(const TChartAxisTitle& v);
+  const gfx::TFont& LabelsFont() const { return labelsFont_; }
+  void SetLabelsFont(const gfx::TFont& v);
+  int32_t StartPosition() const { return startPosition_; }
+  void SetStartPosition(int32_t v);
+  int32_t EndPosition() const { return endPosition_; }
+  void SetEndPosition(int32_t v);
 
-  // Working state, recomputed on every paint.
-  double CurrentMin = 0;
-  double CurrentMax = 0;
-  double CurrentRange = 0;
-  bool RangeIsZero = true;
-  int32_t FirstPixel = 0;
-  int32_t LastPixel = 0;
-  int32_t PixelSize = 0;
-  int32_t CenterPixel = 0;
-  double PixelsPerUnit = 0;
-  int32_t AxisPixel = 0;
-  int32_t LabelsPixel = 0;
-  int32_t TitlePixel = 0;
-  double LabelStep = 0;
-  std::vector<int32_t> TickPixels;
-  std::vector<TAxisLabel> DrawnLabels;
-  bool Shown = false;
+  // --- Working state of the last paint.
+  using TAxisScale::CenterPixel;
+  using TAxisScale::CurrentMax;
+  using TAxisScale::CurrentMin;
+  using TAxisScale::CurrentRange;
+  using TAxisScale::FirstPixel;
+  using TAxisScale::LastPixel;
+  using TAxisScale::PixelSize;
+  using TAxisScale::PixelsPerUnit;
+  using TAxisScale::PixelToValue;
+  using TAxisScale::RangeIsZero;
+  using TAxisScale::ValueToPixel;
+  int32_t AxisPixel() const { return axisPixel_; }
+  int32_t LabelsPixel() const { return labelsPixel_; }
+  int32_t TitlePixel() const { return titlePixel_; }
+  double LabelStep() const { return labelStep_; }
+  // Pixel of every label drawn, in drawing order.
+  const std::vector<int32_t>& TickPixels() const { return tickPixels_; }
+  const std::vector<TAxisLabel>& DrawnLabels() const { return drawnLabels_; }
+  bool Shown() const { return shown_; }
 
-  // Scale.
-  void AdjustRange();
-  void PlaceAxis();
-  void ApplyMargins(int32_t low, int32_t high);
-  int32_t ValueToPixel(double value) const;
-  double PixelToValue(int32_t pixel) const;
-  static double NextNiceStep(double x);
+  // --- Steps and label measurements, with the state of the last paint.
   double StepForCount(int32_t count) const;
-  double ComputeStep(gfx::TCanvas& canvas);
-
-  // Layout and labels.
-  void ReserveSpace(gfx::TCanvas& canvas, gfx::TRect& rect);
+  double ComputeStep(gfx::TCanvas& canvas) const;
   TAxisLabelStyle ResolveLabelStyle() const;
   std::string LabelValue(double value) const;
-  int32_t LabelSize(gfx::TCanvas& canvas, double value);
-  int32_t MaxValueLabelWidth(gfx::TCanvas& canvas);
-  int32_t FontHeight(gfx::TCanvas& canvas, const gfx::TFont& font) const;
+  int32_t LabelSize(gfx::TCanvas& canvas, double value) const;
+  int32_t MaxValueLabelWidth(gfx::TCanvas& canvas) const;
+  static int32_t FontHeight(gfx::TCanvas& canvas, const gfx::TFont& font);
 
-  // Drawing.
+  void ChangeScale(int m, int d);
+
+ private:
+  // The paint and the mouse operations of the chart drive the axis.
+  friend class TChart;
+
+  void Repaint();
+  // Paint steps, in the order the chart calls them.
+  void AdjustRange();
+  void PlaceAxis();
+  void ReserveSpace(gfx::TCanvas& canvas, gfx::TRect& rect);
   void DrawAxis(gfx::TCanvas& canvas);
+  TAxisScaleSettings Settings() const;
+  void Restore(const TAxisScaleSettings& s);
+
+  double StepWith(gfx::TCanvas& canvas, double increment) const;
+  double StepForCount(int32_t count, double increment) const;
   void DrawValueLabels(gfx::TCanvas& canvas);
   void DrawTextLabels(gfx::TCanvas& canvas);
   void DrawLabel(gfx::TCanvas& canvas, int32_t pixel, const std::string& text, double value);
   void DrawAxisText(gfx::TCanvas& canvas, int32_t x, int32_t y, const std::string& text,
                     int32_t angle, const gfx::TFont& font);
-
- private:
-  void RecalcRange();
-  double ComputeStepOnce(gfx::TCanvas& canvas);
   void DrawLineAndTicks(gfx::TCanvas& canvas);
   void DrawTick(gfx::TCanvas& canvas, int32_t pixel, int32_t length);
   int32_t TextLabelWidth(gfx::TCanvas& canvas, const TChartSeries& series, int32_t index);
+
   TChart& chart_;
+  const bool otherSide_;
+  const bool depth_;
+
+  bool visible_ = true;
+  bool automatic_ = true;
+  bool automaticMinimum_ = true;
+  bool automaticMaximum_ = true;
+  double minimum_ = 0;
+  double maximum_ = 0;
+  double increment_ = 0;
+  int32_t labelsSeparation_ = 10;
+  TAxisLabelStyle labelStyle_ = talAuto;
+  bool labelsVisible_ = true;
+  int32_t labelsAngle_ = 0;
+  bool labelsOnAxis_ = true;
+  int32_t labelsSize_ = 0;
+  bool roundFirstLabel_ = true;
+  bool tickOnLabelsOnly_ = true;
+  TChartPen axisPen_{gfx::clBlack, 2, true};
+  TChartPen ticks_{gfx::clGray, 1, true};
+  int32_t tickLength_ = 4;
+  TChartPen minorTicks_{gfx::clGray, 1, true};
+  int32_t minorTickLength_ = 2;
+  int32_t minorTickCount_ = 3;
+  TChartAxisTitle title_;
+  gfx::TFont labelsFont_;
+  int32_t startPosition_ = 0;
+  int32_t endPosition_ = 100;
+
+  int32_t axisPixel_ = 0;
+  int32_t labelsPixel_ = 0;
+  int32_t titlePixel_ = 0;
+  double labelStep_ = 0;
+  std::vector<int32_t> tickPixels_;
+  std::vector<TAxisLabel> drawnLabels_;
+  bool shown_ = false;
 
   // Widths of the point labels of one series in the labels font, measured
   // once per label and kept while labels, font and text engine stay the same.

@@ -8,44 +8,44 @@
 
 using namespace gfx;
 
-int32_t TChartAxis::FontHeight(TCanvas& canvas, const TFont& font) const {
+int32_t TChartAxis::FontHeight(TCanvas& canvas, const TFont& font) {
   canvas.Font = font;
   return canvas.TextHeight("W");
 }
 
 std::string TChartAxis::LabelValue(double value) const {
-  return FormatValue(value, chart_.NumberSeparators);
+  return FormatValue(value, chart_.NumberSeparators());
 }
 
-int32_t TChartAxis::LabelSize(TCanvas& canvas, double value) {
-  bool rotated = LabelsAngle == 90 || LabelsAngle == 270;
-  if (Horizontal != rotated) {
-    canvas.Font = LabelsFont;
+int32_t TChartAxis::LabelSize(TCanvas& canvas, double value) const {
+  bool rotated = labelsAngle_ == 90 || labelsAngle_ == 270;
+  if (Horizontal() != rotated) {
+    canvas.Font = labelsFont_;
     return canvas.TextWidth(LabelValue(value));
   }
-  return FontHeight(canvas, LabelsFont);  // one line: labels never break here
+  return FontHeight(canvas, labelsFont_);  // one line: labels never break here
 }
 
-int32_t TChartAxis::MaxValueLabelWidth(TCanvas& canvas) {
+int32_t TChartAxis::MaxValueLabelWidth(TCanvas& canvas) const {
   double step = ComputeStep(canvas);
-  double lo = CurrentMin;
-  double hi = CurrentMax;
-  if (RoundFirstLabel) {
-    lo = step * std::trunc(CurrentMin / step);
-    hi = step * std::trunc(CurrentMax / step);
+  double lo = CurrentMin();
+  double hi = CurrentMax();
+  if (roundFirstLabel_) {
+    lo = step * std::trunc(CurrentMin() / step);
+    hi = step * std::trunc(CurrentMax() / step);
   }
-  canvas.Font = LabelsFont;
+  canvas.Font = labelsFont_;
   int32_t width = std::max(canvas.TextWidth(LabelValue(hi)), canvas.TextWidth(LabelValue(lo)));
   return width + canvas.TextWidth(" ");
 }
 
 TAxisLabelStyle TChartAxis::ResolveLabelStyle() const {
-  if (LabelStyle != talAuto) {
-    return LabelStyle;
+  if (labelStyle_ != talAuto) {
+    return labelStyle_;
   }
   TAxisLabelStyle style = talNone;
   for (TChartSeries* s : chart_.SeriesList()) {
-    if (!s->Active || (s->HorizAxis() != this && s->VertAxis() != this)) {
+    if (!s->Active() || (s->HorizAxis() != this && s->VertAxis() != this)) {
       continue;
     }
     style = talValue;
@@ -63,15 +63,15 @@ TAxisLabelStyle TChartAxis::ResolveLabelStyle() const {
 void TChartAxis::ReserveSpace(TCanvas& canvas, TRect& rect) {
   TRect r = rect;
   auto shrink = [&](int32_t by) -> int32_t {
-    if (Horizontal) {
-      if (OtherSide) {
+    if (Horizontal()) {
+      if (otherSide_) {
         r.Top += by;
         return r.Top;
       }
       r.Bottom -= by;
       return r.Bottom;
     }
-    if (OtherSide) {
+    if (otherSide_) {
       r.Right -= by;
       return r.Right;
     }
@@ -79,36 +79,36 @@ void TChartAxis::ReserveSpace(TCanvas& canvas, TRect& rect) {
     return r.Left;
   };
 
-  if (Title.Visible && !Title.Caption.empty()) {
-    int32_t size = Title.TitleSize;
+  if (title_.Visible && !title_.Caption.empty()) {
+    int32_t size = title_.TitleSize;
     if (size == 0) {
-      bool along = Horizontal ? (Title.Angle == 0 || Title.Angle == 180)
-                              : (Title.Angle == 90 || Title.Angle == 270);
+      bool along = Horizontal() ? (title_.Angle == 0 || title_.Angle == 180)
+                                : (title_.Angle == 90 || title_.Angle == 270);
       if (along) {
-        size = FontHeight(canvas, Title.Font);
+        size = FontHeight(canvas, title_.Font);
       } else {
-        canvas.Font = Title.Font;
-        size = canvas.TextWidth(Title.Caption);
+        canvas.Font = title_.Font;
+        size = canvas.TextWidth(title_.Caption);
       }
     }
-    TitlePixel = shrink(size);
+    titlePixel_ = shrink(size);
   }
-  if (LabelsVisible) {
-    int32_t size = LabelsSize;
+  if (labelsVisible_) {
+    int32_t size = labelsSize_;
     if (size == 0) {
-      size = Horizontal ? FontHeight(canvas, LabelsFont) : MaxValueLabelWidth(canvas);
+      size = Horizontal() ? FontHeight(canvas, labelsFont_) : MaxValueLabelWidth(canvas);
     }
-    LabelsPixel = shrink(size);
+    labelsPixel_ = shrink(size);
   }
   int32_t ticks = 0;
-  if (Axis.Visible) {
-    ticks += Axis.Width + 1;
+  if (axisPen_.Visible) {
+    ticks += axisPen_.Width + 1;
   }
-  if (Ticks.Visible) {
-    ticks += TickLength;
+  if (ticks_.Visible) {
+    ticks += tickLength_;
   }
-  if (MinorTicks.Visible) {
-    ticks = std::max(ticks, MinorTickLength);
+  if (minorTicks_.Visible) {
+    ticks = std::max(ticks, minorTickLength_);
   }
   shrink(ticks);
 

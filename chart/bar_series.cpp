@@ -9,21 +9,92 @@
 
 using namespace gfx;
 
+void TBarSeries::SetBarWidthPercent(int32_t v) {
+  barWidthPercent_ = v;
+  Repaint();
+}
+
+void TBarSeries::SetOffsetPercent(int32_t v) {
+  offsetPercent_ = v;
+  Repaint();
+}
+
+void TBarSeries::SetCustomBarWidth(int32_t v) {
+  customBarWidth_ = v;
+  Repaint();
+}
+
+void TBarSeries::SetBarStyle(TBarStyle v) {
+  barStyle_ = v;
+  Repaint();
+}
+
+void TBarSeries::SetMultiBar(TMultiBar v) {
+  multiBar_ = v;
+  ShareSideSettings();
+}
+
+void TBarSeries::SetSideMargins(bool v) {
+  sideMargins_ = v;
+  ShareSideSettings();
+}
+
+void TBarSeries::ShareSideSettings() {
+  if (TChart* chart = ParentChart()) {
+    for (TChartSeries* s : chart->SeriesList()) {
+      if (auto* bar = dynamic_cast<TBarSeries*>(s)) {
+        bar->multiBar_ = multiBar_;
+        bar->sideMargins_ = sideMargins_;
+      }
+    }
+  }
+  Repaint();
+}
+
+void TBarSeries::SetUseYOrigin(bool v) {
+  useYOrigin_ = v;
+  Repaint();
+}
+
+void TBarSeries::SetYOrigin(double v) {
+  yOrigin_ = v;
+  Repaint();
+}
+
+void TBarSeries::SetBarBrush(const TBrush& v) {
+  barBrush_ = v;
+  Repaint();
+}
+
+void TBarSeries::SetBarPen(const TPen& v) {
+  barPen_ = v;
+  Repaint();
+}
+
+void TBarSeries::SetBarPenVisible(bool v) {
+  barPenVisible_ = v;
+  Repaint();
+}
+
+void TBarSeries::SetSkipHiddenBars(bool v) {
+  skipHiddenBars_ = v;
+  Repaint();
+}
+
 double TBarSeries::LowestY() const {
-  double low = YValues.Lowest();
-  return UseYOrigin ? std::min(low, YOrigin) : low;
+  double low = YValues().Lowest();
+  return useYOrigin_ ? std::min(low, yOrigin_) : low;
 }
 
 double TBarSeries::HighestY() const {
-  double high = YValues.Highest();
-  return UseYOrigin ? std::max(high, YOrigin) : high;
+  double high = YValues().Highest();
+  return useYOrigin_ ? std::max(high, yOrigin_) : high;
 }
 
 void TBarSeries::PrepareBars() {
-  OrderPosition = 1;
-  PreviousCount = 0;
-  BarCount = 0;
-  MaxBarPoints = -1;
+  orderPosition_ = 1;
+  barCount_ = 0;
+  maxBarPoints_ = -1;
   TChart* chart = ParentChart();
   if (chart == nullptr) {
     return;
@@ -31,48 +102,47 @@ void TBarSeries::PrepareBars() {
   bool reached = false;
   for (TChartSeries* s : chart->SeriesList()) {
     auto* bar = dynamic_cast<TBarSeries*>(s);
-    if (bar == nullptr || !bar->Active) {
+    if (bar == nullptr || !bar->Active()) {
       continue;
     }
     if (bar == this) {
       reached = true;
     }
     int32_t n = bar->Count();
-    int32_t slots = (SideMargins && n > 0) ? n + 1 : n;
-    if (MaxBarPoints == -1 || MaxBarPoints < slots) {
-      MaxBarPoints = slots;
+    int32_t slots = (sideMargins_ && n > 0) ? n + 1 : n;
+    if (maxBarPoints_ == -1 || maxBarPoints_ < slots) {
+      maxBarPoints_ = slots;
     }
-    if (MultiBar == mbSide) {
-      ++BarCount;
+    if (multiBar_ == mbSide) {
+      ++barCount_;
       if (!reached) {
-        ++OrderPosition;
-        PreviousCount += n;
+        ++orderPosition_;
       }
     }
   }
 }
 
 void TBarSeries::CalcBarSize() {
-  if (CustomBarWidth != 0) {
-    BarSize = CustomBarWidth;
+  if (customBarWidth_ != 0) {
+    barSize_ = customBarWidth_;
     return;
   }
-  if (MaxBarPoints <= 0 || HorizAxis() == nullptr) {
-    BarSize = 0;
+  if (maxBarPoints_ <= 0 || HorizAxis() == nullptr) {
+    barSize_ = 0;
     return;
   }
-  int32_t slot = HorizAxis()->PixelSize / MaxBarPoints;
-  int32_t count = std::max(BarCount, 1);
-  BarSize = RoundHalfEven(BarWidthPercent * 0.01 * slot) / count;
-  if (BarSize % 2 != 0) {
-    ++BarSize;
+  int32_t slot = HorizAxis()->PixelSize() / maxBarPoints_;
+  int32_t count = std::max(barCount_, 1);
+  barSize_ = RoundHalfEven(barWidthPercent_ * 0.01 * slot) / count;
+  if (barSize_ % 2 != 0) {
+    ++barSize_;
   }
 }
 
 void TBarSeries::BarMargin(int32_t& left, int32_t& right) {
   CalcBarSize();
-  int32_t margin = BarSize * std::max(BarCount, 1);
-  if (!SideMargins) {
+  int32_t margin = barSize_ * std::max(barCount_, 1);
+  if (!sideMargins_) {
     margin /= 2;
   }
   left = margin;
@@ -81,13 +151,13 @@ void TBarSeries::BarMargin(int32_t& left, int32_t& right) {
 
 int32_t TBarSeries::PointXPos(int32_t index) const {
   int32_t p = HorizAxis()->ValueToPixel(XValue(index));
-  if (MultiBar == mbNone) {
-    p -= BarSize / 2;
+  if (multiBar_ == mbNone) {
+    p -= barSize_ / 2;
   } else {
-    p += RoundHalfEven((OrderPosition - BarCount * 0.5 - 1) * BarSize);
+    p += RoundHalfEven((orderPosition_ - barCount_ * 0.5 - 1) * barSize_);
   }
-  if (OffsetPercent != 0) {
-    p += RoundHalfEven(OffsetPercent * BarSize * 0.01);
+  if (offsetPercent_ != 0) {
+    p += RoundHalfEven(offsetPercent_ * barSize_ * 0.01);
   }
   return p;
 }
@@ -97,19 +167,19 @@ int32_t TBarSeries::PointYPos(int32_t index) const {
 }
 
 int32_t TBarSeries::OriginPos(int32_t) const {
-  if (UseYOrigin) {
-    return VertAxis()->ValueToPixel(YOrigin);
+  if (useYOrigin_) {
+    return VertAxis()->ValueToPixel(yOrigin_);
   }
-  return VertAxis()->LastPixel;
+  return VertAxis()->LastPixel();
 }
 
 TRect TBarSeries::BarBounds(int32_t index) const {
   TRect r;
   r.Left = PointXPos(index);
-  r.Right = r.Left + BarSize + 1;
+  r.Right = r.Left + barSize_ + 1;
   r.Top = PointYPos(index);
   r.Bottom = OriginPos(index);
-  if (!BarPenVisible) {
+  if (!barPenVisible_) {
     if (r.Bottom > r.Top) {
       ++r.Bottom;
     } else {
@@ -122,7 +192,7 @@ TRect TBarSeries::BarBounds(int32_t index) const {
 
 bool TBarSeries::BarContains(int32_t index, int32_t x, int32_t y) const {
   int32_t left = PointXPos(index);
-  if (x < left || x > left + BarSize) {
+  if (x < left || x > left + barSize_) {
     return false;
   }
   int32_t a = PointYPos(index);
@@ -134,12 +204,12 @@ bool TBarSeries::BarContains(int32_t index, int32_t x, int32_t y) const {
 }
 
 int32_t TBarSeries::PointAt(int32_t x, int32_t y) const {
-  if (FirstVisibleIndex < 0 || LastVisibleIndex < 0 || HorizAxis() == nullptr ||
+  if (FirstVisibleIndex() < 0 || LastVisibleIndex() < 0 || HorizAxis() == nullptr ||
       VertAxis() == nullptr) {
     return -1;
   }
-  int32_t last = std::min(LastVisibleIndex, Count() - 1);
-  for (int32_t i = FirstVisibleIndex; i <= last; ++i) {
+  int32_t last = std::min(LastVisibleIndex(), Count() - 1);
+  for (int32_t i = FirstVisibleIndex(); i <= last; ++i) {
     if (BarContains(i, x, y)) {
       return i;
     }
@@ -164,11 +234,11 @@ TRect Shape(const TRect& bounds) {
 
 void TBarSeries::DrawAllPoints(TCanvas& canvas) {
   drawn_.clear();
-  if (FirstVisibleIndex < 0 || LastVisibleIndex < 0) {
+  if (FirstVisibleIndex() < 0 || LastVisibleIndex() < 0) {
     return;
   }
-  drawn_.reserve(static_cast<size_t>(LastVisibleIndex - FirstVisibleIndex + 1));
-  for (int32_t i = FirstVisibleIndex; i <= LastVisibleIndex; ++i) {
+  drawn_.reserve(static_cast<size_t>(LastVisibleIndex() - FirstVisibleIndex() + 1));
+  for (int32_t i = FirstVisibleIndex(); i <= LastVisibleIndex(); ++i) {
     TColor color = PointColor(i);
     if (color != clNone) {
       drawn_.push_back({i, BarBounds(i), color});
@@ -187,7 +257,7 @@ void TBarSeries::DrawAllPoints(TCanvas& canvas) {
 // not drawn at all; the picture is the same.
 void TBarSeries::MarkHiddenBars() {
   hidden_.assign(drawn_.size(), false);
-  if (!SkipHiddenBars || drawn_.size() < 2) {
+  if (!skipHiddenBars_ || drawn_.size() < 2) {
     return;
   }
   int32_t low = drawn_.front().Bounds.Left, high = low;
@@ -222,23 +292,13 @@ void TBarSeries::MarkHiddenBars() {
   }
 }
 
-void TBarSeries::DrawPoint(TCanvas& canvas, int32_t index) {
-  TColor color = PointColor(index);
-  if (color == clNone) {
-    return;
-  }
-  TRect bounds = BarBounds(index);
-  drawn_.push_back({index, bounds, color});
-  PaintBar(canvas, Shape(bounds), color);
-}
-
 void TBarSeries::PaintBar(TCanvas& canvas, const TRect& r, TColor color) {
-  canvas.Pen = BarPen;
-  if (!BarPenVisible) {
+  canvas.Pen = barPen_;
+  if (!barPenVisible_) {
     canvas.Pen.Style = psClear;
   }
   canvas.Brush.Color = color;
-  canvas.Brush.Style = BarBrush.Style;
+  canvas.Brush.Style = barBrush_.Style;
   // bsRectangle, bsCilinder, bsRectGradient and bsBevel are a plain rectangle
   // in the flat view; the other shapes are not drawn by this program.
   bool plain = canvas.Pen.Mode == pmCopy && canvas.Pen.Width == 1 &&

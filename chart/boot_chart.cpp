@@ -7,25 +7,25 @@
 using namespace gfx;
 
 void SetupBootChart(TChart& chart) {
-  chart.Color = clWhite;
-  chart.BevelOuter = bvRaised;
-  chart.BevelInner = bvNone;
-  chart.View3D = false;
+  chart.SetColor(clWhite);
+  chart.SetBevelOuter(bvRaised);
+  chart.SetBevelInner(bvNone);
+  chart.SetView3D(false);
 
   auto series = std::make_unique<TBarSeries>();
-  series->BarStyle = bsCilinder;
-  series->ColorEachPoint = true;
-  series->Marks.Visible = false;
-  series->BarBrush.Color = clWhite;
-  series->YValues.Name = "长条";
+  series->SetBarStyle(bsCilinder);
+  series->SetColorEachPoint(true);
+  series->Marks().SetVisible(false);
+  series->SetBarBrush({clWhite, bsSolid});
+  series->SetYValuesName("长条");
   chart.AddSeries(std::move(series));
 
-  chart.LeftAxis().Title.Caption = "(小时)";
-  chart.LeftAxis().GridVisible = false;
-  chart.BottomAxis().GridVisible = false;
+  TChartAxisTitle title = chart.LeftAxis().Title();
+  title.Caption = "(小时)";
+  chart.LeftAxis().SetTitle(title);
 
   auto tip = std::make_unique<TMarksTipTool>();
-  tip->Style = smsLabelValue;
+  tip->SetStyle(smsLabelValue);
   chart.AddTool(std::move(tip));
 }
 

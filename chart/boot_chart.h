@@ -7,7 +7,7 @@
 
 // Chart1 as the main window lays it out: white, flat, one cylinder bar series
 // with a colour per point and hidden marks, the hours title on the left axis,
-// no grids, and the hover tip ChartTool1 showing label and value.
+// and the hover tip ChartTool1 showing label and value.
 void SetupBootChart(TChart& chart);
 
 TBarSeries& Series1(TChart& chart);

@@ -20,21 +20,102 @@ TChart::TChart() {
 
 TChart::~TChart() {
   // Series are cleared before they go; nothing may repaint by then.
-  AutoRepaint = false;
-  OnInvalidate = nullptr;
+  autoRepaint_ = false;
   for (TChartSeries* s : seriesList_) {
     s->Clear();
   }
 }
 
-void TChart::SetSize(int32_t width, int32_t height) {
-  width = std::max(width, 0);
-  height = std::max(height, 0);
-  if (width != width_ || height != height_) {
-    width_ = width;
-    height_ = height;
-    Repaint();
+void TChart::SetColor(TColor v) {
+  color_ = v;
+  Repaint();
+}
+
+void TChart::SetBevelOuter(TPanelBevel v) {
+  bevelOuter_ = v;
+  Repaint();
+}
+
+void TChart::SetBevelInner(TPanelBevel v) {
+  bevelInner_ = v;
+  Repaint();
+}
+
+void TChart::SetBevelWidth(int32_t v) {
+  bevelWidth_ = v;
+  Repaint();
+}
+
+void TChart::SetBorderWidth(int32_t v) {
+  borderWidth_ = v;
+  Repaint();
+}
+
+void TChart::SetBorderPen(const TChartPen& v) {
+  borderPen_ = v;
+  Repaint();
+}
+
+void TChart::SetMargins(int32_t left, int32_t top, int32_t right, int32_t bottom) {
+  marginLeft_ = left;
+  marginTop_ = top;
+  marginRight_ = right;
+  marginBottom_ = bottom;
+  Repaint();
+}
+
+void TChart::SetMarginUnits(TMarginUnits v) {
+  marginUnits_ = v;
+  Repaint();
+}
+
+void TChart::SetView3D(bool v) {
+  view3D_ = v;
+  Repaint();
+}
+
+void TChart::SetAxisVisible(bool v) {
+  axisVisible_ = v;
+  Repaint();
+}
+
+void TChart::SetAxisBehind(bool v) {
+  axisBehind_ = v;
+  Repaint();
+}
+
+void TChart::SetClipPoints(bool v) {
+  clipPoints_ = v;
+  Repaint();
+}
+
+void TChart::SetBackWallPen(const TChartPen& v) {
+  backWallPen_ = v;
+  Repaint();
+}
+
+void TChart::SetNumberSeparators(const TNumberSeparators& v) {
+  separators_ = v;
+  Repaint();
+}
+
+void TChart::SetTextEngine(TTextEngine* engine) {
+  engine_ = engine;
+  Repaint();
+}
+
+void TChart::Resize() {
+  Repaint();
+  TWinControl::Resize();
+}
+
+void TChart::ChangeScale(int m, int d) {
+  if (m != d) {
+    for (TChartAxis* axis : axisList_) {
+      axis->ChangeScale(m, d);
+    }
   }
+  TWinControl::ChangeScale(m, d);
 }
 
 TChartSeries& TChart::AddSeries(std::unique_ptr<TChartSeries> series) {
@@ -42,18 +123,18 @@ TChartSeries& TChart::AddSeries(std::unique_ptr<TChartSeries> series) {
   s.chart_ = this;
   s.horiz_ = &BottomAxis();
   s.vert_ = &LeftAxis();
-  if (s.SeriesColor == clDefault) {
+  if (s.seriesColor_ == clDefault) {
     // The first palette colour no other series has, unlike the panel and the wall.
     TColor chosen = DefaultPalette.back();
     for (TColor c : DefaultPalette) {
       bool used = std::any_of(seriesList_.begin(), seriesList_.end(),
-                              [c](TChartSeries* o) { return o->SeriesColor == c; });
-      if (!used && c != Color && c != clSilver) {
+                              [c](TChartSeries* o) { return o->SeriesColor() == c; });
+      if (!used && c != color_ && c != clSilver) {
         chosen = c;
         break;
       }
     }
-    s.SeriesColor = chosen;
+    s.seriesColor_ = chosen;
   }
   series_.push_back(std::move(series));
   seriesList_.push_back(&s);
@@ -70,25 +151,23 @@ TChartTool& TChart::AddTool(std::unique_ptr<TChartTool> tool) {
 }
 
 void TChart::Repaint() {
-  if (painting_ || !AutoRepaint) {
+  if (painting_ || !autoRepaint_) {
     return;
   }
   stale_ = true;
-  if (OnInvalidate) {
-    OnInvalidate();
-  }
+  Invalidate();
 }
 
 bool TChart::IsAxisShown(const TChartAxis& axis) const {
-  if (!AxisVisible || !axis.Visible) {
+  if (!axisVisible_ || !axis.Visible()) {
     return false;
   }
-  if (axis.IsDepthAxis) {
-    return View3D;
+  if (axis.IsDepthAxis()) {
+    return view3D_;
   }
   bool anyActive = false;
   for (TChartSeries* s : seriesList_) {
-    if (!s->Active) {
+    if (!s->Active()) {
       continue;
     }
     anyActive = true;
@@ -103,22 +182,22 @@ bool TChart::IsAxisShown(const TChartAxis& axis) const {
 }
 
 TRect TChart::CalcMarginRect() const {
-  int32_t b = BorderWidth;
-  if (BevelOuter != bvNone) {
-    b += BevelWidth;
+  int32_t b = borderWidth_;
+  if (bevelOuter_ != bvNone) {
+    b += bevelWidth_;
   }
-  if (BevelInner != bvNone) {
-    b += BevelWidth;
+  if (bevelInner_ != bvNone) {
+    b += bevelWidth_;
   }
-  if (BorderPenVisible) {
-    b += BorderPenWidth;
+  if (borderPen_.Visible) {
+    b += borderPen_.Width;
   }
-  int32_t left = MarginLeft, top = MarginTop, right = MarginRight, bottom = MarginBottom;
-  if (MarginPercent) {
-    left = MarginLeft * width_ / 100;
-    right = MarginRight * width_ / 100;
-    top = MarginTop * height_ / 100;
-    bottom = MarginBottom * height_ / 100;
+  int32_t left = marginLeft_, top = marginTop_, right = marginRight_, bottom = marginBottom_;
+  if (marginUnits_ == muPercent) {
+    left = marginLeft_ * Width() / 100;
+    right = marginRight_ * Width() / 100;
+    top = marginTop_ * Height() / 100;
+    bottom = marginBottom_ * Height() / 100;
   }
   TRect panel = PanelRect();
   return {panel.Left + b + left, panel.Top + b + top, panel.Right - b - right,
@@ -133,11 +212,11 @@ void TChart::SetPlotRect(const TRect& r) {
   if (plot_.Right < plot_.Left) {
     plot_.Right = plot_.Left + 1;
   } else if (plot_.Right == plot_.Left) {
-    plot_.Right = plot_.Left + width_;
+    plot_.Right = plot_.Left + Width();
   }
   if (plot_.Bottom < plot_.Top) {
     plot_.Bottom = plot_.Top + 1;
   } else if (plot_.Bottom == plot_.Top) {
-    plot_.Bottom = plot_.Top + height_;
+    plot_.Bottom = plot_.Top + Height();
   }
 }

@@ -2,20 +2,20 @@
 
 #include <array>
 #include <cstdint>
-#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "chart/axis.h"
 #include "chart/chart_tool.h"
-#include "chart/hint_host.h"
 #include "chart/number_format.h"
 #include "chart/series.h"
 #include "gfx/bitmap.h"
 #include "gfx/canvas.h"
+#include "ui/control.h"
 
 enum TPanelBevel { bvNone, bvLowered, bvRaised, bvSpace };
+enum TMarginUnits { muPercent, muPixels };
 enum TZoomDirection { tzdHorizontal, tzdVertical, tzdBoth };
 enum TPanningMode { pmNone, pmHorizontal, pmVertical, pmBoth };
 
@@ -26,7 +26,6 @@ struct TChartZoom {
   TZoomDirection Direction = tzdBoth;
   int32_t MinimumPixels = 16;
   bool UpLeftZooms = false;
-  bool Animated = false;
   gfx::TColor PenColor = gfx::clWhite;
   int PenWidth = 1;
 };
@@ -37,43 +36,50 @@ struct TChartDrag {
   int32_t X0 = 0, Y0 = 0, X1 = 0, Y1 = 0;
 };
 
-struct TSavedScale {
-  bool Automatic, AutomaticMinimum, AutomaticMaximum;
-  double Minimum, Maximum;
-};
-
-// The chart control, flat, independent of any window system: it paints into
-// a kept off-screen image and takes mouse calls in control pixels.
-class TChart : public THintSource {
+// The chart control, flat. It paints into a kept off-screen image, redrawn
+// only after a repaint request; size, mouse, capture, invalidation and the
+// hint come from the control tree like any other control's.
+class TChart : public TWinControl {
  public:
   TChart();
   ~TChart() override;
-  TChart(const TChart&) = delete;
-  TChart& operator=(const TChart&) = delete;
 
-  // --- Size. A change requests a repaint.
-  int32_t Width() const { return width_; }
-  int32_t Height() const { return height_; }
-  void SetSize(int32_t width, int32_t height);
-
-  // --- Panel properties.
-  gfx::TColor Color = gfx::clWhite;
-  TPanelBevel BevelOuter = bvRaised;
-  TPanelBevel BevelInner = bvNone;
-  int32_t BevelWidth = 1;
-  int32_t BorderWidth = 0;
-  bool BorderPenVisible = false;
-  int32_t BorderPenWidth = 1;
-  int32_t MarginLeft = 3, MarginTop = 4, MarginRight = 3, MarginBottom = 4;
-  bool MarginPercent = true;
-  bool View3D = false;
-  bool AxisVisible = true;
-  bool AxisBehind = true;
-  bool ClipPoints = true;
-  bool BackWallVisible = true;
-  gfx::TColor BackWallPenColor = gfx::clBlack;
-  int32_t BackWallPenWidth = 1;
-  TNumberSeparators NumberSeparators;
+  // --- Panel properties; each change asks for a repaint.
+  gfx::TColor Color() const { return color_; }
+  void SetColor(gfx::TColor v);
+  TPanelBevel BevelOuter() const { return bevelOuter_; }
+  void SetBevelOuter(TPanelBevel v);
+  TPanelBevel BevelInner() const { return bevelInner_; }
+  void SetBevelInner(TPanelBevel v);
+  int32_t BevelWidth() const { return bevelWidth_; }
+  void SetBevelWidth(int32_t v);
+  int32_t BorderWidth() const { return borderWidth_; }
+  void SetBorderWidth(int32_t v);
+  // The line around the whole control; hidden unless made visible.
+  const TChartPen& BorderPen() const { return borderPen_; }
+  void SetBorderPen(const TChartPen& v);
+  int32_t MarginLeft() const { return marginLeft_; }
+  int32_t MarginTop() const { return marginTop_; }
+  int32_t MarginRight() const { return marginRight_; }
+  int32_t MarginBottom() const { return marginBottom_; }
+  void SetMargins(int32_t left, int32_t top, int32_t right, int32_t bottom);
+  TMarginUnits MarginUnits() const { return marginUnits_; }
+  void SetMarginUnits(TMarginUnits v);
+  bool View3D() const { return view3D_; }
+  void SetView3D(bool v);
+  bool AxisVisible() const { return axisVisible_; }
+  void SetAxisVisible(bool v);
+  // Axes drawn before the series, so that bars paint over the axis lines.
+  bool AxisBehind() const { return axisBehind_; }
+  void SetAxisBehind(bool v);
+  bool ClipPoints() const { return clipPoints_; }
+  void SetClipPoints(bool v);
+  // In flat drawing only the wall's outline shows: the frame of the plot area.
+  const TChartPen& BackWallPen() const { return backWallPen_; }
+  void SetBackWallPen(const TChartPen& v);
+  const TNumberSeparators& NumberSeparators() const { return separators_; }
+  void SetNumberSeparators(const TNumberSeparators& v);
+  void SetTextEngine(gfx::TTextEngine* engine);
 
   // --- Axes, in the chart's order: bottom, top, left, right, two depth axes.
   TChartAxis& BottomAxis() { return *axes_[0]; }
@@ -90,68 +96,89 @@ class TChart : public THintSource {
   TChartTool& AddTool(std::unique_ptr<TChartTool> tool);
   const std::vector<TChartTool*>& Tools() const { return toolList_; }
 
-  // --- Hint, written by the hover tip; the facility it talks to.
-  std::string Hint;
-  bool ShowHint = false;
-  THintHost* HintHost = nullptr;
-  bool HintEnabled() const override { return ShowHint; }
-  const std::string& HintText() const override { return Hint; }
-
   // --- Painting.
-  // Marks the kept image stale and tells the host (OnInvalidate); ignored
-  // while a paint runs or while AutoRepaint is off.
+  // Marks the kept image stale and invalidates the control; ignored while a
+  // paint runs or while AutoRepaint is off.
   void Repaint();
-  bool AutoRepaint = true;
-  std::function<void()> OnInvalidate;
+  bool AutoRepaint() const { return autoRepaint_; }
+  void SetAutoRepaint(bool v) { autoRepaint_ = v; }
   bool IsImageStale() const { return stale_; }
   // Brings the kept image up to date (redrawing only when stale) and copies
-  // the client area to `screen` at (0, 0).
-  void Paint(gfx::TCanvas& screen);
-  // Redraws the kept image if stale; true when it did.
+  // the client area onto the canvas.
+  void Paint(gfx::TCanvas& canvas) override;
+  bool Opaque() const override { return true; }
+  // Redraws the kept image if stale; true when it did. A redraw that throws
+  // leaves the image stale, so the next paint draws it again.
   bool UpdateImage();
   // The kept image, one pixel wider and taller than the client area.
   const gfx::TBitmap& Image() const { return image_; }
   int64_t RedrawCount() const { return redraws_; }
-  void SetTextEngine(gfx::TTextEngine* engine) { engine_ = engine; }
 
-  gfx::TRect PanelRect() const { return {0, 0, width_, height_}; }
+  gfx::TRect PanelRect() const { return ClientRect(); }
   const gfx::TRect& PlotRect() const { return plot_; }
   // PlotRect of the last paint before the axes took their room.
   const gfx::TRect& MarginRect() const { return marginRect_; }
-  void SetPlotRect(const gfx::TRect& r);
   // PlotRect from the panel size, bevels and margins.
   gfx::TRect CalcMarginRect() const;
 
   // --- Mouse (control pixels).
-  TChartZoom Zoom;
-  TPanningMode AllowPanning = pmBoth;
-  TMouseButton ScrollMouseButton = mbRight;
-  bool Zoomed = false;
-  void MouseDown(TMouseButton button, TShiftState shift, int32_t x, int32_t y);
-  void MouseMove(TShiftState shift, int32_t x, int32_t y);
-  void MouseUp(TMouseButton button, TShiftState shift, int32_t x, int32_t y);
-  // One call per notch; down scrolls the values up.
-  void MouseWheel(bool down);
+  const TChartZoom& Zoom() const { return zoomSettings_; }
+  void SetZoom(const TChartZoom& v) { zoomSettings_ = v; }
+  TPanningMode AllowPanning() const { return allowPanning_; }
+  void SetAllowPanning(TPanningMode v) { allowPanning_ = v; }
+  TMouseButton ScrollMouseButton() const { return scrollButton_; }
+  void SetScrollMouseButton(TMouseButton v) { scrollButton_ = v; }
+  bool Zoomed() const { return zoomed_; }
+  void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
+  void MouseMove(TShiftState shift, int x, int y) override;
+  void MouseUp(TMouseButton button, TShiftState shift, int x, int y) override;
+  // Each notch scrolls the vertical axes; towards the user (down) moves the
+  // values up.
+  bool MouseWheel(TShiftState shift, int wheelDelta, TPoint pos) override;
   const TChartDrag& ZoomDrag() const { return zoom_; }
   const TChartDrag& ScrollDrag() const { return scroll_; }
   bool ScalesSaved() const { return saved_; }
 
   void ZoomRect(const gfx::TRect& rect);
   void UndoZoom();
+  // Fixes an axis to a ... b (swapped when reversed, at least 1e-10 wide).
   void SetMinMax(TChartAxis& axis, double a, double b);
   void ScrollAxis(TChartAxis& axis, double offset);
+
+  void ChangeScale(int m, int d) override;
+
+ protected:
+  void Resize() override;
 
  private:
   void Redraw();
   void DrawBevels(gfx::TCanvas& canvas, gfx::TRect& r);
+  void DrawSeries(gfx::TCanvas& canvas);
   void DrawZoomBand();
   void DrawZoomBand(gfx::TCanvas& canvas);
+  void SetPlotRect(const gfx::TRect& r);
   void SaveScales();
+  void WheelNotch(bool down);
   bool ClickedPart(int32_t x, int32_t y) const;
   void TellTools(TChartMouseEvent kind, TMouseButton button, TShiftState shift, int32_t x,
                  int32_t y);
 
-  int32_t width_ = 0, height_ = 0;
+  gfx::TColor color_ = gfx::clWhite;
+  TPanelBevel bevelOuter_ = bvRaised;
+  TPanelBevel bevelInner_ = bvNone;
+  int32_t bevelWidth_ = 1;
+  int32_t borderWidth_ = 0;
+  TChartPen borderPen_{gfx::clBlack, 1, false};
+  int32_t marginLeft_ = 3, marginTop_ = 4, marginRight_ = 3, marginBottom_ = 4;
+  TMarginUnits marginUnits_ = muPercent;
+  bool view3D_ = false;
+  bool axisVisible_ = true;
+  bool axisBehind_ = true;
+  bool clipPoints_ = true;
+  TChartPen backWallPen_{gfx::clBlack, 1, true};
+  TNumberSeparators separators_;
+  gfx::TTextEngine* engine_ = nullptr;
+
   std::vector<std::unique_ptr<TChartAxis>> axes_;
   std::vector<TChartAxis*> axisList_;
   std::vector<std::unique_ptr<TChartSeries>> series_;
@@ -160,15 +187,19 @@ class TChart : public THintSource {
   std::vector<TChartTool*> toolList_;
 
   gfx::TBitmap image_;
-  gfx::TTextEngine* engine_ = nullptr;
   bool stale_ = true;
   bool painting_ = false;
+  bool autoRepaint_ = true;
   int64_t redraws_ = 0;
   gfx::TRect plot_;
   gfx::TRect marginRect_;
 
+  TChartZoom zoomSettings_;
+  TPanningMode allowPanning_ = pmBoth;
+  TMouseButton scrollButton_ = mbRight;
+  bool zoomed_ = false;
   TChartDrag zoom_;
   TChartDrag scroll_;
   bool saved_ = false;
-  std::array<TSavedScale, 4> savedScales_{};
+  std::array<TAxisScaleSettings, 4> savedScales_{};
 };

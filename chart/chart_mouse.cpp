@@ -4,8 +4,18 @@
 #include <cstdlib>
 
 #include "chart/chart.h"
+#include "chart/pixel_math.h"
 
 using namespace gfx;
+
+namespace {
+// Pixels from outside are taken at the clamp of computed positions, so that
+// differences of two of them fit in 32 bits.
+int32_t Clamped(int v) {
+  const auto limit = static_cast<int32_t>(kMaxPixel);
+  return std::clamp<int32_t>(v, -limit, limit);
+}
+}  // namespace
 
 void TChart::TellTools(TChartMouseEvent kind, TMouseButton button, TShiftState shift, int32_t x,
                        int32_t y) {
@@ -19,25 +29,27 @@ void TChart::TellTools(TChartMouseEvent kind, TMouseButton button, TShiftState s
 bool TChart::ClickedPart(int32_t x, int32_t y) const {
   // Near a shown axis line, along its extent.
   for (TChartAxis* axis : axisList_) {
-    if (!axis->Shown) {
+    if (!axis->Shown()) {
       continue;
     }
-    int32_t along = axis->Horizontal ? x : y;
-    int32_t across = axis->Horizontal ? y : x;
-    if (axis->FirstPixel <= along && along <= axis->LastPixel &&
-        std::abs(across - axis->AxisPixel) <= 3) {
+    int32_t along = axis->Horizontal() ? x : y;
+    int32_t across = axis->Horizontal() ? y : x;
+    if (axis->FirstPixel() <= along && along <= axis->LastPixel() &&
+        std::abs(across - axis->AxisPixel()) <= 3) {
       return true;
     }
   }
   for (TChartSeries* s : seriesList_) {
-    if (s->Active && s->PointAt(x, y) != -1) {
+    if (s->Active() && s->PointAt(x, y) != -1) {
       return true;
     }
   }
   return !seriesList_.empty() && plot_.Contains(x, y);
 }
 
-void TChart::MouseDown(TMouseButton button, TShiftState shift, int32_t x, int32_t y) {
+void TChart::MouseDown(TMouseButton button, TShiftState shift, int mouseX, int mouseY) {
+  TWinControl::MouseDown(button, shift, mouseX, mouseY);
+  const int32_t x = Clamped(mouseX), y = Clamped(mouseY);
   if (zoom_.Active || scroll_.Active) {
     return;
   }
@@ -46,29 +58,32 @@ void TChart::MouseDown(TMouseButton button, TShiftState shift, int32_t x, int32_
     return;
   }
   bool allUseAxes = std::all_of(seriesList_.begin(), seriesList_.end(),
-                                [](TChartSeries* s) { return !s->Active || s->UsesAxes(); });
+                                [](TChartSeries* s) { return !s->Active() || s->UsesAxes(); });
   if (!allUseAxes) {
     return;
   }
-  if (Zoom.Allow && button == Zoom.MouseButton && (shift & Zoom.KeyShift) == Zoom.KeyShift) {
-    zoom_.X0 = Zoom.Direction == tzdVertical ? plot_.Left : x;
-    zoom_.Y0 = Zoom.Direction == tzdHorizontal ? plot_.Top : y;
-    zoom_.X1 = Zoom.Direction == tzdVertical ? plot_.Right : zoom_.X0;
-    zoom_.Y1 = Zoom.Direction == tzdHorizontal ? plot_.Bottom : zoom_.Y0;
+  const TChartZoom& z = zoomSettings_;
+  if (z.Allow && button == z.MouseButton && (shift & z.KeyShift) == z.KeyShift) {
+    zoom_.X0 = z.Direction == tzdVertical ? plot_.Left : x;
+    zoom_.Y0 = z.Direction == tzdHorizontal ? plot_.Top : y;
+    zoom_.X1 = z.Direction == tzdVertical ? plot_.Right : zoom_.X0;
+    zoom_.Y1 = z.Direction == tzdHorizontal ? plot_.Bottom : zoom_.Y0;
     zoom_.Active = true;
     DrawZoomBand();
   }
-  if (AllowPanning != pmNone && button == ScrollMouseButton) {
+  if (allowPanning_ != pmNone && button == scrollButton_) {
     scroll_ = {true, x, y, x, y};
   }
 }
 
-void TChart::MouseMove(TShiftState shift, int32_t mouseX, int32_t mouseY) {
-  int32_t x = mouseX, y = mouseY;
+void TChart::MouseMove(TShiftState shift, int mouseX, int mouseY) {
+  TWinControl::MouseMove(shift, mouseX, mouseY);
+  const int32_t mx = Clamped(mouseX), my = Clamped(mouseY);
+  int32_t x = mx, y = my;
   if (zoom_.Active) {
-    if (Zoom.Direction == tzdVertical) {
+    if (zoomSettings_.Direction == tzdVertical) {
       x = plot_.Right;
-    } else if (Zoom.Direction == tzdHorizontal) {
+    } else if (zoomSettings_.Direction == tzdHorizontal) {
       y = plot_.Bottom;
     }
     if (x != zoom_.X1 || y != zoom_.Y1) {
@@ -85,18 +100,18 @@ void TChart::MouseMove(TShiftState shift, int32_t mouseX, int32_t mouseY) {
       if (!saved_) {
         SaveScales();
       }
-      bool horizontal = AllowPanning == pmHorizontal || AllowPanning == pmBoth;
-      bool vertical = AllowPanning == pmVertical || AllowPanning == pmBoth;
+      bool horizontal = allowPanning_ == pmHorizontal || allowPanning_ == pmBoth;
+      bool vertical = allowPanning_ == pmVertical || allowPanning_ == pmBoth;
       for (TChartAxis* axis : axisList_) {
-        if (axis->IsDepthAxis) {
+        if (axis->IsDepthAxis()) {
           continue;
         }
-        if (axis->Horizontal && horizontal && x != scroll_.X1) {
+        if (axis->Horizontal() && horizontal && x != scroll_.X1) {
           double d = axis->PixelToValue(scroll_.X1) - axis->PixelToValue(x);
-          SetMinMax(*axis, axis->Minimum + d, axis->Maximum + d);
-        } else if (!axis->Horizontal && vertical && y != scroll_.Y1) {
+          SetMinMax(*axis, axis->Minimum() + d, axis->Maximum() + d);
+        } else if (!axis->Horizontal() && vertical && y != scroll_.Y1) {
           double d = axis->PixelToValue(scroll_.Y1) - axis->PixelToValue(y);
-          SetMinMax(*axis, axis->Minimum + d, axis->Maximum + d);
+          SetMinMax(*axis, axis->Minimum() + d, axis->Maximum() + d);
         }
       }
       scroll_.X1 = x;
@@ -106,26 +121,28 @@ void TChart::MouseMove(TShiftState shift, int32_t mouseX, int32_t mouseY) {
       }
     }
   }
-  TellTools(cmeMove, mbLeft, shift, mouseX, mouseY);
+  TellTools(cmeMove, mbLeft, shift, mx, my);
 }
 
-void TChart::MouseUp(TMouseButton button, TShiftState shift, int32_t x, int32_t y) {
+void TChart::MouseUp(TMouseButton button, TShiftState shift, int mouseX, int mouseY) {
+  TWinControl::MouseUp(button, shift, mouseX, mouseY);
+  const int32_t x = Clamped(mouseX), y = Clamped(mouseY);
   TellTools(cmeUp, button, shift, x, y);
-  if (zoom_.Active && button == Zoom.MouseButton) {
+  const TChartZoom& z = zoomSettings_;
+  if (zoom_.Active && button == z.MouseButton) {
     DrawZoomBand();  // erases it
     zoom_.Active = false;
-    if (Zoom.Direction != tzdVertical) {
+    if (z.Direction != tzdVertical) {
       zoom_.X1 = x;
     }
-    if (Zoom.Direction != tzdHorizontal) {
+    if (z.Direction != tzdHorizontal) {
       zoom_.Y1 = y;
     }
-    bool wide = Zoom.Direction == tzdVertical || std::abs(zoom_.X1 - zoom_.X0) > Zoom.MinimumPixels;
-    bool tall =
-        Zoom.Direction == tzdHorizontal || std::abs(zoom_.Y1 - zoom_.Y0) > Zoom.MinimumPixels;
+    bool wide = z.Direction == tzdVertical || std::abs(zoom_.X1 - zoom_.X0) > z.MinimumPixels;
+    bool tall = z.Direction == tzdHorizontal || std::abs(zoom_.Y1 - zoom_.Y0) > z.MinimumPixels;
     if (wide && tall) {
-      bool zoomIn = Zoom.UpLeftZooms || (Zoom.Direction == tzdVertical && zoom_.Y0 < zoom_.Y1) ||
-                    (Zoom.Direction != tzdVertical && zoom_.X0 < zoom_.X1);
+      bool zoomIn = z.UpLeftZooms || (z.Direction == tzdVertical && zoom_.Y0 < zoom_.Y1) ||
+                    (z.Direction != tzdVertical && zoom_.X0 < zoom_.X1);
       if (zoomIn) {
         ZoomRect({zoom_.X0, zoom_.Y0, zoom_.X1, zoom_.Y1});
       } else {
@@ -137,11 +154,20 @@ void TChart::MouseUp(TMouseButton button, TShiftState shift, int32_t x, int32_t 
   scroll_.Active = false;
 }
 
-void TChart::MouseWheel(bool down) {
-  if (AllowPanning == pmVertical || AllowPanning == pmBoth) {
+bool TChart::MouseWheel(TShiftState, int wheelDelta, TPoint) {
+  // A negative delta is a notch towards the user (down).
+  int notches = wheelDelta / WHEEL_DELTA;
+  for (int i = 0; i < std::abs(notches); ++i) {
+    WheelNotch(notches < 0);
+  }
+  return true;
+}
+
+void TChart::WheelNotch(bool down) {
+  if (allowPanning_ == pmVertical || allowPanning_ == pmBoth) {
     for (TChartAxis* axis : axisList_) {
-      if (!axis->Horizontal) {
-        double offset = (axis->Maximum - axis->Minimum) * 3 * 0.01;
+      if (!axis->Horizontal()) {
+        double offset = (axis->Maximum() - axis->Minimum()) * 3 * 0.01;
         ScrollAxis(*axis, down ? offset : -offset);
       }
     }
@@ -151,15 +177,16 @@ void TChart::MouseWheel(bool down) {
 
 void TChart::SaveScales() {
   for (size_t i = 0; i < savedScales_.size(); ++i) {
-    const TChartAxis& a = *axisList_[i];
-    savedScales_[i] = {a.Automatic, a.AutomaticMinimum, a.AutomaticMaximum, a.Minimum, a.Maximum};
+    savedScales_[i] = axisList_[i]->Settings();
   }
   saved_ = true;
 }
 
 void TChart::ZoomRect(const TRect& rect) {
-  int32_t x0 = std::min(rect.Left, rect.Right), x1 = std::max(rect.Left, rect.Right);
-  int32_t y0 = std::min(rect.Top, rect.Bottom), y1 = std::max(rect.Top, rect.Bottom);
+  int32_t left = Clamped(rect.Left), right = Clamped(rect.Right);
+  int32_t top = Clamped(rect.Top), bottom = Clamped(rect.Bottom);
+  int32_t x0 = std::min(left, right), x1 = std::max(left, right);
+  int32_t y0 = std::min(top, bottom), y1 = std::max(top, bottom);
   double bottomA = BottomAxis().PixelToValue(x0), bottomB = BottomAxis().PixelToValue(x1);
   double topA = TopAxis().PixelToValue(x0), topB = TopAxis().PixelToValue(x1);
   double leftA = LeftAxis().PixelToValue(y1), leftB = LeftAxis().PixelToValue(y0);
@@ -171,43 +198,37 @@ void TChart::ZoomRect(const TRect& rect) {
   SetMinMax(RightAxis(), rightA, rightB);
   SetMinMax(TopAxis(), topA, topB);
   SetMinMax(BottomAxis(), bottomA, bottomB);
-  Zoomed = true;
+  zoomed_ = true;
 }
 
 void TChart::UndoZoom() {
   if (saved_) {
     for (size_t i = 0; i < savedScales_.size(); ++i) {
-      TChartAxis& a = *axisList_[i];
-      const TSavedScale& s = savedScales_[i];
-      a.Automatic = s.Automatic;
-      a.AutomaticMinimum = s.AutomaticMinimum;
-      a.AutomaticMaximum = s.AutomaticMaximum;
-      a.Minimum = s.Minimum;
-      a.Maximum = s.Maximum;
+      axisList_[i]->Restore(savedScales_[i]);
     }
     saved_ = false;
   }
   Repaint();
-  Zoomed = false;
+  zoomed_ = false;
 }
 
 void TChart::SetMinMax(TChartAxis& axis, double a, double b) {
-  axis.Automatic = axis.AutomaticMinimum = axis.AutomaticMaximum = false;
+  axis.automatic_ = axis.automaticMinimum_ = axis.automaticMaximum_ = false;
   if (a > b) {
     std::swap(a, b);
   }
-  axis.Minimum = a;
-  axis.Maximum = b;
-  if (axis.Maximum - axis.Minimum < 1e-10) {
-    axis.Maximum = axis.Minimum + 1e-10;
+  axis.minimum_ = a;
+  axis.maximum_ = b;
+  if (axis.maximum_ - axis.minimum_ < 1e-10) {
+    axis.maximum_ = axis.minimum_ + 1e-10;
   }
   Repaint();
 }
 
 void TChart::ScrollAxis(TChartAxis& axis, double offset) {
-  axis.Automatic = axis.AutomaticMaximum = axis.AutomaticMinimum = false;
-  axis.Maximum += offset;
-  axis.Minimum += offset;
+  axis.automatic_ = axis.automaticMaximum_ = axis.automaticMinimum_ = false;
+  axis.maximum_ += offset;
+  axis.minimum_ += offset;
   Repaint();
 }
 
@@ -217,17 +238,15 @@ void TChart::DrawZoomBand() {
   }
   TCanvas canvas(image_);
   DrawZoomBand(canvas);
-  if (OnInvalidate) {
-    OnInvalidate();  // the kept image changed; only a copy is needed
-  }
+  Invalidate();  // the kept image changed; only a copy is needed
 }
 
 void TChart::DrawZoomBand(TCanvas& canvas) {
   // Inverting pen: with the background b the pixel becomes
   // NOT((pen XOR (white - b)) XOR pixel).
-  TColor background = ColorToRGB(Color) & 0xFFFFFF;
-  canvas.Pen.Color = (ColorToRGB(Zoom.PenColor) ^ (0xFFFFFF - background)) & 0xFFFFFF;
-  canvas.Pen.Width = Zoom.PenWidth;
+  TColor background = ColorToRGB(color_) & 0xFFFFFF;
+  canvas.Pen.Color = (ColorToRGB(zoomSettings_.PenColor) ^ (0xFFFFFF - background)) & 0xFFFFFF;
+  canvas.Pen.Width = zoomSettings_.PenWidth;
   canvas.Pen.Style = psSolid;
   canvas.Pen.Mode = pmNotXor;
   canvas.Brush.Style = bsClear;

@@ -5,19 +5,19 @@
 
 using namespace gfx;
 
-void TChart::Paint(TCanvas& screen) {
+void TChart::Paint(TCanvas& canvas) {
   UpdateImage();
-  if (screen.ClipDepth() == 0) {
+  if (canvas.ClipDepth() == 0) {
     // Row copies; the kept image is opaque throughout.
-    TPoint at = screen.Origin();
-    screen.Bitmap().CopyFrom(image_, PanelRect(), at.X, at.Y);
+    TPoint at = canvas.Origin();
+    canvas.Bitmap().CopyFrom(image_, PanelRect(), at.X, at.Y);
   } else {
-    screen.Draw(0, 0, image_, PanelRect());
+    canvas.Draw(0, 0, image_, PanelRect());
   }
 }
 
 bool TChart::UpdateImage() {
-  if (!stale_ && image_.Width() == width_ + 1 && image_.Height() == height_ + 1) {
+  if (!stale_ && image_.Width() == Width() + 1 && image_.Height() == Height() + 1) {
     return false;
   }
   Redraw();
@@ -34,7 +34,7 @@ void TChart::DrawBevels(TCanvas& canvas, TRect& r) {
     canvas.Pen.Width = 1;
     canvas.Pen.Style = psSolid;
     canvas.Pen.Mode = pmCopy;
-    for (int32_t i = 0; i < BevelWidth && !r.IsEmpty(); ++i) {
+    for (int32_t i = 0; i < bevelWidth_ && !r.IsEmpty(); ++i) {
       // Top and left in the highlight, bottom and right (with both far
       // corners) in the shadow.
       canvas.Pen.Color = top;
@@ -46,21 +46,48 @@ void TChart::DrawBevels(TCanvas& canvas, TRect& r) {
       r = r.Deflate(1);
     }
   };
-  frame(BevelOuter);
-  if (BorderWidth > 0) {
-    for (int32_t i = 0; i < BorderWidth && !r.IsEmpty(); ++i) {
-      canvas.FrameRect(r, Color);
+  frame(bevelOuter_);
+  if (borderWidth_ > 0) {
+    for (int32_t i = 0; i < borderWidth_ && !r.IsEmpty(); ++i) {
+      canvas.FrameRect(r, color_);
       r = r.Deflate(1);
     }
   }
-  frame(BevelInner);
+  frame(bevelInner_);
 }
 
+namespace {
+// Puts the repaint switches back however a paint ends: a paint that throws
+// must not leave the chart deaf to repaint requests.
+class TPaintScope {
+ public:
+  TPaintScope(bool& painting, bool& autoRepaint)
+      : painting_(painting), autoRepaint_(autoRepaint), saved_(autoRepaint) {
+    painting_ = true;
+    autoRepaint_ = false;
+  }
+  ~TPaintScope() {
+    painting_ = false;
+    autoRepaint_ = saved_;
+  }
+  TPaintScope(const TPaintScope&) = delete;
+  TPaintScope& operator=(const TPaintScope&) = delete;
+
+ private:
+  bool& painting_;
+  bool& autoRepaint_;
+  bool saved_;
+};
+}  // namespace
+
 void TChart::Redraw() {
-  if (image_.Width() != width_ + 1 || image_.Height() != height_ + 1) {
-    image_.SetSize(width_ + 1, height_ + 1, PixelOf(clWhite));
+  if (image_.Width() != Width() + 1 || image_.Height() != Height() + 1) {
+    image_.SetSize(Width() + 1, Height() + 1, PixelOf(clWhite));
   }
   ++redraws_;
+  // Stale until the last step is done: a paint that throws midway leaves a
+  // half-drawn image, which the next paint draws again.
+  stale_ = true;
   TCanvas canvas(image_);
   if (engine_ != nullptr) {
     canvas.SetTextEngine(engine_);
@@ -69,14 +96,12 @@ void TChart::Redraw() {
   // 1, 2: the plot area from the margins; repaint requests off from here on.
   SetPlotRect(CalcMarginRect());
   marginRect_ = plot_;
-  bool savedAuto = AutoRepaint;
-  AutoRepaint = false;
-  painting_ = true;
+  TPaintScope scope(painting_, autoRepaint_);
 
   // 3: panel and bevels.
   TRect panel = PanelRect();
-  if (Color != clNone) {
-    canvas.FillRect(panel, Color);
+  if (color_ != clNone) {
+    canvas.FillRect(panel, color_);
   }
   DrawBevels(canvas, panel);
 
@@ -87,14 +112,14 @@ void TChart::Redraw() {
     }
   }
   for (TChartSeries* s : seriesList_) {
-    if (s->Active) {
+    if (s->Active()) {
       s->PrepareForPaint();
     }
   }
 
   // 6, 7: ranges, room for the shown axes, and the final plot area.
   for (TChartAxis* axis : axisList_) {
-    axis->Shown = IsAxisShown(*axis);
+    axis->shown_ = IsAxisShown(*axis);
     axis->AdjustRange();
   }
   for (TChartAxis* axis : axisList_) {
@@ -102,7 +127,7 @@ void TChart::Redraw() {
   }
   TRect rest = plot_;
   for (TChartAxis* axis : axisList_) {
-    if (axis->Shown) {
+    if (axis->Shown()) {
       axis->ReserveSpace(canvas, rest);
     }
   }
@@ -115,13 +140,13 @@ void TChart::Redraw() {
   for (TChartAxis* axis : axisList_) {
     int32_t low = 0, high = 0;
     for (TChartSeries* s : seriesList_) {
-      if (!s->Active) {
+      if (!s->Active()) {
         continue;
       }
       int32_t a = 0, b = 0;
-      if (axis->Horizontal && s->HorizAxis() == axis) {
+      if (axis->Horizontal() && s->HorizAxis() == axis) {
         s->CalcHorizMargins(a, b);
-      } else if (!axis->Horizontal && s->VertAxis() == axis) {
+      } else if (!axis->Horizontal() && s->VertAxis() == axis) {
         s->CalcVerticalMargins(a, b);
       } else {
         continue;
@@ -129,35 +154,54 @@ void TChart::Redraw() {
       low = std::max(low, a);
       high = std::max(high, b);
     }
-    bool autoLow =
-        axis->Automatic && (axis->Horizontal ? axis->AutomaticMinimum : axis->AutomaticMaximum);
-    bool autoHigh =
-        axis->Automatic && (axis->Horizontal ? axis->AutomaticMaximum : axis->AutomaticMinimum);
+    bool autoLow = axis->Automatic() &&
+                   (axis->Horizontal() ? axis->AutomaticMinimum() : axis->AutomaticMaximum());
+    bool autoHigh = axis->Automatic() &&
+                    (axis->Horizontal() ? axis->AutomaticMaximum() : axis->AutomaticMinimum());
     axis->ApplyMargins(autoLow ? low : 0, autoHigh ? high : 0);
   }
 
   // 9: the back wall's outline.
-  if (BackWallVisible) {
-    canvas.Pen.Color = BackWallPenColor;
-    canvas.Pen.Width = BackWallPenWidth;
+  if (backWallPen_.Visible) {
+    canvas.Pen.Color = backWallPen_.Color;
+    canvas.Pen.Width = backWallPen_.Width;
     canvas.Pen.Style = psSolid;
     canvas.Pen.Mode = pmCopy;
     canvas.Brush.Style = bsClear;
     canvas.Rectangle(plot_.Left, plot_.Top, plot_.Right + 1, plot_.Bottom + 1);
   }
 
-  // 10, 11: axes behind the series, then the series clipped to the plot area.
-  for (TChartAxis* axis : axisList_) {
-    if (axis->Shown) {
-      axis->DrawAxis(canvas);
+  // 10, 11: the axes behind the series (or over them), the series clipped
+  // to the plot area.
+  auto drawAxes = [&] {
+    for (TChartAxis* axis : axisList_) {
+      if (axis->Shown()) {
+        axis->DrawAxis(canvas);
+      }
     }
+  };
+  if (axisBehind_) {
+    drawAxes();
   }
+  DrawSeries(canvas);
+  if (!axisBehind_) {
+    drawAxes();
+  }
+
+  // 13: a zoom drag in progress.
+  if (zoom_.Active) {
+    DrawZoomBand(canvas);
+  }
+  stale_ = false;
+}
+
+void TChart::DrawSeries(TCanvas& canvas) {
   for (TChartSeries* s : seriesList_) {
-    if (!s->Active) {
+    if (!s->Active()) {
       continue;
     }
     s->CalcVisibleRange();
-    bool clip = ClipPoints && s->UsesAxes();
+    bool clip = clipPoints_ && s->UsesAxes();
     TRect clipRect{plot_.Left, plot_.Top, plot_.Right, plot_.Bottom + 1};
     if (!clip) {
       clipRect = image_.BoundsRect();
@@ -172,13 +216,4 @@ void TChart::Redraw() {
       canvas.PopClip();
     }
   }
-
-  // 13: a zoom drag in progress.
-  if (zoom_.Active) {
-    DrawZoomBand(canvas);
-  }
-
-  painting_ = false;
-  AutoRepaint = savedAuto;
-  stale_ = false;
 }

@@ -1,15 +1,11 @@
 #include "chart/marks_tip.h"
 
 #include "chart/chart.h"
-
-namespace {
-constexpr int kDefaultHintPause = 500;
-constexpr int kDefaultHintHidePause = 2500;
-}  // namespace
+#include "ui/hints.h"
 
 TChart* TMarksTipTool::TargetChart() const {
-  if (Series != nullptr) {
-    return Series->ParentChart();
+  if (series_ != nullptr) {
+    return series_->ParentChart();
   }
   return ParentChart();
 }
@@ -27,27 +23,19 @@ void TMarksTipTool::SetActive(bool on) {
 }
 
 int TMarksTipTool::MouseDelay() const {
-  TChart* chart = ParentChart();
-  return chart && chart->HintHost ? chart->HintHost->HintPause() : kDefaultHintPause;
+  return AppHints().HintPause;
 }
 
 void TMarksTipTool::SetMouseDelay(int ms) {
-  TChart* chart = ParentChart();
-  if (chart && chart->HintHost) {
-    chart->HintHost->SetHintPause(ms);
-  }
+  AppHints().HintPause = ms;
 }
 
 int TMarksTipTool::HideDelay() const {
-  TChart* chart = ParentChart();
-  return chart && chart->HintHost ? chart->HintHost->HintHidePause() : kDefaultHintHidePause;
+  return AppHints().HintHidePause;
 }
 
 void TMarksTipTool::SetHideDelay(int ms) {
-  TChart* chart = ParentChart();
-  if (chart && chart->HintHost) {
-    chart->HintHost->SetHintHidePause(ms);
-  }
+  AppHints().HintHidePause = ms;
 }
 
 void TMarksTipTool::CancelHint() {
@@ -60,8 +48,8 @@ void TMarksTipTool::CancelHint() {
   }
   std::string old = std::move(chart->Hint);
   chart->Hint.clear();
-  if (!old.empty() && chart->HintHost != nullptr) {
-    chart->HintHost->CancelHint();
+  if (!old.empty()) {
+    AppHints().CancelHint();
   }
 }
 
@@ -74,13 +62,13 @@ void TMarksTipTool::ChartMouseEvent(TChartMouseEvent kind, TMouseButton, TShiftS
   }
   TChartSeries* found = nullptr;
   int32_t index = -1;
-  if (Series != nullptr) {
-    index = Series->PointAt(x, y);
-    found = index != -1 ? Series : nullptr;
+  if (series_ != nullptr) {
+    index = series_->PointAt(x, y);
+    found = index != -1 ? series_ : nullptr;
   } else {
     const auto& list = chart->SeriesList();
     for (auto it = list.rbegin(); it != list.rend(); ++it) {
-      if (!(*it)->Active) {
+      if (!(*it)->Active()) {
         continue;
       }
       index = (*it)->PointAt(x, y);
@@ -105,28 +93,26 @@ void TMarksTipTool::ChartMouseEvent(TChartMouseEvent kind, TMouseButton, TShiftS
   }
 
   // Borrow the series' mark text in this tool's style without repainting.
-  TSeriesMarksStyle oldStyle = found->Marks.Style();
-  bool oldRepaint = chart->AutoRepaint;
+  TSeriesMarksStyle oldStyle = found->Marks().Style();
+  bool oldRepaint = chart->AutoRepaint();
   std::string text;
-  chart->AutoRepaint = false;
+  chart->SetAutoRepaint(false);
   try {
-    found->Marks.SetStyle(Style);
+    found->Marks().SetStyle(style_);
     text = found->MarkText(index);
     if (OnGetText) {
       OnGetText(*this, text);
     }
   } catch (...) {
-    found->Marks.SetStyle(oldStyle);
-    chart->AutoRepaint = oldRepaint;
+    found->Marks().SetStyle(oldStyle);
+    chart->SetAutoRepaint(oldRepaint);
     throw;
   }
-  found->Marks.SetStyle(oldStyle);
-  chart->AutoRepaint = oldRepaint;
+  found->Marks().SetStyle(oldStyle);
+  chart->SetAutoRepaint(oldRepaint);
 
   if (text != chart->Hint) {
-    if (chart->HintHost != nullptr) {
-      chart->HintHost->CancelHint();
-    }
+    AppHints().CancelHint();
     chart->ShowHint = true;
     chart->Hint = text;
   }

@@ -8,11 +8,15 @@
 
 enum TMarkToolMouseAction { mtmMove, mtmClick };
 
-// Puts the label and value of the bar under the pointer into the chart's hint.
+// Puts the label and value of the bar under the pointer into the chart's hint;
+// the application's hint facility shows it.
 class TMarksTipTool : public TChartTool {
  public:
-  TSeriesMarksStyle Style = smsLabel;
-  TChartSeries* Series = nullptr;  // none: every series of the chart
+  TSeriesMarksStyle Style() const { return style_; }
+  void SetStyle(TSeriesMarksStyle v) { style_ = v; }
+  // Only this series; none: every series of the chart.
+  TChartSeries* Series() const { return series_; }
+  void SetSeries(TChartSeries* v) { series_ = v; }
   std::function<void(TMarksTipTool&, std::string&)> OnGetText;
   std::function<void(TMarksTipTool&)> OnCancelHint;
 
@@ -20,8 +24,8 @@ class TMarksTipTool : public TChartTool {
   void SetMouseAction(TMarkToolMouseAction action);
   void SetActive(bool on) override;
 
-  // Views of the application's hint pause and hide pause (500 and 2500 ms
-  // when there is no hint facility).
+  // Views of the application's hint pause and hint hide pause: they are
+  // settings of every hint of the program.
   int MouseDelay() const;
   void SetMouseDelay(int ms);
   int HideDelay() const;
@@ -33,5 +37,7 @@ class TMarksTipTool : public TChartTool {
 
  private:
   TChart* TargetChart() const;
+  TSeriesMarksStyle style_ = smsLabel;
+  TChartSeries* series_ = nullptr;
   TMarkToolMouseAction action_ = mtmMove;
 };

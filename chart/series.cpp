@@ -9,27 +9,49 @@
 
 using namespace gfx;
 
-void TSeriesMarks::SetStyle(TSeriesMarksStyle style) {
-  if (style != style_) {
-    style_ = style;
-    owner_.Repaint();
-  }
+void TSeriesMarks::SetVisible(bool v) {
+  visible_ = v;
+  owner_.Repaint();
 }
 
-TChartSeries::TChartSeries() = default;
+void TSeriesMarks::SetMultiLine(bool v) {
+  multiLine_ = v;
+  owner_.Repaint();
+}
+
+void TSeriesMarks::SetStyle(TSeriesMarksStyle style) {
+  style_ = style;
+  owner_.Repaint();
+}
 
 void TChartSeries::Repaint() {
-  if (Active && chart_ != nullptr) {
+  if (active_ && chart_ != nullptr) {
     chart_->Repaint();
   }
 }
 
-void TChartSeries::Clear() {
-  FirstVisibleIndex = -1;
-  LastVisibleIndex = -1;
-  for (TChartValueList* list : ValueLists()) {
-    list->RemoveAll();
+void TChartSeries::SetActive(bool v) {
+  active_ = v;
+  if (chart_ != nullptr) {
+    chart_->Repaint();  // also when it goes: its bars and axes go with it
   }
+}
+
+void TChartSeries::SetColorEachPoint(bool v) {
+  colorEachPoint_ = v;
+  Repaint();
+}
+
+void TChartSeries::SetSeriesColor(TColor v) {
+  seriesColor_ = v;
+  Repaint();
+}
+
+void TChartSeries::Clear() {
+  firstVisible_ = -1;
+  lastVisible_ = -1;
+  xValues_.RemoveAll();
+  yValues_.RemoveAll();
   hasColors_ = false;
   colors_.clear();
   colors_.shrink_to_fit();
@@ -39,17 +61,14 @@ void TChartSeries::Clear() {
 }
 
 int32_t TChartSeries::Add(double value, const std::string& label, TColor color) {
-  if (YMandatory) {
-    return AddPoint(static_cast<double>(Count()), value, label, color);
-  }
-  return AddPoint(value, static_cast<double>(YValues.Count()), label, color);
+  return AddPoint(static_cast<double>(Count()), value, label, color);
 }
 
 int32_t TChartSeries::AddPoint(double x, double y, const std::string& label, TColor color) {
-  XValues.PendingValue = x;
-  YValues.PendingValue = y;
-  int32_t index = XValues.InsertOrdered();
-  YValues.InsertAt(index, y);
+  xValues_.PendingValue = x;
+  yValues_.PendingValue = y;
+  int32_t index = xValues_.InsertOrdered();
+  yValues_.InsertAt(index, y);
 
   auto at = [index](auto& list) { return list.begin() + index; };
   if (hasColors_) {
@@ -86,8 +105,8 @@ TColor TChartSeries::PointColor(int32_t index) const {
   if (stored != clDefault) {
     return stored;
   }
-  if (!ColorEachPoint) {
-    return SeriesColor;
+  if (!colorEachPoint_) {
+    return seriesColor_;
   }
   return PaletteColor(index);
 }
@@ -95,7 +114,7 @@ TColor TChartSeries::PointColor(int32_t index) const {
 std::string TChartSeries::ValueText(double value) const {
   TNumberSeparators separators;
   if (chart_ != nullptr) {
-    separators = chart_->NumberSeparators;
+    separators = chart_->NumberSeparators();
   }
   return FormatValue(value, separators);
 }
@@ -106,9 +125,9 @@ std::string TChartSeries::MarkText(int32_t index) const {
   if (label.empty()) {
     label = value;
   }
-  std::string separator = Marks.MultiLine ? "\r" : " ";
+  std::string separator = marks_.MultiLine() ? "\r" : " ";
   std::string text;
-  switch (Marks.Style()) {
+  switch (marks_.Style()) {
     case smsValue:
       text = value;
       break;
@@ -134,12 +153,12 @@ std::string TChartSeries::MarkText(int32_t index) const {
 void TChartSeries::CalcVisibleRange() {
   int32_t count = Count();
   if (count == 0) {
-    FirstVisibleIndex = LastVisibleIndex = -1;
+    firstVisible_ = lastVisible_ = -1;
     return;
   }
-  if (XValues.Order == loNone || horiz_ == nullptr || chart_ == nullptr) {
-    FirstVisibleIndex = 0;
-    LastVisibleIndex = count - 1;
+  if (xValues_.Order == loNone || horiz_ == nullptr || chart_ == nullptr) {
+    firstVisible_ = 0;
+    lastVisible_ = count - 1;
     return;
   }
   const TRect& plot = chart_->PlotRect();
@@ -154,7 +173,7 @@ void TChartSeries::CalcVisibleRange() {
     ++first;
   }
   if (first == count) {
-    FirstVisibleIndex = LastVisibleIndex = -1;
+    firstVisible_ = lastVisible_ = -1;
     return;
   }
   int32_t last;
@@ -172,6 +191,6 @@ void TChartSeries::CalcVisibleRange() {
       --last;
     }
   }
-  FirstVisibleIndex = first;
-  LastVisibleIndex = last;
+  firstVisible_ = first;
+  lastVisible_ = last;
 }

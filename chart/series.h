@@ -30,45 +30,53 @@ enum TSeriesMarksStyle {
 
 class TChartSeries;
 
-// The mark texts of a series; only the style is read here (marks stay hidden).
+// The mark texts of a series; they are never drawn here, the hover tip borrows
+// their text.
 class TSeriesMarks {
  public:
   explicit TSeriesMarks(TChartSeries& owner) : owner_(owner) {}
-  bool Visible = true;
-  bool MultiLine = false;
+  bool Visible() const { return visible_; }
+  void SetVisible(bool v);
+  bool MultiLine() const { return multiLine_; }
+  void SetMultiLine(bool v);
   TSeriesMarksStyle Style() const { return style_; }
-  void SetStyle(TSeriesMarksStyle style);  // requests a repaint
+  void SetStyle(TSeriesMarksStyle style);
 
  private:
   TChartSeries& owner_;
+  bool visible_ = true;
+  bool multiLine_ = false;
   TSeriesMarksStyle style_ = smsLabel;
 };
 
-// A series of points: X and Y values, optional labels and colours.
+// A series of points: X and Y values, optional labels and colours. Changes ask
+// the chart for a repaint while the series is active.
 class TChartSeries {
  public:
-  TChartSeries();
+  TChartSeries() = default;
   virtual ~TChartSeries() = default;
   TChartSeries(const TChartSeries&) = delete;
   TChartSeries& operator=(const TChartSeries&) = delete;
 
-  TChartValueList XValues{"X", loAscending};
-  TChartValueList YValues{"Y", loNone};
-  // All value lists in creation order: X first, then Y.
-  std::vector<TChartValueList*> ValueLists() { return {&XValues, &YValues}; }
+  const TChartValueList& XValues() const { return xValues_; }
+  const TChartValueList& YValues() const { return yValues_; }
+  void SetYValuesName(std::string name) { yValues_.Name = std::move(name); }
 
-  bool Active = true;
-  bool ColorEachPoint = false;
-  gfx::TColor SeriesColor = gfx::clDefault;
-  std::string ValueFormat = "#,##0.###";
-  std::string PercentFormat = "##0.## %";
-  bool YMandatory = true;
-  TSeriesMarks Marks{*this};
+  bool Active() const { return active_; }
+  void SetActive(bool v);
+  bool ColorEachPoint() const { return colorEachPoint_; }
+  void SetColorEachPoint(bool v);
+  gfx::TColor SeriesColor() const { return seriesColor_; }
+  void SetSeriesColor(gfx::TColor v);
+  // Add puts the automatic index into X (true for every vertical series).
+  bool YMandatory() const { return true; }
+  TSeriesMarks& Marks() { return marks_; }
+  const TSeriesMarks& Marks() const { return marks_; }
   std::function<void(TChartSeries&, int32_t index, std::string& text)> OnGetMarkText;
 
   // Points drawn in the last paint; both -1 when empty or cleared.
-  int32_t FirstVisibleIndex = -1;
-  int32_t LastVisibleIndex = -1;
+  int32_t FirstVisibleIndex() const { return firstVisible_; }
+  int32_t LastVisibleIndex() const { return lastVisible_; }
 
   TChart* ParentChart() const { return chart_; }
   // The axes the series belongs to (set by the chart).
@@ -80,9 +88,9 @@ class TChartSeries {
   int32_t AddPoint(double x, double y, const std::string& label = {},
                    gfx::TColor color = gfx::clDefault);
 
-  int32_t Count() const { return XValues.Count(); }
-  double XValue(int32_t index) const { return XValues.ValueAt(index); }
-  double YValue(int32_t index) const { return YValues.ValueAt(index); }
+  int32_t Count() const { return xValues_.Count(); }
+  double XValue(int32_t index) const { return xValues_.ValueAt(index); }
+  double YValue(int32_t index) const { return yValues_.ValueAt(index); }
   std::string PointLabel(int32_t index) const;
   gfx::TColor PointColor(int32_t index) const;
   // The labels list as stored (may be shorter than Count; "" is a missing entry).
@@ -91,13 +99,13 @@ class TChartSeries {
   // Changes whenever a label may have moved or changed.
   uint64_t LabelsVersion() const { return labelsVersion_; }
 
-  double LowestX() const { return XValues.Lowest(); }
-  double HighestX() const { return XValues.Highest(); }
-  virtual double LowestY() const { return YValues.Lowest(); }
-  virtual double HighestY() const { return YValues.Highest(); }
+  double LowestX() const { return xValues_.Lowest(); }
+  double HighestX() const { return xValues_.Highest(); }
+  virtual double LowestY() const { return yValues_.Lowest(); }
+  virtual double HighestY() const { return yValues_.Highest(); }
 
   // Whether the X values run along a horizontal axis.
-  bool XAlongHorizontal() const { return YMandatory; }
+  bool XAlongHorizontal() const { return YMandatory(); }
   virtual bool UsesAxes() const { return true; }
 
   // The text of a point in the current Marks style.
@@ -126,6 +134,14 @@ class TChartSeries {
 
  private:
   friend class TChart;
+  TChartValueList xValues_{"X", loAscending};
+  TChartValueList yValues_{"Y", loNone};
+  bool active_ = true;
+  bool colorEachPoint_ = false;
+  gfx::TColor seriesColor_ = gfx::clDefault;
+  TSeriesMarks marks_{*this};
+  int32_t firstVisible_ = -1;
+  int32_t lastVisible_ = -1;
   TChart* chart_ = nullptr;
   TChartAxis* horiz_ = nullptr;
   TChartAxis* vert_ = nullptr;

@@ -22,7 +22,7 @@ void Fill(TChart& chart, int n) {
   (void)installed;
 #endif
   SetupBootChart(chart);
-  chart.SetSize(669, 328);
+  chart.SetBounds(0, 0, 669, 328);
   std::mt19937 random(42);
   std::uniform_real_distribution<double> hours(0, 14);
   TChartSeries& series = chart.Series(0);

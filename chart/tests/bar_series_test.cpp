@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "chart_fixture.h"
 
 TEST(BarHitTest, AllFourEdgesCountAsInside) {
@@ -12,9 +14,9 @@ TEST(BarHitTest, AllFourEdgesCountAsInside) {
   int origin = s.OriginPos(1);
   int y = (top + origin) / 2;
   EXPECT_EQ(s.PointAt(left, y), 1);
-  EXPECT_EQ(s.PointAt(left + s.BarSize, y), 1);
+  EXPECT_EQ(s.PointAt(left + s.BarSize(), y), 1);
   EXPECT_EQ(s.PointAt(left - 1, y), -1);
-  EXPECT_EQ(s.PointAt(left + s.BarSize + 1, y), -1);
+  EXPECT_EQ(s.PointAt(left + s.BarSize() + 1, y), -1);
   EXPECT_EQ(s.PointAt(left + 1, top), 1);
   EXPECT_EQ(s.PointAt(left + 1, top - 1), -1);
   EXPECT_EQ(s.PointAt(left + 1, origin), 1);
@@ -52,7 +54,7 @@ TEST(BarBounds, InvisiblePenWidensTheBar) {
   f.Paint();
   TBarSeries& s = f.Series();
   gfx::TRect with = s.BarBounds(0);
-  s.BarPenVisible = false;
+  s.SetBarPenVisible(false);
   gfx::TRect without = s.BarBounds(0);
   EXPECT_EQ(without.Right, with.Right + 1);
   EXPECT_EQ(without.Bottom, with.Bottom + 1);
@@ -64,15 +66,15 @@ TEST(VisibleRange, AllPointsWhileUnzoomedAndOnlyTheWindowWhenFixed) {
   ChartFixture f;
   f.AddHours({1, 2, 3, 4, 5, 6, 7, 8, 9, 10});
   f.Paint();
-  EXPECT_EQ(f.Series().FirstVisibleIndex, 0);
-  EXPECT_EQ(f.Series().LastVisibleIndex, 9);
+  EXPECT_EQ(f.Series().FirstVisibleIndex(), 0);
+  EXPECT_EQ(f.Series().LastVisibleIndex(), 9);
   f.chart.SetMinMax(f.chart.BottomAxis(), 2.5, 6.2);
   f.Paint();
-  EXPECT_EQ(f.Series().FirstVisibleIndex, 3);
-  EXPECT_EQ(f.Series().LastVisibleIndex, 6);
+  EXPECT_EQ(f.Series().FirstVisibleIndex(), 3);
+  EXPECT_EQ(f.Series().LastVisibleIndex(), 6);
   f.chart.SetMinMax(f.chart.BottomAxis(), 20, 30);
   f.Paint();
-  EXPECT_EQ(f.Series().FirstVisibleIndex, -1);
+  EXPECT_EQ(f.Series().FirstVisibleIndex(), -1);
   EXPECT_TRUE(f.Series().DrawnBars().empty());
 }
 
@@ -88,12 +90,12 @@ TEST(BarPainting, ClippedFillsMatchTheCanvasRectangle) {
       gfx::TBitmap mine(64, 64, gfx::PixelOf(gfx::clWhite));
       gfx::TBitmap theirs = mine;
       TBarSeries series;
-      series.BarPenVisible = pen;
+      series.SetBarPenVisible(pen);
       series.SetClipRect(clip);
       gfx::TCanvas a(mine);
       series.PaintBar(a, r, gfx::clGreen);
       gfx::TCanvas b(theirs);
-      b.Pen = series.BarPen;
+      b.Pen = series.BarPen();
       b.Pen.Style = pen ? gfx::psSolid : gfx::psClear;
       b.Brush = {gfx::clGreen, gfx::bsSolid};
       b.PushClipRect(clip);
@@ -113,9 +115,41 @@ TEST(BarPainting, LeavingOutHiddenBarsChangesNoPixel) {
     }
     f.AddHours(hours);
     gfx::TBitmap skipped = f.Paint();
-    f.Series().SkipHiddenBars = false;
-    f.chart.Repaint();
+    f.Series().SetSkipHiddenBars(false);
     EXPECT_TRUE(skipped == f.Paint()) << n;
     EXPECT_EQ(f.Series().DrawnBars().size(), static_cast<size_t>(n));
   }
+}
+
+TEST(BarProperties, EveryChangeAsksForARepaint) {
+  ChartFixture f;
+  f.AddHours({4, 8});
+  TBarSeries& s = f.Series();
+  std::vector<std::function<void()>> changes = {
+      [&] { s.SetBarWidthPercent(50); },
+      [&] { s.SetOffsetPercent(10); },
+      [&] { s.SetCustomBarWidth(9); },
+      [&] { s.SetBarStyle(bsRectangle); },
+      [&] { s.SetMultiBar(mbNone); },
+      [&] { s.SetSideMargins(false); },
+      [&] { s.SetUseYOrigin(false); },
+      [&] { s.SetYOrigin(1); },
+      [&] {
+        s.SetBarPen({gfx::clRed, 1, gfx::psSolid, gfx::pmCopy});
+      },
+      [&] { s.SetBarPenVisible(false); },
+      [&] { s.SetColorEachPoint(false); },
+      [&] { s.Marks().SetStyle(smsValue); },
+  };
+  for (size_t i = 0; i < changes.size(); ++i) {
+    f.Paint();
+    ASSERT_FALSE(f.chart.IsImageStale());
+    changes[i]();
+    EXPECT_TRUE(f.chart.IsImageStale()) << "change " << i;
+    EXPECT_TRUE(f.Invalidated()) << "change " << i;
+  }
+  gfx::TBitmap before = f.Paint();
+  s.SetBarPen({gfx::clRed, 1, gfx::psSolid, gfx::pmCopy});
+  s.SetBarPenVisible(true);
+  EXPECT_FALSE(f.Paint() == before);  // the red outlines show
 }

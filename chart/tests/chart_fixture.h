@@ -9,16 +9,19 @@
 #include "gfx/bitmap.h"
 #include "gfx/canvas.h"
 #include "gfx/text.h"
+#include "ui/form.h"
 
-// Chart1 configured as in the main window, drawn with a given text engine
-// (the deterministic box engine unless told otherwise).
+// Chart1 configured as in the main window, on a window of its size, drawn
+// with a given text engine (the deterministic box engine unless told otherwise).
 struct ChartFixture {
   explicit ChartFixture(int width = 669, int height = 328,
                         gfx::TTextEngine* engine = &gfx::BoxTextEngine())
-      : engine(engine) {
+      : engine(engine), chart(*form.Add<TChart>()) {
+    form.SetClientSize(width, height);
     SetupBootChart(chart);
     chart.SetTextEngine(engine);
-    chart.SetSize(width, height);
+    chart.SetBounds(0, 0, width, height);
+    form.UpdateWindow();
   }
 
   TBarSeries& Series() { return Series1(chart); }
@@ -39,6 +42,12 @@ struct ChartFixture {
     chart.UpdateImage();
     return chart.Image();
   }
+  // Whether the chart asked the window for a repaint since the last call.
+  bool Invalidated() {
+    bool dirty = form.HasDirtyAreas();
+    form.UpdateWindow();
+    return dirty;
+  }
 
   // Measurements in the chart font with the same engine.
   int FontHeight() {
@@ -52,7 +61,8 @@ struct ChartFixture {
   gfx::TColor Pixel(int x, int y) { return gfx::ColorOfPixel(chart.Image().At(x, y)); }
 
   gfx::TTextEngine* engine;
-  TChart chart;
+  TForm form;
+  TChart& chart;
 
  private:
   gfx::TCanvas Canvas() {

@@ -5,39 +5,27 @@
 namespace {
 std::vector<std::string> Texts(const TChartAxis& axis) {
   std::vector<std::string> texts;
-  for (const TAxisLabel& l : axis.DrawnLabels) {
+  for (const TAxisLabel& l : axis.DrawnLabels()) {
     texts.push_back(l.Text);
   }
   return texts;
 }
 
-void SetRange(TChartAxis& axis, double lo, double hi, int first, int last) {
-  axis.CurrentMin = lo;
-  axis.CurrentMax = hi;
-  axis.FirstPixel = first;
-  axis.LastPixel = last;
-  axis.PixelSize = last - first;
-  axis.CenterPixel = (first + last) / 2;
-  axis.CurrentRange = hi - lo;
-  axis.RangeIsZero = axis.CurrentRange == 0;
-  axis.PixelsPerUnit = axis.RangeIsZero ? 0 : axis.PixelSize / axis.CurrentRange;
-}
 }  // namespace
 
+// The left axis fixed to lo .. hi with a label step of its own: no other step
+// is tried, as the labels are not kept apart.
 class ValueLabels : public ::testing::Test {
  protected:
   void Draw(double lo, double hi, double step) {
     TChartAxis& left = f.chart.LeftAxis();
-    SetRange(left, lo, hi, 10, 260);
-    left.LabelStep = step;
-    left.DrawnLabels.clear();
-    left.TickPixels.clear();
-    gfx::TCanvas canvas(image);
-    canvas.SetTextEngine(f.engine);
-    left.DrawValueLabels(canvas);
+    left.SetLabelsSeparation(0);
+    left.SetIncrement(step);
+    f.chart.SetMinMax(left, lo, hi);
+    f.Paint();
+    ASSERT_EQ(left.LabelStep(), step);
   }
   ChartFixture f;
-  gfx::TBitmap image{300, 300};
 };
 
 TEST_F(ValueLabels, FromTheTopMultipleDownToZero) {
@@ -48,14 +36,14 @@ TEST_F(ValueLabels, FromTheTopMultipleDownToZero) {
   }
   EXPECT_EQ(Texts(f.chart.LeftAxis()), expected);
   EXPECT_EQ(expected.front(), "7.5");
-  EXPECT_EQ(f.chart.LeftAxis().TickPixels.size(), 16u);
+  EXPECT_EQ(f.chart.LeftAxis().TickPixels().size(), 16u);
 }
 
 TEST_F(ValueLabels, TopLabelOnTheAxisEnd) {
   Draw(0, 8, 2);
   EXPECT_EQ(Texts(f.chart.LeftAxis()), (std::vector<std::string>{"8", "6", "4", "2", "0"}));
-  EXPECT_EQ(f.chart.LeftAxis().DrawnLabels.front().Pixel, 10);
-  EXPECT_EQ(f.chart.LeftAxis().DrawnLabels.back().Pixel, 260);
+  EXPECT_EQ(f.chart.LeftAxis().DrawnLabels().front().Pixel, f.chart.LeftAxis().FirstPixel());
+  EXPECT_EQ(f.chart.LeftAxis().DrawnLabels().back().Pixel, f.chart.LeftAxis().LastPixel());
 }
 
 TEST_F(ValueLabels, InexactStepStillReachesZero) {
@@ -65,16 +53,18 @@ TEST_F(ValueLabels, InexactStepStillReachesZero) {
 }
 
 TEST_F(ValueLabels, ZeroRangeDrawsOneLabel) {
-  Draw(0, 0, 1);
+  f.Paint();  // empty series: 0 .. 0
   ASSERT_EQ(Texts(f.chart.LeftAxis()), (std::vector<std::string>{"0"}));
-  EXPECT_EQ(f.chart.LeftAxis().DrawnLabels[0].Pixel, 135);
+  EXPECT_EQ(f.chart.LeftAxis().DrawnLabels()[0].Pixel, f.chart.LeftAxis().CenterPixel());
+  Draw(5, 5, 1);  // a fixed range is at least 1e-10 wide: one label all the same
+  ASSERT_EQ(Texts(f.chart.LeftAxis()), (std::vector<std::string>{"5"}));
 }
 
 TEST_F(ValueLabels, TooManyStepsDrawNothing) {
   Draw(0, 10000, 1);
-  EXPECT_TRUE(f.chart.LeftAxis().DrawnLabels.empty());
+  EXPECT_TRUE(f.chart.LeftAxis().DrawnLabels().empty());
   Draw(0, 9999, 1);
-  EXPECT_EQ(f.chart.LeftAxis().DrawnLabels.size(), 10000u);
+  EXPECT_EQ(f.chart.LeftAxis().DrawnLabels().size(), 10000u);
 }
 
 TEST(AxisLabels, EmptySeriesDrawsOneZeroPerAxisAtTheCentre) {
@@ -83,8 +73,8 @@ TEST(AxisLabels, EmptySeriesDrawsOneZeroPerAxisAtTheCentre) {
   for (TChartAxis* axis : {&f.chart.BottomAxis(), &f.chart.LeftAxis()}) {
     EXPECT_EQ(axis->ResolveLabelStyle(), talValue);
     ASSERT_EQ(Texts(*axis), (std::vector<std::string>{"0"}));
-    EXPECT_EQ(axis->DrawnLabels[0].Pixel, axis->CenterPixel);
-    EXPECT_EQ(axis->TickPixels, (std::vector<int32_t>{axis->CenterPixel}));
+    EXPECT_EQ(axis->DrawnLabels()[0].Pixel, axis->CenterPixel());
+    EXPECT_EQ(axis->TickPixels(), (std::vector<int32_t>{axis->CenterPixel()}));
   }
 }
 
@@ -97,7 +87,7 @@ TEST(AxisLabels, BottomShowsDatesOnceAnyPointHasALabel) {
   f.Paint();
   // The point without a label gets neither label nor tick.
   EXPECT_EQ(Texts(f.chart.BottomAxis()), (std::vector<std::string>{"2024-03-05"}));
-  EXPECT_EQ(f.chart.BottomAxis().TickPixels.size(), 1u);
+  EXPECT_EQ(f.chart.BottomAxis().TickPixels().size(), 1u);
 }
 
 TEST(AxisLabels, LeftLabelsAreMultiplesOfTheStepBelowTheHighestBar) {
@@ -105,16 +95,16 @@ TEST(AxisLabels, LeftLabelsAreMultiplesOfTheStepBelowTheHighestBar) {
   f.AddHours({3.2, 7.53, 1});
   f.Paint();
   const TChartAxis& left = f.chart.LeftAxis();
-  ASSERT_FALSE(left.DrawnLabels.empty());
-  double step = left.LabelStep;
-  EXPECT_LE(left.DrawnLabels.front().Value, 7.53);
-  EXPECT_GT(left.DrawnLabels.front().Value + step, 7.53);
-  EXPECT_EQ(left.DrawnLabels.back().Text, "0");
-  for (const TAxisLabel& l : left.DrawnLabels) {
+  ASSERT_FALSE(left.DrawnLabels().empty());
+  double step = left.LabelStep();
+  EXPECT_LE(left.DrawnLabels().front().Value, 7.53);
+  EXPECT_GT(left.DrawnLabels().front().Value + step, 7.53);
+  EXPECT_EQ(left.DrawnLabels().back().Text, "0");
+  for (const TAxisLabel& l : left.DrawnLabels()) {
     double q = l.Value / step;
     EXPECT_NEAR(q, std::round(q), 1e-9) << l.Text;
   }
-  EXPECT_EQ(left.DrawnLabels.back().Pixel, left.LastPixel);
+  EXPECT_EQ(left.DrawnLabels().back().Pixel, left.LastPixel());
 }
 
 // The greedy rule, checked by its properties: the first point is drawn, each
@@ -126,17 +116,17 @@ TEST(AxisLabels, CollidingDateLabelsAreSkippedLeftToRight) {
   f.Series().Add(3, "2024-03-05");  // a repeated date is an ordinary label
   f.Paint();
   const TChartAxis& bottom = f.chart.BottomAxis();
-  ASSERT_GE(bottom.DrawnLabels.size(), 2u);
-  ASSERT_LT(bottom.DrawnLabels.size(), 41u);
-  EXPECT_EQ(bottom.DrawnLabels[0].Text, "2024-03-01");
+  ASSERT_GE(bottom.DrawnLabels().size(), 2u);
+  ASSERT_LT(bottom.DrawnLabels().size(), 41u);
+  EXPECT_EQ(bottom.DrawnLabels()[0].Text, "2024-03-01");
   std::vector<int32_t> pixels;
-  for (const TAxisLabel& l : bottom.DrawnLabels) {
+  for (const TAxisLabel& l : bottom.DrawnLabels()) {
     pixels.push_back(l.Pixel);
   }
-  EXPECT_EQ(bottom.TickPixels, pixels);  // ticks only on drawn labels
+  EXPECT_EQ(bottom.TickPixels(), pixels);  // ticks only on drawn labels
 
   size_t drawn = 0;
-  int prevPixel = bottom.DrawnLabels[0].Pixel;
+  int prevPixel = bottom.DrawnLabels()[0].Pixel;
   int prevHalf = f.TextWidth("2024-03-01") / 2;
   for (int i = 1; i < f.Series().Count(); ++i) {
     std::string text = f.Series().PointLabel(i);
@@ -145,7 +135,7 @@ TEST(AxisLabels, CollidingDateLabelsAreSkippedLeftToRight) {
     int e = (s + static_cast<int>(s * 0.02 * 10)) / 2;
     bool fits = p - e >= prevPixel + prevHalf;
     bool isDrawn =
-        drawn + 1 < bottom.DrawnLabels.size() && bottom.DrawnLabels[drawn + 1].Value == i;
+        drawn + 1 < bottom.DrawnLabels().size() && bottom.DrawnLabels()[drawn + 1].Value == i;
     EXPECT_EQ(fits, isDrawn) << "point " << i;
     if (isDrawn) {
       ++drawn;
@@ -153,7 +143,15 @@ TEST(AxisLabels, CollidingDateLabelsAreSkippedLeftToRight) {
       prevHalf = e;
     }
   }
-  EXPECT_EQ(drawn + 1, bottom.DrawnLabels.size());
+  EXPECT_EQ(drawn + 1, bottom.DrawnLabels().size());
+}
+
+// At the 1e-10 zoom floor around 1e5 a step no longer moves the value.
+TEST_F(ValueLabels, StepsBelowTheValuesPrecisionEnd) {
+  Draw(2e5, 2e5 + 1e-10, 1e-11);
+  EXPECT_LE(f.chart.LeftAxis().DrawnLabels().size(), 11u);
+  Draw(-2e5 - 1e-10, -2e5, 1e-11);
+  EXPECT_LE(f.chart.LeftAxis().DrawnLabels().size(), 11u);
 }
 
 TEST(AxisLabels, LabelSizesAlongTheAxis) {

@@ -1,12 +1,13 @@
+// The hover tip's text; how the application shows and hides it is tested
+// with the main window (app/tests).
 #include <gtest/gtest.h>
 
-#include "chart/hint_display.h"
 #include "chart_fixture.h"
+#include "ui/hints.h"
 
 class MarksTip : public ::testing::Test {
  protected:
-  MarksTip() : hints([this] { return now; }) {
-    f.chart.HintHost = &hints;
+  MarksTip() {
     f.Series().Add(3, "2024-03-04");
     f.Series().Add(7.25, "2024-03-05");
     f.Series().Add(7.25, "");
@@ -16,20 +17,11 @@ class MarksTip : public ::testing::Test {
   // A point inside bar i.
   std::pair<int, int> Inside(int i) {
     TBarSeries& s = f.Series();
-    return {s.PointXPos(i) + s.BarSize / 2, s.OriginPos(i) - 1};
+    return {s.PointXPos(i) + s.BarSize() / 2, s.OriginPos(i) - 1};
   }
-  void MoveTo(std::pair<int, int> p) {
-    f.chart.MouseMove(0, p.first, p.second);
-    hints.PointerMoved(&f.chart, p.first, p.second);
-  }
-  void Wait(int ms) {
-    now += ms;
-    hints.Tick();
-  }
+  void MoveTo(std::pair<int, int> p) { f.chart.MouseMove(0, p.first, p.second); }
 
   ChartFixture f;
-  int64_t now = 1000;
-  THintDisplay hints;
 };
 
 TEST_F(MarksTip, BarUnderThePointerGivesLabelAndValue) {
@@ -49,52 +41,11 @@ TEST_F(MarksTip, ThousandsAreGrouped) {
   EXPECT_EQ(f.chart.Hint, "2024-03-08 1,234.5");
 }
 
-TEST_F(MarksTip, ShownAfterThePauseAndHiddenAfterTheHidePause) {
-  ChartTool1(f.chart);
-  EXPECT_EQ(ChartTool1(f.chart).MouseDelay(), 500);
-  EXPECT_EQ(ChartTool1(f.chart).HideDelay(), 2500);
-  MoveTo(Inside(1));
-  Wait(499);
-  EXPECT_FALSE(hints.Visible());
-  Wait(1);
-  EXPECT_TRUE(hints.Visible());
-  EXPECT_EQ(hints.Text(), "2024-03-05 7.25");
-  Wait(2499);
-  EXPECT_TRUE(hints.Visible());
-  Wait(1);
-  EXPECT_FALSE(hints.Visible());
-}
-
-TEST_F(MarksTip, MovingWithinABarKeepsTheTip) {
-  MoveTo(Inside(1));
-  Wait(600);
-  ASSERT_TRUE(hints.Visible());
-  int cancels = hints.CancelCount();
-  auto p = Inside(1);
-  MoveTo({p.first + 1, p.second - 3});
-  EXPECT_EQ(hints.CancelCount(), cancels);
-  EXPECT_TRUE(hints.Visible());
-}
-
-TEST_F(MarksTip, AnotherBarReplacesTheTipAfterThePause) {
-  MoveTo(Inside(0));
-  Wait(600);
-  MoveTo(Inside(1));
-  EXPECT_FALSE(hints.Visible());  // the old tip goes at once
-  Wait(499);
-  EXPECT_FALSE(hints.Visible());
-  Wait(1);
-  EXPECT_EQ(hints.Text(), "2024-03-05 7.25");
-}
-
 TEST_F(MarksTip, EmptySpaceClearsTheHint) {
   MoveTo(Inside(1));
-  Wait(600);
-  ASSERT_TRUE(hints.Visible());
   const gfx::TRect& plot = f.chart.PlotRect();
   MoveTo({plot.Left + 2, plot.Top + 2});
   EXPECT_EQ(f.chart.Hint, "");
-  EXPECT_FALSE(hints.Visible());
   EXPECT_TRUE(f.chart.ShowHint);  // stays on after the first hit
 }
 
@@ -105,21 +56,20 @@ TEST_F(MarksTip, OutermostColumnsOfABarCount) {
   EXPECT_EQ(f.chart.Hint, "2024-03-05 7.25");
   f.chart.MouseMove(0, s.PointXPos(1) - 1, y);
   EXPECT_EQ(f.chart.Hint, "");
-  f.chart.MouseMove(0, s.PointXPos(1) + s.BarSize, y);
+  f.chart.MouseMove(0, s.PointXPos(1) + s.BarSize(), y);
   EXPECT_EQ(f.chart.Hint, "2024-03-05 7.25");
-  f.chart.MouseMove(0, s.PointXPos(1) + s.BarSize + 1, y);
+  f.chart.MouseMove(0, s.PointXPos(1) + s.BarSize() + 1, y);
   EXPECT_EQ(f.chart.Hint, "");
 }
 
 TEST_F(MarksTip, BorrowedStyleIsRestoredWithoutARepaint) {
   int64_t redraws = f.chart.RedrawCount();
-  int invalidations = 0;
-  f.chart.OnInvalidate = [&] { ++invalidations; };
+  f.Invalidated();
   MoveTo(Inside(1));
   EXPECT_EQ(f.chart.Hint, "2024-03-05 7.25");
-  EXPECT_EQ(f.Series().Marks.Style(), smsLabel);
+  EXPECT_EQ(f.Series().Marks().Style(), smsLabel);
   EXPECT_FALSE(f.chart.IsImageStale());
-  EXPECT_EQ(invalidations, 0);
+  EXPECT_FALSE(f.Invalidated());
   f.Paint();
   EXPECT_EQ(f.chart.RedrawCount(), redraws);
 }
@@ -152,13 +102,13 @@ TEST_F(MarksTip, TextHookAndCancelHook) {
 
 TEST_F(MarksTip, DelaysAreTheApplicationsSettings) {
   TMarksTipTool& tool = ChartTool1(f.chart);
+  EXPECT_EQ(tool.MouseDelay(), 500);
+  EXPECT_EQ(tool.HideDelay(), 2500);
   tool.SetMouseDelay(100);
   tool.SetHideDelay(300);
-  EXPECT_EQ(hints.HintPause(), 100);
-  EXPECT_EQ(hints.HintHidePause(), 300);
-  MoveTo(Inside(1));
-  Wait(100);
-  EXPECT_TRUE(hints.Visible());
-  Wait(300);
-  EXPECT_FALSE(hints.Visible());
+  EXPECT_EQ(AppHints().HintPause, 100);
+  EXPECT_EQ(AppHints().HintHidePause, 300);
+  AppHints().HintPause = 500;
+  AppHints().HintHidePause = 2500;
+  EXPECT_EQ(tool.MouseDelay(), 500);
 }

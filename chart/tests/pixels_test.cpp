@@ -23,8 +23,7 @@ class Pixels : public ::testing::Test {
 };
 
 TEST_F(Pixels, RaisedBevelAroundTheWhitePanel) {
-  f.chart.Color = clSilver;
-  f.chart.Repaint();
+  f.chart.SetColor(clSilver);
   f.Paint();
   TColor light = ColorToRGB(clBtnHighlight), dark = ColorToRGB(clBtnShadow);
   ASSERT_EQ(dark, 0xA0A0A0u);
@@ -67,7 +66,7 @@ TEST_F(Pixels, AxisLinesAreTwoPixelsWide) {
   const TChartAxis& left = f.chart.LeftAxis();
   // A row between two ticks, above every bar.
   int y = p.Top + 3;
-  while (std::count(left.TickPixels.begin(), left.TickPixels.end(), y) != 0) {
+  while (std::count(left.TickPixels().begin(), left.TickPixels().end(), y) != 0) {
     ++y;
   }
   int minorSafe = y;
@@ -86,16 +85,16 @@ TEST_F(Pixels, AxisLinesAreTwoPixelsWide) {
 TEST_F(Pixels, MajorTicksOnLabelsOnly) {
   const TRect& p = f.chart.PlotRect();
   const TChartAxis& left = f.chart.LeftAxis();
-  ASSERT_GE(left.TickPixels.size(), 3u);
-  for (int32_t y : left.TickPixels) {
+  ASSERT_GE(left.TickPixels().size(), 3u);
+  for (int32_t y : left.TickPixels()) {
     for (int x = p.Left - 4; x <= p.Left - 1; ++x) {
       EXPECT_EQ(At(x, y), kGrey) << x << "," << y;
     }
     EXPECT_EQ(At(p.Left - 5, y), clWhite) << y;
   }
   const TChartAxis& bottom = f.chart.BottomAxis();
-  ASSERT_EQ(bottom.TickPixels.size(), bottom.DrawnLabels.size());
-  for (int32_t x : bottom.TickPixels) {
+  ASSERT_EQ(bottom.TickPixels().size(), bottom.DrawnLabels().size());
+  for (int32_t x : bottom.TickPixels()) {
     for (int y = p.Bottom + 1; y <= p.Bottom + 4; ++y) {
       EXPECT_EQ(At(x, y), kGrey) << x << "," << y;
     }
@@ -107,7 +106,7 @@ TEST_F(Pixels, ThreeMinorTicksPerGapAtQuarters) {
   const TRect& p = f.chart.PlotRect();
   const TChartAxis& left = f.chart.LeftAxis();
   std::vector<int> expected;
-  const auto& t = left.TickPixels;
+  const auto& t = left.TickPixels();
   for (size_t i = 1; i < t.size(); ++i) {
     double d = (t[i] - t[i - 1]) / 4.0;
     for (int j = 1; j <= 3; ++j) {
@@ -121,15 +120,15 @@ TEST_F(Pixels, ThreeMinorTicksPerGapAtQuarters) {
   }
   // Rows that carry no tick at all keep the axis black and nothing outside.
   int ticks = 0;
-  for (int y = left.FirstPixel + 1; y < left.LastPixel; ++y) {
+  for (int y = left.FirstPixel() + 1; y < left.LastPixel(); ++y) {
     if (At(p.Left - 2, y) == kGrey) {
       ++ticks;
     } else {
       EXPECT_EQ(At(p.Left - 2, y), clWhite) << y;
     }
   }
-  size_t inside = std::count_if(t.begin(), t.end(),
-                                [&](int y) { return y > left.FirstPixel && y < left.LastPixel; });
+  size_t inside = std::count_if(
+      t.begin(), t.end(), [&](int y) { return y > left.FirstPixel() && y < left.LastPixel(); });
   // Gaps continue beyond the first and last labels while inside the axis.
   EXPECT_GE(ticks, static_cast<int>(expected.size() + inside));
 }
@@ -169,8 +168,9 @@ TEST_F(Pixels, RotatedTitleFillsItsBand) {
   // A title colour of its own tells its ink from the labels' (which may
   // reach into the band when a middle label is wider than both ends).
   TChartAxis& left = f.chart.LeftAxis();
-  left.Title.Font.Color = clBlue;
-  f.chart.Repaint();
+  TChartAxisTitle title = left.Title();
+  title.Font.Color = clBlue;
+  left.SetTitle(title);
   f.Paint();
   int h = f.FontHeight();
   int w = f.TextWidth("(小时)");
@@ -188,10 +188,10 @@ TEST_F(Pixels, RotatedTitleFillsItsBand) {
   }
   ASSERT_GT(ink, w);
   // Reads bottom to top, centred on the axis, its bottom edge on TitlePixel.
-  EXPECT_GE(leftmost, left.TitlePixel - h);
-  EXPECT_LT(rightmost, left.TitlePixel);
-  EXPECT_GE(top, left.CenterPixel + w / 2 - w);
-  EXPECT_LT(bottom, left.CenterPixel + w / 2);
+  EXPECT_GE(leftmost, left.TitlePixel() - h);
+  EXPECT_LT(rightmost, left.TitlePixel());
+  EXPECT_GE(top, left.CenterPixel() + w / 2 - w);
+  EXPECT_LT(bottom, left.CenterPixel() + w / 2);
   EXPECT_GT(bottom - top, w / 2);  // runs along the axis, not across
   EXPECT_LT(rightmost - leftmost, h);
 }

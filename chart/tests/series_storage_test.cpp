@@ -67,7 +67,7 @@ class SeriesTest : public ::testing::Test {
  protected:
   SeriesTest() {
     auto s = std::make_unique<TBarSeries>();
-    s->ColorEachPoint = true;
+    s->SetColorEachPoint(true);
     series = static_cast<TBarSeries*>(&chart.AddSeries(std::move(s)));
   }
   TChart chart;
@@ -82,8 +82,8 @@ TEST_F(SeriesTest, AddGivesAutomaticXFromTheCount) {
   EXPECT_EQ(series->XValue(2), 2);
   series->Clear();
   EXPECT_EQ(series->Count(), 0);
-  EXPECT_EQ(series->FirstVisibleIndex, -1);
-  EXPECT_EQ(series->LastVisibleIndex, -1);
+  EXPECT_EQ(series->FirstVisibleIndex(), -1);
+  EXPECT_EQ(series->LastVisibleIndex(), -1);
   for (int i = 0; i < 4; ++i) {
     EXPECT_EQ(series->Add(i), i);
   }
@@ -150,9 +150,9 @@ TEST_F(SeriesTest, PaletteColoursByIndex) {
   EXPECT_EQ(series->PointColor(4), 0xFFFFFFu);
   EXPECT_EQ(series->PointColor(19), 0xA4A0A0u);
   EXPECT_EQ(series->PointColor(20), 0x0000FFu);
-  series->ColorEachPoint = false;
-  EXPECT_EQ(series->PointColor(4), series->SeriesColor);
-  EXPECT_EQ(series->SeriesColor, clRed);  // first palette colour when added
+  series->SetColorEachPoint(false);
+  EXPECT_EQ(series->PointColor(4), series->SeriesColor());
+  EXPECT_EQ(series->SeriesColor(), clRed);  // first palette colour when added
 }
 
 TEST_F(SeriesTest, BarRangeIncludesTheOrigin) {
@@ -169,7 +169,7 @@ TEST_F(SeriesTest, BarRangeIncludesTheOrigin) {
 }
 
 TEST_F(SeriesTest, ChangesRequestARepaint) {
-  chart.SetSize(100, 100);
+  chart.SetBounds(0, 0, 100, 100);
   chart.UpdateImage();
   EXPECT_FALSE(chart.IsImageStale());
   series->Add(1);
@@ -178,7 +178,9 @@ TEST_F(SeriesTest, ChangesRequestARepaint) {
   series->Clear();
   EXPECT_TRUE(chart.IsImageStale());
   chart.UpdateImage();
-  series->Active = false;
+  series->SetActive(false);  // its bars go
+  EXPECT_TRUE(chart.IsImageStale());
+  chart.UpdateImage();
   series->Add(2);  // an inactive series asks for nothing
   EXPECT_FALSE(chart.IsImageStale());
 }

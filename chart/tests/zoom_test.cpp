@@ -24,47 +24,47 @@ TEST_F(Zoom, LeftDragZoomsToTheRectangle) {
   double b0 = bottom.PixelToValue(100), b1 = bottom.PixelToValue(200);
   double l0 = left.PixelToValue(180), l1 = left.PixelToValue(100);
   Drag(mbLeft, 100, 100, 200, 180);
-  EXPECT_TRUE(f.chart.Zoomed);
-  EXPECT_FALSE(bottom.Automatic);
-  EXPECT_FALSE(left.AutomaticMinimum);
-  EXPECT_DOUBLE_EQ(bottom.Minimum, b0);
-  EXPECT_DOUBLE_EQ(bottom.Maximum, b1);
-  EXPECT_DOUBLE_EQ(left.Minimum, l0);
-  EXPECT_DOUBLE_EQ(left.Maximum, l1);
+  EXPECT_TRUE(f.chart.Zoomed());
+  EXPECT_FALSE(bottom.Automatic());
+  EXPECT_FALSE(left.AutomaticMinimum());
+  EXPECT_DOUBLE_EQ(bottom.Minimum(), b0);
+  EXPECT_DOUBLE_EQ(bottom.Maximum(), b1);
+  EXPECT_DOUBLE_EQ(left.Minimum(), l0);
+  EXPECT_DOUBLE_EQ(left.Maximum(), l1);
   // A fixed range is used as is, without bar margins.
-  EXPECT_DOUBLE_EQ(bottom.CurrentMin, b0);
-  EXPECT_DOUBLE_EQ(left.CurrentMax, l1);
+  EXPECT_DOUBLE_EQ(bottom.CurrentMin(), b0);
+  EXPECT_DOUBLE_EQ(left.CurrentMax(), l1);
 }
 
 TEST_F(Zoom, LeftwardDragUndoes) {
   Drag(mbLeft, 100, 100, 200, 180);
   Drag(mbLeft, 200, 100, 100, 180);
-  EXPECT_FALSE(f.chart.Zoomed);
-  EXPECT_TRUE(f.chart.BottomAxis().Automatic);
-  EXPECT_TRUE(f.chart.LeftAxis().AutomaticMaximum);
-  EXPECT_EQ(f.chart.LeftAxis().CurrentMax, 8);
-  EXPECT_LT(f.chart.BottomAxis().CurrentMin, 0);  // margins are back
+  EXPECT_FALSE(f.chart.Zoomed());
+  EXPECT_TRUE(f.chart.BottomAxis().Automatic());
+  EXPECT_TRUE(f.chart.LeftAxis().AutomaticMaximum());
+  EXPECT_EQ(f.chart.LeftAxis().CurrentMax(), 8);
+  EXPECT_LT(f.chart.BottomAxis().CurrentMin(), 0);  // margins are back
   EXPECT_FALSE(f.chart.ScalesSaved());
 }
 
 TEST_F(Zoom, SixteenPixelsOrLessDoNothing) {
   Drag(mbLeft, 100, 100, 116, 180);
-  EXPECT_FALSE(f.chart.Zoomed);
+  EXPECT_FALSE(f.chart.Zoomed());
   Drag(mbLeft, 100, 100, 200, 116);
-  EXPECT_FALSE(f.chart.Zoomed);
-  EXPECT_TRUE(f.chart.BottomAxis().Automatic);
+  EXPECT_FALSE(f.chart.Zoomed());
+  EXPECT_TRUE(f.chart.BottomAxis().Automatic());
   Drag(mbLeft, 100, 100, 117, 117);
-  EXPECT_TRUE(f.chart.Zoomed);
+  EXPECT_TRUE(f.chart.Zoomed());
 }
 
 TEST_F(Zoom, ZoomIsKeptAcrossARefill) {
   Drag(mbLeft, 100, 100, 200, 180);
-  double lo = f.chart.BottomAxis().Minimum, hi = f.chart.BottomAxis().Maximum;
+  double lo = f.chart.BottomAxis().Minimum(), hi = f.chart.BottomAxis().Maximum();
   f.Series().Clear();
   f.AddHours({9, 9, 9, 9, 9, 9, 9, 9, 9, 9, 9, 9, 9, 9, 9});
   f.Paint();
-  EXPECT_EQ(f.chart.BottomAxis().CurrentMin, lo);
-  EXPECT_EQ(f.chart.BottomAxis().CurrentMax, hi);
+  EXPECT_EQ(f.chart.BottomAxis().CurrentMin(), lo);
+  EXPECT_EQ(f.chart.BottomAxis().CurrentMax(), hi);
 }
 
 TEST_F(Zoom, RubberBandLeavesTheWhitePanelUnchanged) {
@@ -78,8 +78,7 @@ TEST_F(Zoom, RubberBandLeavesTheWhitePanelUnchanged) {
 }
 
 TEST_F(Zoom, RubberBandInvertsOnAColouredPanelAndErasesItself) {
-  f.chart.Color = gfx::clSilver;
-  f.chart.Repaint();
+  f.chart.SetColor(gfx::clSilver);
   f.Paint();
   gfx::TBitmap before = f.chart.Image();
   int x = f.chart.PlotRect().Left + 30, y = f.chart.PlotRect().Top + 5;
@@ -99,53 +98,87 @@ TEST_F(Zoom, RightDragScrollsTheFixedRange) {
   double width10 = bottom.PixelToValue(110) - bottom.PixelToValue(100);
   f.chart.MouseDown(mbRight, 0, 100, 150);
   f.chart.MouseMove(0, 110, 150);
-  EXPECT_FALSE(bottom.Automatic);
-  EXPECT_DOUBLE_EQ(bottom.Minimum, 0 - width10);
-  EXPECT_DOUBLE_EQ(bottom.Maximum, 9 - width10);
-  EXPECT_TRUE(f.chart.LeftAxis().Automatic);  // no vertical move
-  f.chart.MouseMove(0, 120, 150);             // each move shifts by its own distance
-  EXPECT_DOUBLE_EQ(bottom.Minimum, 0 - 2 * width10);
+  EXPECT_FALSE(bottom.Automatic());
+  EXPECT_DOUBLE_EQ(bottom.Minimum(), 0 - width10);
+  EXPECT_DOUBLE_EQ(bottom.Maximum(), 9 - width10);
+  EXPECT_TRUE(f.chart.LeftAxis().Automatic());  // no vertical move
+  f.chart.MouseMove(0, 120, 150);               // each move shifts by its own distance
+  EXPECT_DOUBLE_EQ(bottom.Minimum(), 0 - 2 * width10);
   f.chart.MouseUp(mbRight, 0, 120, 150);
   EXPECT_FALSE(f.chart.ScrollDrag().Active);
   EXPECT_TRUE(f.chart.ScalesSaved());
   f.chart.UndoZoom();
-  EXPECT_TRUE(bottom.Automatic);
-  EXPECT_EQ(bottom.Minimum, 0);
+  EXPECT_TRUE(bottom.Automatic());
+  EXPECT_EQ(bottom.Minimum(), 0);
 }
 
 TEST_F(Zoom, ScrollEndsWhenThePointerLeavesThePlot) {
   f.chart.MouseDown(mbRight, 0, 100, 150);
   f.chart.MouseMove(0, 5, 150);
   EXPECT_FALSE(f.chart.ScrollDrag().Active);
-  EXPECT_TRUE(f.chart.BottomAxis().Automatic);
+  EXPECT_TRUE(f.chart.BottomAxis().Automatic());
 }
 
 TEST_F(Zoom, WheelShiftsTheVerticalRangeByThreePercent) {
-  ASSERT_EQ(f.chart.LeftAxis().Maximum, 8);  // the automatic range of the last paint
-  f.chart.MouseWheel(true);
-  EXPECT_DOUBLE_EQ(f.chart.LeftAxis().Minimum, 0.24);
-  EXPECT_DOUBLE_EQ(f.chart.LeftAxis().Maximum, 8.24);
-  EXPECT_FALSE(f.chart.LeftAxis().Automatic);
-  EXPECT_TRUE(f.chart.BottomAxis().Automatic);
+  ASSERT_EQ(f.chart.LeftAxis().Maximum(), 8);  // the automatic range of the last paint
+  f.chart.MouseWheel(0, -WHEEL_DELTA, {});
+  EXPECT_DOUBLE_EQ(f.chart.LeftAxis().Minimum(), 0.24);
+  EXPECT_DOUBLE_EQ(f.chart.LeftAxis().Maximum(), 8.24);
+  EXPECT_FALSE(f.chart.LeftAxis().Automatic());
+  EXPECT_TRUE(f.chart.BottomAxis().Automatic());
   f.Paint();
-  EXPECT_DOUBLE_EQ(f.chart.LeftAxis().CurrentMin, 0.24);
-  f.chart.MouseWheel(false);
-  EXPECT_NEAR(f.chart.LeftAxis().Minimum, 0.24 - 0.24, 1e-12);
+  EXPECT_DOUBLE_EQ(f.chart.LeftAxis().CurrentMin(), 0.24);
+  f.chart.MouseWheel(0, WHEEL_DELTA, {});
+  EXPECT_NEAR(f.chart.LeftAxis().Minimum(), 0.24 - 0.24, 1e-12);
 }
 
 TEST_F(Zoom, WheelDoesNotSaveSoAnUndoKeepsItsRange) {
-  f.chart.MouseWheel(true);
+  f.chart.MouseWheel(0, -WHEEL_DELTA, {});
   Drag(mbLeft, 200, 100, 100, 180);
-  EXPECT_DOUBLE_EQ(f.chart.LeftAxis().Minimum, 0.24);
-  EXPECT_FALSE(f.chart.LeftAxis().Automatic);
+  EXPECT_DOUBLE_EQ(f.chart.LeftAxis().Minimum(), 0.24);
+  EXPECT_FALSE(f.chart.LeftAxis().Automatic());
 }
 
 TEST_F(Zoom, SetMinMaxSwapsAndWidensAZeroRange) {
   f.chart.SetMinMax(f.chart.BottomAxis(), 5, 2);
-  EXPECT_EQ(f.chart.BottomAxis().Minimum, 2);
-  EXPECT_EQ(f.chart.BottomAxis().Maximum, 5);
+  EXPECT_EQ(f.chart.BottomAxis().Minimum(), 2);
+  EXPECT_EQ(f.chart.BottomAxis().Maximum(), 5);
   f.chart.SetMinMax(f.chart.BottomAxis(), 3, 3);
-  EXPECT_EQ(f.chart.BottomAxis().Maximum, 3 + 1e-10);
+  EXPECT_EQ(f.chart.BottomAxis().Maximum(), 3 + 1e-10);
+}
+
+// A badly wrong clock: one boot of about 200,000 hours, zoomed into again and
+// again at the same place until the range reaches its 1e-10 floor.
+TEST(ZoomFloor, RepeatedZoomsIntoATallBarStillPaint) {
+  ChartFixture f;
+  f.AddHours({1, 200000.25, 3});
+  f.Paint();
+  for (int i = 0; i < 30; ++i) {
+    f.chart.MouseDown(mbLeft, ssLeft, 300, 100);
+    f.chart.MouseMove(ssLeft, 320, 120);
+    f.chart.MouseUp(mbLeft, 0, 320, 120);
+    f.Paint();
+  }
+  const TChartAxis& left = f.chart.LeftAxis();
+  EXPECT_LT(left.CurrentRange(), 1e-9);
+  EXPECT_GT(left.CurrentMin(), 1e5);
+  EXPECT_FALSE(left.DrawnLabels().empty());
+  EXPECT_LE(left.DrawnLabels().size(), 11u);
+}
+
+TEST_F(Zoom, PixelsFarOutsideAreClampedNotWrapped) {
+  TChartAxis& bottom = f.chart.BottomAxis();
+  double far = bottom.PixelToValue(-67108863);
+  f.chart.ZoomRect({INT32_MIN, INT32_MIN, INT32_MAX, INT32_MAX});
+  EXPECT_EQ(bottom.Minimum(), far);
+  EXPECT_LT(bottom.Minimum(), 0);
+  EXPECT_GT(bottom.Maximum(), 9);
+  // A drag released far off to the left counts as a leftward drag: undo.
+  f.chart.MouseDown(mbLeft, ssLeft, 100, 100);
+  f.chart.MouseMove(ssLeft, INT32_MIN, INT32_MAX);
+  f.chart.MouseUp(mbLeft, 0, INT32_MIN, INT32_MAX);
+  EXPECT_FALSE(f.chart.Zoomed());
+  EXPECT_TRUE(bottom.Automatic());
 }
 
 TEST_F(Zoom, PressOutsideThePlotStartsNothing) {

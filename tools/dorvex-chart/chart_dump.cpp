@@ -28,12 +28,12 @@ std::string ChartDump(TChart& chart) {
     TChartAxis* axis;
   } axes[] = {{"bottom", &chart.BottomAxis()}, {"left", &chart.LeftAxis()}};
   for (const auto& a : axes) {
-    out += std::string("axis ") + a.name + " " + Number(a.axis->CurrentMin) + " " +
-           Number(a.axis->CurrentMax) + " " + std::to_string(a.axis->FirstPixel) + " " +
-           std::to_string(a.axis->LastPixel) + " " + Number(a.axis->LabelStep) + "\n";
+    out += std::string("axis ") + a.name + " " + Number(a.axis->CurrentMin()) + " " +
+           Number(a.axis->CurrentMax()) + " " + std::to_string(a.axis->FirstPixel()) + " " +
+           std::to_string(a.axis->LastPixel()) + " " + Number(a.axis->LabelStep()) + "\n";
   }
   for (const auto& a : axes) {
-    for (const TAxisLabel& l : a.axis->DrawnLabels) {
+    for (const TAxisLabel& l : a.axis->DrawnLabels()) {
       out += std::string("label ") + a.name + " " + std::to_string(l.Pixel) + " " + l.Text + "\n";
     }
   }

@@ -26,9 +26,9 @@ struct TAction {
 int Usage(const std::string& problem) {
   std::fprintf(stderr,
                "dorvex-chart: %s\n"
-               "usage: dorvex-chart [--events FILE] [--size WxH] [--out FILE.png] [--dump]\n"
-               "                    [--move X,Y] [--drag X0,Y0,X1,Y1] [--rdrag X0,Y0,X1,Y1]\n"
-               "                    [--wheel N] ...\n",
+               "usage: dorvex-chart [--events FILE] [--size WxH] [--dpi N] [--out FILE.png]\n"
+               "                    [--dump] [--move X,Y] [--drag X0,Y0,X1,Y1]\n"
+               "                    [--rdrag X0,Y0,X1,Y1] [--wheel N] ...\n",
                problem.c_str());
   return 2;
 }
@@ -70,6 +70,7 @@ int main(int argc, char** argv) {
   std::string events, out;
   bool dump = false;
   int width = 669, height = 328;
+  int dpi = 96;
   std::vector<TAction> actions;
   for (int i = 1; i < argc; ++i) {
     const std::string option = argv[i];
@@ -77,8 +78,8 @@ int main(int argc, char** argv) {
       dump = true;
       continue;
     }
-    if (option != "--events" && option != "--size" && option != "--out" && option != "--move" &&
-        option != "--drag" && option != "--rdrag" && option != "--wheel") {
+    if (option != "--events" && option != "--size" && option != "--dpi" && option != "--out" &&
+        option != "--move" && option != "--drag" && option != "--rdrag" && option != "--wheel") {
       return Usage("unknown option '" + option + "'");
     }
     if (i + 1 >= argc) {
@@ -96,6 +97,11 @@ int main(int argc, char** argv) {
       }
       width = v[0];
       height = v[1];
+    } else if (option == "--dpi") {
+      if (!ParseInts(value, ',', 1, v) || v[0] < 48 || v[0] > 480) {
+        return Usage("bad dpi '" + value + "' (48 to 480)");
+      }
+      dpi = v[0];
     } else if (option == "--move") {
       if (!ParseInts(value, ',', 2, v)) {
         return Usage("bad position '" + value + "' (X,Y)");
@@ -136,7 +142,9 @@ int main(int argc, char** argv) {
 
   TChart chart;
   SetupBootChart(chart);
-  chart.SetSize(width, height);
+  // The size is in 96-dpi pixels and scales with the fonts, as in the window.
+  chart.SetBounds(0, 0, width, height);
+  chart.ChangeScale(dpi, 96);
   FillBootChart(chart, table);
   chart.UpdateImage();
   for (const TAction& a : actions) {
@@ -151,9 +159,8 @@ int main(int argc, char** argv) {
         Drag(chart, mbRight, a.Values);
         break;
       case TAction::kWheel:
-        for (int n = 0; n < std::abs(a.Values[0]); ++n) {
-          chart.MouseWheel(a.Values[0] > 0);
-        }
+        // N notches towards the user (down), or away for a negative N.
+        chart.MouseWheel(0, -a.Values[0] * WHEEL_DELTA, {});
         break;
     }
     chart.UpdateImage();

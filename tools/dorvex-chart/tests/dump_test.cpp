@@ -14,7 +14,7 @@ class DumpTest : public ::testing::Test {
   static void SetUpTestSuite() { platform_linux::InstallLinuxGfx(); }
   DumpTest() {
     SetupBootChart(chart);
-    chart.SetSize(669, 328);
+    chart.SetBounds(0, 0, 669, 328);
   }
   int Height() {
     gfx::TCanvas c(scratch);
@@ -58,8 +58,8 @@ TEST_F(DumpTest, LinesInOrderWithMeasuredLayout) {
   EXPECT_EQ(lines[1], "plot " + Rect(left, 14, 648, bottom));
   const TChartAxis& b = chart.BottomAxis();
   char expected[200];
-  std::snprintf(expected, sizeof expected, "axis bottom %.15g %.15g %d %d 1", b.CurrentMin,
-                b.CurrentMax, left, 648);
+  std::snprintf(expected, sizeof expected, "axis bottom %.15g %.15g %d %d 1", b.CurrentMin(),
+                b.CurrentMax(), left, 648);
   EXPECT_EQ(lines[2], expected);
   EXPECT_EQ(lines[3], "axis left 0 20 14 " + std::to_string(bottom) + " 1");
   // Two bottom labels, then the left ones from 20 down to 0, then the bars.
@@ -80,8 +80,8 @@ TEST_F(DumpTest, EmptyChartAndHint) {
   std::vector<std::string> lines = Lines();
   ASSERT_EQ(lines.size(), 7u);
   EXPECT_EQ(lines[2].substr(0, 16), "axis bottom 0 0 ");
-  EXPECT_EQ(lines[4], "label bottom " + std::to_string(chart.BottomAxis().CenterPixel) + " 0");
-  EXPECT_EQ(lines[5], "label left " + std::to_string(chart.LeftAxis().CenterPixel) + " 0");
+  EXPECT_EQ(lines[4], "label bottom " + std::to_string(chart.BottomAxis().CenterPixel()) + " 0");
+  EXPECT_EQ(lines[5], "label left " + std::to_string(chart.LeftAxis().CenterPixel()) + " 0");
   EXPECT_EQ(lines[6], "hint ");
 
   Series1(chart).Add(7.25, "2024-03-05");
@@ -93,7 +93,9 @@ TEST_F(DumpTest, EmptyChartAndHint) {
 
 TEST_F(DumpTest, RealFontTitleBandMatchesItsMeasurement) {
   Series1(chart).Add(8, "2024-03-05");
-  chart.LeftAxis().Title.Font.Color = gfx::clBlue;
+  TChartAxisTitle title = chart.LeftAxis().Title();
+  title.Font.Color = gfx::clBlue;
+  chart.LeftAxis().SetTitle(title);
   chart.UpdateImage();
   const gfx::TBitmap& image = chart.Image();
   const TChartAxis& left = chart.LeftAxis();
@@ -105,8 +107,8 @@ TEST_F(DumpTest, RealFontTitleBandMatchesItsMeasurement) {
       // Anti-aliased ink: blue dominates, red and green follow each other.
       if (gfx::BlueOf(c) > 200 && gfx::RedOf(c) < 160) {
         ++inked;
-        EXPECT_GE(x, left.TitlePixel - h);
-        EXPECT_LT(x, left.TitlePixel);
+        EXPECT_GE(x, left.TitlePixel() - h);
+        EXPECT_LT(x, left.TitlePixel());
       }
     }
   }

@@ -1,0 +1,183 @@
+// The axis' properties: each change asks the chart for a repaint.
+#include <stdexcept>
+
+#include "chart/axis.h"
+#include "chart/chart.h"
+#include "gfx/scale.h"
+
+using namespace gfx;
+
+TFont ChartFont() {
+  TFont font;
+  font.Name = "Arial";
+  font.Height = PointsToPixels(8);
+  font.Color = clBlack;
+  font.Charset = DEFAULT_CHARSET;
+  return font;
+}
+
+TChartAxis::TChartAxis(TChart& chart, bool horizontal, bool otherSide, bool depth)
+    : TAxisScale(horizontal), chart_(chart), otherSide_(otherSide), depth_(depth) {
+  title_.Font = ChartFont();
+  labelsFont_ = ChartFont();
+  if (!horizontal && !depth) {
+    title_.Angle = otherSide ? 270 : 90;
+  }
+}
+
+void TChartAxis::Repaint() {
+  chart_.Repaint();
+}
+
+void TChartAxis::ChangeScale(int m, int d) {
+  labelsFont_.Height = MulDiv(labelsFont_.Height, m, d);
+  title_.Font.Height = MulDiv(title_.Font.Height, m, d);
+  Repaint();
+}
+
+void TChartAxis::SetVisible(bool v) {
+  visible_ = v;
+  Repaint();
+}
+
+void TChartAxis::SetAutomatic(bool v) {
+  automatic_ = v;
+  Repaint();
+}
+
+void TChartAxis::SetAutomaticMinimum(bool v) {
+  automaticMinimum_ = v;
+  Repaint();
+}
+
+void TChartAxis::SetAutomaticMaximum(bool v) {
+  automaticMaximum_ = v;
+  Repaint();
+}
+
+void TChartAxis::SetMinimum(double v) {
+  if (v > maximum_) {
+    throw std::invalid_argument("Axis Minimum Value must be <= Maximum");
+  }
+  minimum_ = v;
+  Repaint();
+}
+
+void TChartAxis::SetMaximum(double v) {
+  if (v < minimum_) {
+    throw std::invalid_argument("Axis Maximum Value must be >= Minimum");
+  }
+  maximum_ = v;
+  Repaint();
+}
+
+void TChartAxis::SetIncrement(double v) {
+  if (v < 0) {
+    throw std::invalid_argument("Axis increment must be >= 0");
+  }
+  increment_ = v;
+  Repaint();
+}
+
+void TChartAxis::SetLabelsSeparation(int32_t v) {
+  labelsSeparation_ = v;
+  Repaint();
+}
+
+void TChartAxis::SetLabelStyle(TAxisLabelStyle v) {
+  labelStyle_ = v;
+  Repaint();
+}
+
+void TChartAxis::SetLabelsVisible(bool v) {
+  labelsVisible_ = v;
+  Repaint();
+}
+
+void TChartAxis::SetLabelsAngle(int32_t v) {
+  labelsAngle_ = v;
+  Repaint();
+}
+
+void TChartAxis::SetLabelsOnAxis(bool v) {
+  labelsOnAxis_ = v;
+  Repaint();
+}
+
+void TChartAxis::SetLabelsSize(int32_t v) {
+  labelsSize_ = v;
+  Repaint();
+}
+
+void TChartAxis::SetRoundFirstLabel(bool v) {
+  roundFirstLabel_ = v;
+  Repaint();
+}
+
+void TChartAxis::SetTickOnLabelsOnly(bool v) {
+  tickOnLabelsOnly_ = v;
+  Repaint();
+}
+
+void TChartAxis::SetAxis(const TChartPen& v) {
+  axisPen_ = v;
+  Repaint();
+}
+
+void TChartAxis::SetTicks(const TChartPen& v) {
+  ticks_ = v;
+  Repaint();
+}
+
+void TChartAxis::SetTickLength(int32_t v) {
+  tickLength_ = v;
+  Repaint();
+}
+
+void TChartAxis::SetMinorTicks(const TChartPen& v) {
+  minorTicks_ = v;
+  Repaint();
+}
+
+void TChartAxis::SetMinorTickLength(int32_t v) {
+  minorTickLength_ = v;
+  Repaint();
+}
+
+void TChartAxis::SetMinorTickCount(int32_t v) {
+  minorTickCount_ = v;
+  Repaint();
+}
+
+void TChartAxis::SetTitle(const TChartAxisTitle& v) {
+  title_ = v;
+  Repaint();
+}
+
+void TChartAxis::SetLabelsFont(const TFont& v) {
+  labelsFont_ = v;
+  Repaint();
+}
+
+void TChartAxis::SetStartPosition(int32_t v) {
+  startPosition_ = v;
+  Repaint();
+}
+
+void TChartAxis::SetEndPosition(int32_t v) {
+  endPosition_ = v;
+  Repaint();
+}
+
+TAxisScaleSettings TChartAxis::Settings() const {
+  return {automatic_, automaticMinimum_, automaticMaximum_, minimum_, maximum_};
+}
+
+void TChartAxis::Restore(const TAxisScaleSettings& s) {
+  automatic_ = s.Automatic;
+  automaticMinimum_ = s.AutomaticMinimum;
+  automaticMaximum_ = s.AutomaticMaximum;
+  minimum_ = s.Minimum;
+  maximum_ = s.Maximum;
+  Repaint();
+}
