@@ -65,6 +65,9 @@ void TChartAxis::DrawValueLabels(TCanvas& canvas) {
   for (int32_t n = 0; v > CurrentMax() && n < kMaxValueLabels; ++n) {
     v -= step;
   }
+  if (v > CurrentMax()) {
+    v = CurrentMax();  // the step is below v's precision: start at the top
+  }
   if (RangeIsZero() || std::fabs(CurrentMax() - CurrentMin()) < 1e-10 ||
       GeneralText15(v) == GeneralText15(v - step)) {
     drawAt(v);

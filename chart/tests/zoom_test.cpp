@@ -147,23 +147,26 @@ TEST_F(Zoom, SetMinMaxSwapsAndWidensAZeroRange) {
   EXPECT_EQ(f.chart.BottomAxis().Maximum(), 3 + 1e-10);
 }
 
-// A badly wrong clock: one boot of about 200,000 hours, zoomed into again and
-// again at the same place until the range reaches its 1e-10 floor.
+// A badly wrong clock: one boot of 200,000 hours, zoomed into again and again
+// at the same place until the range reaches its 1e-10 floor.
 TEST(ZoomFloor, RepeatedZoomsIntoATallBarStillPaint) {
   ChartFixture f;
-  f.AddHours({1, 200000.25, 3});
+  f.AddHours({200000});
   f.Paint();
   for (int i = 0; i < 30; ++i) {
-    f.chart.MouseDown(mbLeft, ssLeft, 300, 100);
-    f.chart.MouseMove(ssLeft, 320, 120);
-    f.chart.MouseUp(mbLeft, 0, 320, 120);
+    f.chart.MouseDown(mbLeft, ssLeft, 400, 150);
+    f.chart.MouseMove(ssLeft, 430, 180);
+    f.chart.MouseUp(mbLeft, 0, 430, 180);
     f.Paint();
   }
   const TChartAxis& left = f.chart.LeftAxis();
   EXPECT_LT(left.CurrentRange(), 1e-9);
-  EXPECT_GT(left.CurrentMin(), 1e5);
-  EXPECT_FALSE(left.DrawnLabels().empty());
-  EXPECT_LE(left.DrawnLabels().size(), 11u);
+  EXPECT_GT(left.CurrentMin(), 5e4);  // still inside the bar
+  ASSERT_FALSE(left.DrawnLabels().empty());
+  for (const TAxisLabel& l : left.DrawnLabels()) {
+    EXPECT_GE(l.Pixel, left.FirstPixel()) << l.Text;
+    EXPECT_LE(l.Pixel, left.LastPixel()) << l.Text;
+  }
 }
 
 TEST_F(Zoom, PixelsFarOutsideAreClampedNotWrapped) {
