@@ -444,7 +444,6 @@ void TForm::WindowResized(int clientWidth, int clientHeight) {
 
 void TForm::WindowMouseDown(TMouseButton button, TShiftState shift, TPoint p) {
   AppHints().CancelHint();
-  lastPointer_ = p;
   TControl* target = capture_ ? capture_ : EnabledTarget(ControlAtPos(p));
   if (!target) {
     return;
@@ -462,7 +461,6 @@ void TForm::WindowMouseDown(TMouseButton button, TShiftState shift, TPoint p) {
 }
 
 void TForm::WindowMouseMove(TShiftState shift, TPoint p) {
-  lastPointer_ = p;
   if (!capture_) {
     UpdateHover(p);
   }
@@ -477,7 +475,6 @@ void TForm::WindowMouseMove(TShiftState shift, TPoint p) {
 }
 
 void TForm::WindowMouseUp(TMouseButton button, TShiftState shift, TPoint p) {
-  lastPointer_ = p;
   TControl* target = capture_ ? capture_ : EnabledTarget(ControlAtPos(p));
   TShiftState remaining = (shift & ~ButtonBit(button));
   if (capture_ && autoCapture_ && (remaining & kButtons) == 0) {

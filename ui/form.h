@@ -114,7 +114,6 @@ class TForm : public TWinControl, public TWindowEvents {
   TControl* hover_ = nullptr;
   TControl* capture_ = nullptr;
   bool autoCapture_ = false;
-  TPoint lastPointer_{-1, -1};
   TCursor cursor_ = crArrow;
   bool closed_ = false;
   bool modal_ = false;

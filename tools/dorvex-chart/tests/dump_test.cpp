@@ -5,6 +5,7 @@
 
 #include "chart/boot_chart.h"
 #include "chart_dump.h"
+#include "gfx/scale.h"
 #include "platform/linux/text/linux_gfx.h"
 
 namespace {
@@ -16,14 +17,15 @@ class DumpTest : public ::testing::Test {
     SetupBootChart(chart);
     chart.SetBounds(0, 0, 669, 328);
   }
-  int Height() {
+  // Measured in the chart font, scaled to `dpi`.
+  int Height(int dpi = 96) {
     gfx::TCanvas c(scratch);
-    c.Font = ChartFont();
+    c.Font = gfx::TScaler(dpi).Scale(ChartFont());
     return c.TextHeight("W");
   }
-  int Width(const std::string& text) {
+  int Width(const std::string& text, int dpi = 96) {
     gfx::TCanvas c(scratch);
-    c.Font = ChartFont();
+    c.Font = gfx::TScaler(dpi).Scale(ChartFont());
     return c.TextWidth(text);
   }
   std::vector<std::string> Lines() {
@@ -74,6 +76,24 @@ TEST_F(DumpTest, LinesInOrderWithMeasuredLayout) {
   EXPECT_EQ(lines[28].substr(lines[28].size() - 6), "008000");
   EXPECT_EQ(lines[29], "hint ");
   EXPECT_EQ(lines.size(), 30u);
+}
+
+TEST_F(DumpTest, AnotherResolutionScalesTheSizeAndTheFonts) {
+  chart.ChangeScale(144, 96);
+  ASSERT_EQ(chart.Width(), 1004);  // 669 and 328 at 1.5 times, halves rounded up
+  ASSERT_EQ(chart.Height(), 492);
+  EXPECT_EQ(chart.LeftAxis().LabelsFont().Height, 17);
+  EXPECT_EQ(chart.LeftAxis().Title().Font.Height, 17);
+  EXPECT_EQ(chart.BottomAxis().LabelsFont().Height, 17);
+  Series1(chart).Add(10, "2024-03-05");
+  Series1(chart).Add(20, "2024-03-06");
+  std::vector<std::string> lines = Lines();
+  int h = Height(144);
+  ASSERT_GT(h, Height());
+  int left = 31 + h + Width("20", 144) + Width(" ", 144) + 7;
+  ASSERT_GE(lines.size(), 2u);
+  EXPECT_EQ(lines[0], "margins 31 20 973 472");
+  EXPECT_EQ(lines[1], "plot " + Rect(left, 20, 973, 472 - h - 7));
 }
 
 TEST_F(DumpTest, EmptyChartAndHint) {

@@ -2,10 +2,14 @@
 // pixels of both pages (not a whole-image hash, so font changes do not break it).
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
 #include <cstdlib>
 #include <string>
 
 #include "gfx/bitmap.h"
+#include "gfx/canvas.h"
+#include "gfx/scale.h"
 #include "gfx/shading.h"
 #include "linux_gfx.h"
 
@@ -110,6 +114,74 @@ TEST(Snapshot, SizeAndResolutionOptions) {
   EXPECT_EQ(big.Height(), 713);
   // The toolbar is 90 pixels high at 144 dpi: its lower groove sits at 88.
   EXPECT_EQ(At(big, 1000, 88), gfx::MakeColor(0xA0, 0xA0, 0xA0));
+}
+
+// `text` drawn in the chart font at `height` pixels on white, cropped to its ink.
+gfx::TBitmap InkOf(const std::string& text, int height, bool rotated) {
+  gfx::TFont font;
+  font.Name = "Arial";
+  font.Height = height;
+  font.Color = gfx::clBlack;
+  font.Charset = gfx::DEFAULT_CHARSET;
+  font.Orientation = rotated ? 900 : 0;
+  gfx::TBitmap scratch(1, 1);
+  gfx::TCanvas measure(scratch);
+  measure.Font = font;
+  int w = measure.TextWidth(text), h = measure.TextHeight(text);
+  gfx::TBitmap image(w + h + 8, w + h + 8, gfx::PixelOf(gfx::clWhite));
+  gfx::TCanvas canvas(image);
+  canvas.Font = font;
+  canvas.TextOut(4, rotated ? 4 + w : 4, text);
+  gfx::TRect ink{image.Width(), image.Height(), 0, 0};
+  for (int y = 0; y < image.Height(); ++y) {
+    for (int x = 0; x < image.Width(); ++x) {
+      if (At(image, x, y) != gfx::clWhite) {
+        ink = {std::min(ink.Left, x), std::min(ink.Top, y), std::max(ink.Right, x + 1),
+               std::max(ink.Bottom, y + 1)};
+      }
+    }
+  }
+  return image.Crop(ink);
+}
+
+// Whether `part` appears somewhere in `image`, pixel for pixel.
+bool Contains(const gfx::TBitmap& image, const gfx::TBitmap& part) {
+  for (int top = 0; top + part.Height() <= image.Height(); ++top) {
+    for (int left = 0; left + part.Width() <= image.Width(); ++left) {
+      bool same = true;
+      for (int y = 0; y < part.Height() && same; ++y) {
+        for (int x = 0; x < part.Width() && same; ++x) {
+          same = image.At(left + x, top + y) == part.At(x, y);
+        }
+      }
+      if (same) {
+        return true;
+      }
+    }
+  }
+  return false;
+}
+
+TEST(Snapshot, ChartTextScalesWithTheResolution) {
+  char dir[] = "/tmp/dorvex-snapshot-XXXXXX";
+  ASSERT_NE(mkdtemp(dir), nullptr);
+  gfx::TBitmap at96 = Snapshot("--page 1", std::string(dir) + "/96.png");
+  gfx::TBitmap at144 = Snapshot("--page 1 --dpi 144", std::string(dir) + "/144.png");
+  // Labels and title are 8 pt: 11 pixels at 96 dpi, 1.5 times that at 144.
+  const int small = 11, large = gfx::MulDiv(small, 144, 96);
+  gfx::TBitmap title96 = InkOf("(小时)", small, true), title144 = InkOf("(小时)", large, true);
+  gfx::TBitmap label96 = InkOf("12", small, false), label144 = InkOf("12", large, false);
+  EXPECT_GT(title144.Height(), title96.Height() * 4 / 3);
+  EXPECT_GT(label144.Height(), label96.Height() * 4 / 3);
+  EXPECT_TRUE(Contains(at96, title96));
+  EXPECT_TRUE(Contains(at96, label96));
+  EXPECT_TRUE(Contains(at144, title144));
+  EXPECT_TRUE(Contains(at144, label144));
+  EXPECT_FALSE(Contains(at144, title96));
+  EXPECT_FALSE(Contains(at144, label96));
+  std::remove((std::string(dir) + "/96.png").c_str());
+  std::remove((std::string(dir) + "/144.png").c_str());
+  rmdir(dir);
 }
 
 TEST(Snapshot, BadOptionsAreRefused) {
