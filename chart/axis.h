@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "chart/axis_scale.h"
@@ -135,14 +136,16 @@ class TChartAxis : private TAxisScale {
   const std::vector<TAxisLabel>& DrawnLabels() const { return drawnLabels_; }
   bool Shown() const { return shown_; }
 
-  // --- Steps and label measurements, with the state of the last paint.
+  // --- Steps and label measurements, with the state of the last paint and
+  // the chart's text engine.
   double StepForCount(int32_t count) const;
-  double ComputeStep(gfx::TCanvas& canvas) const;
+  double ComputeStep() const;
   TAxisLabelStyle ResolveLabelStyle() const;
   std::string LabelValue(double value) const;
-  int32_t LabelSize(gfx::TCanvas& canvas, double value) const;
-  int32_t MaxValueLabelWidth(gfx::TCanvas& canvas) const;
-  static int32_t FontHeight(gfx::TCanvas& canvas, const gfx::TFont& font);
+  int32_t LabelSize(double value) const;
+  int32_t MaxValueLabelWidth() const;
+  // The pixel height of "W" in the font.
+  int32_t FontHeight(const gfx::TFont& font) const;
 
   void ChangeScale(int m, int d);
 
@@ -154,12 +157,13 @@ class TChartAxis : private TAxisScale {
   // Paint steps, in the order the chart calls them.
   void AdjustRange();
   void PlaceAxis();
-  void ReserveSpace(gfx::TCanvas& canvas, gfx::TRect& rect);
+  void ReserveSpace(gfx::TRect& rect);
   void DrawAxis(gfx::TCanvas& canvas);
   TAxisScaleSettings Settings() const;
   void Restore(const TAxisScaleSettings& s);
 
-  double StepWith(gfx::TCanvas& canvas, double increment) const;
+  int32_t TextWidth(const gfx::TFont& font, std::string_view text) const;
+  double StepWith(double increment) const;
   double StepForCount(int32_t count, double increment) const;
   void DrawValueLabels(gfx::TCanvas& canvas);
   void DrawTextLabels(gfx::TCanvas& canvas);
@@ -168,7 +172,7 @@ class TChartAxis : private TAxisScale {
                     int32_t angle, const gfx::TFont& font);
   void DrawLineAndTicks(gfx::TCanvas& canvas);
   void DrawTick(gfx::TCanvas& canvas, int32_t pixel, int32_t length);
-  int32_t TextLabelWidth(gfx::TCanvas& canvas, const TChartSeries& series, int32_t index);
+  int32_t TextLabelWidth(const TChartSeries& series, int32_t index);
 
   TChart& chart_;
   const bool otherSide_;

@@ -33,7 +33,7 @@ void TChartAxis::DrawAxis(TCanvas& canvas) {
   labelStep_ = 0;
   TAxisLabelStyle style = ResolveLabelStyle();
   if (labelsVisible_ && style != talNone) {
-    labelStep_ = ComputeStep(canvas);
+    labelStep_ = ComputeStep();
     if (labelStep_ > 0 && CurrentMax() >= CurrentMin()) {
       if (style == talValue) {
         DrawValueLabels(canvas);
@@ -99,7 +99,6 @@ void TChartAxis::DrawTextLabels(TCanvas& canvas) {
   if (first < 0 || last < 0) {
     return;
   }
-  canvas.Font = labelsFont_;
   int32_t prevPixel = -1;
   int32_t prevHalf = 0;
   for (int32_t i = first; i <= last; ++i) {
@@ -129,10 +128,9 @@ void TChartAxis::DrawTextLabels(TCanvas& canvas) {
     }
     int32_t size;
     if (Horizontal() && labelsAngle_ == 0) {
-      size = TextLabelWidth(canvas, *owner, i);
+      size = TextLabelWidth(*owner, i);
     } else {
-      size = FontHeight(canvas, labelsFont_);
-      canvas.Font = labelsFont_;
+      size = FontHeight(labelsFont_);
     }
     if (separated) {
       int32_t e = (size + static_cast<int32_t>(std::trunc(size * 0.02 * labelsSeparation_))) / 2;
@@ -151,9 +149,9 @@ void TChartAxis::DrawTextLabels(TCanvas& canvas) {
   }
 }
 
-int32_t TChartAxis::TextLabelWidth(TCanvas& canvas, const TChartSeries& series, int32_t index) {
+int32_t TChartAxis::TextLabelWidth(const TChartSeries& series, int32_t index) {
   TWidthCache& c = widthCache_;
-  const TTextEngine* engine = &canvas.TextEngine();
+  const TTextEngine* engine = &chart_.TextEngine();
   if (c.Series != &series || c.Version != series.LabelsVersion() || !(c.Font == labelsFont_) ||
       c.Engine != engine) {
     c.Series = &series;
@@ -164,8 +162,7 @@ int32_t TChartAxis::TextLabelWidth(TCanvas& canvas, const TChartSeries& series, 
   }
   int32_t& width = c.Widths[static_cast<size_t>(index)];
   if (width < 0) {
-    canvas.Font = labelsFont_;
-    width = canvas.TextWidth(series.Labels()[static_cast<size_t>(index)]);
+    width = TextWidth(labelsFont_, series.Labels()[static_cast<size_t>(index)]);
   }
   return width;
 }
@@ -184,12 +181,12 @@ void TChartAxis::DrawLabel(TCanvas& canvas, int32_t pixel, const std::string& te
 
 void TChartAxis::DrawAxisText(TCanvas& canvas, int32_t x, int32_t y, const std::string& text,
                               int32_t angle, const TFont& font) {
-  int32_t h = FontHeight(canvas, font);
+  int32_t h = FontHeight(font);
+  int32_t w = TextWidth(font, text);
   TFont drawn = font;
   if (angle == 90 || angle == 270) {
     drawn.Orientation = 900;
     canvas.Font = drawn;
-    int32_t w = canvas.TextWidth(text);
     // Reads bottom to top, centred on y; the text's bottom edge on x (left
     // axis) or its top edge on x (right axis).
     int32_t left = otherSide_ ? x : x - h;
@@ -198,7 +195,6 @@ void TChartAxis::DrawAxisText(TCanvas& canvas, int32_t x, int32_t y, const std::
   }
   drawn.Orientation = 0;
   canvas.Font = drawn;
-  int32_t w = canvas.TextWidth(text);
   if (Horizontal()) {
     canvas.TextOut(x - w / 2, otherSide_ ? y - h : y, text);
   } else {

@@ -5,38 +5,41 @@
 #include "chart/axis.h"
 #include "chart/chart.h"
 #include "chart/number_format.h"
+#include "gfx/text_layout.h"
 
 using namespace gfx;
 
-int32_t TChartAxis::FontHeight(TCanvas& canvas, const TFont& font) {
-  canvas.Font = font;
-  return canvas.TextHeight("W");
+int32_t TChartAxis::FontHeight(const TFont& font) const {
+  return MeasureText(chart_.TextEngine(), font, "W").Height;
+}
+
+int32_t TChartAxis::TextWidth(const TFont& font, std::string_view text) const {
+  return MeasureText(chart_.TextEngine(), font, text).Width;
 }
 
 std::string TChartAxis::LabelValue(double value) const {
   return FormatValue(value, chart_.NumberSeparators());
 }
 
-int32_t TChartAxis::LabelSize(TCanvas& canvas, double value) const {
+int32_t TChartAxis::LabelSize(double value) const {
   bool rotated = labelsAngle_ == 90 || labelsAngle_ == 270;
   if (Horizontal() != rotated) {
-    canvas.Font = labelsFont_;
-    return canvas.TextWidth(LabelValue(value));
+    return TextWidth(labelsFont_, LabelValue(value));
   }
-  return FontHeight(canvas, labelsFont_);  // one line: labels never break here
+  return FontHeight(labelsFont_);  // one line: labels never break here
 }
 
-int32_t TChartAxis::MaxValueLabelWidth(TCanvas& canvas) const {
-  double step = ComputeStep(canvas);
+int32_t TChartAxis::MaxValueLabelWidth() const {
+  double step = ComputeStep();
   double lo = CurrentMin();
   double hi = CurrentMax();
   if (roundFirstLabel_) {
     lo = step * std::trunc(CurrentMin() / step);
     hi = step * std::trunc(CurrentMax() / step);
   }
-  canvas.Font = labelsFont_;
-  int32_t width = std::max(canvas.TextWidth(LabelValue(hi)), canvas.TextWidth(LabelValue(lo)));
-  return width + canvas.TextWidth(" ");
+  int32_t width =
+      std::max(TextWidth(labelsFont_, LabelValue(hi)), TextWidth(labelsFont_, LabelValue(lo)));
+  return width + TextWidth(labelsFont_, " ");
 }
 
 TAxisLabelStyle TChartAxis::ResolveLabelStyle() const {
@@ -60,7 +63,7 @@ TAxisLabelStyle TChartAxis::ResolveLabelStyle() const {
   return style;
 }
 
-void TChartAxis::ReserveSpace(TCanvas& canvas, TRect& rect) {
+void TChartAxis::ReserveSpace(TRect& rect) {
   TRect r = rect;
   auto shrink = [&](int32_t by) -> int32_t {
     if (Horizontal()) {
@@ -84,19 +87,14 @@ void TChartAxis::ReserveSpace(TCanvas& canvas, TRect& rect) {
     if (size == 0) {
       bool along = Horizontal() ? (title_.Angle == 0 || title_.Angle == 180)
                                 : (title_.Angle == 90 || title_.Angle == 270);
-      if (along) {
-        size = FontHeight(canvas, title_.Font);
-      } else {
-        canvas.Font = title_.Font;
-        size = canvas.TextWidth(title_.Caption);
-      }
+      size = along ? FontHeight(title_.Font) : TextWidth(title_.Font, title_.Caption);
     }
     titlePixel_ = shrink(size);
   }
   if (labelsVisible_) {
     int32_t size = labelsSize_;
     if (size == 0) {
-      size = Horizontal() ? FontHeight(canvas, labelsFont_) : MaxValueLabelWidth(canvas);
+      size = Horizontal() ? FontHeight(labelsFont_) : MaxValueLabelWidth();
     }
     labelsPixel_ = shrink(size);
   }

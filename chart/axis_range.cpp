@@ -73,7 +73,7 @@ double TChartAxis::StepForCount(int32_t count, double increment) const {
   return ::StepForCount(count, CurrentRange(), increment, fewPoints, labelsSeparation_ >= 1);
 }
 
-double TChartAxis::StepWith(TCanvas& canvas, double increment) const {
+double TChartAxis::StepWith(double increment) const {
   double lo = CurrentMin();
   double hi = CurrentMax();
   if (roundFirstLabel_ && increment != 0) {
@@ -84,9 +84,9 @@ double TChartAxis::StepWith(TCanvas& canvas, double increment) const {
   while (std::isfinite(mid) && mid == std::trunc(mid) && mid != 0) {
     mid *= 0.5;
   }
-  int32_t size = std::max({LabelSize(canvas, lo), LabelSize(canvas, mid), LabelSize(canvas, hi)});
+  int32_t size = std::max({LabelSize(lo), LabelSize(mid), LabelSize(hi)});
   if (increment != 0) {
-    size = std::max({size, LabelSize(canvas, hi - increment), LabelSize(canvas, lo + increment)});
+    size = std::max({size, LabelSize(hi - increment), LabelSize(lo + increment)});
   }
   int32_t count = 1;
   if (size > 0) {
@@ -99,10 +99,10 @@ double TChartAxis::StepWith(TCanvas& canvas, double increment) const {
   return StepForCount(count, increment);
 }
 
-double TChartAxis::ComputeStep(TCanvas& canvas) const {
-  double step = StepWith(canvas, increment_);
+double TChartAxis::ComputeStep() const {
+  double step = StepWith(increment_);
   if (increment_ == 0 && step >= 2) {
-    step = StepWith(canvas, 1);  // whole steps: measured again as whole values
+    step = StepWith(1);  // whole steps: measured again as whole values
   }
   return step;
 }

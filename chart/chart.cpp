@@ -99,11 +99,6 @@ void TChart::SetNumberSeparators(const TNumberSeparators& v) {
   Repaint();
 }
 
-void TChart::SetTextEngine(TTextEngine* engine) {
-  engine_ = engine;
-  Repaint();
-}
-
 void TChart::Resize() {
   Repaint();
   TWinControl::Resize();

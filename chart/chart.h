@@ -79,7 +79,6 @@ class TChart : public TWinControl {
   void SetBackWallPen(const TChartPen& v);
   const TNumberSeparators& NumberSeparators() const { return separators_; }
   void SetNumberSeparators(const TNumberSeparators& v);
-  void SetTextEngine(gfx::TTextEngine* engine);
 
   // --- Axes, in the chart's order: bottom, top, left, right, two depth axes.
   TChartAxis& BottomAxis() { return *axes_[0]; }
@@ -107,8 +106,9 @@ class TChart : public TWinControl {
   // the client area onto the canvas.
   void Paint(gfx::TCanvas& canvas) override;
   bool Opaque() const override { return true; }
-  // Redraws the kept image if stale; true when it did. A redraw that throws
-  // leaves the image stale, so the next paint draws it again.
+  // Redraws the kept image if stale, resized or drawn with another text
+  // engine; true when it did. A redraw that throws leaves the image stale, so
+  // the next paint draws it again.
   bool UpdateImage();
   // The kept image, one pixel wider and taller than the client area.
   const gfx::TBitmap& Image() const { return image_; }
@@ -177,7 +177,6 @@ class TChart : public TWinControl {
   bool clipPoints_ = true;
   TChartPen backWallPen_{gfx::clBlack, 1, true};
   TNumberSeparators separators_;
-  gfx::TTextEngine* engine_ = nullptr;
 
   std::vector<std::unique_ptr<TChartAxis>> axes_;
   std::vector<TChartAxis*> axisList_;
@@ -187,6 +186,8 @@ class TChart : public TWinControl {
   std::vector<TChartTool*> toolList_;
 
   gfx::TBitmap image_;
+  // The text engine the kept image was drawn with; another one draws anew.
+  const gfx::TTextEngine* drawnWith_ = nullptr;
   bool stale_ = true;
   bool painting_ = false;
   bool autoRepaint_ = true;

@@ -17,7 +17,8 @@ void TChart::Paint(TCanvas& canvas) {
 }
 
 bool TChart::UpdateImage() {
-  if (!stale_ && image_.Width() == Width() + 1 && image_.Height() == Height() + 1) {
+  if (!stale_ && image_.Width() == Width() + 1 && image_.Height() == Height() + 1 &&
+      drawnWith_ == &TextEngine()) {
     return false;
   }
   Redraw();
@@ -89,9 +90,8 @@ void TChart::Redraw() {
   // half-drawn image, which the next paint draws again.
   stale_ = true;
   TCanvas canvas(image_);
-  if (engine_ != nullptr) {
-    canvas.SetTextEngine(engine_);
-  }
+  canvas.SetTextEngine(&TextEngine());
+  drawnWith_ = &TextEngine();
 
   // 1, 2: the plot area from the margins; repaint requests off from here on.
   SetPlotRect(CalcMarginRect());
@@ -128,7 +128,7 @@ void TChart::Redraw() {
   TRect rest = plot_;
   for (TChartAxis* axis : axisList_) {
     if (axis->Shown()) {
-      axis->ReserveSpace(canvas, rest);
+      axis->ReserveSpace(rest);
     }
   }
   SetPlotRect(rest);

@@ -168,12 +168,9 @@ TEST_F(AxisStep, ComputeStepWorkedExample) {
     f.Paint();
   }
   ASSERT_EQ(left.PixelSize(), 250);
-  gfx::TBitmap scratch(1, 1);
-  gfx::TCanvas c(scratch);
-  c.SetTextEngine(f.engine);
-  ASSERT_EQ(TChartAxis::FontHeight(c, left.LabelsFont()), 14);
+  ASSERT_EQ(left.FontHeight(left.LabelsFont()), 14);
   EXPECT_DOUBLE_EQ(left.LabelStep(), 0.5);
-  EXPECT_DOUBLE_EQ(left.ComputeStep(c), 0.5);
+  EXPECT_DOUBLE_EQ(left.ComputeStep(), 0.5);
   EXPECT_EQ(left.Increment(), 0);
 }
 

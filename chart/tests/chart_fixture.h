@@ -9,6 +9,7 @@
 #include "gfx/bitmap.h"
 #include "gfx/canvas.h"
 #include "gfx/text.h"
+#include "gfx/text_layout.h"
 #include "ui/form.h"
 
 // Chart1 configured as in the main window, on a window of its size, drawn
@@ -50,26 +51,13 @@ struct ChartFixture {
   }
 
   // Measurements in the chart font with the same engine.
-  int FontHeight() {
-    gfx::TCanvas c = Canvas();
-    return c.TextHeight("W");
-  }
+  int FontHeight() { return gfx::MeasureText(*engine, ChartFont(), "W").Height; }
   int TextWidth(const std::string& text) {
-    gfx::TCanvas c = Canvas();
-    return c.TextWidth(text);
+    return gfx::MeasureText(*engine, ChartFont(), text).Width;
   }
   gfx::TColor Pixel(int x, int y) { return gfx::ColorOfPixel(chart.Image().At(x, y)); }
 
   gfx::TTextEngine* engine;
   TForm form;
   TChart& chart;
-
- private:
-  gfx::TCanvas Canvas() {
-    gfx::TCanvas c(scratch_);
-    c.SetTextEngine(engine);
-    c.Font = ChartFont();
-    return c;
-  }
-  gfx::TBitmap scratch_{1, 1};
 };

@@ -156,9 +156,6 @@ TEST_F(ValueLabels, StepsBelowTheValuesPrecisionEnd) {
 
 TEST(AxisLabels, LabelSizesAlongTheAxis) {
   ChartFixture f;
-  gfx::TBitmap image(1, 1);
-  gfx::TCanvas canvas(image);
-  canvas.SetTextEngine(f.engine);
-  EXPECT_EQ(f.chart.BottomAxis().LabelSize(canvas, 1234.5), f.TextWidth("1,234.5"));
-  EXPECT_EQ(f.chart.LeftAxis().LabelSize(canvas, 1234.5), f.FontHeight());
+  EXPECT_EQ(f.chart.BottomAxis().LabelSize(1234.5), f.TextWidth("1,234.5"));
+  EXPECT_EQ(f.chart.LeftAxis().LabelSize(1234.5), f.FontHeight());
 }

@@ -6,6 +6,7 @@
 #include "chart/boot_chart.h"
 #include "chart_dump.h"
 #include "gfx/scale.h"
+#include "gfx/text_layout.h"
 #include "platform/linux/text/linux_gfx.h"
 
 namespace {
@@ -19,14 +20,12 @@ class DumpTest : public ::testing::Test {
   }
   // Measured in the chart font, scaled to `dpi`.
   int Height(int dpi = 96) {
-    gfx::TCanvas c(scratch);
-    c.Font = gfx::TScaler(dpi).Scale(ChartFont());
-    return c.TextHeight("W");
+    return gfx::MeasureText(gfx::DefaultTextEngine(), gfx::TScaler(dpi).Scale(ChartFont()), "W")
+        .Height;
   }
   int Width(const std::string& text, int dpi = 96) {
-    gfx::TCanvas c(scratch);
-    c.Font = gfx::TScaler(dpi).Scale(ChartFont());
-    return c.TextWidth(text);
+    return gfx::MeasureText(gfx::DefaultTextEngine(), gfx::TScaler(dpi).Scale(ChartFont()), text)
+        .Width;
   }
   std::vector<std::string> Lines() {
     chart.UpdateImage();
@@ -38,7 +37,6 @@ class DumpTest : public ::testing::Test {
     return lines;
   }
   TChart chart;
-  gfx::TBitmap scratch{1, 1};
 };
 
 std::string Rect(int l, int t, int r, int b) {

@@ -11,6 +11,7 @@
 #include "gfx/canvas.h"
 #include "gfx/scale.h"
 #include "gfx/shading.h"
+#include "gfx/text_layout.h"
 #include "linux_gfx.h"
 
 namespace {
@@ -124,10 +125,8 @@ gfx::TBitmap InkOf(const std::string& text, int height, bool rotated) {
   font.Color = gfx::clBlack;
   font.Charset = gfx::DEFAULT_CHARSET;
   font.Orientation = rotated ? 900 : 0;
-  gfx::TBitmap scratch(1, 1);
-  gfx::TCanvas measure(scratch);
-  measure.Font = font;
-  int w = measure.TextWidth(text), h = measure.TextHeight(text);
+  gfx::TSize size = gfx::MeasureText(gfx::DefaultTextEngine(), font, text);
+  int w = size.Width, h = size.Height;
   gfx::TBitmap image(w + h + 8, w + h + 8, gfx::PixelOf(gfx::clWhite));
   gfx::TCanvas canvas(image);
   canvas.Font = font;
