@@ -20,7 +20,6 @@ class TChartValueList {
   int32_t Count() const { return count_; }
   int32_t Capacity() const { return static_cast<int32_t>(values_.size()); }
   double ValueAt(int32_t index) const { return values_[static_cast<size_t>(index)]; }
-  double operator[](int32_t index) const { return ValueAt(index); }
 
   // Inserts PendingValue where Order puts it and returns its index.
   int32_t InsertOrdered();

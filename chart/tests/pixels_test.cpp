@@ -195,3 +195,26 @@ TEST_F(Pixels, RotatedTitleFillsItsBand) {
   EXPECT_GT(bottom - top, w / 2);  // runs along the axis, not across
   EXPECT_LT(rightmost - leftmost, h);
 }
+
+TEST_F(Pixels, AxesInFrontPaintOverTheBars) {
+  // Scrolled so that the second bar straddles the left axis line.
+  f.chart.SetMinMax(f.chart.BottomAxis(), 0.95, 7.95);
+  f.Paint();
+  TBarSeries& s = f.Series();
+  int x = f.chart.PlotRect().Left;
+  ASSERT_LT(s.PointXPos(1) + 1, x);
+  ASSERT_GT(s.PointXPos(1) + s.BarSize() - 1, x + 2);
+  int y = (s.PointYPos(1) + s.OriginPos(1)) / 2;
+  EXPECT_EQ(At(x, y), clGreen);  // axes behind: the bar covers the line
+  f.chart.SetAxisBehind(false);
+  f.Paint();
+  EXPECT_EQ(At(x, y), clBlack);
+  EXPECT_EQ(At(x + 2, y), clGreen);
+}
+
+TEST_F(Pixels, AVisibleBorderPenTakesItsWidthFromThePlot) {
+  TRect before = f.chart.CalcMarginRect();
+  f.chart.SetBorderPen({clBlack, 2, true});
+  EXPECT_EQ(f.chart.CalcMarginRect(), before.Deflate(2));
+  EXPECT_TRUE(f.chart.IsImageStale());
+}

@@ -18,7 +18,7 @@ TEST(ValueList, AscendingInsertKeepsEqualValuesInInsertionOrder) {
   EXPECT_EQ(list.InsertOrdered(), 0);
   std::vector<double> values;
   for (int i = 0; i < list.Count(); ++i) {
-    values.push_back(list[i]);
+    values.push_back(list.ValueAt(i));
   }
   EXPECT_EQ(values, (std::vector<double>{0.5, 1, 3, 3, 3, 5}));
 }
@@ -29,15 +29,15 @@ TEST(ValueList, DescendingAndNoneOrders) {
     down.PendingValue = v;
     down.InsertOrdered();
   }
-  EXPECT_EQ(down[0], 5);
-  EXPECT_EQ(down[1], 4);
-  EXPECT_EQ(down[2], 2);
+  EXPECT_EQ(down.ValueAt(0), 5);
+  EXPECT_EQ(down.ValueAt(1), 4);
+  EXPECT_EQ(down.ValueAt(2), 2);
   TChartValueList none("Y", loNone);
   for (double v : {5.0, 2.0, 4.0}) {
     none.PendingValue = v;
     none.InsertOrdered();
   }
-  EXPECT_EQ(none[2], 4);
+  EXPECT_EQ(none.ValueAt(2), 4);
 }
 
 TEST(ValueList, GrowsInStepsOfAThousandAndRecomputesStatistics) {

@@ -192,3 +192,39 @@ TEST_F(Zoom, PressOutsideThePlotStartsNothing) {
   f.chart.MouseDown(mbRight, 0, 110, 110);  // ignored while dragging
   EXPECT_FALSE(f.chart.ScrollDrag().Active);
 }
+
+TEST_F(Zoom, AHorizontalZoomKeepsTheVerticalRange) {
+  TChartZoom settings = f.chart.Zoom();
+  settings.Direction = tzdHorizontal;
+  f.chart.SetZoom(settings);
+  const gfx::TRect plot = f.chart.PlotRect();
+  double b0 = f.chart.BottomAxis().PixelToValue(100), b1 = f.chart.BottomAxis().PixelToValue(200);
+  double l0 = f.chart.LeftAxis().PixelToValue(plot.Bottom);
+  double l1 = f.chart.LeftAxis().PixelToValue(plot.Top);
+  f.chart.MouseDown(mbLeft, ssLeft, 100, 150);
+  EXPECT_EQ(f.chart.ZoomDrag().Y0, plot.Top);  // the band spans the plot's height
+  EXPECT_EQ(f.chart.ZoomDrag().Y1, plot.Bottom);
+  f.chart.MouseMove(ssLeft, 200, 152);  // a few pixels of height are enough
+  f.chart.MouseUp(mbLeft, 0, 200, 152);
+  EXPECT_TRUE(f.chart.Zoomed());
+  EXPECT_DOUBLE_EQ(f.chart.BottomAxis().Minimum(), b0);
+  EXPECT_DOUBLE_EQ(f.chart.BottomAxis().Maximum(), b1);
+  EXPECT_DOUBLE_EQ(f.chart.LeftAxis().Minimum(), l0);
+  EXPECT_DOUBLE_EQ(f.chart.LeftAxis().Maximum(), l1);
+}
+
+TEST_F(Zoom, NoPanningNoScrollButAnotherButtonCan) {
+  f.chart.SetAllowPanning(pmNone);
+  f.chart.MouseDown(mbRight, ssRight, 100, 150);
+  EXPECT_FALSE(f.chart.ScrollDrag().Active);
+  f.chart.MouseUp(mbRight, 0, 100, 150);
+  f.chart.MouseWheel(0, -WHEEL_DELTA, {});
+  EXPECT_TRUE(f.chart.LeftAxis().Automatic());  // the wheel scrolls no more either
+  f.chart.SetAllowPanning(pmHorizontal);
+  f.chart.SetScrollMouseButton(mbMiddle);
+  f.chart.MouseDown(mbMiddle, ssMiddle, 100, 150);
+  f.chart.MouseMove(ssMiddle, 110, 160);
+  EXPECT_FALSE(f.chart.BottomAxis().Automatic());
+  EXPECT_TRUE(f.chart.LeftAxis().Automatic());  // horizontal only
+  f.chart.MouseUp(mbMiddle, 0, 110, 160);
+}
