@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include "chart/axis_scale.h"
@@ -212,13 +213,15 @@ class TChartAxis : private TAxisScale {
   std::vector<TAxisLabel> drawnLabels_;
   bool shown_ = false;
 
-  // Widths of the point labels of one series in the labels font, measured
-  // once per label and kept while labels, font and text engine stay the same.
+  // Widths of the point labels of one series in the labels font: per point
+  // while the labels stay the same, and per text while font and text engine
+  // do, so that a refill with the same dates measures nothing again.
   struct TWidthCache {
     const TChartSeries* Series = nullptr;
     uint64_t Version = 0;
     gfx::TFont Font;
     const gfx::TTextEngine* Engine = nullptr;
     std::vector<int32_t> Widths;
+    std::unordered_map<std::string, int32_t> ByText;
   } widthCache_;
 };

@@ -152,17 +152,28 @@ void TChartAxis::DrawTextLabels(TCanvas& canvas) {
 int32_t TChartAxis::TextLabelWidth(const TChartSeries& series, int32_t index) {
   TWidthCache& c = widthCache_;
   const TTextEngine* engine = &chart_.TextEngine();
-  if (c.Series != &series || c.Version != series.LabelsVersion() || !(c.Font == labelsFont_) ||
-      c.Engine != engine) {
-    c.Series = &series;
-    c.Version = series.LabelsVersion();
+  if (!(c.Font == labelsFont_) || c.Engine != engine) {
     c.Font = labelsFont_;
     c.Engine = engine;
+    c.ByText.clear();
+    c.Series = nullptr;
+  }
+  if (c.Series != &series || c.Version != series.LabelsVersion()) {
+    c.Series = &series;
+    c.Version = series.LabelsVersion();
     c.Widths.assign(series.Labels().size(), -1);
+    if (c.ByText.size() > 2 * c.Widths.size() + 1000) {
+      c.ByText.clear();  // texts of fills long gone
+    }
   }
   int32_t& width = c.Widths[static_cast<size_t>(index)];
   if (width < 0) {
-    width = TextWidth(labelsFont_, series.Labels()[static_cast<size_t>(index)]);
+    const std::string& text = series.Labels()[static_cast<size_t>(index)];
+    auto [it, added] = c.ByText.try_emplace(text, 0);
+    if (added) {
+      it->second = TextWidth(labelsFont_, text);
+    }
+    width = it->second;
   }
   return width;
 }

@@ -150,7 +150,11 @@ void TChart::Repaint() {
     return;
   }
   stale_ = true;
-  Invalidate();
+  // A refill asks once per point; the window needs to hear it once per paint.
+  if (!invalidated_) {
+    invalidated_ = true;
+    Invalidate();
+  }
 }
 
 bool TChart::IsAxisShown(const TChartAxis& axis) const {

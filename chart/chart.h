@@ -189,6 +189,7 @@ class TChart : public TWinControl {
   // The text engine the kept image was drawn with; another one draws anew.
   const gfx::TTextEngine* drawnWith_ = nullptr;
   bool stale_ = true;
+  bool invalidated_ = false;  // since the last paint
   bool painting_ = false;
   bool autoRepaint_ = true;
   int64_t redraws_ = 0;

@@ -6,6 +6,7 @@
 using namespace gfx;
 
 void TChart::Paint(TCanvas& canvas) {
+  invalidated_ = false;
   UpdateImage();
   if (canvas.ClipDepth() == 0) {
     // Row copies; the kept image is opaque throughout.

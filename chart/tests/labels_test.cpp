@@ -159,3 +159,34 @@ TEST(AxisLabels, LabelSizesAlongTheAxis) {
   EXPECT_EQ(f.chart.BottomAxis().LabelSize(1234.5), f.TextWidth("1,234.5"));
   EXPECT_EQ(f.chart.LeftAxis().LabelSize(1234.5), f.FontHeight());
 }
+
+// Measured widths are kept between paints; a refill or another font must not
+// place labels by the widths of texts that are gone.
+TEST(AxisLabels, RefillsAndFontsPlaceLabelsByTheirOwnWidths) {
+  auto fill = [](ChartFixture& f, const std::string& text) {
+    f.Series().Clear();
+    for (int i = 0; i < 60; ++i) {
+      f.Series().Add(1, text + std::to_string(i % 10));
+    }
+  };
+  ChartFixture kept(400, 200), fresh(400, 200);
+  fill(kept, "a");
+  kept.Paint();
+  size_t narrow = kept.chart.BottomAxis().DrawnLabels().size();
+  fill(kept, "wide label ");
+  fill(fresh, "wide label ");
+  kept.Paint();
+  fresh.Paint();
+  EXPECT_LT(kept.chart.BottomAxis().DrawnLabels().size(), narrow);
+  EXPECT_EQ(Texts(kept.chart.BottomAxis()), Texts(fresh.chart.BottomAxis()));
+  gfx::TFont big = kept.chart.BottomAxis().LabelsFont();
+  big.Height = 22;
+  kept.chart.BottomAxis().SetLabelsFont(big);
+  fresh.chart.BottomAxis().SetLabelsFont(big);
+  ChartFixture other(400, 200);
+  other.chart.BottomAxis().SetLabelsFont(big);
+  fill(other, "wide label ");
+  kept.Paint();
+  other.Paint();
+  EXPECT_EQ(Texts(kept.chart.BottomAxis()), Texts(other.chart.BottomAxis()));
+}
