@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "chart/axis_scale.h"
+#include "chart/property.h"
 #include "gfx/canvas.h"
 #include "gfx/font.h"
 #include "gfx/geometry.h"
@@ -63,13 +64,13 @@ class TChartAxis : private TAxisScale {
 
   // --- Properties.
   bool Visible() const { return visible_; }
-  void SetVisible(bool v);
+  void SetVisible(bool v) { SetProperty(*this, visible_, v); }
   bool Automatic() const { return automatic_; }
-  void SetAutomatic(bool v);
+  void SetAutomatic(bool v) { SetProperty(*this, automatic_, v); }
   bool AutomaticMinimum() const { return automaticMinimum_; }
-  void SetAutomaticMinimum(bool v);
+  void SetAutomaticMinimum(bool v) { SetProperty(*this, automaticMinimum_, v); }
   bool AutomaticMaximum() const { return automaticMaximum_; }
-  void SetAutomaticMaximum(bool v);
+  void SetAutomaticMaximum(bool v) { SetProperty(*this, automaticMaximum_, v); }
   // While an end is automatic it holds the range the last paint took from
   // the series. Setting one above the other is refused (std::invalid_argument).
   double Minimum() const { return minimum_; }
@@ -80,41 +81,41 @@ class TChartAxis : private TAxisScale {
   double Increment() const { return increment_; }
   void SetIncrement(double v);
   int32_t LabelsSeparation() const { return labelsSeparation_; }
-  void SetLabelsSeparation(int32_t v);
+  void SetLabelsSeparation(int32_t v) { SetProperty(*this, labelsSeparation_, v); }
   TAxisLabelStyle LabelStyle() const { return labelStyle_; }
-  void SetLabelStyle(TAxisLabelStyle v);
+  void SetLabelStyle(TAxisLabelStyle v) { SetProperty(*this, labelStyle_, v); }
   bool LabelsVisible() const { return labelsVisible_; }
-  void SetLabelsVisible(bool v);
+  void SetLabelsVisible(bool v) { SetProperty(*this, labelsVisible_, v); }
   int32_t LabelsAngle() const { return labelsAngle_; }
-  void SetLabelsAngle(int32_t v);
+  void SetLabelsAngle(int32_t v) { SetProperty(*this, labelsAngle_, v); }
   bool LabelsOnAxis() const { return labelsOnAxis_; }
-  void SetLabelsOnAxis(bool v);
+  void SetLabelsOnAxis(bool v) { SetProperty(*this, labelsOnAxis_, v); }
   int32_t LabelsSize() const { return labelsSize_; }
-  void SetLabelsSize(int32_t v);
+  void SetLabelsSize(int32_t v) { SetProperty(*this, labelsSize_, v); }
   bool RoundFirstLabel() const { return roundFirstLabel_; }
-  void SetRoundFirstLabel(bool v);
+  void SetRoundFirstLabel(bool v) { SetProperty(*this, roundFirstLabel_, v); }
   bool TickOnLabelsOnly() const { return tickOnLabelsOnly_; }
-  void SetTickOnLabelsOnly(bool v);
+  void SetTickOnLabelsOnly(bool v) { SetProperty(*this, tickOnLabelsOnly_, v); }
   const TChartPen& Axis() const { return axisPen_; }
-  void SetAxis(const TChartPen& v);
+  void SetAxis(const TChartPen& v) { SetProperty(*this, axisPen_, v); }
   const TChartPen& Ticks() const { return ticks_; }
-  void SetTicks(const TChartPen& v);
+  void SetTicks(const TChartPen& v) { SetProperty(*this, ticks_, v); }
   int32_t TickLength() const { return tickLength_; }
-  void SetTickLength(int32_t v);
+  void SetTickLength(int32_t v) { SetProperty(*this, tickLength_, v); }
   const TChartPen& MinorTicks() const { return minorTicks_; }
-  void SetMinorTicks(const TChartPen& v);
+  void SetMinorTicks(const TChartPen& v) { SetProperty(*this, minorTicks_, v); }
   int32_t MinorTickLength() const { return minorTickLength_; }
-  void SetMinorTickLength(int32_t v);
+  void SetMinorTickLength(int32_t v) { SetProperty(*this, minorTickLength_, v); }
   int32_t MinorTickCount() const { return minorTickCount_; }
-  void SetMinorTickCount(int32_t v);
+  void SetMinorTickCount(int32_t v) { SetProperty(*this, minorTickCount_, v); }
   const TChartAxisTitle& Title() const { return title_; }
-  void SetTitle(const TChartAxisTitle& v);
+  void SetTitle(const TChartAxisTitle& v) { SetProperty(*this, title_, v); }
   const gfx::TFont& LabelsFont() const { return labelsFont_; }
-  void SetLabelsFont(const gfx::TFont& v);
+  void SetLabelsFont(const gfx::TFont& v) { SetProperty(*this, labelsFont_, v); }
   int32_t StartPosition() const { return startPosition_; }
-  void SetStartPosition(int32_t v);
+  void SetStartPosition(int32_t v) { SetProperty(*this, startPosition_, v); }
   int32_t EndPosition() const { return endPosition_; }
-  void SetEndPosition(int32_t v);
+  void SetEndPosition(int32_t v) { SetProperty(*this, endPosition_, v); }
 
   // --- Working state of the last paint.
   using TAxisScale::CenterPixel;
@@ -149,12 +150,13 @@ class TChartAxis : private TAxisScale {
   int32_t FontHeight(const gfx::TFont& font) const;
 
   void ChangeScale(int m, int d);
+  // Asks the chart for a repaint.
+  void Repaint();
 
  private:
   // The paint and the mouse operations of the chart drive the axis.
   friend class TChart;
 
-  void Repaint();
   // Paint steps, in the order the chart calls them.
   void AdjustRange();
   void PlaceAxis();

@@ -35,26 +35,6 @@ void TChartAxis::ChangeScale(int m, int d) {
   Repaint();
 }
 
-void TChartAxis::SetVisible(bool v) {
-  visible_ = v;
-  Repaint();
-}
-
-void TChartAxis::SetAutomatic(bool v) {
-  automatic_ = v;
-  Repaint();
-}
-
-void TChartAxis::SetAutomaticMinimum(bool v) {
-  automaticMinimum_ = v;
-  Repaint();
-}
-
-void TChartAxis::SetAutomaticMaximum(bool v) {
-  automaticMaximum_ = v;
-  Repaint();
-}
-
 void TChartAxis::SetMinimum(double v) {
   if (v > maximum_) {
     throw std::invalid_argument("Axis Minimum Value must be <= Maximum");
@@ -76,96 +56,6 @@ void TChartAxis::SetIncrement(double v) {
     throw std::invalid_argument("Axis increment must be >= 0");
   }
   increment_ = v;
-  Repaint();
-}
-
-void TChartAxis::SetLabelsSeparation(int32_t v) {
-  labelsSeparation_ = v;
-  Repaint();
-}
-
-void TChartAxis::SetLabelStyle(TAxisLabelStyle v) {
-  labelStyle_ = v;
-  Repaint();
-}
-
-void TChartAxis::SetLabelsVisible(bool v) {
-  labelsVisible_ = v;
-  Repaint();
-}
-
-void TChartAxis::SetLabelsAngle(int32_t v) {
-  labelsAngle_ = v;
-  Repaint();
-}
-
-void TChartAxis::SetLabelsOnAxis(bool v) {
-  labelsOnAxis_ = v;
-  Repaint();
-}
-
-void TChartAxis::SetLabelsSize(int32_t v) {
-  labelsSize_ = v;
-  Repaint();
-}
-
-void TChartAxis::SetRoundFirstLabel(bool v) {
-  roundFirstLabel_ = v;
-  Repaint();
-}
-
-void TChartAxis::SetTickOnLabelsOnly(bool v) {
-  tickOnLabelsOnly_ = v;
-  Repaint();
-}
-
-void TChartAxis::SetAxis(const TChartPen& v) {
-  axisPen_ = v;
-  Repaint();
-}
-
-void TChartAxis::SetTicks(const TChartPen& v) {
-  ticks_ = v;
-  Repaint();
-}
-
-void TChartAxis::SetTickLength(int32_t v) {
-  tickLength_ = v;
-  Repaint();
-}
-
-void TChartAxis::SetMinorTicks(const TChartPen& v) {
-  minorTicks_ = v;
-  Repaint();
-}
-
-void TChartAxis::SetMinorTickLength(int32_t v) {
-  minorTickLength_ = v;
-  Repaint();
-}
-
-void TChartAxis::SetMinorTickCount(int32_t v) {
-  minorTickCount_ = v;
-  Repaint();
-}
-
-void TChartAxis::SetTitle(const TChartAxisTitle& v) {
-  title_ = v;
-  Repaint();
-}
-
-void TChartAxis::SetLabelsFont(const TFont& v) {
-  labelsFont_ = v;
-  Repaint();
-}
-
-void TChartAxis::SetStartPosition(int32_t v) {
-  startPosition_ = v;
-  Repaint();
-}
-
-void TChartAxis::SetEndPosition(int32_t v) {
-  endPosition_ = v;
   Repaint();
 }
 

@@ -9,26 +9,6 @@
 
 using namespace gfx;
 
-void TBarSeries::SetBarWidthPercent(int32_t v) {
-  barWidthPercent_ = v;
-  Repaint();
-}
-
-void TBarSeries::SetOffsetPercent(int32_t v) {
-  offsetPercent_ = v;
-  Repaint();
-}
-
-void TBarSeries::SetCustomBarWidth(int32_t v) {
-  customBarWidth_ = v;
-  Repaint();
-}
-
-void TBarSeries::SetBarStyle(TBarStyle v) {
-  barStyle_ = v;
-  Repaint();
-}
-
 void TBarSeries::SetMultiBar(TMultiBar v) {
   multiBar_ = v;
   ShareSideSettings();
@@ -48,36 +28,6 @@ void TBarSeries::ShareSideSettings() {
       }
     }
   }
-  Repaint();
-}
-
-void TBarSeries::SetUseYOrigin(bool v) {
-  useYOrigin_ = v;
-  Repaint();
-}
-
-void TBarSeries::SetYOrigin(double v) {
-  yOrigin_ = v;
-  Repaint();
-}
-
-void TBarSeries::SetBarBrush(const TBrush& v) {
-  barBrush_ = v;
-  Repaint();
-}
-
-void TBarSeries::SetBarPen(const TPen& v) {
-  barPen_ = v;
-  Repaint();
-}
-
-void TBarSeries::SetBarPenVisible(bool v) {
-  barPenVisible_ = v;
-  Repaint();
-}
-
-void TBarSeries::SetSkipHiddenBars(bool v) {
-  skipHiddenBars_ = v;
   Repaint();
 }
 

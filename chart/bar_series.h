@@ -38,13 +38,13 @@ class TBarSeries : public TChartSeries {
 
   // --- Properties; each change asks for a repaint.
   int32_t BarWidthPercent() const { return barWidthPercent_; }
-  void SetBarWidthPercent(int32_t v);
+  void SetBarWidthPercent(int32_t v) { SetProperty(*this, barWidthPercent_, v); }
   int32_t OffsetPercent() const { return offsetPercent_; }
-  void SetOffsetPercent(int32_t v);
+  void SetOffsetPercent(int32_t v) { SetProperty(*this, offsetPercent_, v); }
   int32_t CustomBarWidth() const { return customBarWidth_; }
-  void SetCustomBarWidth(int32_t v);
+  void SetCustomBarWidth(int32_t v) { SetProperty(*this, customBarWidth_, v); }
   TBarStyle BarStyle() const { return barStyle_; }
-  void SetBarStyle(TBarStyle v);
+  void SetBarStyle(TBarStyle v) { SetProperty(*this, barStyle_, v); }
   // MultiBar and SideMargins are shared by the chart's bar series: setting
   // either copies both to the others.
   TMultiBar MultiBar() const { return multiBar_; }
@@ -52,19 +52,19 @@ class TBarSeries : public TChartSeries {
   bool SideMargins() const { return sideMargins_; }
   void SetSideMargins(bool v);
   bool UseYOrigin() const { return useYOrigin_; }
-  void SetUseYOrigin(bool v);
+  void SetUseYOrigin(bool v) { SetProperty(*this, useYOrigin_, v); }
   double YOrigin() const { return yOrigin_; }
-  void SetYOrigin(double v);
+  void SetYOrigin(double v) { SetProperty(*this, yOrigin_, v); }
   const gfx::TBrush& BarBrush() const { return barBrush_; }
-  void SetBarBrush(const gfx::TBrush& v);
+  void SetBarBrush(const gfx::TBrush& v) { SetProperty(*this, barBrush_, v); }
   // Visible, black, width 1.
   const gfx::TPen& BarPen() const { return barPen_; }
-  void SetBarPen(const gfx::TPen& v);
+  void SetBarPen(const gfx::TPen& v) { SetProperty(*this, barPen_, v); }
   bool BarPenVisible() const { return barPenVisible_; }
-  void SetBarPenVisible(bool v);
+  void SetBarPenVisible(bool v) { SetProperty(*this, barPenVisible_, v); }
   // Leave out the pixels of bars that later bars paint over entirely.
   bool SkipHiddenBars() const { return skipHiddenBars_; }
-  void SetSkipHiddenBars(bool v);
+  void SetSkipHiddenBars(bool v) { SetProperty(*this, skipHiddenBars_, v); }
 
   double LowestY() const override;
   double HighestY() const override;

@@ -26,76 +26,11 @@ TChart::~TChart() {
   }
 }
 
-void TChart::SetColor(TColor v) {
-  color_ = v;
-  Repaint();
-}
-
-void TChart::SetBevelOuter(TPanelBevel v) {
-  bevelOuter_ = v;
-  Repaint();
-}
-
-void TChart::SetBevelInner(TPanelBevel v) {
-  bevelInner_ = v;
-  Repaint();
-}
-
-void TChart::SetBevelWidth(int32_t v) {
-  bevelWidth_ = v;
-  Repaint();
-}
-
-void TChart::SetBorderWidth(int32_t v) {
-  borderWidth_ = v;
-  Repaint();
-}
-
-void TChart::SetBorderPen(const TChartPen& v) {
-  borderPen_ = v;
-  Repaint();
-}
-
 void TChart::SetMargins(int32_t left, int32_t top, int32_t right, int32_t bottom) {
   marginLeft_ = left;
   marginTop_ = top;
   marginRight_ = right;
   marginBottom_ = bottom;
-  Repaint();
-}
-
-void TChart::SetMarginUnits(TMarginUnits v) {
-  marginUnits_ = v;
-  Repaint();
-}
-
-void TChart::SetView3D(bool v) {
-  view3D_ = v;
-  Repaint();
-}
-
-void TChart::SetAxisVisible(bool v) {
-  axisVisible_ = v;
-  Repaint();
-}
-
-void TChart::SetAxisBehind(bool v) {
-  axisBehind_ = v;
-  Repaint();
-}
-
-void TChart::SetClipPoints(bool v) {
-  clipPoints_ = v;
-  Repaint();
-}
-
-void TChart::SetBackWallPen(const TChartPen& v) {
-  backWallPen_ = v;
-  Repaint();
-}
-
-void TChart::SetNumberSeparators(const TNumberSeparators& v) {
-  separators_ = v;
   Repaint();
 }
 

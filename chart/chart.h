@@ -9,6 +9,7 @@
 #include "chart/axis.h"
 #include "chart/chart_tool.h"
 #include "chart/number_format.h"
+#include "chart/property.h"
 #include "chart/series.h"
 #include "gfx/bitmap.h"
 #include "gfx/canvas.h"
@@ -46,39 +47,39 @@ class TChart : public TWinControl {
 
   // --- Panel properties; each change asks for a repaint.
   gfx::TColor Color() const { return color_; }
-  void SetColor(gfx::TColor v);
+  void SetColor(gfx::TColor v) { SetProperty(*this, color_, v); }
   TPanelBevel BevelOuter() const { return bevelOuter_; }
-  void SetBevelOuter(TPanelBevel v);
+  void SetBevelOuter(TPanelBevel v) { SetProperty(*this, bevelOuter_, v); }
   TPanelBevel BevelInner() const { return bevelInner_; }
-  void SetBevelInner(TPanelBevel v);
+  void SetBevelInner(TPanelBevel v) { SetProperty(*this, bevelInner_, v); }
   int32_t BevelWidth() const { return bevelWidth_; }
-  void SetBevelWidth(int32_t v);
+  void SetBevelWidth(int32_t v) { SetProperty(*this, bevelWidth_, v); }
   int32_t BorderWidth() const { return borderWidth_; }
-  void SetBorderWidth(int32_t v);
+  void SetBorderWidth(int32_t v) { SetProperty(*this, borderWidth_, v); }
   // The line around the whole control; hidden unless made visible.
   const TChartPen& BorderPen() const { return borderPen_; }
-  void SetBorderPen(const TChartPen& v);
+  void SetBorderPen(const TChartPen& v) { SetProperty(*this, borderPen_, v); }
   int32_t MarginLeft() const { return marginLeft_; }
   int32_t MarginTop() const { return marginTop_; }
   int32_t MarginRight() const { return marginRight_; }
   int32_t MarginBottom() const { return marginBottom_; }
   void SetMargins(int32_t left, int32_t top, int32_t right, int32_t bottom);
   TMarginUnits MarginUnits() const { return marginUnits_; }
-  void SetMarginUnits(TMarginUnits v);
+  void SetMarginUnits(TMarginUnits v) { SetProperty(*this, marginUnits_, v); }
   bool View3D() const { return view3D_; }
-  void SetView3D(bool v);
+  void SetView3D(bool v) { SetProperty(*this, view3D_, v); }
   bool AxisVisible() const { return axisVisible_; }
-  void SetAxisVisible(bool v);
+  void SetAxisVisible(bool v) { SetProperty(*this, axisVisible_, v); }
   // Axes drawn before the series, so that bars paint over the axis lines.
   bool AxisBehind() const { return axisBehind_; }
-  void SetAxisBehind(bool v);
+  void SetAxisBehind(bool v) { SetProperty(*this, axisBehind_, v); }
   bool ClipPoints() const { return clipPoints_; }
-  void SetClipPoints(bool v);
+  void SetClipPoints(bool v) { SetProperty(*this, clipPoints_, v); }
   // In flat drawing only the wall's outline shows: the frame of the plot area.
   const TChartPen& BackWallPen() const { return backWallPen_; }
-  void SetBackWallPen(const TChartPen& v);
+  void SetBackWallPen(const TChartPen& v) { SetProperty(*this, backWallPen_, v); }
   const TNumberSeparators& NumberSeparators() const { return separators_; }
-  void SetNumberSeparators(const TNumberSeparators& v);
+  void SetNumberSeparators(const TNumberSeparators& v) { SetProperty(*this, separators_, v); }
 
   // --- Axes, in the chart's order: bottom, top, left, right, two depth axes.
   TChartAxis& BottomAxis() { return *axes_[0]; }

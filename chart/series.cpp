@@ -9,21 +9,6 @@
 
 using namespace gfx;
 
-void TSeriesMarks::SetVisible(bool v) {
-  visible_ = v;
-  owner_.Repaint();
-}
-
-void TSeriesMarks::SetMultiLine(bool v) {
-  multiLine_ = v;
-  owner_.Repaint();
-}
-
-void TSeriesMarks::SetStyle(TSeriesMarksStyle style) {
-  style_ = style;
-  owner_.Repaint();
-}
-
 void TChartSeries::Repaint() {
   if (active_ && chart_ != nullptr) {
     chart_->Repaint();
@@ -35,16 +20,6 @@ void TChartSeries::SetActive(bool v) {
   if (chart_ != nullptr) {
     chart_->Repaint();  // also when it goes: its bars and axes go with it
   }
-}
-
-void TChartSeries::SetColorEachPoint(bool v) {
-  colorEachPoint_ = v;
-  Repaint();
-}
-
-void TChartSeries::SetSeriesColor(TColor v) {
-  seriesColor_ = v;
-  Repaint();
 }
 
 void TChartSeries::Clear() {

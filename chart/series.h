@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "chart/property.h"
 #include "chart/value_list.h"
 #include "gfx/canvas.h"
 #include "gfx/color.h"
@@ -36,11 +37,11 @@ class TSeriesMarks {
  public:
   explicit TSeriesMarks(TChartSeries& owner) : owner_(owner) {}
   bool Visible() const { return visible_; }
-  void SetVisible(bool v);
+  void SetVisible(bool v) { SetProperty(owner_, visible_, v); }
   bool MultiLine() const { return multiLine_; }
-  void SetMultiLine(bool v);
+  void SetMultiLine(bool v) { SetProperty(owner_, multiLine_, v); }
   TSeriesMarksStyle Style() const { return style_; }
-  void SetStyle(TSeriesMarksStyle style);
+  void SetStyle(TSeriesMarksStyle style) { SetProperty(owner_, style_, style); }
 
  private:
   TChartSeries& owner_;
@@ -65,9 +66,9 @@ class TChartSeries {
   bool Active() const { return active_; }
   void SetActive(bool v);
   bool ColorEachPoint() const { return colorEachPoint_; }
-  void SetColorEachPoint(bool v);
+  void SetColorEachPoint(bool v) { SetProperty(*this, colorEachPoint_, v); }
   gfx::TColor SeriesColor() const { return seriesColor_; }
-  void SetSeriesColor(gfx::TColor v);
+  void SetSeriesColor(gfx::TColor v) { SetProperty(*this, seriesColor_, v); }
   // Add puts the automatic index into X (true for every vertical series).
   bool YMandatory() const { return true; }
   TSeriesMarks& Marks() { return marks_; }
