@@ -5,11 +5,11 @@
 # opens the about window ("关于"), which is not blank and Alt+F4 closes; Alt+E
 # then ends the program. Screenshots are kept for CI.
 # Usage: scripts/wine-e2e.sh [PROGRAM.exe] [SCREENSHOT-DIR]
-#   PROGRAM.exe defaults to build/h-win32/app/Dorvex.exe, else the platform's
+#   PROGRAM.exe defaults to build/win32/app/Dorvex.exe, else the platform's
 #   smoke program; SCREENSHOT-DIR to build/screenshots.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-build=${DORVEX_WIN32_BUILD:-build/h-win32}
+build=${DORVEX_WIN32_BUILD:-build/win32}
 program=${1:-}
 if [ -z "$program" ]; then
   program=$build/app/Dorvex.exe

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <functional>
+#include <utility>
 
 #include "gfx/canvas.h"
 #include "gfx/scale.h"
@@ -112,11 +113,12 @@ void TForm::ShowWindow() {
   if (!active_) {
     SetActiveControl(FirstTabControl());
   }
-  RepaintAll();
+  PaintAll();
   if (window_) {
     window_->Present(image_, image_.BoundsRect());
     window_->Show();
   }
+  ReportPaintError();
 }
 
 void TForm::HideWindow() {
@@ -211,7 +213,7 @@ void TForm::InvalidateArea(const TRect& r) {
   }
 }
 
-void TForm::PaintControl(TControl* control, gfx::TBitmap& image, TPoint origin, const TRect& clip) {
+void TForm::PaintControl(TControl* control, TPoint origin, const TRect& clip) {
   TRect bounds = Bounds(origin.X, origin.Y, control->Width(), control->Height());
   TRect area = bounds.Intersect(clip);
   if (area.IsEmpty()) {
@@ -225,12 +227,18 @@ void TForm::PaintControl(TControl* control, gfx::TBitmap& image, TPoint origin, 
     covered = c->Visible() && c->Opaque() && cb.Intersect(area) == area;
   }
   if (!covered) {
-    TCanvas canvas(image);
+    TCanvas canvas(image_);
     canvas.SetOrigin(origin);
     canvas.PushClipRect(area.Offset(-origin.X, -origin.Y));
     canvas.SetTextEngine(&control->TextEngine());
     canvas.Font = Font;
-    control->Paint(canvas);
+    try {
+      control->Paint(canvas);
+    } catch (...) {
+      if (!paintError_) {
+        paintError_ = std::current_exception();
+      }
+    }
     ++paintCount_;
   }
   for (int i = 0; i < control->ControlCount(); ++i) {
@@ -238,21 +246,26 @@ void TForm::PaintControl(TControl* control, gfx::TBitmap& image, TPoint origin, 
     if (!c->Visible()) {
       continue;
     }
-    PaintControl(c, image, {origin.X + c->Left(), origin.Y + c->Top()}, area);
+    PaintControl(c, {origin.X + c->Left(), origin.Y + c->Top()}, area);
   }
 }
 
-void TForm::PaintArea(gfx::TBitmap& image, const TRect& area) {
-  if (image.Width() != Width() || image.Height() != Height()) {
-    image.SetSize(Width(), Height());
+void TForm::PaintArea(const TRect& area) {
+  if (image_.Width() != Width() || image_.Height() != Height()) {
+    image_.SetSize(Width(), Height());
   }
-  PaintControl(this, image, {0, 0}, area.Intersect(ClientRect()));
+  PaintControl(this, {0, 0}, area.Intersect(ClientRect()));
+}
+
+void TForm::PaintAll() {
+  dirty_.clear();
+  image_.SetSize(Width(), Height());
+  PaintArea(ClientRect());
 }
 
 void TForm::RepaintAll() {
-  dirty_.clear();
-  image_.SetSize(Width(), Height());
-  PaintArea(image_, ClientRect());
+  PaintAll();
+  ReportPaintError();
 }
 
 void TForm::UpdateWindow() {
@@ -260,22 +273,36 @@ void TForm::UpdateWindow() {
     return;
   }
   if (image_.Width() != Width() || image_.Height() != Height()) {
-    RepaintAll();
+    PaintAll();
     if (window_) {
       window_->Present(image_, image_.BoundsRect());
     }
+  } else {
+    std::vector<TRect> areas;
+    areas.swap(dirty_);
+    TRect all;
+    for (const TRect& r : areas) {
+      PaintArea(r);
+      all = UnionRect(all, r);
+    }
+    if (window_) {
+      window_->Present(image_, all);
+    }
+  }
+  ReportPaintError();
+}
+
+void TForm::ReportPaintError() {
+  if (!paintError_) {
     return;
   }
-  std::vector<TRect> areas;
-  areas.swap(dirty_);
-  TRect all;
-  for (const TRect& r : areas) {
-    PaintArea(image_, r);
-    all = UnionRect(all, r);
+  // The paint is over: the error box's own message loop may paint again.
+  std::exception_ptr error = std::exchange(paintError_, nullptr);
+  if (TApplication* app = Application()) {
+    app->HandleException(error);
+    return;
   }
-  if (window_) {
-    window_->Present(image_, all);
-  }
+  std::rethrow_exception(error);
 }
 
 void TForm::Resize() {

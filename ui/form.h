@@ -1,5 +1,6 @@
 #pragma once
 
+#include <exception>
 #include <memory>
 #include <string>
 #include <vector>
@@ -47,6 +48,10 @@ class TForm : public TWinControl, public TWindowEvents {
   TPlatformWindow* Window() const { return window_.get(); }
 
   // ---- painting
+  // No error leaves a paint half-way: a control whose Paint throws stays as far
+  // as it got, the rest is painted and presented, and then the error goes to
+  // the application's error handler (rethrown when there is no application).
+  //
   // Repaints the dirty areas into the image and presents them.
   void UpdateWindow();
   bool HasDirtyAreas() const { return !dirty_.empty(); }
@@ -54,8 +59,6 @@ class TForm : public TWinControl, public TWindowEvents {
   // Paints the whole tree into the image regardless of dirty areas.
   void RepaintAll();
   const gfx::TBitmap& Image() const { return image_; }
-  // Paints the part `area` (form coordinates) of the tree onto `image`.
-  void PaintArea(gfx::TBitmap& image, const TRect& area);
   // How many times a control's Paint ran since the counter was last reset.
   int PaintCount() const { return paintCount_; }
   void ResetPaintCount() { paintCount_ = 0; }
@@ -101,7 +104,10 @@ class TForm : public TWinControl, public TWindowEvents {
   void Resize() override;
 
  private:
-  void PaintControl(TControl* control, gfx::TBitmap& image, TPoint origin, const TRect& clip);
+  void PaintAll();
+  void PaintArea(const TRect& area);
+  void PaintControl(TControl* control, TPoint origin, const TRect& clip);
+  void ReportPaintError();
   void UpdateHover(TPoint p);
   void UpdateCursor(TPoint p);
   TControl* EnabledTarget(TControl* c) const;
@@ -118,4 +124,5 @@ class TForm : public TWinControl, public TWindowEvents {
   bool closed_ = false;
   bool modal_ = false;
   int paintCount_ = 0;
+  std::exception_ptr paintError_;  // the first error of the paint under way
 };

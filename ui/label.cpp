@@ -16,6 +16,7 @@ void TLabel::Paint(TCanvas& canvas) {
     canvas.FillRect(r, Color);
   }
   canvas.Font = Font;
+  canvas.Font.Color = TextColor();
   unsigned flags = gfx::dtSingleLine | gfx::dtExpandTabs;
   if (Alignment == taRightJustify) {
     flags |= gfx::dtRight;

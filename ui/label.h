@@ -11,6 +11,8 @@ class TLabel : public TStyledControl {
   const std::string& Caption() const { return caption_; }
   void SetCaption(const std::string& text);
   TAlignment Alignment = taLeftJustify;
+  // The colour the caption is drawn in.
+  virtual gfx::TColor TextColor() const { return Font.Color; }
   void Paint(TCanvas& canvas) override;
 
  private:

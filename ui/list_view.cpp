@@ -12,7 +12,11 @@ constexpr int kLineScroll = 8;   // pixels per horizontal arrow step
 constexpr int kMinAutoWidth = 50;
 }  // namespace
 
-TRzListView::TRzListView() {
+TRzListView::TRzListView()
+    : vBar_(
+          *this, [this] { return VScrollBar(); }, [this](int row) { SetTopIndex(row); }),
+      hBar_(
+          *this, [this] { return HScrollBar(); }, [this](int x) { SetScrollX(x); }) {
   Color = gfx::clWindow;
   TabStop = true;
   SetBounds(0, 0, 250, 150);
@@ -159,6 +163,29 @@ TRect TRzListView::HScrollRect() const {
   return {v.Left, v.Bottom, v.Right, v.Bottom + scrollBarSize_};
 }
 
+TScrollBarState TRzListView::VScrollBar() const {
+  TScrollBarState bar;
+  bar.Bounds = VScrollRect();
+  bar.Vertical = true;
+  bar.Pos = topIndex_;
+  bar.Max = MaxTopIndex();
+  bar.Page = VisibleRowCount();
+  bar.PageStep = std::max(bar.Page, 1);
+  return bar;
+}
+
+TScrollBarState TRzListView::HScrollBar() const {
+  TScrollBarState bar;
+  bar.Bounds = HScrollRect();
+  bar.Vertical = false;
+  bar.Pos = scrollX_;
+  bar.Max = MaxScrollX();
+  bar.Page = ViewRect().Width();
+  bar.LineStep = kLineScroll;
+  bar.PageStep = bar.Page;
+  return bar;
+}
+
 int TRzListView::ColumnLeft(int column) const {
   int x = ViewRect().Left - scrollX_;
   for (int i = 0; i < column; ++i) {
@@ -280,13 +307,8 @@ void TRzListView::Paint(TCanvas& canvas) {
   PaintRows(canvas, RowsRect());
   PaintHeader(canvas, view);
   canvas.PopClip();
-  int page = VisibleRowCount();
-  if (VScrollVisible()) {
-    PaintScrollBar(canvas, VScrollRect(), true, topIndex_, MaxTopIndex(), page);
-  }
-  if (HScrollVisible()) {
-    PaintScrollBar(canvas, HScrollRect(), false, scrollX_, MaxScrollX(), view.Width());
-  }
+  vBar_.Paint(canvas);
+  hBar_.Paint(canvas);
   if (VScrollVisible() && HScrollVisible()) {
     TRect v = VScrollRect(), h = HScrollRect();
     canvas.FillRect({v.Left, h.Top, v.Right, h.Bottom}, gfx::clBtnFace);
@@ -395,39 +417,6 @@ void TRzListView::PaintRows(TCanvas& canvas, const TRect& rows) {
   }
 }
 
-TRect TRzListView::ThumbRect(const TRect& bar, bool vertical, int pos, int max, int page) const {
-  int s = scrollBarSize_;
-  int track = (vertical ? bar.Height() : bar.Width()) - 2 * s;
-  if (track <= 0 || max <= 0) {
-    return {};
-  }
-  int range = max + page;
-  int thumb = std::max(track * page / std::max(range, 1), 8);
-  thumb = std::min(thumb, track);
-  int offset = (track - thumb) * pos / max;
-  if (vertical) {
-    return {bar.Left, bar.Top + s + offset, bar.Right, bar.Top + s + offset + thumb};
-  }
-  return {bar.Left + s + offset, bar.Top, bar.Left + s + offset + thumb, bar.Bottom};
-}
-
-void TRzListView::PaintScrollBar(TCanvas& canvas, const TRect& r, bool vertical, int pos, int max,
-                                 int page) {
-  int s = scrollBarSize_;
-  canvas.FillRect(r, gfx::clBtnFace);
-  TRect a1 = vertical ? TRect{r.Left, r.Top, r.Right, r.Top + s}
-                      : TRect{r.Left, r.Top, r.Left + s, r.Bottom};
-  TRect a2 = vertical ? TRect{r.Left, r.Bottom - s, r.Right, r.Bottom}
-                      : TRect{r.Right - s, r.Top, r.Right, r.Bottom};
-  for (const TRect& a : {a1, a2}) {
-    canvas.FrameRect(a.Deflate(1), gfx::clBtnShadow);
-  }
-  TRect thumb = ThumbRect(r, vertical, pos, max, page);
-  if (!thumb.IsEmpty()) {
-    canvas.FillRect(thumb.Deflate(1), gfx::clBtnShadow);
-  }
-}
-
 // ---- input
 
 void TRzListView::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
@@ -436,38 +425,7 @@ void TRzListView::MouseDown(TMouseButton button, TShiftState shift, int x, int y
     return;
   }
   TPoint p{x, y};
-  int s = scrollBarSize_;
-  TRect vb = VScrollRect(), hb = HScrollRect();
-  if (vb.Contains(p)) {
-    TRect thumb = ThumbRect(vb, true, topIndex_, MaxTopIndex(), VisibleRowCount());
-    if (y < vb.Top + s) {
-      SetTopIndex(topIndex_ - 1);
-    } else if (y >= vb.Bottom - s) {
-      SetTopIndex(topIndex_ + 1);
-    } else if (thumb.Contains(p)) {
-      dragBar_ = 1;
-      dragStartMouse_ = y;
-      dragStartPos_ = topIndex_;
-    } else {
-      int page = std::max(VisibleRowCount(), 1);
-      SetTopIndex(topIndex_ + (y < thumb.Top ? -page : page));
-    }
-    return;
-  }
-  if (hb.Contains(p)) {
-    TRect thumb = ThumbRect(hb, false, scrollX_, MaxScrollX(), ViewRect().Width());
-    if (x < hb.Left + s) {
-      SetScrollX(scrollX_ - kLineScroll);
-    } else if (x >= hb.Right - s) {
-      SetScrollX(scrollX_ + kLineScroll);
-    } else if (thumb.Contains(p)) {
-      dragBar_ = 2;
-      dragStartMouse_ = x;
-      dragStartPos_ = scrollX_;
-    } else {
-      int page = ViewRect().Width();
-      SetScrollX(scrollX_ + (x < thumb.Left ? -page : page));
-    }
+  if (vBar_.MouseDown(p) || hBar_.MouseDown(p)) {
     return;
   }
   int column = ColumnAtPos(p);
@@ -485,29 +443,16 @@ void TRzListView::MouseDown(TMouseButton button, TShiftState shift, int x, int y
 
 void TRzListView::MouseMove(TShiftState shift, int x, int y) {
   TStyledWinControl::MouseMove(shift, x, y);
-  if (dragBar_ == 1) {
-    TRect vb = VScrollRect();
-    int track = vb.Height() - 2 * scrollBarSize_;
-    TRect thumb = ThumbRect(vb, true, topIndex_, MaxTopIndex(), VisibleRowCount());
-    int free = track - thumb.Height();
-    if (free > 0) {
-      SetTopIndex(dragStartPos_ + (y - dragStartMouse_) * MaxTopIndex() / free);
-    }
-  } else if (dragBar_ == 2) {
-    TRect hb = HScrollRect();
-    int track = hb.Width() - 2 * scrollBarSize_;
-    TRect thumb = ThumbRect(hb, false, scrollX_, MaxScrollX(), ViewRect().Width());
-    int free = track - thumb.Width();
-    if (free > 0) {
-      SetScrollX(dragStartPos_ + (x - dragStartMouse_) * MaxScrollX() / free);
-    }
+  if (!vBar_.MouseMove({x, y})) {
+    hBar_.MouseMove({x, y});
   }
 }
 
 void TRzListView::MouseUp(TMouseButton button, TShiftState shift, int x, int y) {
   TStyledWinControl::MouseUp(button, shift, x, y);
   if (button == mbLeft) {
-    dragBar_ = 0;
+    vBar_.MouseUp({x, y});
+    hBar_.MouseUp({x, y});
   }
 }
 

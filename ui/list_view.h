@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "gfx/image_list.h"
+#include "ui/scroll_bar.h"
 #include "ui/styled.h"
 
 struct TListColumn {
@@ -67,6 +68,8 @@ class TRzListView : public TStyledWinControl {
   bool HScrollVisible() const;
   TRect VScrollRect() const;
   TRect HScrollRect() const;
+  TScrollBarState VScrollBar() const;
+  TScrollBarState HScrollBar() const;
 
   // ---- scrolling
   int TopIndex() const { return topIndex_; }
@@ -96,8 +99,6 @@ class TRzListView : public TStyledWinControl {
  private:
   void PaintHeader(TCanvas& canvas, const TRect& view);
   void PaintRows(TCanvas& canvas, const TRect& rows);
-  void PaintScrollBar(TCanvas& canvas, const TRect& r, bool vertical, int pos, int max, int page);
-  TRect ThumbRect(const TRect& bar, bool vertical, int pos, int max, int page) const;
   void ClampScroll();
   int TextHeight() const;
 
@@ -107,9 +108,8 @@ class TRzListView : public TStyledWinControl {
   int scrollX_ = 0;
   int paintedRows_ = 0;
   int scrollBarSize_ = kScrollBarSize;
-  // Thumb drag: which bar, where it started.
-  int dragBar_ = 0;  // 0 none, 1 vertical, 2 horizontal
-  int dragStartMouse_ = 0, dragStartPos_ = 0;
+  TScrollBar vBar_;
+  TScrollBar hBar_;
   mutable int textHeight_ = -1;
   mutable gfx::TFont measuredFont_;
   mutable const gfx::TTextEngine* measuredEngine_ = nullptr;

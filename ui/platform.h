@@ -100,8 +100,9 @@ class TPlatform {
   virtual void SetClipboardText(const std::string& utf8) = 0;
   virtual std::string ClipboardText() = 0;
 
-  // Hands an address to the system's default handler; failures are ignored.
-  virtual void OpenAddress(const std::string& address) = 0;
+  // Hands an address to the system's default handler; false when nothing could
+  // take it (the toolbar's commands ignore that, a link label keeps its colour).
+  virtual bool OpenAddress(const std::string& address) = 0;
   // Modal message box with one OK button.
   virtual void MessageBox(const std::string& text, const std::string& title,
                           TMessageBoxIcon icon) = 0;

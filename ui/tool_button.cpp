@@ -30,7 +30,7 @@ TToolButtonState TRzToolButton::State() const {
   if (!IsEnabled()) {
     return tbsDisabled;
   }
-  if (down_) {
+  if (Down()) {
     return tbsDown;
   }
   return exclusive_ ? tbsExclusive : tbsUp;
@@ -54,10 +54,11 @@ void TRzToolButton::SetExclusive(bool on) {
   }
 }
 
-void TRzToolButton::Latch() {
+void TRzToolButton::Click() {
   if (GroupIndex != 0) {
     SetExclusive(true);
   }
+  TPushButton::Click();
 }
 
 bool TRzToolButton::CaptionShown() const {
@@ -151,8 +152,8 @@ TRect TRzToolButton::CaptionRect() const {
 }
 
 void TRzToolButton::PaintSelection(TCanvas& canvas) const {
-  bool pressedLook = down_ || exclusive_;
-  if (!hot_ && !pressedLook) {
+  const bool down = Down(), hot = Hot();
+  if (!hot && !down && !exclusive_) {
     return;
   }
   gfx::TColor tint = gfx::Blend(gfx::clHighlight, gfx::clWindow, 77);
@@ -161,7 +162,7 @@ void TRzToolButton::PaintSelection(TCanvas& canvas) const {
   TRect r = ClientRect();
   canvas.FrameRect(r, gfx::clHighlight);
   TRect inner = r.Deflate(1);
-  if (down_ || (exclusive_ && hot_)) {
+  if (down || (exclusive_ && hot)) {
     gfx::FillGradient(canvas, inner, tint, light);
   } else if (exclusive_) {
     gfx::FillGradient(canvas, inner, gfx::Darken(tint, 40), light);
@@ -172,10 +173,10 @@ void TRzToolButton::PaintSelection(TCanvas& canvas) const {
 
 int TRzToolButton::PictureIndex() const {
   bool enabled = IsEnabled();
-  if ((down_ || exclusive_) && DownIndex >= 0) {
+  if ((Down() || exclusive_) && DownIndex >= 0) {
     return DownIndex;
   }
-  if (hot_ && enabled && HotIndex >= 0) {
+  if (Hot() && enabled && HotIndex >= 0) {
     return HotIndex;
   }
   if (!enabled && DisabledIndex >= 0) {
@@ -190,7 +191,7 @@ void TRzToolButton::Paint(TCanvas& canvas) {
   TRect glyph, caption;
   Place(glyph, caption);
   // Only the older styles nudge the content to look pushed in.
-  if ((down_ || exclusive_) && EffectiveVisualStyle() != vsGradient) {
+  if ((Down() || exclusive_) && EffectiveVisualStyle() != vsGradient) {
     glyph = glyph.Offset(1, 1);
     caption = caption.Offset(1, 1);
   }
@@ -212,62 +213,6 @@ void TRzToolButton::Paint(TCanvas& canvas) {
   }
 }
 
-void TRzToolButton::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
-  TStyledControl::MouseDown(button, shift, x, y);
-  if (button != mbLeft || !IsEnabled()) {
-    return;
-  }
-  pressed_ = true;
-  down_ = true;
-  SetMouseCapture(true);
-  Invalidate();
-}
-
-void TRzToolButton::MouseMove(TShiftState shift, int x, int y) {
-  TStyledControl::MouseMove(shift, x, y);
-  if (!pressed_) {
-    return;
-  }
-  // The pointer is captured, so the form does not track hover; outside shows plain up.
-  bool inside = ClientRect().Contains(x, y);
-  if (inside != down_ || inside != hot_) {
-    down_ = inside;
-    hot_ = inside;
-    Invalidate();
-  }
-}
-
-void TRzToolButton::MouseUp(TMouseButton button, TShiftState shift, int x, int y) {
-  TStyledControl::MouseUp(button, shift, x, y);
-  if (button != mbLeft || !pressed_) {
-    return;
-  }
-  pressed_ = false;
-  down_ = false;
-  SetMouseCapture(false);
-  bool inside = ClientRect().Contains(x, y);
-  if (hot_ != inside) {
-    hot_ = inside;
-  }
-  Invalidate();
-  if (inside) {
-    Latch();
-    Click();
-  }
-}
-
-void TRzToolButton::MouseEnter() {
-  TStyledControl::MouseEnter();
-  hot_ = true;
-  Invalidate();
-}
-
-void TRzToolButton::MouseLeave() {
-  TStyledControl::MouseLeave();
-  hot_ = false;
-  Invalidate();
-}
-
 bool TRzToolButton::DialogChar(char32_t letter) {
   char accel = gfx::AcceleratorOf(caption_);
   if (accel == 0 || letter > 0x7F) {
@@ -279,7 +224,6 @@ bool TRzToolButton::DialogChar(char32_t letter) {
   if (!IsEnabled() || !Showing()) {
     return false;
   }
-  Latch();
   Click();
   return true;
 }

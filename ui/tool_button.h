@@ -3,6 +3,7 @@
 #include <string>
 
 #include "gfx/image_list.h"
+#include "ui/push_button.h"
 #include "ui/styled.h"
 #include "ui/toolbar.h"
 
@@ -11,7 +12,7 @@ enum TToolButtonState { tbsUp, tbsDisabled, tbsDown, tbsExclusive };
 
 // A flat toolbar button with a picture and a caption; clicks on a completed press
 // inside it and on its Alt+letter accelerator.
-class TRzToolButton : public TStyledControl {
+class TRzToolButton : public TPushButton<TStyledControl> {
  public:
   TRzToolButton();
 
@@ -30,8 +31,6 @@ class TRzToolButton : public TStyledControl {
   // Its own image list; when null, the toolbar's.
   const gfx::TImageList* Images = nullptr;
 
-  bool Hot() const { return hot_; }
-  bool Down() const { return down_; }
   // Latched down (grouped buttons only); latching one releases the rest of its group.
   bool Exclusive() const { return exclusive_; }
   void SetExclusive(bool on);
@@ -44,11 +43,8 @@ class TRzToolButton : public TStyledControl {
   TRect CaptionRect() const;
 
   void Paint(TCanvas& canvas) override;
-  void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
-  void MouseMove(TShiftState shift, int x, int y) override;
-  void MouseUp(TMouseButton button, TShiftState shift, int x, int y) override;
-  void MouseEnter() override;
-  void MouseLeave() override;
+  // A grouped button latches down, then the click notification runs.
+  void Click() override;
   bool DialogChar(char32_t letter) override;
 
  private:
@@ -57,10 +53,6 @@ class TRzToolButton : public TStyledControl {
   void Place(TRect& glyph, TRect& caption) const;
   void PaintSelection(TCanvas& canvas) const;
   int PictureIndex() const;
-  void Latch();
   std::string caption_;
-  bool hot_ = false;
-  bool down_ = false;     // shown pressed
-  bool pressed_ = false;  // left button held since a press on the button
   bool exclusive_ = false;
 };

@@ -34,6 +34,7 @@ class THeadlessPlatform : public TPlatform {
   int Depth = 32;
   TRect Desktop{0, 0, 1920, 1080};
   std::string Program = "/usr/bin/dorvex";
+  bool OpenAddressSucceeds = true;
 
   // ---- records
   std::vector<std::string> OpenedAddresses;
@@ -60,7 +61,11 @@ class THeadlessPlatform : public TPlatform {
   TRect DesktopRect() override { return Desktop; }
   void SetClipboardText(const std::string& utf8) override { Clipboard = utf8; }
   std::string ClipboardText() override { return Clipboard; }
-  void OpenAddress(const std::string& address) override { OpenedAddresses.push_back(address); }
+  // Records the address; says it was taken unless told otherwise.
+  bool OpenAddress(const std::string& address) override {
+    OpenedAddresses.push_back(address);
+    return OpenAddressSucceeds;
+  }
   void MessageBox(const std::string& text, const std::string& title, TMessageBoxIcon icon) override;
   std::string ProgramPath() override { return Program; }
 

@@ -21,9 +21,12 @@ std::string AnsiFromUtf8(const std::string& utf8) {
   return out;
 }
 
-void ShellOpenAddress(const std::string& address, void* ownerHwnd) {
-  ShellExecuteA(static_cast<HWND>(ownerHwnd), nullptr, AnsiFromUtf8(address).c_str(), nullptr,
-                nullptr, SW_SHOWNORMAL);
+bool ShellOpenAddress(const std::string& address, void* ownerHwnd) {
+  // Values above 32 mean success.
+  const HINSTANCE result =
+      ShellExecuteA(static_cast<HWND>(ownerHwnd), nullptr, AnsiFromUtf8(address).c_str(), nullptr,
+                    nullptr, SW_SHOWNORMAL);
+  return reinterpret_cast<INT_PTR>(result) > 32;
 }
 
 bool TWin32LinkOpener::OpenVerb(const std::string& target) {

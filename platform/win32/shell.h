@@ -3,12 +3,13 @@
 
 #include <string>
 
-#include "ui/about/link_opener.h"
+#include "ui/link_opener.h"
 
 namespace platform_win32 {
 
-// ShellExecuteA with the default verb, in a normal window; failures are ignored.
-void ShellOpenAddress(const std::string& address, void* ownerHwnd);
+// ShellExecuteA with the default verb, in a normal window; true when the shell
+// took the address.
+bool ShellOpenAddress(const std::string& address, void* ownerHwnd);
 
 // The link labels' way to the shell: ShellExecuteExA "Open" without the shell's
 // error UI, waiting for the hand-over; the chooser started through WinExec.

@@ -183,8 +183,8 @@ class TWin32Platform : public TPlatform {
     return out;
   }
 
-  void OpenAddress(const std::string& address) override {
-    ShellOpenAddress(address, FindMainWindow());
+  bool OpenAddress(const std::string& address) override {
+    return ShellOpenAddress(address, FindMainWindow());
   }
 
   void MessageBox(const std::string& text, const std::string& title,

@@ -201,8 +201,8 @@ std::string TX11Platform::ClipboardText() {
   return {};
 }
 
-void TX11Platform::OpenAddress(const std::string& address) {
-  OpenWithDefaultHandler(address);
+bool TX11Platform::OpenAddress(const std::string& address) {
+  return OpenWithDefaultHandler(address);
 }
 
 void TX11Platform::MessageBox(const std::string& text, const std::string& title,

@@ -28,7 +28,7 @@ class TX11Platform : public TPlatform {
   TRect DesktopRect() override;
   void SetClipboardText(const std::string& utf8) override;
   std::string ClipboardText() override;
-  void OpenAddress(const std::string& address) override;
+  bool OpenAddress(const std::string& address) override;
   void MessageBox(const std::string& text, const std::string& title, TMessageBoxIcon icon) override;
   std::string ProgramPath() override;
 

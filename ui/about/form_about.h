@@ -3,12 +3,12 @@
 #include <memory>
 #include <string>
 
-#include "ui/about/memo.h"
-#include "ui/about/rz_button.h"
-#include "ui/about/url_label.h"
+#include "ui/button.h"
 #include "ui/form.h"
 #include "ui/image.h"
 #include "ui/label.h"
+#include "ui/memo.h"
+#include "ui/url_label.h"
 
 // The about window: title, version, what the program does, the home page and
 // e-mail links and a close button, in a fixed-border dialog over its owner.

@@ -1,8 +1,10 @@
 #include <gtest/gtest.h>
 
 #include <stdexcept>
+#include <vector>
 
 #include "ui/error_handler.h"
+#include "ui/page_control.h"
 #include "ui/tests/ui_fixture.h"
 
 namespace {
@@ -62,6 +64,73 @@ TEST_F(ErrorHandlerTest, AnErrorInTheCreationHandlerStillLetsTheWindowShow) {
   EXPECT_EQ(platform.MessageBoxes[0].Text, "bad.");
   ASSERT_FALSE(platform.Windows().empty());
   EXPECT_TRUE(platform.Windows().back()->Shown);
+}
+
+TEST_F(ErrorHandlerTest, APaintThatFailsInTheMessageLoopIsShownAndTheProgramGoesOn) {
+  TForm form;
+  form.SetClientSize(300, 200);
+  auto* pages = form.Add<TRzPageControl>();
+  pages->SetAlign(alClient);
+  pages->AddPage("TabSheet1", "日志");
+  pages->AddPage("TabSheet2", "图表");
+  app->MainForm = &form;
+  form.ShowWindow();
+  const gfx::TBitmap good = form.Image();
+
+  // Tabs so far out that their outline cannot become a clipping region.
+  std::vector<size_t> boxesSeen;
+  platform.Post([&] {
+    pages->Margin = 0x4000000;
+    pages->Invalidate();
+  });
+  platform.Post([&] {
+    boxesSeen.push_back(platform.MessageBoxes.size());
+    pages->Margin = 0;
+    pages->Invalidate();
+  });
+  platform.Post([&] {
+    boxesSeen.push_back(platform.MessageBoxes.size());
+    form.Close();
+  });
+  app->Run();
+
+  EXPECT_EQ(boxesSeen, (std::vector<size_t>{1, 1}));
+  ASSERT_EQ(platform.MessageBoxes.size(), 1u);
+  EXPECT_EQ(platform.MessageBoxes[0].Text, "Error creating region.");
+  EXPECT_EQ(platform.MessageBoxes[0].Title, "dorvex");  // from /usr/bin/dorvex
+  EXPECT_EQ(platform.MessageBoxes[0].Icon, mbiError);
+  // The paint after the error drew the whole control again.
+  EXPECT_EQ(form.Image(), good);
+  EXPECT_EQ(platform.Windows().back()->Screen, good);
+}
+
+TEST_F(ErrorHandlerTest, AFailingControlLeavesTheRestOfTheWindowPainted) {
+  TForm form;
+  form.SetClientSize(100, 40);
+  form.Color = gfx::clWhite;
+  auto* failing = form.Add<TControl>();
+  failing->SetBounds(0, 0, 50, 40);
+  struct TBlue : TControl {
+    void Paint(TCanvas& canvas) override { canvas.FillRect(ClientRect(), gfx::clBlue); }
+  };
+  auto* blue = form.Add<TBlue>();
+  blue->SetBounds(50, 0, 50, 40);
+  form.ShowWindow();
+  struct TThrowing : TControl {
+    void Paint(TCanvas&) override { throw std::runtime_error("cannot paint"); }
+  };
+  auto* inner = failing->Add<TThrowing>();
+  inner->SetBounds(0, 0, 10, 10);
+  auto* second = failing->Add<TThrowing>();
+  second->SetBounds(20, 0, 10, 10);
+  form.Invalidate();
+  form.UpdateWindow();
+  // One box for the one paint, and the control next to the failing ones painted.
+  ASSERT_EQ(platform.MessageBoxes.size(), 1u);
+  EXPECT_EQ(platform.MessageBoxes[0].Text, "cannot paint.");
+  EXPECT_EQ(PixelAt(form.Image(), 75, 20), gfx::clBlue);
+  EXPECT_EQ(PixelAt(platform.Windows().back()->Screen, 75, 20), gfx::clBlue);
+  EXPECT_FALSE(form.HasDirtyAreas());
 }
 
 }  // namespace

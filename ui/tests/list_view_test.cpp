@@ -156,6 +156,56 @@ TEST_F(ListViewTest, ScrollingPaintsOnlyTheVisibleRows) {
   EXPECT_EQ(list->TopIndex(), 1 + visible);
 }
 
+TEST_F(ListViewTest, TheScrollBarsAreClassicOnesWithArrowsAndRepeat) {
+  AddRows(200);
+  form.UpdateWindow();
+  const TScrollBarState bar = list->VScrollBar();
+  EXPECT_EQ(bar.Bounds, list->VScrollRect());
+  EXPECT_EQ(bar.Max, list->MaxTopIndex());
+  EXPECT_EQ(bar.Page, list->VisibleRowCount());
+  // Arrows in the button text colour inside both arrow buttons.
+  auto arrowInk = [&](bool first) {
+    int n = 0;
+    const TRect a = list->VScrollBar().ArrowRect(first);
+    for (int y = a.Top; y < a.Bottom; ++y) {
+      for (int x = a.Left; x < a.Right; ++x) {
+        TPoint p = At(x, y);
+        n += PixelAt(form.Image(), p.X, p.Y) == gfx::ColorToRGB(gfx::clBtnText);
+      }
+    }
+    return n;
+  };
+  EXPECT_EQ(arrowInk(true), 16);
+  EXPECT_EQ(arrowInk(false), 16);
+  // The thumb's length follows the page.
+  const TRect track = bar.TrackRect();
+  EXPECT_EQ(bar.ThumbRect().Height(),
+            std::max(track.Height() * bar.Page / (bar.Max + bar.Page), 8));
+
+  // A held lower arrow steps once, then again after a pause.
+  const TRect down = bar.ArrowRect(false);
+  form.WindowMouseMove(0, At(down.Left + 5, down.Top + 5));
+  form.WindowMouseDown(mbLeft, ssLeft, At(down.Left + 5, down.Top + 5));
+  EXPECT_EQ(list->TopIndex(), 1);
+  Advance(TScrollBar::kRepeatDelayMs + 2 * TScrollBar::kRepeatMs);
+  EXPECT_EQ(list->TopIndex(), 4);
+  form.UpdateWindow();
+  // Pushed in while held: a flat frame in the shadow colour.
+  TPoint corner = At(down.Left, down.Top);
+  EXPECT_EQ(PixelAt(form.Image(), corner.X, corner.Y), gfx::ColorToRGB(gfx::clBtnShadow));
+  form.WindowMouseUp(mbLeft, 0, At(down.Left + 5, down.Top + 5));
+  Advance(10 * TScrollBar::kRepeatMs);
+  EXPECT_EQ(list->TopIndex(), 4);
+  form.UpdateWindow();
+  EXPECT_EQ(PixelAt(form.Image(), corner.X, corner.Y), gfx::ColorToRGB(gfx::cl3DLight));
+  // Dragging the thumb to the bottom reaches the last rows.
+  const TRect thumb = list->VScrollBar().ThumbRect();
+  form.WindowMouseDown(mbLeft, ssLeft, At(thumb.Left + 5, thumb.Top + 2));
+  form.WindowMouseMove(ssLeft, At(thumb.Left + 5, 5000));
+  form.WindowMouseUp(mbLeft, 0, At(thumb.Left + 5, 5000));
+  EXPECT_EQ(list->TopIndex(), list->MaxTopIndex());
+}
+
 TEST_F(ListViewTest, ScrollsSidewaysWhenTheColumnsDoNotFit) {
   AddRows(3);
   form.SetClientSize(400, 475);

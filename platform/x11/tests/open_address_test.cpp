@@ -46,15 +46,26 @@ class OpenAddressTest : public ::testing::Test {
 };
 
 TEST_F(OpenAddressTest, TheAddressIsOneArgumentAndNoShellReadsIt) {
-  x11::OpenWithDefaultHandler("https://example.org/a b;touch /tmp/x$(id)&c=1");
+  EXPECT_TRUE(x11::OpenWithDefaultHandler("https://example.org/a b;touch /tmp/x$(id)&c=1"));
   EXPECT_EQ(WaitForArgs(), "https://example.org/a b;touch /tmp/x$(id)&c=1\n");
 }
 
-TEST_F(OpenAddressTest, AMissingHandlerIsIgnored) {
+TEST_F(OpenAddressTest, AHandlerThatCannotBeStartedIsReported) {
+  // Not executable: found on PATH, but exec fails.
+  chmod((dir_ + "/xdg-open").c_str(), 0644);
+  setenv("PATH", dir_.c_str(), 1);
+  EXPECT_FALSE(x11::OpenWithDefaultHandler("https://example.org/"));
   setenv("PATH", "/nonexistent", 1);
-  x11::OpenWithDefaultHandler("https://example.org/");  // returns, reports nothing
-  x11::OpenWithDefaultHandler("");
-  SUCCEED();
+  EXPECT_FALSE(x11::OpenWithDefaultHandler("https://example.org/"));
+  EXPECT_FALSE(x11::OpenWithDefaultHandler(""));
+}
+
+TEST_F(OpenAddressTest, AStartedHandlerCountsWithoutWaitingForIt) {
+  // A handler that takes its time (a browser starting) and then fails.
+  std::ofstream script(dir_ + "/xdg-open");
+  script << "#!/bin/sh\nexec >/dev/null 2>&1\nsleep 5\nexit 4\n";
+  script.close();
+  EXPECT_TRUE(x11::OpenWithDefaultHandler("https://example.org/"));
 }
 
 }  // namespace

@@ -5,7 +5,9 @@
 #include <unistd.h>
 
 #include <cstdlib>
+#include <fstream>
 #include <string>
+#include <vector>
 
 #include "gfx/bitmap.h"
 #include "gfx/canvas.h"
@@ -16,9 +18,10 @@
 
 namespace {
 
-gfx::TBitmap Snapshot(const std::string& args, const std::string& out) {
+gfx::TBitmap Snapshot(const std::string& args, const std::string& out,
+                      const std::string& events = WORKED_EXAMPLE) {
   platform_linux::InstallLinuxGfx();
-  std::string cmd = std::string("\"") + DORVEX_SNAPSHOT + "\" --events \"" + WORKED_EXAMPLE +
+  std::string cmd = std::string("\"") + DORVEX_SNAPSHOT + "\" --events \"" + events +
                     "\" --now \"2025-01-01 12:00:00\" --out \"" + out + "\" " + args;
   EXPECT_EQ(std::system(cmd.c_str()), 0) << cmd;
   gfx::TBitmap image;
@@ -89,6 +92,47 @@ TEST(Snapshot, LogPageAfterStartUp) {
     }
   }
   EXPECT_GT(ink, 10);
+}
+
+TEST(Snapshot, ManyBootsScrollWithArrowsInTheListsScrollBar) {
+  char tmpl[] = "/tmp/dorvex-snapshot-XXXXXX";
+  ASSERT_NE(mkdtemp(tmpl), nullptr);
+  const std::string dir = tmpl;
+  {
+    // 40 clean boots, a day apart, newest first.
+    std::ofstream events(dir + "/boots.events");
+    for (int i = 0; i < 40; ++i) {
+      const long stop = 1735700000L - i * 86400L;
+      events << "6006 " << stop << "\n6005 " << stop - 7200 << "\n";
+    }
+  }
+  gfx::TBitmap img = Snapshot("--page 0", dir + "/page0.png", dir + "/boots.events");
+  std::system(("rm -rf " + dir).c_str());
+  ASSERT_EQ(img.Width(), 673);
+  // The list fills the log page below its 40-pixel panel: 669 by 329 at (1, 124),
+  // its vertical bar 17 wide inside the one-pixel frame.
+  const gfx::TRect up{652, 125, 669, 142}, down{652, 435, 669, 452};
+  auto black = [&](const gfx::TRect& r) {
+    std::vector<int> rows;
+    for (int y = r.Top; y < r.Bottom; ++y) {
+      int n = 0;
+      for (int x = r.Left; x < r.Right; ++x) {
+        n += At(img, x, y) == gfx::clBlack;
+      }
+      if (n > 0) {
+        rows.push_back(n);
+      }
+    }
+    return rows;
+  };
+  // Each button holds a solid triangle pointing away from the track.
+  const std::vector<int> upRows = black(up), downRows = black(down);
+  ASSERT_GE(upRows.size(), 3u);
+  EXPECT_LT(upRows.front(), upRows.back());
+  EXPECT_EQ(downRows, std::vector<int>(upRows.rbegin(), upRows.rend()));
+  // The raised thumb right under the upper button.
+  EXPECT_EQ(At(img, 652, 142), gfx::MakeColor(0xE3, 0xE3, 0xE3));
+  EXPECT_EQ(At(img, 668, 143), gfx::MakeColor(0x69, 0x69, 0x69));
 }
 
 TEST(Snapshot, ChartPageShowsTheBars) {

@@ -2,9 +2,9 @@
 
 #include <functional>
 
-#include "about_fixture.h"
 #include "gfx/scale.h"
 #include "resources/artwork.h"
+#include "ui/tests/widget_fixture.h"
 
 namespace {
 
@@ -18,7 +18,7 @@ gfx::TFont Arial(int height, bool bold) {
   return f;
 }
 
-class FormAboutTest : public AboutTest {
+class FormAboutTest : public WidgetTest {
  protected:
   FormAboutTest() {
     main.Caption = "Dorvex";

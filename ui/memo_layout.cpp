@@ -1,4 +1,4 @@
-#include "ui/about/memo_layout.h"
+#include "ui/memo_layout.h"
 
 #include <algorithm>
 #include <cstdlib>

@@ -1,6 +1,6 @@
-#include "ui/about/rz_button.h"
+#include "ui/button.h"
 
-#include "about_fixture.h"
+#include "ui/tests/widget_fixture.h"
 
 namespace {
 
@@ -10,9 +10,9 @@ const TColor kFace = gfx::MakeColor(0xBE, 0xDA, 0xF1);
 const TColor kFrame = gfx::MakeColor(0x00, 0x3C, 0x74);
 const TColor kOrange = gfx::MakeColor(0xF0, 0x9B, 0x14);
 
-class RzButtonTest : public AboutTest {
+class ButtonTest : public WidgetTest {
  protected:
-  RzButtonTest() {
+  ButtonTest() {
     form.Color = gfx::clWhite;
     form.SetBounds(0, 0, 120, 50);
     // Something else to hold the focus, so the button starts without it.
@@ -43,7 +43,7 @@ class RzButtonTest : public AboutTest {
   int clicks = 0;
 };
 
-TEST_F(RzButtonTest, SoftOuterFrameWithRoundedCorners) {
+TEST_F(ButtonTest, SoftOuterFrameWithRoundedCorners) {
   // clBtnFace #F0F0F0 has lightness 226: darkened by 20 it is #DBDBDB; lightened by
   // 20 it passes 240 and saturates to white.
   const TColor dark = gfx::MakeColor(0xDB, 0xDB, 0xDB), light = gfx::clWhite;
@@ -67,7 +67,7 @@ TEST_F(RzButtonTest, SoftOuterFrameWithRoundedCorners) {
   EXPECT_EQ(At(87, 23), light);
 }
 
-TEST_F(RzButtonTest, FrameColourOnePixelInWithoutCorners) {
+TEST_F(ButtonTest, FrameColourOnePixelInWithoutCorners) {
   EXPECT_EQ(At(2, 1), kFrame);
   EXPECT_EQ(At(86, 1), kFrame);
   EXPECT_EQ(At(1, 2), kFrame);
@@ -77,7 +77,7 @@ TEST_F(RzButtonTest, FrameColourOnePixelInWithoutCorners) {
   EXPECT_NE(At(1, 1), kFrame);
 }
 
-TEST_F(RzButtonTest, IdleFaceIsAGradientOverTwoDarkLines) {
+TEST_F(ButtonTest, IdleFaceIsAGradientOverTwoDarkLines) {
   // Gradient rows 2..20 (19 rows), then darkened by 20 and by 30.
   EXPECT_EQ(At(5, 2), gfx::Lighten(kFace, 30));
   EXPECT_EQ(At(5, 20), gfx::Darken(kFace, 10));
@@ -89,7 +89,7 @@ TEST_F(RzButtonTest, IdleFaceIsAGradientOverTwoDarkLines) {
   EXPECT_FALSE(button->Hot());
 }
 
-TEST_F(RzButtonTest, HotRingGlowsOrange) {
+TEST_F(ButtonTest, HotRingGlowsOrange) {
   form.WindowMouseMove(0, {20, 20});
   EXPECT_TRUE(button->Hot());
   Repaint();
@@ -110,14 +110,14 @@ TEST_F(RzButtonTest, HotRingGlowsOrange) {
   EXPECT_EQ(At(5, 22), gfx::Darken(kFace, 30));
 }
 
-TEST_F(RzButtonTest, HotTrackOffShowsNoRing) {
+TEST_F(ButtonTest, HotTrackOffShowsNoRing) {
   button->HotTrack = false;
   form.WindowMouseMove(0, {20, 20});
   Repaint();
   EXPECT_EQ(At(5, 22), gfx::Darken(kFace, 30));
 }
 
-TEST_F(RzButtonTest, FocusRingBlendsHighlightWithLightFace) {
+TEST_F(ButtonTest, FocusRingBlendsHighlightWithLightFace) {
   button->SetFocus();
   Repaint();
   const TColor base = gfx::Lighten(kFace, 30);
@@ -134,7 +134,7 @@ TEST_F(RzButtonTest, FocusRingBlendsHighlightWithLightFace) {
   EXPECT_EQ(At(6, 22), kOrange);
 }
 
-TEST_F(RzButtonTest, HighlightTooCloseToButtonFaceIsDarkenedFirst) {
+TEST_F(ButtonTest, HighlightTooCloseToButtonFaceIsDarkenedFirst) {
   // A grey highlight cannot stand out from the grey button face.
   const TColor grey = gfx::MakeColor(0xE0, 0xE0, 0xE0);
   ASSERT_TRUE(gfx::TooClose(grey, gfx::clBtnFace));
@@ -149,7 +149,7 @@ TEST_F(RzButtonTest, HighlightTooCloseToButtonFaceIsDarkenedFirst) {
   EXPECT_EQ(At(3, 3), Ring(gfx::Blend(h, base, 60), gfx::Blend(h, base, 160), 3));
 }
 
-TEST_F(RzButtonTest, PressedFaceIsFlatWithoutRing) {
+TEST_F(ButtonTest, PressedFaceIsFlatWithoutRing) {
   form.WindowMouseMove(0, {20, 20});
   form.WindowMouseDown(mbLeft, 0, {20, 20});
   EXPECT_TRUE(button->Down());
@@ -160,7 +160,7 @@ TEST_F(RzButtonTest, PressedFaceIsFlatWithoutRing) {
   EXPECT_EQ(At(44, 23), kFrame);
 }
 
-TEST_F(RzButtonTest, PaletteDisplayPaintsFlatFaceAndNoRing) {
+TEST_F(ButtonTest, PaletteDisplayPaintsFlatFaceAndNoRing) {
   gfx::SetFullColor(false);
   form.WindowMouseMove(0, {20, 20});
   Repaint();
@@ -170,13 +170,13 @@ TEST_F(RzButtonTest, PaletteDisplayPaintsFlatFaceAndNoRing) {
   EXPECT_EQ(At(5, 22), gfx::Darken(kFace, 30));
 }
 
-TEST_F(RzButtonTest, DisabledFrameIsTheFaceDarkenedBy80) {
+TEST_F(ButtonTest, DisabledFrameIsTheFaceDarkenedBy80) {
   button->SetEnabled(false);
   Repaint();
   EXPECT_EQ(At(44, 1), gfx::Darken(kFace, 80));
 }
 
-TEST_F(RzButtonTest, CaptionCentredInTheWindowFont) {
+TEST_F(ButtonTest, CaptionCentredInTheWindowFont) {
   const TSize s = Measure(button->Font, "关闭");
   // Find the inked columns and rows of the caption.
   int minX = 1000, maxX = -1, minY = 1000, maxY = -1;
@@ -202,7 +202,7 @@ TEST_F(RzButtonTest, CaptionCentredInTheWindowFont) {
   EXPECT_LE(std::abs((minX - 0) - (88 - maxX)), 4);
 }
 
-TEST_F(RzButtonTest, MouseClicksOnlyOnReleaseInside) {
+TEST_F(ButtonTest, MouseClicksOnlyOnReleaseInside) {
   form.WindowMouseMove(0, {20, 20});
   form.WindowMouseDown(mbLeft, 0, {20, 20});
   EXPECT_EQ(clicks, 0);
@@ -222,7 +222,7 @@ TEST_F(RzButtonTest, MouseClicksOnlyOnReleaseInside) {
   EXPECT_TRUE(button->Focused());
 }
 
-TEST_F(RzButtonTest, EnterClicksAtOnceButNotWithModifiers) {
+TEST_F(ButtonTest, EnterClicksAtOnceButNotWithModifiers) {
   button->SetFocus();
   form.WindowKeyDown(VK_RETURN, ssShift);
   form.WindowKeyDown(VK_RETURN, ssCtrl);
@@ -235,7 +235,7 @@ TEST_F(RzButtonTest, EnterClicksAtOnceButNotWithModifiers) {
   EXPECT_EQ(clicks, 1);
 }
 
-TEST_F(RzButtonTest, SpaceShowsPressedWhileHeldAndClicksOnRelease) {
+TEST_F(ButtonTest, SpaceShowsPressedWhileHeldAndClicksOnRelease) {
   button->SetFocus();
   form.WindowKeyDown(VK_SPACE, 0);
   EXPECT_TRUE(button->Down());
@@ -253,7 +253,7 @@ TEST_F(RzButtonTest, SpaceShowsPressedWhileHeldAndClicksOnRelease) {
   EXPECT_FALSE(button->Down());
 }
 
-TEST_F(RzButtonTest, EscapeIsNotTheButtons) {
+TEST_F(ButtonTest, EscapeIsNotTheButtons) {
   button->SetFocus();
   form.WindowKeyDown(VK_ESCAPE, 0);
   EXPECT_EQ(clicks, 0);

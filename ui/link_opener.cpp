@@ -1,4 +1,4 @@
-#include "ui/about/link_opener.h"
+#include "ui/link_opener.h"
 
 #include "ui/application.h"
 
@@ -11,8 +11,7 @@ class TPlatformLinkOpener : public TLinkOpener {
     if (!app) {
       return false;
     }
-    app->Platform().OpenAddress(target);
-    return true;
+    return app->Platform().OpenAddress(target);
   }
   void StartChooser(const std::string&) override {}
 };

@@ -1,4 +1,4 @@
-#include "ui/about/memo.h"
+#include "ui/memo.h"
 
 #include <algorithm>
 
@@ -15,16 +15,19 @@ constexpr const char* kLineBreak = "\r\n";
 #else
 constexpr const char* kLineBreak = "\n";
 #endif
+constexpr int kLineScrollX = 8;  // pixels per horizontal arrow step
 
 }  // namespace
 
-TMemo::TMemo() {
+TMemo::TMemo()
+    : vBar_(
+          *this, [this] { return VScrollBar(); }, [this](int row) { SetTopRow(row); }),
+      hBar_(
+          *this, [this] { return HScrollBar(); }, [this](int x) { SetScrollX(x); }) {
   SetBounds(0, 0, 185, 89);
   TabStop = true;
   Color = gfx::clWindow;
   Cursor = crIBeam;
-  repeat_.SetEnabled(false);
-  repeat_.OnTimer = [this] { RepeatScroll(); };
 }
 
 void TMemo::SetLines(std::vector<std::string> lines) {
@@ -197,6 +200,7 @@ TScrollBarState TMemo::VScrollBar() const {
   bar.Pos = topRow_;
   bar.Max = MaxTopRow();
   bar.Page = VisibleRows();
+  bar.PageStep = std::max(VisibleRows() - 1, 1);
   return bar;
 }
 
@@ -211,6 +215,8 @@ TScrollBarState TMemo::HScrollBar() const {
   bar.Pos = scrollX_;
   bar.Max = MaxScrollX();
   bar.Page = std::max(t.Width(), 1);
+  bar.LineStep = kLineScrollX;
+  bar.PageStep = bar.Page;
   return bar;
 }
 
@@ -258,10 +264,10 @@ void TMemo::Paint(TCanvas& canvas) {
   PaintFrame(canvas);
   canvas.FillRect(ClientRect().Deflate(kBorder), Color);
   PaintRows(canvas);
-  const TScrollBarState v = VScrollBar(), h = HScrollBar();
-  PaintScrollBar(canvas, v);
-  PaintScrollBar(canvas, h);
+  vBar_.Paint(canvas);
+  hBar_.Paint(canvas);
   if (HasVScrollBar() && HasHScrollBar()) {
+    const TScrollBarState v = VScrollBar(), h = HScrollBar();
     canvas.FillRect({v.Bounds.Left, h.Bounds.Top, v.Bounds.Right, h.Bounds.Bottom}, gfx::clBtnFace);
   }
 }
@@ -348,9 +354,9 @@ void TMemo::DoEnter() {
 }
 
 void TMemo::DoExit() {
-  StopRepeat();
+  vBar_.Cancel();
+  hBar_.Cancel();
   selecting_ = false;
-  thumbDrag_ = 0;
   Invalidate();
   TStyledWinControl::DoExit();
 }

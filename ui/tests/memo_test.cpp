@@ -1,6 +1,6 @@
-#include "ui/about/memo.h"
+#include "ui/memo.h"
 
-#include "about_fixture.h"
+#include "ui/tests/widget_fixture.h"
 
 namespace {
 
@@ -10,7 +10,7 @@ const std::string kBreak = "\r\n";
 const std::string kBreak = "\n";
 #endif
 
-class MemoTest : public AboutTest {
+class MemoTest : public WidgetTest {
  protected:
   MemoTest() {
     form.SetBounds(0, 0, 400, 200);
@@ -118,21 +118,21 @@ TEST_F(MemoTest, HeldArrowRepeatsAfterAPauseUntilReleased) {
   form.WindowMouseMove(0, p);
   form.WindowMouseDown(mbLeft, 0, p);
   EXPECT_EQ(memo->TopRow(), 1);
-  platform.Advance(*app, TMemo::kRepeatDelayMs - 1);
+  platform.Advance(*app, TScrollBar::kRepeatDelayMs - 1);
   EXPECT_EQ(memo->TopRow(), 1);
   platform.Advance(*app, 1);
   EXPECT_EQ(memo->TopRow(), 2);
-  platform.Advance(*app, 2 * TMemo::kRepeatMs);
+  platform.Advance(*app, 2 * TScrollBar::kRepeatMs);
   EXPECT_EQ(memo->TopRow(), 4);
   // Off the arrow it pauses; back on it goes on.
   form.WindowMouseMove(ssLeft, At({20, 20}));
-  platform.Advance(*app, 2 * TMemo::kRepeatMs);
+  platform.Advance(*app, 2 * TScrollBar::kRepeatMs);
   EXPECT_EQ(memo->TopRow(), 4);
   form.WindowMouseMove(ssLeft, p);
-  platform.Advance(*app, TMemo::kRepeatMs);
+  platform.Advance(*app, TScrollBar::kRepeatMs);
   EXPECT_EQ(memo->TopRow(), 5);
   form.WindowMouseUp(mbLeft, ssLeft, p);
-  platform.Advance(*app, 10 * TMemo::kRepeatMs);
+  platform.Advance(*app, 10 * TScrollBar::kRepeatMs);
   EXPECT_EQ(memo->TopRow(), 5);
 }
 
@@ -144,7 +144,7 @@ TEST_F(MemoTest, HeldTrackPagesUntilTheThumbReachesThePointer) {
   const TPoint p = At(local);
   form.WindowMouseMove(0, p);
   form.WindowMouseDown(mbLeft, 0, p);
-  platform.Advance(*app, TMemo::kRepeatDelayMs + 200 * TMemo::kRepeatMs);
+  platform.Advance(*app, TScrollBar::kRepeatDelayMs + 200 * TScrollBar::kRepeatMs);
   form.WindowMouseUp(mbLeft, ssLeft, p);
   // The thumb stopped under the pointer, about half way down.
   EXPECT_TRUE(memo->VScrollBar().ThumbRect().Contains(local));

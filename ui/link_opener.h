@@ -1,8 +1,7 @@
-// How a link label hands its target to the system. The platform interface only
-// offers a fire-and-forget OpenAddress, but a link turns "visited" only when the
-// shell accepted the target, so the label asks through this narrower interface.
-// On Windows it is ShellExecuteExA "Open" (no error UI, waiting for the hand-over)
-// and the "*.htm" program chooser; the program installs that one at start-up.
+// How a link label hands its target to the system; a link turns "visited" only
+// when the system accepted the target. On Windows it is ShellExecuteExA "Open"
+// (no error UI, waiting for the hand-over) and the "*.htm" program chooser; the
+// program installs that one at start-up.
 #pragma once
 
 #include <string>
@@ -17,8 +16,7 @@ class TLinkOpener {
 };
 
 // The opener link labels use; null restores the default, which passes the target
-// to the application platform's OpenAddress and counts that as accepted (that
-// interface cannot tell a refusal), and has no chooser.
+// to the application platform's OpenAddress and has no chooser.
 void SetLinkOpener(TLinkOpener* opener);
 TLinkOpener& LinkOpener();
 

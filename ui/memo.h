@@ -3,10 +3,9 @@
 #include <string>
 #include <vector>
 
-#include "ui/about/memo_layout.h"
-#include "ui/about/scroll_bar.h"
+#include "ui/memo_layout.h"
+#include "ui/scroll_bar.h"
 #include "ui/styled.h"
-#include "ui/timer.h"
 
 enum TScrollStyle { ssNone, ssHorizontal, ssVertical, ssBoth };
 
@@ -20,9 +19,6 @@ class TMemo : public TStyledWinControl {
   static constexpr int kScrollBarSize = 17;
   static constexpr int kMargin = 2;
   static constexpr int kWheelRows = 3;
-  // A held scroll arrow or track repeats after a pause, then quickly.
-  static constexpr uint32_t kRepeatDelayMs = 400;
-  static constexpr uint32_t kRepeatMs = 50;
 
   TMemo();
 
@@ -84,9 +80,6 @@ class TMemo : public TStyledWinControl {
   void PaintRows(TCanvas& canvas) const;
   void MoveCaret(TMemoPos pos, bool extend, bool keepGoalX = false);
   void ScrollToCaret();
-  void ScrollBy(const TScrollBarState& bar, TScrollPart part);
-  void RepeatScroll();
-  void StopRepeat();
   TMemoPos LineEnd(int line) const;
   TMemoPos StepLeft(TMemoPos p) const;
   TMemoPos StepRight(TMemoPos p) const;
@@ -99,15 +92,9 @@ class TMemo : public TStyledWinControl {
   int topRow_ = 0;
   int scrollX_ = 0;
   int barSize_ = kScrollBarSize;
-  // Mouse: selecting text, or dragging a thumb (which bar, and the grab offset).
-  bool selecting_ = false;
-  int thumbDrag_ = 0;  // 0 none, 1 vertical, 2 horizontal
-  int thumbGrab_ = 0;
-  // The scroll bar part held down (vertical bar or not) and where the mouse is.
-  TScrollPart repeatPart_ = spNone;
-  bool repeatVertical_ = true;
-  TPoint mouse_;
-  TTimer repeat_;
+  bool selecting_ = false;  // the mouse is selecting text
+  TScrollBar vBar_;
+  TScrollBar hBar_;
 
   // Rows are rebuilt when the text, the font or the wrapping width changes.
   mutable TMemoLayout layout_;

@@ -1,12 +1,12 @@
-#include "ui/about/url_label.h"
+#include "ui/url_label.h"
 
-#include "about_fixture.h"
+#include "ui/tests/widget_fixture.h"
 
 namespace {
 
 const gfx::TColor kBrown = gfx::MakeColor(0x82, 0x5F, 0x46);
 
-class UrlLabelTest : public AboutTest {
+class UrlLabelTest : public WidgetTest {
  protected:
   UrlLabelTest() {
     SetLinkOpener(&opener);
@@ -129,6 +129,16 @@ TEST_F(UrlLabelTest, DefaultOpenerHandsTheTargetToThePlatform) {
   ClickLabel();
   EXPECT_EQ(platform.OpenedAddresses, std::vector<std::string>{"https://www.dorvex.net/"});
   EXPECT_TRUE(label->Visited());
+}
+
+TEST_F(UrlLabelTest, DefaultOpenerKeepsTheColourWhenThePlatformCannotOpen) {
+  SetLinkOpener(nullptr);
+  platform.OpenAddressSucceeds = false;
+  ClickLabel();
+  EXPECT_EQ(platform.OpenedAddresses, std::vector<std::string>{"https://www.dorvex.net/"});
+  EXPECT_FALSE(label->Visited());
+  EXPECT_GT(CountColor(gfx::clBlue), 0);
+  EXPECT_EQ(CountColor(kBrown), 0);
 }
 
 TEST(LinkExtension, LastDotUnlessASeparatorFollows) {

@@ -2,11 +2,7 @@
 #include <algorithm>
 
 #include "gfx/utf8.h"
-#include "ui/about/memo.h"
-
-namespace {
-constexpr int kLineScrollX = 8;
-}
+#include "ui/memo.h"
 
 TMemoPos TMemo::LineEnd(int line) const {
   return {line, static_cast<int>(lines_[line].size())};
@@ -43,73 +39,13 @@ void TMemo::MoveCaret(TMemoPos pos, bool extend, bool keepGoalX) {
   ScrollToCaret();
 }
 
-void TMemo::ScrollBy(const TScrollBarState& bar, TScrollPart part) {
-  const int line = bar.Vertical ? 1 : kLineScrollX;
-  const int page = bar.Vertical ? std::max(VisibleRows() - 1, 1) : std::max(bar.Page, 1);
-  int delta = 0;
-  switch (part) {
-    case spLineUp:
-      delta = -line;
-      break;
-    case spLineDown:
-      delta = line;
-      break;
-    case spPageUp:
-      delta = -page;
-      break;
-    case spPageDown:
-      delta = page;
-      break;
-    default:
-      return;
-  }
-  if (bar.Vertical) {
-    SetTopRow(topRow_ + delta);
-  } else {
-    SetScrollX(scrollX_ + delta);
-  }
-}
-
-void TMemo::RepeatScroll() {
-  const TScrollBarState bar = repeatVertical_ ? VScrollBar() : HScrollBar();
-  repeat_.SetInterval(kRepeatMs);
-  // Paging stops once the thumb has come under the pointer.
-  if (bar.PartAt(mouse_) == repeatPart_) {
-    ScrollBy(bar, repeatPart_);
-  }
-}
-
-void TMemo::StopRepeat() {
-  repeatPart_ = spNone;
-  repeat_.SetEnabled(false);
-}
-
 void TMemo::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
   TStyledWinControl::MouseDown(button, shift, x, y);
   if (button != mbLeft) {
     return;
   }
   const TPoint p{x, y};
-  mouse_ = p;
-  for (const TScrollBarState& bar : {VScrollBar(), HScrollBar()}) {
-    if (!bar.Bounds.Contains(p)) {
-      continue;
-    }
-    const TScrollPart part = bar.PartAt(p);
-    if (part == spThumb) {
-      const TRect thumb = bar.ThumbRect();
-      thumbDrag_ = bar.Vertical ? 1 : 2;
-      thumbGrab_ = bar.Vertical ? y - thumb.Top : x - thumb.Left;
-    } else if (part != spNone) {
-      ScrollBy(bar, part);
-      repeatPart_ = part;
-      repeatVertical_ = bar.Vertical;
-      repeat_.SetInterval(kRepeatDelayMs);
-      repeat_.SetEnabled(true);
-    }
-    return;
-  }
-  if (!TextRect().Contains(p)) {
+  if (vBar_.MouseDown(p) || hBar_.MouseDown(p) || !TextRect().Contains(p)) {
     return;
   }
   selecting_ = true;
@@ -118,18 +54,7 @@ void TMemo::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
 
 void TMemo::MouseMove(TShiftState shift, int x, int y) {
   TStyledWinControl::MouseMove(shift, x, y);
-  mouse_ = {x, y};
-  if (thumbDrag_ != 0) {
-    const bool vertical = thumbDrag_ == 1;
-    const TScrollBarState bar = vertical ? VScrollBar() : HScrollBar();
-    const TRect track = bar.TrackRect();
-    const int offset = vertical ? y - thumbGrab_ - track.Top : x - thumbGrab_ - track.Left;
-    const int pos = bar.PosForThumbOffset(offset);
-    if (vertical) {
-      SetTopRow(pos);
-    } else {
-      SetScrollX(pos);
-    }
+  if (vBar_.MouseMove({x, y}) || hBar_.MouseMove({x, y})) {
     return;
   }
   if (selecting_) {
@@ -143,8 +68,8 @@ void TMemo::MouseUp(TMouseButton button, TShiftState shift, int x, int y) {
     return;
   }
   selecting_ = false;
-  thumbDrag_ = 0;
-  StopRepeat();
+  vBar_.MouseUp({x, y});
+  hBar_.MouseUp({x, y});
 }
 
 bool TMemo::MouseWheel(TShiftState, int wheelDelta, TPoint) {

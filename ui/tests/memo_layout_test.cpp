@@ -1,11 +1,11 @@
-#include "ui/about/memo_layout.h"
+#include "ui/memo_layout.h"
 
-#include "about_fixture.h"
 #include "gfx/text.h"
+#include "ui/tests/widget_fixture.h"
 
 namespace {
 
-class MemoLayoutTest : public AboutTest {
+class MemoLayoutTest : public WidgetTest {
  protected:
   MemoLayoutTest() { font.Height = 12; }
   std::vector<std::string> RowTexts(const std::vector<std::string>& lines) {

@@ -1,9 +1,8 @@
-#include "ui/about/url_label.h"
+#include "ui/url_label.h"
 
 #include <cctype>
 
-#include "gfx/canvas.h"
-#include "ui/about/link_opener.h"
+#include "ui/link_opener.h"
 
 namespace {
 
@@ -52,43 +51,8 @@ std::string TRzURLLabel::Target() const {
   return target;
 }
 
-void TRzURLLabel::Paint(TCanvas& canvas) {
-  TRect r = ClientRect();
-  if (!Transparent()) {
-    canvas.FillRect(r, Color);
-  }
-  canvas.Font = Font;
-  canvas.Font.Color = TextColor();
-  unsigned flags = gfx::dtSingleLine | gfx::dtExpandTabs;
-  if (Alignment == taRightJustify) {
-    flags |= gfx::dtRight;
-  }
-  if (Alignment == taCenter) {
-    flags |= gfx::dtCenter;
-  }
-  canvas.DrawText(Caption(), r, flags);
-}
-
-void TRzURLLabel::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
-  TLabel::MouseDown(button, shift, x, y);
-  if (button == mbLeft) {
-    pressed_ = true;
-  }
-}
-
-void TRzURLLabel::MouseUp(TMouseButton button, TShiftState shift, int x, int y) {
-  TLabel::MouseUp(button, shift, x, y);
-  if (button != mbLeft || !pressed_) {
-    return;
-  }
-  pressed_ = false;
-  if (ClientRect().Contains(x, y)) {
-    Click();
-  }
-}
-
 void TRzURLLabel::Click() {
-  TLabel::Click();
+  TPushButton::Click();
   const std::string target = Target();
   if (target.empty()) {
     return;

@@ -10,9 +10,9 @@
 #include "gfx/shading.h"
 #include "gfx/text_layout.h"
 #include "platform/headless/headless_platform.h"
-#include "ui/about/link_opener.h"
 #include "ui/application.h"
 #include "ui/form.h"
+#include "ui/link_opener.h"
 #ifndef _WIN32
 #include "linux_gfx.h"
 #endif
@@ -30,16 +30,17 @@ class TFakeOpener : public TLinkOpener {
   void StartChooser(const std::string& pattern) override { Choosers.push_back(pattern); }
 };
 
-// A headless application with the real text engine where there is one.
-class AboutTest : public ::testing::Test {
+// A headless application with the real text engine where there is one (the
+// widgets are measured and checked as the program shows them).
+class WidgetTest : public ::testing::Test {
  protected:
-  AboutTest() {
+  WidgetTest() {
 #ifndef _WIN32
     platform_linux::InstallLinuxGfx();
 #endif
     app = std::make_unique<TApplication>(platform);
   }
-  ~AboutTest() override {
+  ~WidgetTest() override {
     SetLinkOpener(nullptr);
     app.reset();
     gfx::SetFullColor(true);

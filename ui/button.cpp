@@ -1,11 +1,7 @@
-#include "ui/about/rz_button.h"
+#include "ui/button.h"
 
 #include "gfx/canvas.h"
 #include "gfx/shading.h"
-
-namespace {
-constexpr TShiftState kModifiers = ssShift | ssCtrl | ssAlt;
-}
 
 TRzButton::TRzButton() {
   SetBounds(0, 0, 75, 25);
@@ -88,7 +84,7 @@ void TRzButton::PaintRing(TCanvas& canvas, const TRect& face) {
     return;
   }
   gfx::TColor top, bottom;
-  if (hot_ && HotTrack) {
+  if (Hot() && HotTrack) {
     top = gfx::Blend(gfx::clWhite, HotTrackColor, 190);
     bottom = HotTrackColor;
   } else if (Focused()) {
@@ -114,110 +110,4 @@ void TRzButton::PaintRing(TCanvas& canvas, const TRect& face) {
       canvas.FillRect({face.Right - 2, y, face.Right, y + 1}, c);
     }
   }
-}
-
-// ---- input
-
-void TRzButton::SetDown(bool down) {
-  if (down == down_) {
-    return;
-  }
-  down_ = down;
-  Invalidate();
-}
-
-void TRzButton::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
-  TStyledWinControl::MouseDown(button, shift, x, y);
-  if (button != mbLeft || !IsEnabled()) {
-    return;
-  }
-  pressed_ = true;
-  SetDown(true);
-}
-
-void TRzButton::MouseMove(TShiftState shift, int x, int y) {
-  TStyledWinControl::MouseMove(shift, x, y);
-  if (!pressed_) {
-    return;
-  }
-  // While the press holds the mouse, hover follows the pointer in and out.
-  const bool inside = ClientRect().Contains(x, y);
-  if (hot_ != inside) {
-    hot_ = inside;
-    Invalidate();
-  }
-  SetDown(inside);
-}
-
-void TRzButton::MouseUp(TMouseButton button, TShiftState shift, int x, int y) {
-  TStyledWinControl::MouseUp(button, shift, x, y);
-  if (button != mbLeft || !pressed_) {
-    return;
-  }
-  pressed_ = false;
-  SetDown(false);
-  const bool inside = ClientRect().Contains(x, y);
-  if (hot_ != inside) {
-    hot_ = inside;
-    Invalidate();
-  }
-  if (inside) {
-    Click();
-  }
-}
-
-void TRzButton::MouseEnter() {
-  TStyledWinControl::MouseEnter();
-  hot_ = true;
-  Invalidate();
-}
-
-void TRzButton::MouseLeave() {
-  TStyledWinControl::MouseLeave();
-  hot_ = false;
-  Invalidate();
-}
-
-bool TRzButton::KeyDown(TKey key, TShiftState shift) {
-  if (key == VK_RETURN && (shift & kModifiers) == 0) {
-    Click();
-    return true;
-  }
-  if (key == VK_SPACE && (shift & kModifiers) == 0) {
-    if (!spaceDown_) {
-      spaceDown_ = true;
-      Invalidate();
-    }
-    return true;
-  }
-  return false;
-}
-
-bool TRzButton::KeyUp(TKey key, TShiftState) {
-  if (key != VK_SPACE || !spaceDown_) {
-    return false;
-  }
-  spaceDown_ = false;
-  Invalidate();
-  Click();
-  return true;
-}
-
-void TRzButton::DoExit() {
-  // A Space held while the focus leaves does not click.
-  if (spaceDown_) {
-    spaceDown_ = false;
-    Invalidate();
-  }
-  TStyledWinControl::DoExit();
-}
-
-void TRzButton::EnabledChanged() {
-  if (!IsEnabled()) {
-    pressed_ = false;
-    down_ = false;
-    spaceDown_ = false;
-    hot_ = false;
-  }
-  Invalidate();
 }
