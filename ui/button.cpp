@@ -39,7 +39,7 @@ void TRzButton::Paint(TCanvas& canvas) {
   TRect text = r;
   canvas.DrawText(caption_, text, gfx::dtSingleLine | gfx::dtCenter | gfx::dtVCenter);
 
-  if (Focused() && ShowFocusRect) {
+  if (Focused() && showFocusRect_) {
     canvas.DrawFocusRect(r.Deflate(3));
   }
 }
@@ -60,7 +60,7 @@ void TRzButton::PaintFrame(TCanvas& canvas, const TRect& r) {
   canvas.SetPixel(rt - 2, b - 2, light);
 
   // The frame proper, one pixel in, without its corner pixels.
-  const gfx::TColor frame = IsEnabled() ? FrameColor : gfx::Darken(Color, 80);
+  const gfx::TColor frame = IsEnabled() ? frameColor_ : gfx::Darken(Color, 80);
   canvas.FillRect({l + 2, t + 1, rt - 2, t + 2}, frame);
   canvas.FillRect({l + 2, b - 2, rt - 2, b - 1}, frame);
   canvas.FillRect({l + 1, t + 2, l + 2, b - 2}, frame);
@@ -84,11 +84,11 @@ void TRzButton::PaintRing(TCanvas& canvas, const TRect& face) {
     return;
   }
   gfx::TColor top, bottom;
-  if (Hot() && HotTrack) {
-    top = gfx::Blend(gfx::clWhite, HotTrackColor, 190);
-    bottom = HotTrackColor;
+  if (Hot() && hotTrack_) {
+    top = gfx::Blend(gfx::clWhite, hotTrackColor_, 190);
+    bottom = hotTrackColor_;
   } else if (Focused()) {
-    gfx::TColor h = HighlightColor;
+    gfx::TColor h = highlightColor_;
     if (gfx::TooClose(h, gfx::clBtnFace)) {
       h = gfx::Darken(h, 30);
     }

@@ -15,11 +15,18 @@ class TRzButton : public TPushButton<TStyledWinControl> {
 
   const std::string& Caption() const { return caption_; }
   void SetCaption(const std::string& text);
-  bool HotTrack = false;
-  gfx::TColor FrameColor = gfx::cl3DDkShadow;
-  gfx::TColor HotTrackColor = gfx::MakeColor(0xF0, 0x9B, 0x14);
-  gfx::TColor HighlightColor = gfx::clHighlight;
-  bool ShowFocusRect = true;
+  // The orange ring while the mouse is over the button.
+  bool HotTrack() const { return hotTrack_; }
+  void SetHotTrack(bool on) { Change(hotTrack_, on); }
+  gfx::TColor FrameColor() const { return frameColor_; }
+  void SetFrameColor(gfx::TColor c) { Change(frameColor_, c); }
+  gfx::TColor HotTrackColor() const { return hotTrackColor_; }
+  void SetHotTrackColor(gfx::TColor c) { Change(hotTrackColor_, c); }
+  // The focus ring's colour.
+  gfx::TColor HighlightColor() const { return highlightColor_; }
+  void SetHighlightColor(gfx::TColor c) { Change(highlightColor_, c); }
+  bool ShowFocusRect() const { return showFocusRect_; }
+  void SetShowFocusRect(bool on) { Change(showFocusRect_, on); }
 
   void Paint(TCanvas& canvas) override;
 
@@ -29,4 +36,9 @@ class TRzButton : public TPushButton<TStyledWinControl> {
   void PaintRing(TCanvas& canvas, const TRect& face);
 
   std::string caption_;
+  bool hotTrack_ = false;
+  gfx::TColor frameColor_ = gfx::cl3DDkShadow;
+  gfx::TColor hotTrackColor_ = gfx::MakeColor(0xF0, 0x9B, 0x14);
+  gfx::TColor highlightColor_ = gfx::clHighlight;
+  bool showFocusRect_ = true;
 };

@@ -3,6 +3,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "ui/geometry.h"
@@ -170,6 +171,15 @@ class TControl {
   virtual void DoExit();
 
  protected:
+  // Sets a field that shows in the picture; a new value asks for a repaint.
+  template <class T, class V>
+  void Change(T& field, V&& value) {
+    if (field == value) {
+      return;
+    }
+    field = std::forward<V>(value);
+    Invalidate();
+  }
   // Focusable kinds (windowed controls) set this; labels and spacers do not.
   void SetAcceptsFocus(bool a) { acceptsFocus_ = a; }
   bool AcceptsFocus() const { return acceptsFocus_; }

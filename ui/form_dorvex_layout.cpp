@@ -55,9 +55,9 @@ void TFormDorvexLayout::BuildToolbar() {
   // Design positions; the toolbar lays them out again once they are all in place.
   auto button = [&](const char* name, int left, int image, const char* caption, gfx::TColor color) {
     auto* b = Place<TRzToolButton>(RzToolbar1, name, left, 0, 80, 60);
-    b->ImageIndex = image;
+    b->SetImageIndex(image);
     b->SetCaption(caption);
-    b->Layout = blGlyphTop;
+    b->SetLayout(blGlyphTop);
     b->Font = ArialFont(11, false, color);
     b->ShowHint = true;
     RzToolbar1->ToolbarControls.push_back(b);
@@ -81,7 +81,7 @@ void TFormDorvexLayout::BuildToolbar() {
   TBExit = button("TBExit", 479, 5, "退出(&E)", gfx::clWindowText);
   LabVer = Place<TLabel>(RzToolbar1, "LabVer", 559, 23, 82, 14);
   LabVer->SetCaption("版本 2.0");
-  LabVer->Alignment = taRightJustify;
+  LabVer->SetAlignment(taRightJustify);
   LabVer->SetTransparent(true);
   LabVer->Font = Font;
   RzToolbar1->ToolbarControls.push_back(LabVer);
@@ -107,18 +107,18 @@ void TFormDorvexLayout::BuildStatusBar() {
 void TFormDorvexLayout::BuildPages(TChartFactory& makeChart) {
   RzPageControl1 = Place<TRzPageControl>(this, "RzPageControl1", 0, 60, kClientWidth, 396);
   RzPageControl1->SetAlign(alClient);
-  RzPageControl1->FixedDimension = 20;
-  RzPageControl1->BackgroundColor = gfx::cl3DLight;
-  RzPageControl1->HighlightBarColor = gfx::clWindow;
+  RzPageControl1->SetFixedDimension(20);
+  RzPageControl1->SetBackgroundColor(gfx::cl3DLight);
+  RzPageControl1->SetHighlightBarColor(gfx::clWindow);
   RzPageControl1->Color = gfx::clWindow;
-  RzPageControl1->TextColorSelected = gfx::clBlue;
+  RzPageControl1->SetTextColorSelected(gfx::clBlue);
   RzPageControl1->Font = ArialFont(11, true, gfx::clWindowText);
 
   gfx::TFont pageFont = ArialFont(11, false, gfx::clWindowText);
   gfx::TFont headerFont = ArialFont(13, true, gfx::clBlack);
 
   TabSheet1 = RzPageControl1->AddPage("TabSheet1", "日志");
-  TabSheet1->ImageIndex = 6;
+  TabSheet1->SetImageIndex(6);
   TabSheet1->Font = pageFont;
   Panel1 = Place<TPanel>(TabSheet1, "Panel1", 0, 0, 669, 40);
   Panel1->SetAlign(alTop);
@@ -132,19 +132,25 @@ void TFormDorvexLayout::BuildPages(TChartFactory& makeChart) {
 
   RzLWMsg = Place<TRzListView>(TabSheet1, "RzLWMsg", 0, 40, 669, 329);
   RzLWMsg->SetAlign(alClient);
-  RzLWMsg->GridLines = true;
-  RzLWMsg->RowSelect = true;
-  RzLWMsg->HideSelection = false;
+  RzLWMsg->SetGridLines(true);
+  RzLWMsg->SetRowSelect(true);
+  RzLWMsg->SetHideSelection(false);
   RzLWMsg->Color = gfx::clWhite;
   RzLWMsg->Font.Name = "MS Sans Serif";
   RzLWMsg->Font.Height = 11;
   RzLWMsg->Font.Color = gfx::clBlack;
-  RzLWMsg->SmallImages = RzLWMsg->LargeImages = RzLWMsg->StateImages = &ImageList2;
-  RzLWMsg->Columns = {{"", 18, false},          {"开机时间", 150, false}, {"关机时间", 150, false},
-                      {"运行时长", 100, false}, {"登录用户", 127, false}, {"信息", 0, true}};
+  RzLWMsg->SetSmallImages(&ImageList2);
+  RzLWMsg->SetLargeImages(&ImageList2);
+  RzLWMsg->SetStateImages(&ImageList2);
+  RzLWMsg->SetColumns({{"", 18, false},
+                       {"开机时间", 150, false},
+                       {"关机时间", 150, false},
+                       {"运行时长", 100, false},
+                       {"登录用户", 127, false},
+                       {"信息", 0, true}});
 
   TabSheet2 = RzPageControl1->AddPage("TabSheet2", "图表");
-  TabSheet2->ImageIndex = 7;
+  TabSheet2->SetImageIndex(7);
   TabSheet2->Font = pageFont;
   Panel2 = Place<TPanel>(TabSheet2, "Panel2", 0, 0, 669, 41);
   Panel2->SetAlign(alTop);

@@ -18,10 +18,10 @@ void TLabel::Paint(TCanvas& canvas) {
   canvas.Font = Font;
   canvas.Font.Color = TextColor();
   unsigned flags = gfx::dtSingleLine | gfx::dtExpandTabs;
-  if (Alignment == taRightJustify) {
+  if (alignment_ == taRightJustify) {
     flags |= gfx::dtRight;
   }
-  if (Alignment == taCenter) {
+  if (alignment_ == taCenter) {
     flags |= gfx::dtCenter;
   }
   canvas.DrawText(caption_, r, flags);

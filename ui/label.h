@@ -10,11 +10,13 @@ class TLabel : public TStyledControl {
   TLabel() { Color = gfx::clBtnFace; }
   const std::string& Caption() const { return caption_; }
   void SetCaption(const std::string& text);
-  TAlignment Alignment = taLeftJustify;
+  TAlignment Alignment() const { return alignment_; }
+  void SetAlignment(TAlignment a) { Change(alignment_, a); }
   // The colour the caption is drawn in.
   virtual gfx::TColor TextColor() const { return Font.Color; }
   void Paint(TCanvas& canvas) override;
 
  private:
   std::string caption_;
+  TAlignment alignment_ = taLeftJustify;
 };

@@ -73,24 +73,24 @@ int TRzListView::HeaderHeight() const {
 
 int TRzListView::RowHeight() const {
   int images = 0;
-  if (SmallImages) {
-    images = std::max(images, SmallImages->Height());
+  if (smallImages_) {
+    images = std::max(images, smallImages_->Height());
   }
-  if (StateImages) {
-    images = std::max(images, StateImages->Height());
+  if (stateImages_) {
+    images = std::max(images, stateImages_->Height());
   }
   return std::max(TextHeight(), images) + 1;
 }
 
 int TRzListView::ColumnWidth(int column) const {
-  const TListColumn& c = Columns[column];
+  const TListColumn& c = columns_[column];
   if (!c.AutoSize) {
     return c.Width;
   }
   int others = 0;
-  for (int i = 0; i < static_cast<int>(Columns.size()); ++i) {
-    if (i != column && !Columns[i].AutoSize) {
-      others += Columns[i].Width;
+  for (int i = 0; i < static_cast<int>(columns_.size()); ++i) {
+    if (i != column && !columns_[i].AutoSize) {
+      others += columns_[i].Width;
     }
   }
   // The room inside the frame, less a vertical scroll bar if the rows need one.
@@ -104,7 +104,7 @@ int TRzListView::ColumnWidth(int column) const {
 
 int TRzListView::TotalColumnWidth() const {
   int w = 0;
-  for (int i = 0; i < static_cast<int>(Columns.size()); ++i) {
+  for (int i = 0; i < static_cast<int>(columns_.size()); ++i) {
     w += ColumnWidth(i);
   }
   return w;
@@ -210,7 +210,7 @@ int TRzListView::ItemAtPos(TPoint p) const {
   if (i >= ItemCount()) {
     return -1;
   }
-  if (!RowSelect && p.X >= ColumnLeft(0) + (Columns.empty() ? 0 : ColumnWidth(0))) {
+  if (!rowSelect_ && p.X >= ColumnLeft(0) + (columns_.empty() ? 0 : ColumnWidth(0))) {
     return -1;
   }
   if (p.X >= ViewRect().Left - scrollX_ + TotalColumnWidth()) {
@@ -224,7 +224,7 @@ int TRzListView::ColumnAtPos(TPoint p) const {
   if (!v.Contains(p) || p.Y >= v.Top + HeaderHeight()) {
     return -1;
   }
-  for (int i = 0; i < static_cast<int>(Columns.size()); ++i) {
+  for (int i = 0; i < static_cast<int>(columns_.size()); ++i) {
     int l = ColumnLeft(i);
     if (p.X >= l && p.X < l + ColumnWidth(i)) {
       return i;
@@ -287,7 +287,7 @@ void TRzListView::Resize() {
 }
 
 void TRzListView::ChangeScale(int m, int d) {
-  for (TListColumn& c : Columns) {
+  for (TListColumn& c : columns_) {
     c.Width = gfx::MulDiv(c.Width, m, d);
   }
   scrollBarSize_ = gfx::MulDiv(scrollBarSize_, m, d);
@@ -299,7 +299,7 @@ void TRzListView::ChangeScale(int m, int d) {
 void TRzListView::Paint(TCanvas& canvas) {
   ClampScroll();
   TRect all = ClientRect();
-  canvas.FrameRect(all, FrameColor);
+  canvas.FrameRect(all, frameColor_);
   TRect inner = all.Deflate(1);
   canvas.FillRect(inner, Color);
   TRect view = ViewRect();
@@ -323,7 +323,7 @@ void TRzListView::PaintHeader(TCanvas& canvas, const TRect& view) {
   canvas.Font = Font;
   canvas.Font.Color = gfx::clBtnText;
   int textTop = header.Top + (hh - 1 - TextHeight()) / 2;
-  for (int i = 0; i < static_cast<int>(Columns.size()); ++i) {
+  for (int i = 0; i < static_cast<int>(columns_.size()); ++i) {
     int l = ColumnLeft(i), w = ColumnWidth(i);
     if (l >= header.Right) {
       break;
@@ -334,7 +334,7 @@ void TRzListView::PaintHeader(TCanvas& canvas, const TRect& view) {
     // Divider on the right edge of each column.
     canvas.FillRect({l + w - 1, header.Top, l + w, header.Bottom - 1}, gfx::cl3DLight);
     TRect cell{l + kCellPadding, textTop, l + w - kCellPadding, header.Bottom - 1};
-    canvas.TextRect(cell, cell.Left, textTop, Columns[i].Caption);
+    canvas.TextRect(cell, cell.Left, textTop, columns_[i].Caption);
   }
 }
 
@@ -358,17 +358,17 @@ void TRzListView::PaintRows(TCanvas& canvas, const TRect& rows) {
     }
     ++paintedRows_;
     const TListItem& item = items_[i];
-    bool selected = i == itemIndex_ && (focused || !HideSelection);
+    bool selected = i == itemIndex_ && (focused || !hideSelection_);
     gfx::TColor fg = textColor;
     if (selected) {
       gfx::TColor bg = focused ? gfx::clHighlight : gfx::clBtnFace;
       fg = focused ? gfx::clHighlightText : gfx::clBtnText;
       int selLeft = left;
-      int selRight = RowSelect ? right : left + (Columns.empty() ? 0 : ColumnWidth(0));
-      canvas.FillRect({selLeft, top, selRight, top + rh - (GridLines ? 1 : 0)}, bg);
+      int selRight = rowSelect_ ? right : left + (columns_.empty() ? 0 : ColumnWidth(0));
+      canvas.FillRect({selLeft, top, selRight, top + rh - (gridLines_ ? 1 : 0)}, bg);
     }
     int textTop = top + (rh - 1 - TextHeight()) / 2;
-    for (int c = 0; c < static_cast<int>(Columns.size()); ++c) {
+    for (int c = 0; c < static_cast<int>(columns_.size()); ++c) {
       int l = ColumnLeft(c), w = ColumnWidth(c);
       if (l >= rows.Right) {
         break;
@@ -380,12 +380,12 @@ void TRzListView::PaintRows(TCanvas& canvas, const TRect& rows) {
       int textLeft = l + kCellPadding;
       if (c == 0) {
         textLeft = l + 2;
-        if (StateImages && item.StateIndex >= 0) {
+        if (stateImages_ && item.StateIndex >= 0) {
           canvas.PushClipRect(cell);
-          int iy = top + (rh - StateImages->Height()) / 2;
-          StateImages->Draw(canvas, l + 1, iy, item.StateIndex);
+          int iy = top + (rh - stateImages_->Height()) / 2;
+          stateImages_->Draw(canvas, l + 1, iy, item.StateIndex);
           canvas.PopClip();
-          textLeft = l + 1 + StateImages->Width() + 2;
+          textLeft = l + 1 + stateImages_->Width() + 2;
         }
       }
       const std::string& text =
@@ -400,7 +400,7 @@ void TRzListView::PaintRows(TCanvas& canvas, const TRect& rows) {
       canvas.TextRect(textClip, textLeft, textTop, text);
     }
   }
-  if (GridLines) {
+  if (gridLines_) {
     // Lines run over the whole view, below the last row too.
     for (int y = rows.Top + rh - 1; y < rows.Bottom; y += rh) {
       if (y < clip.Top || y >= clip.Bottom) {
@@ -408,7 +408,7 @@ void TRzListView::PaintRows(TCanvas& canvas, const TRect& rows) {
       }
       canvas.FillRect({rows.Left, y, right, y + 1}, gfx::cl3DLight);
     }
-    for (int c = 0; c < static_cast<int>(Columns.size()); ++c) {
+    for (int c = 0; c < static_cast<int>(columns_.size()); ++c) {
       int x = ColumnLeft(c) + ColumnWidth(c) - 1;
       if (x >= rows.Left && x < rows.Right) {
         canvas.FillRect({x, rows.Top, x + 1, rows.Bottom}, gfx::cl3DLight);

@@ -2,6 +2,7 @@
 
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "gfx/image_list.h"
@@ -13,6 +14,7 @@ struct TListColumn {
   int Width = 50;
   // Takes the width left over by the other columns.
   bool AutoSize = false;
+  friend bool operator==(const TListColumn&, const TListColumn&) = default;
 };
 
 struct TListItem {
@@ -28,15 +30,23 @@ class TRzListView : public TStyledWinControl {
  public:
   TRzListView();
 
-  std::vector<TListColumn> Columns;
-  bool GridLines = false;
-  bool RowSelect = false;
+  const std::vector<TListColumn>& Columns() const { return columns_; }
+  void SetColumns(std::vector<TListColumn> columns) { Change(columns_, std::move(columns)); }
+  bool GridLines() const { return gridLines_; }
+  void SetGridLines(bool on) { Change(gridLines_, on); }
+  bool RowSelect() const { return rowSelect_; }
+  void SetRowSelect(bool on) { Change(rowSelect_, on); }
   // Off: the selection stays visible (in the button face colour) without the focus.
-  bool HideSelection = true;
-  const gfx::TImageList* SmallImages = nullptr;
-  const gfx::TImageList* LargeImages = nullptr;
-  const gfx::TImageList* StateImages = nullptr;
-  gfx::TColor FrameColor = gfx::clWindowFrame;
+  bool HideSelection() const { return hideSelection_; }
+  void SetHideSelection(bool on) { Change(hideSelection_, on); }
+  const gfx::TImageList* SmallImages() const { return smallImages_; }
+  void SetSmallImages(const gfx::TImageList* images) { Change(smallImages_, images); }
+  const gfx::TImageList* LargeImages() const { return largeImages_; }
+  void SetLargeImages(const gfx::TImageList* images) { Change(largeImages_, images); }
+  const gfx::TImageList* StateImages() const { return stateImages_; }
+  void SetStateImages(const gfx::TImageList* images) { Change(stateImages_, images); }
+  gfx::TColor FrameColor() const { return frameColor_; }
+  void SetFrameColor(gfx::TColor c) { Change(frameColor_, c); }
   // Told when a header is clicked; the list itself never reorders its rows.
   std::function<void(int column)> OnColumnClick;
   TNotifyEvent OnChange;
@@ -102,6 +112,14 @@ class TRzListView : public TStyledWinControl {
   void ClampScroll();
   int TextHeight() const;
 
+  std::vector<TListColumn> columns_;
+  bool gridLines_ = false;
+  bool rowSelect_ = false;
+  bool hideSelection_ = true;
+  const gfx::TImageList* smallImages_ = nullptr;
+  const gfx::TImageList* largeImages_ = nullptr;
+  const gfx::TImageList* stateImages_ = nullptr;
+  gfx::TColor frameColor_ = gfx::clWindowFrame;
   std::vector<TListItem> items_;
   int itemIndex_ = -1;
   int topIndex_ = 0;

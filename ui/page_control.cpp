@@ -12,6 +12,16 @@ TRzPageControl* TRzTabSheet::PageControl() const {
   return dynamic_cast<TRzPageControl*>(Parent());
 }
 
+void TRzTabSheet::SetCaption(const std::string& caption) {
+  if (caption == caption_) {
+    return;
+  }
+  caption_ = caption;
+  if (TRzPageControl* pages = PageControl()) {
+    pages->InvalidateRect({0, 0, pages->Width(), pages->TabRowHeight() + 1});
+  }
+}
+
 TRzPageControl::TRzPageControl() {
   Color = gfx::clWindow;
   TabStop = true;
@@ -22,7 +32,7 @@ TRzPageControl::TRzPageControl() {
 TRzTabSheet* TRzPageControl::AddPage(const std::string& name, const std::string& caption) {
   auto* page = Add<TRzTabSheet>();
   page->Name = name;
-  page->Caption = caption;
+  page->SetCaption(caption);
   page->Font = Font;
   page->Font.Bold = false;
   pages_.push_back(page);
@@ -75,14 +85,14 @@ void TRzPageControl::SetActivePage(TRzTabSheet* page) {
 int TRzPageControl::TabWidth(int index) const {
   gfx::TTextEngine& engine = TextEngine();
   const int w =
-      std::max(gfx::MeasureText(engine, Font, pages_[index]->Caption, gfx::dtSingleLine).Width,
+      std::max(gfx::MeasureText(engine, Font, pages_[index]->Caption(), gfx::dtSingleLine).Width,
                gfx::MeasureText(engine, Font, "AAA").Width);
   // Never wider than the row's free width (the control less the shadow) minus 4.
   return std::min(w + 16, Width() - 2 - 4);
 }
 
 TRect TRzPageControl::TabRect(int index) const {
-  int x = Margin;
+  int x = margin_;
   for (int i = 0; i < index; ++i) {
     x += TabWidth(i) + 2;
   }
@@ -127,8 +137,17 @@ void TRzPageControl::AlignControls(TRect) {
   }
 }
 
+void TRzPageControl::SetFixedDimension(int v) {
+  if (v == fixedDimension_) {
+    return;
+  }
+  fixedDimension_ = v;
+  Realign();
+  Invalidate();
+}
+
 void TRzPageControl::ChangeScale(int m, int d) {
-  FixedDimension = gfx::MulDiv(FixedDimension, m, d);
+  fixedDimension_ = gfx::MulDiv(fixedDimension_, m, d);
   TStyledWinControl::ChangeScale(m, d);
 }
 
@@ -157,26 +176,26 @@ const gfx::TRegion& TRzPageControl::TabRegion(const TRect& r) {
 void TRzPageControl::PaintTab(TCanvas& canvas, int i) {
   TRect r = DrawnTabRect(i);
   bool selected = i == tabIndex_;
-  bool hot = HotTrack && i == hotIndex_;
+  bool hot = hotTrack_ && i == hotIndex_;
   const gfx::TRegion& region = TabRegion(r);
   canvas.PushClipRegion(region);
   if (selected) {
     canvas.FillRect(r, Color);
-  } else if (UseGradients) {
-    gfx::FillGradientOrFlat(canvas, r, TabUnselectedColor, TabShadowColor, TabUnselectedColor);
+  } else if (useGradients_) {
+    gfx::FillGradientOrFlat(canvas, r, tabUnselectedColor_, tabShadowColor_, tabUnselectedColor_);
   } else {
-    canvas.FillRect(r, TabUnselectedColor);
+    canvas.FillRect(r, tabUnselectedColor_);
   }
   // The bar across the top: orange under the mouse, the highlight colour on
   // the selected tab otherwise.
   if (hot || selected) {
     TRect bar = r.Inflate(1);
     bar.Bottom = bar.Top + 6;
-    canvas.FillRect(bar, hot ? HotTrackColor : HighlightBarColor);
+    canvas.FillRect(bar, hot ? hotTrackColor_ : highlightBarColor_);
   }
   canvas.PopClip();
   // The outline runs on the region's edge pixels, so both cut corners show.
-  canvas.Pen.Color = gfx::Adjust(FlatColor, FlatColorAdjustment);
+  canvas.Pen.Color = gfx::Adjust(flatColor_, flatColorAdjustment_);
   canvas.Pen.Width = 1;
   canvas.Pen.Style = gfx::psSolid;
   canvas.Pen.Mode = gfx::pmCopy;
@@ -189,13 +208,13 @@ void TRzPageControl::PaintTab(TCanvas& canvas, int i) {
   const unsigned flags = gfx::dtCenter | gfx::dtTop | gfx::dtSingleLine;
   if (!pages_[i]->Enabled()) {
     TRect raised = text.Offset(1, 1);
-    canvas.Font.Color = TextColorDisabledHighlight;
-    canvas.DrawText(pages_[i]->Caption, raised, flags);
-    canvas.Font.Color = TextColorDisabledShadow;
+    canvas.Font.Color = textColorDisabledHighlight_;
+    canvas.DrawText(pages_[i]->Caption(), raised, flags);
+    canvas.Font.Color = textColorDisabledShadow_;
   } else {
-    canvas.Font.Color = selected || hot ? TextColorSelected : TextColorUnselected;
+    canvas.Font.Color = selected || hot ? textColorSelected_ : textColorUnselected_;
   }
-  canvas.DrawText(pages_[i]->Caption, text, flags);
+  canvas.DrawText(pages_[i]->Caption(), text, flags);
 }
 
 void TRzPageControl::PaintCard(TCanvas& canvas) {
@@ -203,8 +222,8 @@ void TRzPageControl::PaintCard(TCanvas& canvas) {
   int row = TabRowHeight();
   TRect card{0, row, w - 2, h - 2};
   canvas.FillRect({card.Left, card.Top + 1, card.Right, card.Bottom}, Color);
-  if (ShowCardFrame) {
-    gfx::TColor frame = gfx::Adjust(FlatColor, FlatColorAdjustment);
+  if (showCardFrame_) {
+    gfx::TColor frame = gfx::Adjust(flatColor_, flatColorAdjustment_);
     canvas.FillRect({card.Left, card.Bottom - 1, card.Right, card.Bottom}, frame);
     canvas.FillRect({card.Left, card.Top, card.Left + 1, card.Bottom}, frame);
     canvas.FillRect({card.Right - 1, card.Top, card.Right, card.Bottom}, frame);
@@ -221,7 +240,7 @@ void TRzPageControl::PaintCard(TCanvas& canvas) {
       canvas.FillRect({gapL, card.Top, gapR, card.Top + 1}, Color);
     }
   }
-  if (ShowShadow) {
+  if (showShadow_) {
     // Two soft lines along the right and bottom edges: 30/255 of black, then 15/255.
     canvas.BlendRect({w - 2, row + 2, w - 1, h - 1}, gfx::clBlack, 30);
     canvas.BlendRect({2, h - 2, w - 2, h - 1}, gfx::clBlack, 30);
@@ -233,7 +252,7 @@ void TRzPageControl::PaintCard(TCanvas& canvas) {
 void TRzPageControl::Paint(TCanvas& canvas) {
   // The window's own image is the off-screen composition: it reaches the
   // screen in one step, so switching pages does not flicker.
-  canvas.FillRect({0, 0, Width(), TabRowHeight()}, BackgroundColor);
+  canvas.FillRect({0, 0, Width(), TabRowHeight()}, backgroundColor_);
   for (int i = PageCount() - 1; i >= 0; --i) {
     if (i != tabIndex_) {
       PaintTab(canvas, i);
@@ -243,7 +262,7 @@ void TRzPageControl::Paint(TCanvas& canvas) {
     PaintTab(canvas, tabIndex_);
   }
   PaintCard(canvas);
-  if (ShowFocusRect && Focused() && tabIndex_ >= 0) {
+  if (showFocusRect_ && Focused() && tabIndex_ >= 0) {
     canvas.DrawFocusRect(CaptionRect(tabIndex_));
   }
 }
@@ -258,7 +277,7 @@ void TRzPageControl::SetHotIndex(int index) {
 
 void TRzPageControl::MouseMove(TShiftState shift, int x, int y) {
   TStyledWinControl::MouseMove(shift, x, y);
-  SetHotIndex(HotTrack ? TabAtPos({x, y}) : -1);
+  SetHotIndex(hotTrack_ ? TabAtPos({x, y}) : -1);
 }
 
 void TRzPageControl::MouseLeave() {

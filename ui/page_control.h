@@ -14,9 +14,17 @@ class TRzPageControl;
 class TRzTabSheet : public TPanel {
  public:
   TRzTabSheet() { Color = gfx::clWindow; }
-  std::string Caption;
-  int ImageIndex = -1;
+  const std::string& Caption() const { return caption_; }
+  // The tab is sized from its caption: the whole row is laid out again.
+  void SetCaption(const std::string& caption);
+  // The tab's picture; the page control shows none without an image list.
+  int ImageIndex() const { return imageIndex_; }
+  void SetImageIndex(int index) { imageIndex_ = index; }
   TRzPageControl* PageControl() const;
+
+ private:
+  std::string caption_;
+  int imageIndex_ = -1;
 };
 
 // Pages behind a row of round-corner tabs on top; the selected page fills the
@@ -25,30 +33,49 @@ class TRzPageControl : public TStyledWinControl {
  public:
   TRzPageControl();
 
-  int FixedDimension = 20;
-  gfx::TColor BackgroundColor = gfx::cl3DLight;
+  // Height of the tabs; the tab row takes 3 more above them.
+  int FixedDimension() const { return fixedDimension_; }
+  void SetFixedDimension(int v);
+  gfx::TColor BackgroundColor() const { return backgroundColor_; }
+  void SetBackgroundColor(gfx::TColor c) { Change(backgroundColor_, c); }
   // Captions: selected and hot tab, the others, and the two colours of a
   // disabled tab's embossed caption.
-  gfx::TColor TextColorSelected = gfx::clBtnText;
-  gfx::TColor TextColorUnselected = gfx::clBtnText;
-  gfx::TColor TextColorDisabledHighlight = gfx::clBtnHighlight;
-  gfx::TColor TextColorDisabledShadow = gfx::clBtnShadow;
+  gfx::TColor TextColorSelected() const { return textColorSelected_; }
+  void SetTextColorSelected(gfx::TColor c) { Change(textColorSelected_, c); }
+  gfx::TColor TextColorUnselected() const { return textColorUnselected_; }
+  void SetTextColorUnselected(gfx::TColor c) { Change(textColorUnselected_, c); }
+  gfx::TColor TextColorDisabledHighlight() const { return textColorDisabledHighlight_; }
+  void SetTextColorDisabledHighlight(gfx::TColor c) { Change(textColorDisabledHighlight_, c); }
+  gfx::TColor TextColorDisabledShadow() const { return textColorDisabledShadow_; }
+  void SetTextColorDisabledShadow(gfx::TColor c) { Change(textColorDisabledShadow_, c); }
   // Top and bottom of an unselected tab's gradient.
-  gfx::TColor TabUnselectedColor = gfx::clWindow;
-  gfx::TColor TabShadowColor = gfx::clBtnFace;
-  // Bar on the selected tab; the main window's white keeps it invisible on
-  // the white tab, so that is what a new control starts with.
-  gfx::TColor HighlightBarColor = gfx::clHighlight;
-  bool HotTrack = true;
-  gfx::TColor HotTrackColor = gfx::MakeColor(0xF0, 0x9B, 0x14);
-  bool UseGradients = true;
-  bool ShowShadow = true;
-  bool ShowCardFrame = true;
-  bool ShowFocusRect = true;
+  gfx::TColor TabUnselectedColor() const { return tabUnselectedColor_; }
+  void SetTabUnselectedColor(gfx::TColor c) { Change(tabUnselectedColor_, c); }
+  gfx::TColor TabShadowColor() const { return tabShadowColor_; }
+  void SetTabShadowColor(gfx::TColor c) { Change(tabShadowColor_, c); }
+  // Bar on the selected tab (the main window's is white, so it does not show
+  // on the white tab).
+  gfx::TColor HighlightBarColor() const { return highlightBarColor_; }
+  void SetHighlightBarColor(gfx::TColor c) { Change(highlightBarColor_, c); }
+  bool HotTrack() const { return hotTrack_; }
+  void SetHotTrack(bool on) { Change(hotTrack_, on); }
+  gfx::TColor HotTrackColor() const { return hotTrackColor_; }
+  void SetHotTrackColor(gfx::TColor c) { Change(hotTrackColor_, c); }
+  bool UseGradients() const { return useGradients_; }
+  void SetUseGradients(bool on) { Change(useGradients_, on); }
+  bool ShowShadow() const { return showShadow_; }
+  void SetShowShadow(bool on) { Change(showShadow_, on); }
+  bool ShowCardFrame() const { return showCardFrame_; }
+  void SetShowCardFrame(bool on) { Change(showCardFrame_, on); }
+  bool ShowFocusRect() const { return showFocusRect_; }
+  void SetShowFocusRect(bool on) { Change(showFocusRect_, on); }
   // Outlines and card frame: FlatColor adjusted by FlatColorAdjustment.
-  gfx::TColor FlatColor = gfx::clBtnShadow;
-  int FlatColorAdjustment = 0;
-  int Margin = 0;
+  gfx::TColor FlatColor() const { return flatColor_; }
+  void SetFlatColor(gfx::TColor c) { Change(flatColor_, c); }
+  int FlatColorAdjustment() const { return flatColorAdjustment_; }
+  void SetFlatColorAdjustment(int v) { Change(flatColorAdjustment_, v); }
+  int Margin() const { return margin_; }
+  void SetMargin(int v) { Change(margin_, v); }
 
   // Adds a page (owned by the control) at the end.
   TRzTabSheet* AddPage(const std::string& name, const std::string& caption);
@@ -65,7 +92,7 @@ class TRzPageControl : public TStyledWinControl {
 
   // Height of the tab row, and the rectangle of each tab (own coordinates);
   // the selected tab is drawn 2 pixels larger left, right and upwards.
-  int TabRowHeight() const { return FixedDimension + 3; }
+  int TabRowHeight() const { return fixedDimension_ + 3; }
   TRect TabRect(int index) const;
   TRect DrawnTabRect(int index) const;
   // Where a tab's caption is placed (its drawn rectangle inset 5 by 3).
@@ -95,6 +122,24 @@ class TRzPageControl : public TStyledWinControl {
   void SetHotIndex(int index);
   void PaintTab(TCanvas& canvas, int index);
   void PaintCard(TCanvas& canvas);
+  int fixedDimension_ = 20;
+  gfx::TColor backgroundColor_ = gfx::cl3DLight;
+  gfx::TColor textColorSelected_ = gfx::clBtnText;
+  gfx::TColor textColorUnselected_ = gfx::clBtnText;
+  gfx::TColor textColorDisabledHighlight_ = gfx::clBtnHighlight;
+  gfx::TColor textColorDisabledShadow_ = gfx::clBtnShadow;
+  gfx::TColor tabUnselectedColor_ = gfx::clWindow;
+  gfx::TColor tabShadowColor_ = gfx::clBtnFace;
+  gfx::TColor highlightBarColor_ = gfx::clHighlight;
+  bool hotTrack_ = true;
+  gfx::TColor hotTrackColor_ = gfx::MakeColor(0xF0, 0x9B, 0x14);
+  bool useGradients_ = true;
+  bool showShadow_ = true;
+  bool showCardFrame_ = true;
+  bool showFocusRect_ = true;
+  gfx::TColor flatColor_ = gfx::clBtnShadow;
+  int flatColorAdjustment_ = 0;
+  int margin_ = 0;
   std::vector<TRzTabSheet*> pages_;
   std::vector<std::pair<TRect, gfx::TRegion>> regions_;
   int tabIndex_ = -1;

@@ -37,7 +37,7 @@ TToolButtonState TRzToolButton::State() const {
 }
 
 void TRzToolButton::SetExclusive(bool on) {
-  on = on && GroupIndex != 0;
+  on = on && groupIndex_ != 0;
   if (on == exclusive_) {
     return;
   }
@@ -48,40 +48,40 @@ void TRzToolButton::SetExclusive(bool on) {
   }
   for (int i = 0; i < Parent()->ControlCount(); ++i) {
     auto* other = dynamic_cast<TRzToolButton*>(Parent()->Control(i));
-    if (other && other != this && other->GroupIndex == GroupIndex) {
+    if (other && other != this && other->GroupIndex() == groupIndex_) {
       other->SetExclusive(false);
     }
   }
 }
 
 void TRzToolButton::Click() {
-  if (GroupIndex != 0) {
+  if (groupIndex_ != 0) {
     SetExclusive(true);
   }
   TPushButton::Click();
 }
 
 bool TRzToolButton::CaptionShown() const {
-  if (UseToolbarShowCaption) {
+  if (useToolbarShowCaption_) {
     if (auto* bar = dynamic_cast<const TRzToolbar*>(Parent())) {
       return bar->ShowButtonCaptions;
     }
   }
-  return ShowCaption;
+  return showCaption_;
 }
 
 TVisualStyle TRzToolButton::EffectiveVisualStyle() const {
-  if (UseToolbarVisualStyle) {
+  if (useToolbarVisualStyle_) {
     if (auto* bar = dynamic_cast<const TRzToolbar*>(Parent())) {
       return bar->VisualStyle;
     }
   }
-  return VisualStyle;
+  return visualStyle_;
 }
 
 const gfx::TImageList* TRzToolButton::EffectiveImages() const {
-  if (Images) {
-    return Images;
+  if (images_) {
+    return images_;
   }
   if (auto* bar = dynamic_cast<const TRzToolbar*>(Parent())) {
     return bar->Images;
@@ -100,7 +100,7 @@ TSize TRzToolButton::CaptionSize() const {
 void TRzToolButton::Place(TRect& glyph, TRect& caption) const {
   TRect content = ClientRect().Deflate(kContentInset);
   const gfx::TImageList* images = EffectiveImages();
-  TSize pic = images && ImageIndex >= 0 ? TSize{images->Width(), images->Height()} : TSize{};
+  TSize pic = images && imageIndex_ >= 0 ? TSize{images->Width(), images->Height()} : TSize{};
   TSize cap = CaptionSize();
   if (cap.Width == 0 && cap.Height == 0) {
     int l = content.Left + (content.Width() - pic.Width) / 2;
@@ -109,12 +109,12 @@ void TRzToolButton::Place(TRect& glyph, TRect& caption) const {
     caption = {};
     return;
   }
-  bool vertical = Layout == blGlyphTop || Layout == blGlyphBottom;
+  bool vertical = layout_ == blGlyphTop || layout_ == blGlyphBottom;
   if (vertical) {
     int free = content.Height() - pic.Height - cap.Height - kGap;
     int gl = content.Left + (content.Width() - pic.Width) / 2;
     int cl = content.Left + (content.Width() - cap.Width) / 2;
-    if (Layout == blGlyphTop) {
+    if (layout_ == blGlyphTop) {
       int gt = content.Top + free / 2;
       glyph = Bounds(gl, gt, pic.Width, pic.Height);
       caption = Bounds(cl, gt + pic.Height + kGap, cap.Width, cap.Height);
@@ -127,7 +127,7 @@ void TRzToolButton::Place(TRect& glyph, TRect& caption) const {
     int free = content.Width() - pic.Width - cap.Width - kGap;
     int gt = content.Top + (content.Height() - pic.Height) / 2;
     int ct = content.Top + (content.Height() - cap.Height) / 2;
-    if (Layout == blGlyphLeft) {
+    if (layout_ == blGlyphLeft) {
       int gl = content.Left + free / 2;
       glyph = Bounds(gl, gt, pic.Width, pic.Height);
       caption = Bounds(gl + pic.Width + kGap, ct, cap.Width, cap.Height);
@@ -173,16 +173,16 @@ void TRzToolButton::PaintSelection(TCanvas& canvas) const {
 
 int TRzToolButton::PictureIndex() const {
   bool enabled = IsEnabled();
-  if ((Down() || exclusive_) && DownIndex >= 0) {
-    return DownIndex;
+  if ((Down() || exclusive_) && downIndex_ >= 0) {
+    return downIndex_;
   }
-  if (Hot() && enabled && HotIndex >= 0) {
-    return HotIndex;
+  if (Hot() && enabled && hotIndex_ >= 0) {
+    return hotIndex_;
   }
-  if (!enabled && DisabledIndex >= 0) {
-    return DisabledIndex;
+  if (!enabled && disabledIndex_ >= 0) {
+    return disabledIndex_;
   }
-  return ImageIndex;
+  return imageIndex_;
 }
 
 void TRzToolButton::Paint(TCanvas& canvas) {
@@ -198,7 +198,7 @@ void TRzToolButton::Paint(TCanvas& canvas) {
   if (const gfx::TImageList* images = EffectiveImages()) {
     int index = PictureIndex();
     // Only the normal picture is greyed; a disabled picture of its own is drawn as it is.
-    bool greyed = !enabled && !(DisabledIndex >= 0 && index == DisabledIndex);
+    bool greyed = !enabled && !(disabledIndex_ >= 0 && index == disabledIndex_);
     if (index >= 0) {
       images->Draw(canvas, glyph.Left, glyph.Top, index, !greyed);
     }

@@ -35,16 +35,8 @@ TRzURLLabel::TRzURLLabel() {
   Font.Underline = true;
 }
 
-void TRzURLLabel::SetVisited(bool visited) {
-  if (visited == visited_) {
-    return;
-  }
-  visited_ = visited;
-  Invalidate();
-}
-
 std::string TRzURLLabel::Target() const {
-  std::string target = TrimBlanks(URL);
+  std::string target = TrimBlanks(url_);
   if (target.empty()) {
     target = TrimBlanks(Caption());
   }

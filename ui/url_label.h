@@ -13,12 +13,15 @@ class TRzURLLabel : public TPushButton<TLabel> {
   TRzURLLabel();
 
   // Target of a click; when empty, the caption is the target.
-  std::string URL;
-  gfx::TColor UnvisitedColor = gfx::clHighlight;
-  gfx::TColor VisitedColor = gfx::clPurple;
+  const std::string& URL() const { return url_; }
+  void SetURL(const std::string& url) { url_ = url; }
+  gfx::TColor UnvisitedColor() const { return unvisitedColor_; }
+  void SetUnvisitedColor(gfx::TColor c) { Change(unvisitedColor_, c); }
+  gfx::TColor VisitedColor() const { return visitedColor_; }
+  void SetVisitedColor(gfx::TColor c) { Change(visitedColor_, c); }
   bool Visited() const { return visited_; }
-  void SetVisited(bool visited);
-  gfx::TColor TextColor() const override { return visited_ ? VisitedColor : UnvisitedColor; }
+  void SetVisited(bool visited) { Change(visited_, visited); }
+  gfx::TColor TextColor() const override { return visited_ ? visitedColor_ : unvisitedColor_; }
   // URL, or else the caption, without surrounding blanks.
   std::string Target() const;
 
@@ -26,5 +29,8 @@ class TRzURLLabel : public TPushButton<TLabel> {
   void Click() override;
 
  private:
+  std::string url_;
+  gfx::TColor unvisitedColor_ = gfx::clHighlight;
+  gfx::TColor visitedColor_ = gfx::clPurple;
   bool visited_ = false;
 };

@@ -5,9 +5,12 @@
 #include <cstdio>
 
 #include "gfx/canvas.h"
+#include "gfx/shading.h"
 #include "gfx/text_layout.h"
 #include "ui/application.h"
 #include "ui/form.h"
+#include "ui/push_button.h"
+#include "ui/styled.h"
 
 namespace x11 {
 
@@ -19,25 +22,18 @@ constexpr int kTextWidth = 360;
 constexpr int kButtonWidth = 75, kButtonHeight = 23;
 constexpr int kFooter = 42;
 
-class TOkButton : public TWinControl {
+class TOkButton : public TPushButton<TStyledWinControl> {
  public:
   TOkButton() { TabStop = true; }
-  gfx::TFont Font;
   void Paint(TCanvas& canvas) override {
     TRect r = ClientRect();
-    canvas.FillRect(r, gfx::clBtnFace);
+    canvas.FillRect(r, Down() ? gfx::Darken(gfx::clBtnFace, 10) : gfx::clBtnFace);
     canvas.FrameRect(r, Focused() ? gfx::clHighlight : gfx::clBtnShadow);
     canvas.Font = Font;
-    TRect text = r;
+    TRect text = Down() ? r.Offset(1, 1) : r;
     canvas.DrawText("OK", text, gfx::dtCenter | gfx::dtVCenter | gfx::dtSingleLine);
     if (Focused()) {
       canvas.DrawFocusRect(r.Deflate(3));
-    }
-  }
-  void MouseUp(TMouseButton button, TShiftState shift, int x, int y) override {
-    TWinControl::MouseUp(button, shift, x, y);
-    if (button == mbLeft && ClientRect().Contains(x, y)) {
-      Click();
     }
   }
 };

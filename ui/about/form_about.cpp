@@ -23,11 +23,11 @@ TRzURLLabel* MakeLink(TControl* parent, const char* name, int left, int top,
                       const std::string& caption, const std::string& url) {
   auto* l = Place<TRzURLLabel>(parent, name, left, top, 0, 0);
   l->SetCaption(caption);
-  l->URL = url;
+  l->SetURL(url);
   l->Font = MakeFont("Verdana", 11, false, gfx::clBlue);
   l->Font.Underline = true;
-  l->UnvisitedColor = gfx::clBlue;
-  l->VisitedColor = gfx::MakeColor(0x82, 0x5F, 0x46);
+  l->SetUnvisitedColor(gfx::clBlue);
+  l->SetVisitedColor(gfx::MakeColor(0x82, 0x5F, 0x46));
   l->Color = gfx::clWhite;
   l->SetTransparent(true);
   return l;
@@ -45,7 +45,7 @@ TSize CaptionSize(const TLabel& label) {
 void AutoSize(TLabel& label) {
   const TSize s = CaptionSize(label);
   int left = label.Left();
-  if (label.Alignment == taRightJustify) {
+  if (label.Alignment() == taRightJustify) {
     left += label.Width() - s.Width;
   }
   label.SetBounds(left, label.Top(), s.Width, s.Height);
@@ -83,19 +83,19 @@ TFormAbout::TFormAbout(TForm* owner, int dpi) {
   });
 
   Label5 = MakeLabel(this, "Label5", 93, 242, 27, 15, "主页:", Font);
-  Label5->Alignment = taRightJustify;
+  Label5->SetAlignment(taRightJustify);
   RzURLLabel4 = MakeLink(this, "RzURLLabel4", 125, 241, kHomePage, kHomePage);
 
   Label6 = MakeLabel(this, "Label6", 32, 266, 88, 13, "邮件:", Font);
-  Label6->Alignment = taRightJustify;
+  Label6->SetAlignment(taRightJustify);
   RzURLLabel1 =
       MakeLink(this, "RzURLLabel1", 124, 265, kMailAddress, std::string("mailto:") + kMailAddress);
 
   Button1 = Place<TRzButton>(this, "Button1", 288, 312, 89, 25);
   Button1->SetCaption("关闭");
   Button1->Font = Font;
-  Button1->HotTrack = true;
-  Button1->FrameColor = gfx::MakeColor(0x00, 0x3C, 0x74);
+  Button1->SetHotTrack(true);
+  Button1->SetFrameColor(gfx::MakeColor(0x00, 0x3C, 0x74));
   Button1->Color = gfx::MakeColor(0xBE, 0xDA, 0xF1);
   Button1->OnClick = [this] { Button1Click(); };
 

@@ -20,8 +20,8 @@ class ButtonTest : public WidgetTest {
     other->SetBounds(0, 40, 10, 10);
     button = form.Add<TRzButton>();
     button->SetBounds(10, 10, 89, 25);
-    button->HotTrack = true;
-    button->FrameColor = kFrame;
+    button->SetHotTrack(true);
+    button->SetFrameColor(kFrame);
     button->Color = kFace;
     button->SetCaption("关闭");
     button->Font.Height = 12;
@@ -111,7 +111,7 @@ TEST_F(ButtonTest, HotRingGlowsOrange) {
 }
 
 TEST_F(ButtonTest, HotTrackOffShowsNoRing) {
-  button->HotTrack = false;
+  button->SetHotTrack(false);
   form.WindowMouseMove(0, {20, 20});
   Repaint();
   EXPECT_EQ(At(5, 22), gfx::Darken(kFace, 30));
@@ -138,8 +138,8 @@ TEST_F(ButtonTest, HighlightTooCloseToButtonFaceIsDarkenedFirst) {
   // A grey highlight cannot stand out from the grey button face.
   const TColor grey = gfx::MakeColor(0xE0, 0xE0, 0xE0);
   ASSERT_TRUE(gfx::TooClose(grey, gfx::clBtnFace));
-  button->HighlightColor = grey;
-  button->ShowFocusRect = false;
+  button->SetHighlightColor(grey);
+  button->SetShowFocusRect(false);
   button->SetFocus();
   Repaint();
   const TColor base = gfx::Lighten(kFace, 30);

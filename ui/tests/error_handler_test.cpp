@@ -79,14 +79,10 @@ TEST_F(ErrorHandlerTest, APaintThatFailsInTheMessageLoopIsShownAndTheProgramGoes
 
   // Tabs so far out that their outline cannot become a clipping region.
   std::vector<size_t> boxesSeen;
-  platform.Post([&] {
-    pages->Margin = 0x4000000;
-    pages->Invalidate();
-  });
+  platform.Post([&] { pages->SetMargin(0x4000000); });
   platform.Post([&] {
     boxesSeen.push_back(platform.MessageBoxes.size());
-    pages->Margin = 0;
-    pages->Invalidate();
+    pages->SetMargin(0);
   });
   platform.Post([&] {
     boxesSeen.push_back(platform.MessageBoxes.size());

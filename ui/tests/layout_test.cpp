@@ -63,7 +63,7 @@ TEST_F(LayoutTest, TextsFontsColoursAndParts) {
   EXPECT_EQ(form.TBRefresh->Font.Color, gfx::clBlack);
   EXPECT_EQ(form.TBExit->Font.Color, gfx::clWindowText);
   EXPECT_EQ(form.LabVer->Caption(), "版本 2.0");
-  EXPECT_EQ(form.LabVer->Alignment, taRightJustify);
+  EXPECT_EQ(form.LabVer->Alignment(), taRightJustify);
   EXPECT_EQ(form.Label1->Caption(), "开机/关机日志");
   EXPECT_EQ(form.Label1->Font.Height, 13);
   EXPECT_TRUE(form.Label1->Font.Bold);
@@ -71,8 +71,8 @@ TEST_F(LayoutTest, TextsFontsColoursAndParts) {
   EXPECT_EQ(form.LabTimeText->Caption(), "");
   EXPECT_EQ(form.LabTimeText->Font.Color, gfx::clMaroon);
   EXPECT_EQ(form.Label2->Caption(), "运行时间图表");
-  EXPECT_EQ(form.TabSheet1->Caption, "日志");
-  EXPECT_EQ(form.TabSheet2->Caption, "图表");
+  EXPECT_EQ(form.TabSheet1->Caption(), "日志");
+  EXPECT_EQ(form.TabSheet2->Caption(), "图表");
   EXPECT_EQ(form.RzPageControl1->TabIndex(), 0);
   EXPECT_EQ(form.RzLWMsg->Font.Name, "MS Sans Serif");
   EXPECT_EQ(form.RzLWMsg->Color, gfx::clWhite);
@@ -122,7 +122,7 @@ TEST_F(LayoutTest, ScalesEverythingAtAnotherResolution) {
   EXPECT_EQ(form.RzStatusPane4->Width(), 300);
   EXPECT_EQ(form.Label1->Font.Height, 20);
   EXPECT_EQ(form.TBRefresh->Font.Height, 17);
-  EXPECT_EQ(form.RzLWMsg->Columns[1].Width, 225);
+  EXPECT_EQ(form.RzLWMsg->Columns()[1].Width, 225);
   EXPECT_EQ(form.Image1->BoundsRect(), Bounds(12, 6, 48, 48));
 }
 

@@ -34,9 +34,9 @@ class ListViewTest : public UiTest {
 };
 
 TEST_F(ListViewTest, SixColumnsTheLastFillingTheRest) {
-  ASSERT_EQ(list->Columns.size(), 6u);
+  ASSERT_EQ(list->Columns().size(), 6u);
   std::vector<std::string> captions;
-  for (auto& c : list->Columns) {
+  for (auto& c : list->Columns()) {
     captions.push_back(c.Caption);
   }
   EXPECT_EQ(captions,
@@ -100,8 +100,7 @@ TEST_F(ListViewTest, WholeRowSelectionStaysVisibleWithoutTheFocus) {
   form.SetActiveControl(form.RzPageControl1);
   form.UpdateWindow();
   EXPECT_EQ(PixelAt(form.Image(), far.X, far.Y), gfx::ColorToRGB(gfx::clBtnFace));
-  list->HideSelection = true;
-  list->Invalidate();
+  list->SetHideSelection(true);
   form.UpdateWindow();
   EXPECT_EQ(PixelAt(form.Image(), far.X, far.Y), gfx::ColorToRGB(gfx::clWhite));
 }

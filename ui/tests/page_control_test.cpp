@@ -35,7 +35,7 @@ TEST_F(PageControlTest, TabsMeasureAndDrawTheirCaptionsWithOneEngine) {
   EXPECT_EQ(pc->TabRect(1), (TRect{42, 3, 42 + 24 + 16, 23}));
   form.UpdateWindow();
   // The selected caption's two solid blocks, centred at the top of its caption area.
-  const gfx::TColor ink = gfx::ColorToRGB(pc->TextColorSelected);
+  const gfx::TColor ink = gfx::ColorToRGB(pc->TextColorSelected());
   const TRect tab = pc->DrawnTabRect(0);
   TRect found{tab.Right, tab.Bottom, tab.Left, tab.Top};
   for (int y = tab.Top; y < tab.Bottom; ++y) {
@@ -190,7 +190,7 @@ TEST_F(PageControlLookTest, RegionsCachedPerRectangleAndFailureStopsPainting) {
   pc->SetTabIndex(1);
   form.UpdateWindow();
   EXPECT_EQ(pc->CachedRegionCount(), 4);
-  pc->Margin = 0x4000000;
+  pc->SetMargin(0x4000000);
   gfx::TBitmap image(pc->Width(), pc->Height());
   gfx::TCanvas canvas(image);
   EXPECT_THROW(pc->Paint(canvas), gfx::ERegionError);

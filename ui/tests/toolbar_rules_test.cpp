@@ -93,7 +93,8 @@ TEST_F(ToolbarRulesTest, PaletteDisplayFillsHotAndPressedFlat) {
 TEST_F(ToolbarRulesTest, GroupedButtonsLatchInTurn) {
   TRzToolButton* about = form.TBAbout;
   TRzToolButton* update = form.TBUpdate;
-  about->GroupIndex = update->GroupIndex = 1;
+  about->SetGroupIndex(1);
+  update->SetGroupIndex(1);
   form.WindowMouseMove(0, In(about, 40, 30));
   form.WindowMouseDown(mbLeft, ssLeft, In(about, 40, 30));
   form.WindowMouseUp(mbLeft, 0, In(about, 40, 30));

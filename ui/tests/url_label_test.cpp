@@ -17,8 +17,8 @@ class UrlLabelTest : public WidgetTest {
     label->SetCaption("https://www.dorvex.net/");
     label->Font.Name = "Verdana";
     label->Font.Height = 11;
-    label->UnvisitedColor = gfx::clBlue;
-    label->VisitedColor = kBrown;
+    label->SetUnvisitedColor(gfx::clBlue);
+    label->SetVisitedColor(kBrown);
     label->SetTransparent(true);
     form.ShowWindow();
   }
@@ -46,8 +46,8 @@ class UrlLabelTest : public WidgetTest {
 
 TEST_F(UrlLabelTest, DefaultsAreUnderlinedHighlightPurpleAndAPointingHand) {
   TRzURLLabel fresh;
-  EXPECT_EQ(fresh.UnvisitedColor, gfx::clHighlight);
-  EXPECT_EQ(fresh.VisitedColor, gfx::clPurple);
+  EXPECT_EQ(fresh.UnvisitedColor(), gfx::clHighlight);
+  EXPECT_EQ(fresh.VisitedColor(), gfx::clPurple);
   EXPECT_TRUE(fresh.Font.Underline);
   EXPECT_FALSE(fresh.Visited());
   EXPECT_EQ(fresh.Cursor, crHandPoint);
@@ -85,25 +85,25 @@ TEST_F(UrlLabelTest, RefusedTargetKeepsTheUnvisitedColour) {
 
 TEST_F(UrlLabelTest, RefusedHtmTargetStartsTheChooser) {
   opener.Accept = false;
-  label->URL = "  C:\\Docs\\Help.HTM ";
+  label->SetURL("  C:\\Docs\\Help.HTM ");
   ClickLabel();
   EXPECT_EQ(opener.Opened, std::vector<std::string>{"C:\\Docs\\Help.HTM"});
   EXPECT_EQ(opener.Choosers, std::vector<std::string>{"*.htm"});
   // ".html" is not ".htm"; an accepted ".htm" needs no chooser.
-  label->URL = "page.html";
+  label->SetURL("page.html");
   ClickLabel();
   EXPECT_EQ(opener.Choosers.size(), 1u);
   opener.Accept = true;
-  label->URL = "page.htm";
+  label->SetURL("page.htm");
   ClickLabel();
   EXPECT_EQ(opener.Choosers.size(), 1u);
   EXPECT_TRUE(label->Visited());
 }
 
 TEST_F(UrlLabelTest, TargetIsTheTrimmedUrlOrElseTheCaption) {
-  label->URL = "  mailto:support@dorvex.net\t";
+  label->SetURL("  mailto:support@dorvex.net\t");
   EXPECT_EQ(label->Target(), "mailto:support@dorvex.net");
-  label->URL = "   ";
+  label->SetURL("   ");
   label->SetCaption(" https://www.dorvex.net/ ");
   EXPECT_EQ(label->Target(), "https://www.dorvex.net/");
   label->SetCaption("  ");

@@ -115,9 +115,9 @@ TEST_F(FormAboutTest, LayoutAndLabelsSizedToTheirText) {
   // The two captions line up on their right edges at x = 120.
   const TSize home = Measure(about.Font, "主页:");
   EXPECT_EQ(about.Label5->BoundsRect(), Bounds(120 - home.Width, 242, home.Width, home.Height));
-  EXPECT_EQ(about.Label5->Alignment, taRightJustify);
+  EXPECT_EQ(about.Label5->Alignment(), taRightJustify);
   EXPECT_EQ(about.Label6->BoundsRect(), Bounds(32, 266, 88, 13));
-  EXPECT_EQ(about.Label6->Alignment, taRightJustify);
+  EXPECT_EQ(about.Label6->Alignment(), taRightJustify);
 
   gfx::TFont link = about.RzURLLabel4->Font;
   EXPECT_EQ(link.Name, "Verdana");
@@ -132,8 +132,8 @@ TEST_F(FormAboutTest, LayoutAndLabelsSizedToTheirText) {
 TEST_F(FormAboutTest, LinksAndButtonAreConfigured) {
   TFormAbout about(&main);
   for (TRzURLLabel* l : {about.RzURLLabel4, about.RzURLLabel1}) {
-    EXPECT_EQ(l->UnvisitedColor, gfx::clBlue);
-    EXPECT_EQ(l->VisitedColor, kBrown);
+    EXPECT_EQ(l->UnvisitedColor(), gfx::clBlue);
+    EXPECT_EQ(l->VisitedColor(), kBrown);
     EXPECT_FALSE(l->Visited());
     EXPECT_TRUE(l->Transparent());
     EXPECT_EQ(l->Cursor, crHandPoint);
@@ -142,12 +142,12 @@ TEST_F(FormAboutTest, LinksAndButtonAreConfigured) {
   EXPECT_EQ(about.RzURLLabel4->Target(), "https://www.dorvex.net/");
   EXPECT_EQ(about.RzURLLabel1->Caption(), "support@dorvex.net");
   EXPECT_EQ(about.RzURLLabel1->Target(), "mailto:support@dorvex.net");
-  EXPECT_TRUE(about.Button1->HotTrack);
-  EXPECT_EQ(about.Button1->FrameColor, gfx::MakeColor(0x00, 0x3C, 0x74));
+  EXPECT_TRUE(about.Button1->HotTrack());
+  EXPECT_EQ(about.Button1->FrameColor(), gfx::MakeColor(0x00, 0x3C, 0x74));
   EXPECT_EQ(about.Button1->Color, gfx::MakeColor(0xBE, 0xDA, 0xF1));
-  EXPECT_EQ(about.Button1->HotTrackColor, gfx::MakeColor(0xF0, 0x9B, 0x14));
-  EXPECT_EQ(about.Button1->HighlightColor, gfx::clHighlight);
-  EXPECT_TRUE(about.Button1->ShowFocusRect);
+  EXPECT_EQ(about.Button1->HotTrackColor(), gfx::MakeColor(0xF0, 0x9B, 0x14));
+  EXPECT_EQ(about.Button1->HighlightColor(), gfx::clHighlight);
+  EXPECT_TRUE(about.Button1->ShowFocusRect());
   // Tab order: the button first, then the memo.
   EXPECT_EQ(about.FirstTabControl(), about.Button1);
   about.SetActiveControl(about.Button1);
