@@ -16,7 +16,9 @@ int32_t SecondsBetween(TDateTime a, TDateTime b) {
   if (!(seconds < 9.2e18)) {
     return 0;
   }
-  return static_cast<int32_t>(static_cast<uint32_t>(static_cast<int64_t>(seconds)));
+  // Event times are whole seconds, but their day fractions are not exact in
+  // binary: truncating the product would lose a second to a hair.
+  return static_cast<int32_t>(static_cast<uint32_t>(std::llround(seconds)));
 }
 
 TBootCompletion CompleteBootTable(TBootTable& table, const RegionalFormats& formats) {

@@ -24,7 +24,7 @@ struct TBootCompletion {
   int64_t TotalSeconds = 0;
 };
 
-// Whole seconds between two times, truncated as the floating-point product gives them.
+// Whole seconds between two times, rounded to the nearest second; the low 32 bits.
 int32_t SecondsBetween(TDateTime a, TDateTime b);
 
 // Trims a trailing record without times, then writes RunSeconds and StateText of

@@ -1,8 +1,8 @@
-#include <gtest/gtest.h>
-
-#include <cmath>
 #include "bootlog/complete.h"
 
+#include <gtest/gtest.h>
+
+#include "bootlog/convert_time.h"
 #include "bootlog/date_format.h"
 
 namespace {
@@ -31,16 +31,16 @@ TEST(CompleteBootTable, StatesMarkersAndColumns) {
   EXPECT_EQ(c.Rows[0].Columns, (Cols{"2009/3/10 8:00:00", "", "", "B", "正常,运行中..."}));
   EXPECT_EQ(c.Rows[1].Columns, (Cols{"2009/3/5", "", "", "B", "非正常关机"}));
   EXPECT_EQ(c.Rows[2].Columns,
-            (Cols{"2009/3/1 9:00:00", "2009/3/1 19:00:00", "9 时59 分59 秒", "A", "正常关机"}));
+            (Cols{"2009/3/1 9:00:00", "2009/3/1 19:00:00", "10 时", "A", "正常关机"}));
   EXPECT_EQ(c.Rows[3].Columns, (Cols{"", "2009/3/1 19:00:00", "", "", "无开机记录"}));
   EXPECT_EQ(c.Rows[0].StateImage, 0);
   EXPECT_EQ(c.Rows[1].StateImage, 1);
   EXPECT_EQ(c.Rows[2].StateImage, 0);
   EXPECT_EQ(c.Rows[3].StateImage, 1);
-  // Ten hours are not exact in binary: the product truncates one second away.
-  EXPECT_EQ(table[2].RunSeconds, 35999);
+  // Ten hours are not exact in binary; the product comes out a hair short of 36000.
+  EXPECT_EQ(table[2].RunSeconds, 36000);
   EXPECT_EQ(table[2].StateText, "正常关机");
-  EXPECT_EQ(c.TotalSeconds, 35999);
+  EXPECT_EQ(c.TotalSeconds, 36000);
 }
 
 TEST(CompleteBootTable, TrimsOnlyOneTrailingRecord) {
@@ -75,15 +75,38 @@ TEST(CompleteBootTable, ShortCleanRunsShowNoDuration) {
   EXPECT_EQ(c.Rows[1].Columns[4], "正常关机");
 }
 
-TEST(SecondsBetween, AbsoluteAndTruncated) {
+TEST(SecondsBetween, AbsoluteAndRoundedToWholeSeconds) {
   const TDateTime a = EncodeDateTime(2009, 3, 1, 9, 0, 0);
   const TDateTime b = EncodeDateTime(2009, 3, 1, 21, 0, 0);
   EXPECT_EQ(SecondsBetween(b, a), 43200);
   EXPECT_EQ(SecondsBetween(a, b), 43200);
-  // The product is truncated, not rounded: two seconds come out a hair short.
-  EXPECT_EQ(SecondsBetween(a, EncodeDateTime(2009, 3, 1, 9, 0, 2)), 1);
+  EXPECT_EQ(SecondsBetween(a, EncodeDateTime(2009, 3, 1, 9, 0, 2)), 2);
+  EXPECT_EQ(SecondsBetween(a, EncodeDateTime(2009, 3, 2, 10, 1, 1)), 90061);
+  EXPECT_EQ(SecondsBetween(a, a + 1.4 / 86400), 1);
+  EXPECT_EQ(SecondsBetween(a, a + 1.6 / 86400), 2);
   // Spans beyond 32 bits keep the low 32 bits.
-  EXPECT_EQ(SecondsBetween(0, 50000.0), static_cast<int32_t>(uint32_t(int64_t(50000.0 * 86400.0))));
+  EXPECT_EQ(SecondsBetween(0, 50000.0), static_cast<int32_t>(uint32_t(int64_t(50000) * 86400)));
+  EXPECT_EQ(SecondsBetween(0, 1e300), 0);
+}
+
+TEST(SecondsBetween, EventTimesGiveTheirExactSpan) {
+  // Times as the log conversion makes them; many of these spans used to lose a second.
+  const uint32_t start = 1236182400;
+  int wrong = 0;
+  for (uint32_t span = 0; span < 400000; span += 997) {
+    const TDateTime from = ConvertEventTime(start + span / 3, kChinese);
+    const TDateTime to = ConvertEventTime(start + span / 3 + span, kChinese);
+    wrong += SecondsBetween(to, from) != static_cast<int32_t>(span);
+  }
+  EXPECT_EQ(wrong, 0);
+}
+
+TEST(CompleteBootTable, DurationOfAWholeSecondSpan) {
+  const TDateTime start = ConvertEventTime(1236182400, kChinese);
+  TBootTable table = {Record(start, ConvertEventTime(1236182400 + 90061, kChinese))};
+  const TBootCompletion c = CompleteBootTable(table, kChinese);
+  EXPECT_EQ(c.Rows[0].Columns[2], "1 天1 时1 分1 秒");
+  EXPECT_EQ(c.TotalSeconds, 90061);
 }
 
 }  // namespace
