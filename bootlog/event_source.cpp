@@ -1,3 +1,7 @@
 #include "bootlog/event_source.h"
 
 const char* const kUnknownUserName = "N/A";
+
+std::string NamedEventSource::LookupUserName(const TLogEvent& event) {
+  return event.HasUserSid ? event.UserSid : kUnknownUserName;
+}

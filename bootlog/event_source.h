@@ -28,3 +28,10 @@ class EventSource {
   virtual bool ReadNextEvent(TLogEvent& event) = 0;
   virtual std::string LookupUserName(const TLogEvent& event) = 0;
 };
+
+// A source whose events carry the user name itself in place of a SID (logs
+// written on other systems, fixtures, tests).
+class NamedEventSource : public EventSource {
+ public:
+  std::string LookupUserName(const TLogEvent& event) override;
+};

@@ -1,7 +1,6 @@
 #include "bootlog/fixture_source.h"
 
 #include <cstdint>
-#include <fstream>
 #include <sstream>
 
 namespace {
@@ -47,47 +46,77 @@ std::string ParseLine(const std::string& line, TLogEvent& event) {
     return "expected a blank after the time";
   }
   event.HasUserSid = true;
-  event.UserSid = line.substr(pos + 1);
+  event.UserSid.assign(line, pos + 1);
   return {};
 }
 
-}  // namespace
-
-FixtureEventSource FixtureEventSource::FromText(const std::string& text, const std::string& name) {
-  std::vector<TLogEvent> events;
-  std::istringstream in(text);
-  std::string line;
-  for (int number = 1; std::getline(in, line); ++number) {
+// The next event of the text, skipping blank and comment lines. False at the
+// end, or at a malformed line with `why` set; `number` counts the lines read.
+bool NextEvent(std::istream& in, std::string& line, int& number, TLogEvent& event,
+               std::string& why) {
+  while (std::getline(in, line)) {
+    ++number;
     if (!line.empty() && line.back() == '\r') {
       line.pop_back();
     }
     if (line.find_first_not_of(" \t") == std::string::npos || line[0] == '#') {
       continue;
     }
-    TLogEvent event;
-    const std::string error = ParseLine(line, event);
-    if (!error.empty()) {
-      throw EFixtureError(name + ":" + std::to_string(number) + ": " + error);
-    }
-    events.push_back(std::move(event));
+    why = ParseLine(line, event);
+    return why.empty();
   }
-  return FixtureEventSource(std::move(events));
+  return false;
 }
 
-FixtureEventSource FixtureEventSource::FromFile(const std::string& path) {
+}  // namespace
+
+std::string FixtureEventSource::Problem(const std::string& path) {
   std::ifstream file(path, std::ios::binary);
   if (!file) {
-    throw EFixtureError(path + ": cannot be read");
+    return path + ": cannot be read";
   }
-  std::ostringstream text;
-  text << file.rdbuf();
-  if (file.bad()) {
-    throw EFixtureError(path + ": cannot be read");
+  std::string line, why;
+  int number = 0;
+  TLogEvent event;
+  while (NextEvent(file, line, number, event, why)) {
   }
-  return FromText(text.str(), path);
+  if (!why.empty()) {
+    return path + ":" + std::to_string(number) + ": " + why;
+  }
+  return file.bad() ? path + ": cannot be read" : "";
+}
+
+ListedEventSource FixtureEventSource::FromText(const std::string& text, const std::string& name) {
+  std::vector<TLogEvent> events;
+  std::istringstream in(text);
+  std::string line, why;
+  int number = 0;
+  TLogEvent event;
+  while (NextEvent(in, line, number, event, why)) {
+    events.push_back(event);
+  }
+  if (!why.empty()) {
+    throw EFixtureError(name + ":" + std::to_string(number) + ": " + why);
+  }
+  return ListedEventSource(std::move(events));
 }
 
 bool FixtureEventSource::OpenSystemLog() {
-  Rewind();
-  return true;
+  file_.close();
+  file_.clear();
+  number_ = 0;
+  if (!Problem(path_).empty()) {
+    return false;
+  }
+  file_.open(path_, std::ios::binary);
+  return file_.is_open();
+}
+
+bool FixtureEventSource::ReadNextEvent(TLogEvent& event) {
+  std::string why;
+  if (file_.is_open() && NextEvent(file_, line_, number_, event, why)) {
+    return true;
+  }
+  file_.close();
+  return false;
 }

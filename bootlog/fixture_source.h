@@ -1,8 +1,8 @@
 #pragma once
 
+#include <fstream>
 #include <stdexcept>
 #include <string>
-#include <vector>
 
 #include "bootlog/listed_source.h"
 
@@ -16,13 +16,28 @@ class EFixtureError : public std::runtime_error {
 // CODE is the decimal 32-bit event identifier, TIME the seconds since
 // 1970-01-01 UTC, USER the rest of the line after one blank (absent: the
 // lookup fails). Blank lines and lines starting with '#' are skipped.
-class FixtureEventSource : public ListedEventSource {
+//
+// The file is read line by line, never whole: memory does not grow with it.
+// Every open first reads it through once, so a malformed fixture yields no
+// events at all rather than the ones before the bad line.
+class FixtureEventSource : public NamedEventSource {
  public:
-  // Reads the whole fixture or throws EFixtureError; nothing is half-read.
-  static FixtureEventSource FromFile(const std::string& path);
-  static FixtureEventSource FromText(const std::string& text, const std::string& name);
-  explicit FixtureEventSource(std::vector<TLogEvent> events)
-      : ListedEventSource(std::move(events)) {}
+  explicit FixtureEventSource(std::string path) : path_(std::move(path)) {}
 
+  // Empty when the file reads as a fixture, else why not: "FILE:LINE: reason"
+  // or "FILE: cannot be read".
+  static std::string Problem(const std::string& path);
+  // A fixture held in memory; throws EFixtureError naming `name` and the line.
+  static ListedEventSource FromText(const std::string& text, const std::string& name);
+
+  // Cannot be opened when the file cannot be read or holds a malformed line.
   bool OpenSystemLog() override;
+  // False at the end; also when the file changed under the read and no longer parses.
+  bool ReadNextEvent(TLogEvent& event) override;
+
+ private:
+  std::string path_;
+  std::ifstream file_;
+  std::string line_;
+  int number_ = 0;
 };

@@ -47,7 +47,7 @@ class FormDorvexTest : public ::testing::Test {
     sources.Formats = formats;
     sources.OpenLog = [this]() -> std::unique_ptr<EventSource> {
       const std::string& text = logs[std::min<size_t>(opened++, logs.size() - 1)];
-      return std::make_unique<FixtureEventSource>(FixtureEventSource::FromText(text, "log"));
+      return std::make_unique<ListedEventSource>(FixtureEventSource::FromText(text, "log"));
     };
     auto form = std::make_unique<TFormDorvex>(96, std::move(sources));
     app.MainForm = form.get();

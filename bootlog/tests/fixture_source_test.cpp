@@ -1,21 +1,20 @@
+#include "bootlog/fixture_source.h"
+
 #include <gtest/gtest.h>
 
-#include <cstdio>
-#include <fstream>
-
-#include "bootlog/fixture_source.h"
+#include "bootlog/tests/temp_folder.h"
 
 namespace {
 
-TEST(FixtureEventSource, ReadsEventsInFileOrder) {
-  FixtureEventSource source = FixtureEventSource::FromText(
-      "# newest first\n"
-      "\n"
-      "7035 1236643260 Zhang  San\n"
-      "6005 1236643200\r\n"
-      "   \n"
-      "4294967295 4294967295 \n",
-      "log.txt");
+const char* const kText =
+    "# newest first\n"
+    "\n"
+    "7035 1236643260 Zhang  San\n"
+    "6005 1236643200\r\n"
+    "   \n"
+    "4294967295 4294967295 \n";
+
+void ExpectTheThreeEvents(EventSource& source) {
   ASSERT_TRUE(source.OpenSystemLog());
   TLogEvent e;
   ASSERT_TRUE(source.ReadNextEvent(e));
@@ -30,37 +29,76 @@ TEST(FixtureEventSource, ReadsEventsInFileOrder) {
   EXPECT_EQ(e.TimeGenerated, 4294967295u);
   EXPECT_EQ(source.LookupUserName(e), "");
   EXPECT_FALSE(source.ReadNextEvent(e));
-  // Opening again starts over.
-  ASSERT_TRUE(source.OpenSystemLog());
-  EXPECT_TRUE(source.ReadNextEvent(e));
+}
+
+TEST(FixtureEventSource, ReadsEventsInFileOrder) {
+  ListedEventSource text = FixtureEventSource::FromText(kText, "log.txt");
+  ExpectTheThreeEvents(text);
+  ExpectTheThreeEvents(text);  // opening again starts over
+
+  TTempFolder dir;
+  const std::string path = dir.Write("log.txt", kText);
+  EXPECT_EQ(FixtureEventSource::Problem(path), "");
+  FixtureEventSource file(path);
+  ExpectTheThreeEvents(file);
+  ExpectTheThreeEvents(file);
 }
 
 TEST(FixtureEventSource, MalformedLinesNameFileAndLine) {
   const std::pair<const char*, const char*> cases[] = {
-      {"6005 1\nx 2\n", "log.txt:2: "},     {"6005\n", "log.txt:1: "},
-      {"6005 12x\n", "log.txt:1: "},        {"4294967296 1\n", "log.txt:1: "},
-      {"6005 4294967296\n", "log.txt:1: "}, {"\n\n-6005 1\n", "log.txt:3: "},
-      {"6005\t1\n", "log.txt:1: "},
+      {"6005 1\nx 2\n", ":2: expected an event code"},
+      {"6005\n", ":1: expected a blank after the event code"},
+      {"6005 12x\n", ":1: expected a blank after the time"},
+      {"4294967296 1\n", ":1: expected an event code"},
+      {"6005 4294967296\n", ":1: expected a time"},
+      {"\n\n-6005 1\n", ":3: expected an event code"},
+      {"6005\t1\n", ":1: expected a blank after the event code"},
+      {"6005 1\n6005 x", ":2: expected a time"},
   };
-  for (const auto& [text, prefix] : cases) {
+  TTempFolder dir;
+  for (const auto& [text, message] : cases) {
     try {
       FixtureEventSource::FromText(text, "log.txt");
       ADD_FAILURE() << "accepted: " << text;
     } catch (const EFixtureError& e) {
-      EXPECT_EQ(std::string(e.what()).rfind(prefix, 0), 0u) << e.what();
+      EXPECT_EQ(std::string(e.what()).rfind(std::string("log.txt") + message, 0), 0u) << e.what();
     }
+    const std::string path = dir.Write("bad.events", text);
+    EXPECT_EQ(FixtureEventSource::Problem(path).rfind(path + message, 0), 0u) << text;
+    // All or nothing: the good lines before the bad one are not served either.
+    FixtureEventSource file(path);
+    EXPECT_FALSE(file.OpenSystemLog()) << text;
+    TLogEvent e;
+    EXPECT_FALSE(file.ReadNextEvent(e)) << text;
   }
 }
 
-TEST(FixtureEventSource, FromFile) {
-  const std::string path = ::testing::TempDir() + "dorvex_fixture.txt";
-  {
-    std::ofstream out(path);
-    out << "6006 20\n6005 10\n";
+TEST(FixtureEventSource, MissingFileCannotBeRead) {
+  TTempFolder dir;
+  const std::string path = dir.Path("none.events");
+  EXPECT_EQ(FixtureEventSource::Problem(path), path + ": cannot be read");
+  FixtureEventSource file(path);
+  EXPECT_FALSE(file.OpenSystemLog());
+}
+
+TEST(FixtureEventSource, LongLinesAndManyLinesStreamThrough) {
+  TTempFolder dir;
+  const std::string longName(100000, 'n');
+  std::string text = "7035 5 " + longName + "\n";
+  for (int i = 0; i < 20000; ++i) {
+    text += "6005 " + std::to_string(20000 - i) + "\n";
   }
-  EXPECT_EQ(FixtureEventSource::FromFile(path).Events().size(), 2u);
-  std::remove(path.c_str());
-  EXPECT_THROW(FixtureEventSource::FromFile(path), EFixtureError);
+  FixtureEventSource file(dir.Write("long.events", text));
+  ASSERT_TRUE(file.OpenSystemLog());
+  TLogEvent e;
+  ASSERT_TRUE(file.ReadNextEvent(e));
+  EXPECT_EQ(file.LookupUserName(e), longName);
+  uint32_t expected = 20000;
+  int count = 0;
+  while (file.ReadNextEvent(e)) {
+    count += e.TimeGenerated == expected--;
+  }
+  EXPECT_EQ(count, 20000);
 }
 
 }  // namespace

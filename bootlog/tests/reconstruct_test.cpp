@@ -20,7 +20,7 @@ TLogEvent Event(uint16_t code, uint32_t time, const char* user = nullptr) {
 }
 
 TBootTable Read(std::vector<TLogEvent> events) {
-  FixtureEventSource source(std::move(events));
+  ListedEventSource source(std::move(events));
   TBootTable table;
   ReadBootEvents(source, kChinese, table);
   return table;
@@ -31,15 +31,15 @@ TDateTime T(uint32_t seconds) {
 }
 
 // Counts the calls so that the lookup-before-convert order can be checked.
-class CountingSource : public FixtureEventSource {
+class CountingSource : public ListedEventSource {
  public:
-  using FixtureEventSource::FixtureEventSource;
+  using ListedEventSource::ListedEventSource;
   bool open = true;
   int lookups = 0;
-  bool OpenSystemLog() override { return open && FixtureEventSource::OpenSystemLog(); }
+  bool OpenSystemLog() override { return open && ListedEventSource::OpenSystemLog(); }
   std::string LookupUserName(const TLogEvent& e) override {
     ++lookups;
-    return FixtureEventSource::LookupUserName(e);
+    return ListedEventSource::LookupUserName(e);
   }
 };
 
@@ -118,7 +118,7 @@ TEST(ReadBootEvents, ServiceAccountsAreIgnoredWithoutConversion) {
 }
 
 TEST(ReadBootEvents, OnlyTheLowSixteenBitsOfTheCodeCount) {
-  FixtureEventSource source = FixtureEventSource::FromText(
+  ListedEventSource source = FixtureEventSource::FromText(
       "1073747829 5000\n2147489653 3000\n1 2000\n7036 1000 x\n", "log");
   TBootTable table;
   ReadBootEvents(source, kChinese, table);
@@ -138,7 +138,7 @@ TEST(ReadBootEvents, ConversionErrorKeepsWhatWasGathered) {
   RegionalFormats runTogether;
   runTogether.ShortDate = "yyyyMd";
   const uint32_t nov25 = uint32_t((EncodeDate(2009, 11, 25) - 25569) * 86400 + 2 * 3600);
-  FixtureEventSource source({Event(6006, nov25), Event(6005, 0), Event(6005, 10)});
+  ListedEventSource source({Event(6006, nov25), Event(6005, 0), Event(6005, 10)});
   TBootTable table;
   EXPECT_THROW(ReadBootEvents(source, runTogether, table), EConvertError);
   ASSERT_EQ(table.size(), 1u);
