@@ -6,10 +6,29 @@
 #include "bootlog/date_format.h"
 #include "bootlog/system_log.h"
 #include "platform/linux/locale_formats.h"
-#include "platform/linux/wtmp_source.h"
+#include "platform/linux/login_records.h"
+#include "platform/linux/wtmpdb_source.h"
+#include "platform/win32/eventlog_source.h"
+#include "platform/win32/evt_file_api.h"
 
 std::unique_ptr<EventSource> CreateSystemEventSource() {
-  return std::make_unique<WtmpEventSource>();
+  return LoginRecordSource();
+}
+
+std::unique_ptr<EventSource> OpenSavedSystemLog(const std::string& path, std::string& problem) {
+  problem = EvtFileApi::Problem(path);
+  if (!problem.empty()) {
+    return nullptr;
+  }
+  return std::make_unique<EventLogSource>(std::make_unique<EvtFileApi>(path));
+}
+
+std::unique_ptr<EventSource> OpenLoginDatabase(const std::string& path, std::string& problem) {
+  problem = WtmpdbEventSource::Problem(path);
+  if (!problem.empty()) {
+    return nullptr;
+  }
+  return std::make_unique<WtmpdbEventSource>(path);
 }
 
 namespace {

@@ -1,0 +1,141 @@
+#include "bootlog/wtmp_source.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <filesystem>
+
+#include "bootlog/tests/temp_folder.h"
+#include "bootlog/wtmp_record.h"
+
+namespace {
+
+constexpr int16_t kRunLevel = 1, kBoot = 2, kLoginProcess = 6, kUser = 7, kDead = 8;
+
+// One record of the layout Linux writes, built byte by byte.
+std::string Record(int16_t type, const std::string& user, uint32_t seconds) {
+  std::string r(wtmp_record::kSize, '\0');
+  r[0] = static_cast<char>(type & 0xFF);
+  r[1] = static_cast<char>(type >> 8);
+  std::memcpy(&r[44], user.data(), std::min<size_t>(user.size(), 32));
+  for (int i = 0; i < 4; ++i) {
+    r[340 + i] = static_cast<char>(seconds >> (8 * i));
+  }
+  std::memcpy(&r[8], "pts/0", 5);  // fields the reader passes over
+  std::memset(&r[76], 'h', 40);
+  return r;
+}
+
+struct TSeen {
+  int Code;
+  uint32_t Time;
+  std::string User;
+  bool operator==(const TSeen&) const = default;
+};
+
+std::vector<TSeen> ReadAll(WtmpEventSource& source) {
+  std::vector<TSeen> seen;
+  TLogEvent e;
+  while (source.ReadNextEvent(e)) {
+    seen.push_back({e.EventCode, e.TimeGenerated, source.LookupUserName(e)});
+  }
+  return seen;
+}
+
+TEST(WtmpEventSource, RecordsBecomeEventsNewestFirst) {
+  TTempFolder dir;
+  // The file is in time order; the log reads backwards. A half-written last record is left out.
+  const std::string path = dir.Write(
+      "wtmp", Record(kBoot, "reboot", 100) + Record(kLoginProcess, "LOGIN", 105) +
+                  Record(kUser, "zhang", 110) + Record(kDead, "", 150) +
+                  Record(kRunLevel, "runlevel", 160) + Record(kRunLevel, "shutdownx", 170) +
+                  Record(kRunLevel, "shutdown", 200) + Record(kUser, "", 250) +
+                  Record(kBoot, "reboot", 300) + Record(kBoot, "reboot", 400).substr(0, 200));
+  WtmpEventSource source({path});
+  ASSERT_TRUE(source.OpenSystemLog());
+  const std::vector<TSeen> expected = {{6005, 300, "N/A"},
+                                       {7035, 250, "N/A"},
+                                       {6006, 200, "N/A"},
+                                       {7035, 110, "zhang"},
+                                       {6005, 100, "N/A"}};
+  EXPECT_EQ(ReadAll(source), expected);
+  // Opening again starts over.
+  ASSERT_TRUE(source.OpenSystemLog());
+  EXPECT_EQ(ReadAll(source), expected);
+}
+
+TEST(WtmpEventSource, MissingEmptyShortOrFolderCannotBeOpened) {
+  TTempFolder dir;
+  WtmpEventSource missing({dir.Path("none")});
+  EXPECT_FALSE(missing.OpenSystemLog());
+  WtmpEventSource empty({dir.Write("empty", "")});
+  EXPECT_FALSE(empty.OpenSystemLog());
+  WtmpEventSource shortFile({dir.Write("short", std::string(383, '\x02'))});
+  EXPECT_FALSE(shortFile.OpenSystemLog());
+  WtmpEventSource folder({dir.Folder()});
+  EXPECT_FALSE(folder.OpenSystemLog());
+  WtmpEventSource none({});
+  EXPECT_FALSE(none.OpenSystemLog());
+}
+
+TEST(WtmpEventSource, FullUserFieldWithoutTerminator) {
+  TTempFolder dir;
+  WtmpEventSource source({dir.Write("wtmp", Record(kUser, std::string(40, 'a'), 5))});
+  ASSERT_TRUE(source.OpenSystemLog());
+  EXPECT_EQ(ReadAll(source), (std::vector<TSeen>{{7035, 5, std::string(32, 'a')}}));
+}
+
+TEST(WtmpEventSource, ManyBlocksInExactReverseOrder) {
+  TTempFolder dir;
+  std::string bytes;
+  const uint32_t count = 1537;  // three whole blocks and one record
+  for (uint32_t i = 0; i < count; ++i) {
+    bytes += Record(i % 3 == 0 ? kBoot : kUser, "u" + std::to_string(i), 1000 + i);
+  }
+  WtmpEventSource source({dir.Write("wtmp", bytes)});
+  ASSERT_TRUE(source.OpenSystemLog());
+  const std::vector<TSeen> seen = ReadAll(source);
+  ASSERT_EQ(seen.size(), count);
+  for (uint32_t k = 0; k < count; ++k) {
+    const uint32_t i = count - 1 - k;
+    ASSERT_EQ(seen[k].Time, 1000 + i) << k;
+    ASSERT_EQ(seen[k].Code, i % 3 == 0 ? 6005 : 7035) << k;
+  }
+}
+
+TEST(WtmpEventSource, RotatedFilesReadAsOneLogNewestFirst) {
+  TTempFolder dir;
+  const std::string current =
+      dir.Write("wtmp", Record(kBoot, "reboot", 500) + Record(kUser, "li", 510));
+  const std::string rotated =
+      dir.Write("wtmp.1", Record(kBoot, "reboot", 100) + Record(kRunLevel, "shutdown", 400));
+  WtmpEventSource pair({current, rotated});
+  ASSERT_TRUE(pair.OpenSystemLog());
+  EXPECT_EQ(ReadAll(pair),
+            (std::vector<TSeen>{
+                {7035, 510, "li"}, {6005, 500, "N/A"}, {6006, 400, "N/A"}, {6005, 100, "N/A"}}));
+
+  // Just rotated (the current file empty) or gone: the older file alone.
+  const std::vector<TSeen> older = {{6006, 400, "N/A"}, {6005, 100, "N/A"}};
+  WtmpEventSource emptyCurrent({dir.Write("wtmp.new", ""), rotated});
+  ASSERT_TRUE(emptyCurrent.OpenSystemLog());
+  EXPECT_EQ(ReadAll(emptyCurrent), older);
+  WtmpEventSource missingCurrent({dir.Path("gone"), rotated});
+  ASSERT_TRUE(missingCurrent.OpenSystemLog());
+  EXPECT_EQ(ReadAll(missingCurrent), older);
+}
+
+TEST(WtmpEventSource, AReadErrorEndsTheWholeLog) {
+  TTempFolder dir;
+  const std::string current = dir.Write("wtmp", Record(kBoot, "reboot", 500));
+  const std::string rotated = dir.Write("wtmp.1", Record(kBoot, "reboot", 100));
+  WtmpEventSource source({current, rotated});
+  ASSERT_TRUE(source.OpenSystemLog());
+  // The file shrinks under the read: the older file is not read past the gap.
+  std::filesystem::resize_file(current, 0);
+  TLogEvent e;
+  EXPECT_FALSE(source.ReadNextEvent(e));
+  EXPECT_FALSE(source.ReadNextEvent(e));
+}
+
+}  // namespace

@@ -1,0 +1,169 @@
+#include "platform/linux/wtmpdb_source.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "bootlog/tests/temp_folder.h"
+#include "platform/linux/tests/wtmpdb_file.h"
+
+namespace {
+
+struct TSeen {
+  int Code;
+  uint32_t Time;
+  std::string User;
+  bool operator==(const TSeen&) const = default;
+};
+
+std::vector<TSeen> ReadAll(EventSource& source) {
+  std::vector<TSeen> seen;
+  TLogEvent e;
+  while (source.ReadNextEvent(e)) {
+    seen.push_back({e.EventCode, e.TimeGenerated, source.LookupUserName(e)});
+  }
+  return seen;
+}
+
+std::string Bytes(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::ostringstream out;
+  out << in.rdbuf();
+  return out.str();
+}
+
+TEST(WtmpdbEventSource, BootAndLoginRowsBecomeEventsNewestFirst) {
+  TTempFolder dir;
+  const std::string path = dir.Path("wtmp.db");
+  {
+    TWtmpdbFile db(path);
+    db.Boot(1000, 5000, 999999);  // microseconds are dropped, not rounded
+    db.Login("zhang", 1100, 1200);
+    db.Boot(6000);  // crashed: no logout
+    db.Login("li", 6100);
+    db.Boot(9000);  // running
+    db.Exec("INSERT INTO wtmp(Type, User, Login) VALUES(2, 'runlevel', 9500000000)");
+  }
+  WtmpdbEventSource source(path);
+  ASSERT_TRUE(source.OpenSystemLog());
+  const std::vector<TSeen> expected = {{6005, 9000, "N/A"},   {7035, 6100, "li"},
+                                       {6005, 6000, "N/A"},   {6006, 5000, "N/A"},
+                                       {7035, 1100, "zhang"}, {6005, 1000, "N/A"}};
+  EXPECT_EQ(ReadAll(source), expected);
+  ASSERT_TRUE(source.OpenSystemLog());  // again, from the newest
+  EXPECT_EQ(ReadAll(source), expected);
+  EXPECT_EQ(WtmpdbEventSource::Problem(path), "");
+}
+
+TEST(WtmpdbEventSource, AtAnEqualSecondStopThenLoginThenStart) {
+  TTempFolder dir;
+  const std::string path = dir.Path("wtmp.db");
+  {
+    TWtmpdbFile db(path);
+    db.Boot(2000);
+    db.Login("b", 2000);
+    db.Login("a", 2000);
+    db.Boot(1000, 2000);
+  }
+  WtmpdbEventSource source(path);
+  ASSERT_TRUE(source.OpenSystemLog());
+  // Rows of one kind at one second: the later row first.
+  EXPECT_EQ(ReadAll(source), (std::vector<TSeen>{{6006, 2000, "N/A"},
+                                                 {7035, 2000, "a"},
+                                                 {7035, 2000, "b"},
+                                                 {6005, 2000, "N/A"},
+                                                 {6005, 1000, "N/A"}}));
+}
+
+TEST(WtmpdbEventSource, TimesThatAreNoEventTimesArePassedOver) {
+  TTempFolder dir;
+  const std::string path = dir.Path("wtmp.db");
+  {
+    TWtmpdbFile db(path);
+    db.Exec("INSERT INTO wtmp(Type, User, Login, Logout) VALUES(1, 'reboot', -5000000, NULL)");
+    db.Exec("INSERT INTO wtmp(Type, User, Login) VALUES(1, 'reboot', 4294967296000000)");
+    db.Exec("INSERT INTO wtmp(Type, User, Login) VALUES(1, 'reboot', 4294967295000000)");
+    db.Exec("INSERT INTO wtmp(Type, User, Login) VALUES(3, 'x', 'soon')");
+    db.Exec("INSERT INTO wtmp(Type, User, Login) VALUES(3, 'y', 12.5)");
+    db.Exec("INSERT INTO wtmp(Type, User, Login, Logout) VALUES(1, 'reboot', NULL, 7000000)");
+    db.Exec("INSERT INTO wtmp(Type, User, Login) VALUES(3, '', 6000000)");
+  }
+  WtmpdbEventSource source(path);
+  ASSERT_TRUE(source.OpenSystemLog());
+  EXPECT_EQ(ReadAll(source),
+            (std::vector<TSeen>{{6005, 4294967295u, "N/A"}, {6006, 7, "N/A"}, {7035, 6, "N/A"}}));
+}
+
+TEST(WtmpdbEventSource, MissingForeignOrEmptyDatabases) {
+  TTempFolder dir;
+  const std::string missing = dir.Path("none.db");
+  WtmpdbEventSource none(missing);
+  EXPECT_FALSE(none.OpenSystemLog());
+  EXPECT_FALSE(std::filesystem::exists(missing));  // read-only: nothing created
+  EXPECT_EQ(WtmpdbEventSource::Problem(missing).rfind(missing + ": ", 0), 0u);
+
+  const std::string text = dir.Write("text.db", "6005 1000\n6006 2000\n");
+  EXPECT_FALSE(WtmpdbEventSource(text).OpenSystemLog());
+  EXPECT_EQ(WtmpdbEventSource::Problem(text), text + ": file is not a database");
+
+  const std::string other = dir.Path("other.db");
+  TWtmpdbFile(other).Exec("ALTER TABLE wtmp RENAME TO logins");
+  EXPECT_FALSE(WtmpdbEventSource(other).OpenSystemLog());
+  EXPECT_EQ(WtmpdbEventSource::Problem(other), other + ": no such table: wtmp");
+
+  const std::string empty = dir.Path("empty.db");
+  { TWtmpdbFile db(empty); }
+  WtmpdbEventSource emptySource(empty);
+  ASSERT_TRUE(emptySource.OpenSystemLog());
+  EXPECT_TRUE(ReadAll(emptySource).empty());
+}
+
+TEST(WtmpdbEventSource, LockedDatabaseCannotBeOpenedAndIsNotWaitedFor) {
+  TTempFolder dir;
+  const std::string path = dir.Path("wtmp.db");
+  TWtmpdbFile writer(path);
+  writer.Boot(1000);
+  writer.Exec("BEGIN EXCLUSIVE");
+  writer.Boot(2000);
+  WtmpdbEventSource source(path);
+  EXPECT_FALSE(source.OpenSystemLog());
+  EXPECT_EQ(WtmpdbEventSource::Problem(path), path + ": database is locked");
+  writer.Exec("COMMIT");
+  ASSERT_TRUE(source.OpenSystemLog());
+  EXPECT_EQ(ReadAll(source).size(), 2u);
+}
+
+TEST(WtmpdbEventSource, DamagedDatabaseCannotBeOpenedAndIsLeftAsItWas) {
+  TTempFolder dir;
+  const std::string path = dir.Path("wtmp.db");
+  {
+    TWtmpdbFile db(path);
+    db.Exec("BEGIN");
+    for (int i = 0; i < 3000; ++i) {
+      db.Boot(1000 + 10 * i, 1005 + 10 * i);
+    }
+    db.Exec("COMMIT");
+  }
+  const std::string whole = Bytes(path);
+  ASSERT_GT(whole.size(), 8192u);
+  {
+    WtmpdbEventSource source(path);
+    ASSERT_TRUE(source.OpenSystemLog());
+    EXPECT_EQ(ReadAll(source).size(), 6000u);
+  }
+  EXPECT_EQ(Bytes(path), whole);
+
+  std::string damaged = whole;
+  for (size_t i = 4096 + 100; i < damaged.size(); i += 7) {
+    damaged[i] = static_cast<char>(damaged[i] ^ 0x5A);
+  }
+  dir.Write("wtmp.db", damaged);
+  WtmpdbEventSource source(path);
+  EXPECT_FALSE(source.OpenSystemLog());
+  EXPECT_NE(WtmpdbEventSource::Problem(path), "");
+  EXPECT_EQ(Bytes(path), damaged);
+}
+
+}  // namespace
