@@ -1,6 +1,7 @@
 #pragma once
 
 #include <memory>
+#include <string>
 
 #include "bootlog/event_source.h"
 #include "bootlog/regional_formats.h"
@@ -9,3 +10,9 @@
 // regional date and time formats.
 std::unique_ptr<EventSource> CreateSystemEventSource();
 RegionalFormats SystemRegionalFormats();
+
+// Log files the developer tools name, read with this platform's account
+// lookup: a saved System log (.evt) and a wtmpdb database. nullptr, with why
+// in `problem` (naming the file), when the file cannot serve as one.
+std::unique_ptr<EventSource> OpenSavedSystemLog(const std::string& path, std::string& problem);
+std::unique_ptr<EventSource> OpenLoginDatabase(const std::string& path, std::string& problem);

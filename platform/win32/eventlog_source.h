@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <vector>
 
 #include "bootlog/event_source.h"
@@ -11,6 +12,8 @@
 class EventLogSource : public EventSource {
  public:
   explicit EventLogSource(EventLogApi& api) : api_(api) {}
+  explicit EventLogSource(std::unique_ptr<EventLogApi> api)
+      : owned_(std::move(api)), api_(*owned_) {}
   ~EventLogSource() override;
   EventLogSource(const EventLogSource&) = delete;
   EventLogSource& operator=(const EventLogSource&) = delete;
@@ -22,6 +25,7 @@ class EventLogSource : public EventSource {
  private:
   void End();
 
+  std::unique_ptr<EventLogApi> owned_;  // before api_: it outlives the closing of the log
   EventLogApi& api_;
   EventLogApi::Handle log_ = nullptr;
   std::vector<uint8_t> buffer_;

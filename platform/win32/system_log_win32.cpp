@@ -5,6 +5,7 @@
 #include "bootlog/system_log.h"
 #include "platform/win32/advapi_eventlog_api.h"
 #include "platform/win32/eventlog_source.h"
+#include "platform/win32/evt_file_api.h"
 
 namespace {
 
@@ -37,25 +38,46 @@ std::string LocaleText(LCTYPE type, const char* fallback) {
   return Utf8FromWide(buffer);
 }
 
-// A base of its own so that the calls outlive the source that closes the log.
-struct AdvapiHolder {
-  AdvapiEventLogApi advapi;
-};
-
 // Account names come back in the ANSI code page; the rest of the program is UTF-8.
-class SystemEventLogSource : private AdvapiHolder, public EventLogSource {
+class SystemEventLogSource : public EventLogSource {
  public:
-  SystemEventLogSource() : EventLogSource(advapi) {}
+  using EventLogSource::EventLogSource;
   std::string LookupUserName(const TLogEvent& event) override {
     const std::string name = EventLogSource::LookupUserName(event);
     return name == kUnknownUserName ? name : Utf8FromAnsi(name);
   }
 };
 
+// A saved log's accounts are looked up on this computer, as for the live log.
+class SavedLogApi : public EvtFileApi {
+ public:
+  using EvtFileApi::EvtFileApi;
+  bool LookupAccount(const void* sid, char* name, uint32_t& nameSize, char* domain,
+                     uint32_t& domainSize) override {
+    return advapi_.LookupAccount(sid, name, nameSize, domain, domainSize);
+  }
+
+ private:
+  AdvapiEventLogApi advapi_;
+};
+
 }  // namespace
 
 std::unique_ptr<EventSource> CreateSystemEventSource() {
-  return std::make_unique<SystemEventLogSource>();
+  return std::make_unique<SystemEventLogSource>(std::make_unique<AdvapiEventLogApi>());
+}
+
+std::unique_ptr<EventSource> OpenSavedSystemLog(const std::string& path, std::string& problem) {
+  problem = EvtFileApi::Problem(path);
+  if (!problem.empty()) {
+    return nullptr;
+  }
+  return std::make_unique<SystemEventLogSource>(std::make_unique<SavedLogApi>(path));
+}
+
+std::unique_ptr<EventSource> OpenLoginDatabase(const std::string& path, std::string& problem) {
+  problem = path + ": wtmpdb databases are read on Linux only";
+  return nullptr;
 }
 
 RegionalFormats SystemRegionalFormats() {

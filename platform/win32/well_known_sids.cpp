@@ -1,0 +1,48 @@
+#include "platform/win32/well_known_sids.h"
+
+#include <cstddef>
+
+namespace {
+
+struct TWellKnown {
+  uint8_t Authority;
+  uint32_t SubAuthorities[2];
+  uint8_t Count;
+  const char* Name;
+  const char* Domain;
+};
+
+constexpr TWellKnown kAccounts[] = {
+    {5, {18}, 1, "SYSTEM", "NT AUTHORITY"},
+    {5, {19}, 1, "LOCAL SERVICE", "NT AUTHORITY"},
+    {5, {20}, 1, "NETWORK SERVICE", "NT AUTHORITY"},
+    {5, {7}, 1, "ANONYMOUS LOGON", "NT AUTHORITY"},
+    {1, {0}, 1, "Everyone", ""},
+    {5, {32, 544}, 2, "Administrators", "BUILTIN"},
+    {5, {32, 545}, 2, "Users", "BUILTIN"},
+};
+
+uint32_t Le32(const uint8_t* p) {
+  return uint32_t(p[0]) | uint32_t(p[1]) << 8 | uint32_t(p[2]) << 16 | uint32_t(p[3]) << 24;
+}
+
+}  // namespace
+
+bool WellKnownAccount(const uint8_t* sid, std::string& name, std::string& domain) {
+  // Revision, sub-authority count, a 48-bit big-endian authority, then the
+  // sub-authorities, little-endian.
+  const uint8_t count = sid[1];
+  for (const TWellKnown& a : kAccounts) {
+    bool same = count == a.Count && sid[2] == 0 && sid[3] == 0 && sid[4] == 0 && sid[5] == 0 &&
+                sid[6] == 0 && sid[7] == a.Authority;
+    for (size_t i = 0; same && i < a.Count; ++i) {
+      same = Le32(sid + 8 + 4 * i) == a.SubAuthorities[i];
+    }
+    if (same) {
+      name = a.Name;
+      domain = a.Domain;
+      return true;
+    }
+  }
+  return false;
+}
