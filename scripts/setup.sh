@@ -10,7 +10,7 @@ export DEBIAN_FRONTEND=noninteractive
 NATIVE_PACKAGES=(
   build-essential cmake ninja-build pkg-config clang-format-16
   googletest libgtest-dev libgmock-dev libbenchmark-dev
-  libfreetype-dev libfontconfig-dev libpng-dev zlib1g-dev libx11-dev
+  libfreetype-dev libfontconfig-dev libpng-dev zlib1g-dev libx11-dev libsqlite3-dev sqlite3
   fonts-liberation fonts-wqy-microhei fonts-dejavu-core
   xvfb x11-apps x11-utils xdotool imagemagick
   dpkg-dev file desktop-file-utils appstream unzip

@@ -7,11 +7,11 @@
 
 #include "bootlog/complete.h"
 #include "bootlog/convert_time.h"
-#include "bootlog/fixture_source.h"
 #include "bootlog/reconstruct.h"
 #include "chart/boot_chart.h"
 #include "chart_dump.h"
 #include "gfx/bitmap.h"
+#include "tools/common/log_source_option.h"
 #ifdef DORVEX_LINUX_GFX
 #include "platform/linux/text/linux_gfx.h"
 #endif
@@ -26,10 +26,11 @@ struct TAction {
 int Usage(const std::string& problem) {
   std::fprintf(stderr,
                "dorvex-chart: %s\n"
-               "usage: dorvex-chart [--events FILE] [--size WxH] [--dpi N] [--out FILE.png]\n"
-               "                    [--dump] [--move X,Y] [--drag X0,Y0,X1,Y1]\n"
-               "                    [--rdrag X0,Y0,X1,Y1] [--wheel N] ...\n",
-               problem.c_str());
+               "usage: dorvex-chart %s\n"
+               "                    [--size WxH] [--dpi N] [--out FILE.png] [--dump]\n"
+               "                    [--move X,Y] [--drag X0,Y0,X1,Y1] [--rdrag X0,Y0,X1,Y1]\n"
+               "                    [--wheel N] ...\n",
+               problem.c_str(), TLogSourceOption::kUsage);
   return 2;
 }
 
@@ -67,7 +68,8 @@ void Drag(TChart& chart, TMouseButton button, const std::vector<int>& v) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  std::string events, out;
+  TLogSourceOption log;
+  std::string out, problem;
   bool dump = false;
   int width = 669, height = 328;
   int dpi = 96;
@@ -78,7 +80,8 @@ int main(int argc, char** argv) {
       dump = true;
       continue;
     }
-    if (option != "--events" && option != "--size" && option != "--dpi" && option != "--out" &&
+    const bool names = TLogSourceOption::Names(option);
+    if (!names && option != "--size" && option != "--dpi" && option != "--out" &&
         option != "--move" && option != "--drag" && option != "--rdrag" && option != "--wheel") {
       return Usage("unknown option '" + option + "'");
     }
@@ -87,8 +90,10 @@ int main(int argc, char** argv) {
     }
     const std::string value = argv[++i];
     std::vector<int> v;
-    if (option == "--events") {
-      events = value;
+    if (names) {
+      if (!log.Take(option, value, problem)) {
+        return Usage(problem);
+      }
     } else if (option == "--out") {
       out = value;
     } else if (option == "--size") {
@@ -126,13 +131,14 @@ int main(int argc, char** argv) {
 
   RegionalFormats formats;
   TBootTable& table = BootTable();
-  if (!events.empty()) {
-    try {
-      FixtureEventSource source = FixtureEventSource::FromFile(events);
-      ReadBootEvents(source, formats, table);
-    } catch (const EFixtureError& e) {
-      std::fprintf(stderr, "dorvex-chart: %s\n", e.what());
+  if (log.Given()) {
+    const TLogOpener open = log.Opener(problem);
+    if (!open) {
+      std::fprintf(stderr, "dorvex-chart: %s\n", problem.c_str());
       return 2;
+    }
+    try {
+      ReadBootEvents(*open(), formats, table);
     } catch (const EConvertError& e) {
       std::fprintf(stderr, "%s\n", e.what());
       return 1;

@@ -7,16 +7,17 @@
 
 #include "app/form_dorvex.h"
 #include "bootlog/datetime.h"
-#include "bootlog/fixture_source.h"
+#include "bootlog/listed_source.h"
 #include "gfx/bitmap.h"
 #include "linux_gfx.h"
 #include "platform/headless/headless_platform.h"
+#include "tools/common/log_source_option.h"
 #include "ui/application.h"
 
 namespace {
 
 struct TOptions {
-  std::string Events;
+  TLogSourceOption Log;
   int Page = 0;
   int Width = TFormDorvexLayout::kClientWidth;
   int Height = TFormDorvexLayout::kClientHeight;
@@ -28,12 +29,13 @@ struct TOptions {
 };
 
 [[noreturn]] void Usage(const char* why) {
-  std::fprintf(stderr,
-               "dorvex-snapshot: %s\n"
-               "usage: dorvex-snapshot [--events FILE] [--page 0|1] [--size WxH]\n"
-               "       [--uptime SECONDS] [--now \"YYYY-MM-DD HH:MM:SS\"]\n"
-               "       [--date-format PIC] [--time-format PIC] [--dpi N] [--out FILE.png]\n",
-               why);
+  std::fprintf(
+      stderr,
+      "dorvex-snapshot: %s\n"
+      "usage: dorvex-snapshot %s\n"
+      "       [--page 0|1] [--size WxH] [--uptime SECONDS] [--now \"YYYY-MM-DD HH:MM:SS\"]\n"
+      "       [--date-format PIC] [--time-format PIC] [--dpi N] [--out FILE.png]\n",
+      why, TLogSourceOption::kUsage);
   std::exit(2);
 }
 
@@ -60,8 +62,11 @@ TOptions ParseOptions(int argc, char** argv) {
       }
       return argv[++i];
     };
-    if (a == "--events") {
-      o.Events = value();
+    std::string problem;
+    if (TLogSourceOption::Names(a)) {
+      if (!o.Log.Take(a, value(), problem)) {
+        Usage(problem.c_str());
+      }
     } else if (a == "--page") {
       std::string v = value();
       if (v != "0" && v != "1") {
@@ -119,21 +124,17 @@ int main(int argc, char** argv) {
   TApplication app(platform);
 
   // Start-up as the program runs it: creation handler, first refresh, then shown.
-  std::string events = opt.Events;
-  FixtureEventSource fixture({});
-  if (!events.empty()) {
-    try {
-      fixture = FixtureEventSource::FromFile(events);
-    } catch (const EFixtureError& e) {
-      std::fprintf(stderr, "dorvex-snapshot: %s\n", e.what());
+  TFormDorvex::TSources sources;
+  sources.Formats = opt.Formats;
+  sources.OpenLog = [] { return std::make_unique<ListedEventSource>(); };
+  if (opt.Log.Given()) {
+    std::string problem;
+    sources.OpenLog = opt.Log.Opener(problem);
+    if (!sources.OpenLog) {
+      std::fprintf(stderr, "dorvex-snapshot: %s\n", problem.c_str());
       return 2;
     }
   }
-  TFormDorvex::TSources sources;
-  sources.Formats = opt.Formats;
-  sources.OpenLog = [&fixture]() -> std::unique_ptr<EventSource> {
-    return std::make_unique<FixtureEventSource>(fixture.Events());
-  };
   TFormDorvex form(opt.Dpi, sources);
   app.MainForm = &form;
   form.RzClockStatus1->UpdateClock();

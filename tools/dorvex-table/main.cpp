@@ -6,42 +6,44 @@
 
 #include "bootlog/complete.h"
 #include "bootlog/convert_time.h"
-#include "bootlog/fixture_source.h"
 #include "bootlog/reconstruct.h"
 #include "bootlog/status_texts.h"
 #include "bootlog/system_log.h"
+#include "tools/common/log_source_option.h"
 
 namespace {
 
-int Usage(const char* problem) {
-  std::fprintf(
-      stderr,
-      "dorvex-table: %s\n"
-      "usage: dorvex-table [--events FILE] [--date-format PICTURE] [--time-format PICTURE]\n",
-      problem);
+int Usage(const std::string& problem) {
+  std::fprintf(stderr,
+               "dorvex-table: %s\n"
+               "usage: dorvex-table %s\n"
+               "                    [--date-format PICTURE] [--time-format PICTURE]\n",
+               problem.c_str(), TLogSourceOption::kUsage);
   return 2;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-  std::string events;
-  bool haveEvents = false;
+  TLogSourceOption log;
+  std::string problem;
   RegionalFormats formats = SystemRegionalFormats();
   for (int i = 1; i < argc; ++i) {
     const std::string option = argv[i];
-    if (option != "--events" && option != "--date-format" && option != "--time-format") {
-      return Usage(("unknown option '" + option + "'").c_str());
+    const bool names = TLogSourceOption::Names(option);
+    if (!names && option != "--date-format" && option != "--time-format") {
+      return Usage("unknown option '" + option + "'");
     }
     if (i + 1 >= argc) {
-      return Usage(("option '" + option + "' needs a value").c_str());
+      return Usage("option '" + option + "' needs a value");
     }
     const std::string value = argv[++i];
-    if (option == "--events") {
-      events = value;
-      haveEvents = true;
+    if (names) {
+      if (!log.Take(option, value, problem)) {
+        return Usage(problem);
+      }
     } else if (value.empty()) {
-      return Usage(("option '" + option + "' needs a picture").c_str());
+      return Usage("option '" + option + "' needs a picture");
     } else if (option == "--date-format") {
       formats.ShortDate = value;
     } else {
@@ -50,15 +52,15 @@ int main(int argc, char** argv) {
   }
 
   std::unique_ptr<EventSource> source;
-  try {
-    if (haveEvents) {
-      source = std::make_unique<FixtureEventSource>(FixtureEventSource::FromFile(events));
-    } else {
-      source = CreateSystemEventSource();
+  if (log.Given()) {
+    const TLogOpener open = log.Opener(problem);
+    if (!open) {
+      std::fprintf(stderr, "dorvex-table: %s\n", problem.c_str());
+      return 2;
     }
-  } catch (const EFixtureError& e) {
-    std::fprintf(stderr, "dorvex-table: %s\n", e.what());
-    return 2;
+    source = open();
+  } else {
+    source = CreateSystemEventSource();
   }
 
   TBootTable& table = BootTable();

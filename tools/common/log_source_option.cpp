@@ -1,0 +1,77 @@
+#include "tools/common/log_source_option.h"
+
+#include <filesystem>
+
+#include "bootlog/fixture_source.h"
+#include "bootlog/listed_source.h"
+#include "bootlog/system_log.h"
+#include "bootlog/wtmp_source.h"
+
+namespace {
+
+// Empty when `path` is a file that can be named, else why not.
+std::string FileProblem(const std::string& path) {
+  std::error_code error;
+  const std::filesystem::file_status status = std::filesystem::status(path, error);
+  if (status.type() == std::filesystem::file_type::not_found) {
+    return path + ": no such file";
+  }
+  if (status.type() == std::filesystem::file_type::directory) {
+    return path + ": is a folder, not a file";
+  }
+  if (error || status.type() != std::filesystem::file_type::regular) {
+    return path + ": cannot be read";
+  }
+  return {};
+}
+
+}  // namespace
+
+bool TLogSourceOption::Names(const std::string& option) {
+  return option == "--events" || option == "--evt" || option == "--wtmp" || option == "--wtmpdb";
+}
+
+bool TLogSourceOption::Take(const std::string& option, const std::string& file,
+                            std::string& problem) {
+  if (Given()) {
+    problem = option == option_
+                  ? "option '" + option + "' given twice"
+                  : "options '" + option_ + "' and '" + option + "' exclude each other";
+    return false;
+  }
+  option_ = option;
+  file_ = file;
+  return true;
+}
+
+TLogOpener TLogSourceOption::Opener(std::string& problem) const {
+  problem = FileProblem(file_);
+  if (!problem.empty()) {
+    return {};
+  }
+  const std::string file = file_;
+  if (option_ == "--events") {
+    problem = FixtureEventSource::Problem(file);
+    if (!problem.empty()) {
+      return {};
+    }
+    return [file] { return std::make_unique<FixtureEventSource>(file); };
+  }
+  if (option_ == "--wtmp") {
+    return [file] {
+      return std::make_unique<WtmpEventSource>(std::vector<std::string>{file, file + ".1"});
+    };
+  }
+  using TOpen = std::unique_ptr<EventSource> (*)(const std::string&, std::string&);
+  const TOpen open = option_ == "--evt" ? OpenSavedSystemLog : OpenLoginDatabase;
+  if (!open(file, problem)) {
+    return {};
+  }
+  return [file, open]() -> std::unique_ptr<EventSource> {
+    std::string ignored;
+    if (auto source = open(file, ignored)) {
+      return source;
+    }
+    return std::make_unique<ListedEventSource>();  // gone since: nothing to read
+  };
+}

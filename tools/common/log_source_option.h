@@ -1,0 +1,31 @@
+#pragma once
+
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "bootlog/event_source.h"
+
+// Opens the log once more for each refresh.
+using TLogOpener = std::function<std::unique_ptr<EventSource>()>;
+
+// The log a developer tool reads when one is named: a fixture (--events), a
+// saved Windows System log (--evt), a wtmp file with its rotated wtmp.1
+// (--wtmp) or a wtmpdb database (--wtmpdb). At most one of them.
+class TLogSourceOption {
+ public:
+  static constexpr const char* kUsage =
+      "[--events FILE | --evt FILE | --wtmp FILE | --wtmpdb FILE]";
+
+  static bool Names(const std::string& option);
+  // Takes the file of a source option; false, with why, when a source was named already.
+  bool Take(const std::string& option, const std::string& file, std::string& problem);
+  bool Given() const { return !option_.empty(); }
+
+  // How to open the named log; empty, with a message naming the file, when the
+  // file is missing, a folder, or not of its kind.
+  TLogOpener Opener(std::string& problem) const;
+
+ private:
+  std::string option_, file_;
+};

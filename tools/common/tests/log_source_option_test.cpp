@@ -1,0 +1,96 @@
+#include "tools/common/log_source_option.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+#include "bootlog/tests/temp_folder.h"
+
+namespace {
+
+std::vector<uint32_t> Times(const TLogOpener& open) {
+  std::vector<uint32_t> times;
+  std::unique_ptr<EventSource> source = open();
+  if (source->OpenSystemLog()) {
+    TLogEvent e;
+    while (source->ReadNextEvent(e)) {
+      times.push_back(e.TimeGenerated);
+    }
+  }
+  return times;
+}
+
+TLogOpener Opener(const std::string& option, const std::string& file, std::string& problem) {
+  TLogSourceOption source;
+  EXPECT_TRUE(source.Take(option, file, problem));
+  return source.Opener(problem);
+}
+
+std::string WtmpBoot(uint32_t seconds) {
+  std::string r(384, '\0');
+  r[0] = 2;
+  std::memcpy(&r[340], &seconds, 4);
+  return r;
+}
+
+TEST(LogSourceOption, NamesTheFourSourcesOnlyOneOfThemAtATime) {
+  for (const char* name : {"--events", "--evt", "--wtmp", "--wtmpdb"}) {
+    EXPECT_TRUE(TLogSourceOption::Names(name)) << name;
+  }
+  EXPECT_FALSE(TLogSourceOption::Names("--event"));
+  EXPECT_FALSE(TLogSourceOption::Names("--size"));
+  TLogSourceOption source;
+  std::string problem;
+  EXPECT_FALSE(source.Given());
+  EXPECT_TRUE(source.Take("--wtmp", "a", problem));
+  EXPECT_TRUE(source.Given());
+  EXPECT_FALSE(source.Take("--evt", "b", problem));
+  EXPECT_EQ(problem, "options '--wtmp' and '--evt' exclude each other");
+  EXPECT_FALSE(source.Take("--wtmp", "c", problem));
+  EXPECT_EQ(problem, "option '--wtmp' given twice");
+}
+
+TEST(LogSourceOption, MissingFilesAndFoldersAreRefusedForEveryKind) {
+  TTempFolder dir;
+  for (const char* option : {"--events", "--evt", "--wtmp", "--wtmpdb"}) {
+    std::string problem;
+    EXPECT_FALSE(Opener(option, dir.Path("none"), problem)) << option;
+    EXPECT_EQ(problem, dir.Path("none") + ": no such file");
+    EXPECT_FALSE(Opener(option, dir.Folder(), problem)) << option;
+    EXPECT_EQ(problem, dir.Folder() + ": is a folder, not a file");
+  }
+}
+
+TEST(LogSourceOption, FilesNotOfTheirKindAreRefused) {
+  TTempFolder dir;
+  const std::string text = dir.Write("text", "6005 100\n6006 x\n");
+  std::string problem;
+  EXPECT_FALSE(Opener("--events", text, problem));
+  EXPECT_EQ(problem, text + ":2: expected a time (decimal seconds since 1970, 32 bits)");
+  EXPECT_FALSE(Opener("--evt", text, problem));
+  EXPECT_EQ(problem, text + ": not an event log (shorter than its header)");
+  EXPECT_FALSE(Opener("--wtmpdb", text, problem));
+#ifdef _WIN32
+  EXPECT_EQ(problem, text + ": wtmpdb databases are read on Linux only");
+#else
+  EXPECT_EQ(problem, text + ": file is not a database");
+#endif
+}
+
+TEST(LogSourceOption, OpensTheNamedLogAfreshEachTime) {
+  TTempFolder dir;
+  std::string problem;
+  const TLogOpener events = Opener("--events", dir.Write("log", "6006 200\n6005 100\n"), problem);
+  ASSERT_TRUE(events) << problem;
+  EXPECT_EQ(Times(events), (std::vector<uint32_t>{200, 100}));
+  EXPECT_EQ(Times(events), (std::vector<uint32_t>{200, 100}));
+
+  // wtmp with its rotated predecessor beside it.
+  const std::string wtmp = dir.Write("wtmp", WtmpBoot(300) + WtmpBoot(400));
+  dir.Write("wtmp.1", WtmpBoot(100));
+  const TLogOpener login = Opener("--wtmp", wtmp, problem);
+  ASSERT_TRUE(login) << problem;
+  EXPECT_EQ(Times(login), (std::vector<uint32_t>{400, 300, 100}));
+}
+
+}  // namespace
