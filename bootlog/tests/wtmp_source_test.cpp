@@ -90,7 +90,7 @@ TEST(WtmpEventSource, ManyBlocksInExactReverseOrder) {
   std::string bytes;
   const uint32_t count = 1537;  // three whole blocks and one record
   for (uint32_t i = 0; i < count; ++i) {
-    bytes += Record(i % 3 == 0 ? kBoot : kUser, "u" + std::to_string(i), 1000 + i);
+    bytes += Record(i % 3 == 0 ? kBoot : kUser, std::to_string(i), 1000 + i);
   }
   WtmpEventSource source({dir.Write("wtmp", bytes)});
   ASSERT_TRUE(source.OpenSystemLog());
