@@ -21,17 +21,18 @@ int32_t SecondsBetween(TDateTime a, TDateTime b) {
   return static_cast<int32_t>(static_cast<uint32_t>(std::llround(seconds)));
 }
 
-TBootCompletion CompleteBootTable(TBootTable& table, const RegionalFormats& formats) {
-  TBootCompletion result;
+int64_t CompleteBootTable(TBootTable& table, const RegionalFormats& formats,
+                          const std::function<void(TBootRow&)>& handRow) {
+  int64_t totalSeconds = 0;
   if (!table.empty() && !IsTimeSet(table.back().StartTime) && !IsTimeSet(table.back().StopTime)) {
     table.pop_back();
   }
-  result.Rows.reserve(table.size());
+  TBootRow row;
   for (size_t i = 0; i < table.size(); ++i) {
     TBootRecord& r = table[i];
-    TBootRow row;
     const bool hasStart = IsTimeSet(r.StartTime), hasStop = IsTimeSet(r.StopTime);
     r.RunSeconds = 0;
+    row.StateImage = 0;
     if (hasStart && hasStop) {
       r.StateText = kStateCleanShutdown;
       r.RunSeconds = SecondsBetween(r.StopTime, r.StartTime);
@@ -46,8 +47,16 @@ TBootCompletion CompleteBootTable(TBootTable& table, const RegionalFormats& form
     row.Columns[2] = r.RunSeconds > 0 ? DurationText(r.RunSeconds) : "";
     row.Columns[3] = r.UserName;
     row.Columns[4] = r.StateText;
-    result.TotalSeconds += r.RunSeconds;
-    result.Rows.push_back(std::move(row));
+    totalSeconds += r.RunSeconds;
+    handRow(row);
   }
+  return totalSeconds;
+}
+
+TBootCompletion CompleteBootTable(TBootTable& table, const RegionalFormats& formats) {
+  TBootCompletion result;
+  result.Rows.reserve(table.size());
+  result.TotalSeconds = CompleteBootTable(
+      table, formats, [&result](TBootRow& row) { result.Rows.push_back(std::move(row)); });
   return result;
 }

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -30,3 +31,7 @@ int32_t SecondsBetween(TDateTime a, TDateTime b);
 // Trims a trailing record without times, then writes RunSeconds and StateText of
 // every record and returns the rows and the sum of RunSeconds.
 TBootCompletion CompleteBootTable(TBootTable& table, const RegionalFormats& formats);
+// The same, handing each row over as it is made (the receiver may take its
+// texts) instead of keeping them all; returns the sum of RunSeconds.
+int64_t CompleteBootTable(TBootTable& table, const RegionalFormats& formats,
+                          const std::function<void(TBootRow&)>& row);

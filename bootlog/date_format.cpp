@@ -322,7 +322,7 @@ std::optional<TDateTime> ParseDateTimeText(const std::string& text,
                                            const RegionalFormats& formats) {
   Reader in(text);
   Fields f;
-  if (!ReadPicture(in, ParsePicture(formats.ShortDate), formats, f)) {
+  if (!ReadPicture(in, Tokens(formats.ShortDate), formats, f)) {
     return std::nullopt;
   }
   if (!in.AtEnd()) {

@@ -70,18 +70,22 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "%s\n", e.what());
     return 1;
   }
-  const TBootCompletion completion = CompleteBootTable(table, formats);
+  // Rows go out as they are made: memory follows the boot table, not the output.
   std::string out;
-  for (const TBootRow& row : completion.Rows) {
+  const int64_t totalSeconds = CompleteBootTable(table, formats, [&out](TBootRow& row) {
+    out.clear();
     for (const std::string& column : row.Columns) {
-      out += column + "\t";
+      out += column;
+      out += '\t';
     }
-    out += std::to_string(row.StateImage) + "\n";
-  }
-  out += "\n";
-  for (const std::string& text : StatusTexts(table, completion.TotalSeconds)) {
+    out += std::to_string(row.StateImage);
+    out += '\n';
+    std::fwrite(out.data(), 1, out.size(), stdout);
+  });
+  out = "\n";
+  for (const std::string& text : StatusTexts(table, totalSeconds)) {
     out += text + "\n";
   }
   std::fwrite(out.data(), 1, out.size(), stdout);
-  return std::fflush(stdout) == 0 ? 0 : 1;
+  return std::fflush(stdout) == 0 && !std::ferror(stdout) ? 0 : 1;
 }
