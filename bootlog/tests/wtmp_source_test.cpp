@@ -5,6 +5,7 @@
 #include <cstring>
 #include <filesystem>
 
+#include "bootlog/tests/read_events.h"
 #include "bootlog/tests/temp_folder.h"
 #include "bootlog/wtmp_record.h"
 
@@ -26,22 +27,6 @@ std::string Record(int16_t type, const std::string& user, uint32_t seconds) {
   return r;
 }
 
-struct TSeen {
-  int Code;
-  uint32_t Time;
-  std::string User;
-  bool operator==(const TSeen&) const = default;
-};
-
-std::vector<TSeen> ReadAll(WtmpEventSource& source) {
-  std::vector<TSeen> seen;
-  TLogEvent e;
-  while (source.ReadNextEvent(e)) {
-    seen.push_back({e.EventCode, e.TimeGenerated, source.LookupUserName(e)});
-  }
-  return seen;
-}
-
 TEST(WtmpEventSource, RecordsBecomeEventsNewestFirst) {
   TTempFolder dir;
   // The file is in time order; the log reads backwards. A half-written last record is left out.
@@ -53,15 +38,15 @@ TEST(WtmpEventSource, RecordsBecomeEventsNewestFirst) {
                   Record(kBoot, "reboot", 300) + Record(kBoot, "reboot", 400).substr(0, 200));
   WtmpEventSource source({path});
   ASSERT_TRUE(source.OpenSystemLog());
-  const std::vector<TSeen> expected = {{6005, 300, "N/A"},
-                                       {7035, 250, "N/A"},
-                                       {6006, 200, "N/A"},
-                                       {7035, 110, "zhang"},
-                                       {6005, 100, "N/A"}};
-  EXPECT_EQ(ReadAll(source), expected);
+  const std::vector<TSeenEvent> expected = {{6005, 300, "N/A"},
+                                            {7035, 250, "N/A"},
+                                            {6006, 200, "N/A"},
+                                            {7035, 110, "zhang"},
+                                            {6005, 100, "N/A"}};
+  EXPECT_EQ(ReadEvents(source), expected);
   // Opening again starts over.
   ASSERT_TRUE(source.OpenSystemLog());
-  EXPECT_EQ(ReadAll(source), expected);
+  EXPECT_EQ(ReadEvents(source), expected);
 }
 
 TEST(WtmpEventSource, MissingEmptyShortOrFolderCannotBeOpened) {
@@ -82,7 +67,7 @@ TEST(WtmpEventSource, FullUserFieldWithoutTerminator) {
   TTempFolder dir;
   WtmpEventSource source({dir.Write("wtmp", Record(kUser, std::string(40, 'a'), 5))});
   ASSERT_TRUE(source.OpenSystemLog());
-  EXPECT_EQ(ReadAll(source), (std::vector<TSeen>{{7035, 5, std::string(32, 'a')}}));
+  EXPECT_EQ(ReadEvents(source), (std::vector<TSeenEvent>{{7035, 5, std::string(32, 'a')}}));
 }
 
 TEST(WtmpEventSource, ManyBlocksInExactReverseOrder) {
@@ -94,7 +79,7 @@ TEST(WtmpEventSource, ManyBlocksInExactReverseOrder) {
   }
   WtmpEventSource source({dir.Write("wtmp", bytes)});
   ASSERT_TRUE(source.OpenSystemLog());
-  const std::vector<TSeen> seen = ReadAll(source);
+  const std::vector<TSeenEvent> seen = ReadEvents(source);
   ASSERT_EQ(seen.size(), count);
   for (uint32_t k = 0; k < count; ++k) {
     const uint32_t i = count - 1 - k;
@@ -111,18 +96,18 @@ TEST(WtmpEventSource, RotatedFilesReadAsOneLogNewestFirst) {
       dir.Write("wtmp.1", Record(kBoot, "reboot", 100) + Record(kRunLevel, "shutdown", 400));
   WtmpEventSource pair({current, rotated});
   ASSERT_TRUE(pair.OpenSystemLog());
-  EXPECT_EQ(ReadAll(pair),
-            (std::vector<TSeen>{
+  EXPECT_EQ(ReadEvents(pair),
+            (std::vector<TSeenEvent>{
                 {7035, 510, "li"}, {6005, 500, "N/A"}, {6006, 400, "N/A"}, {6005, 100, "N/A"}}));
 
   // Just rotated (the current file empty) or gone: the older file alone.
-  const std::vector<TSeen> older = {{6006, 400, "N/A"}, {6005, 100, "N/A"}};
+  const std::vector<TSeenEvent> older = {{6006, 400, "N/A"}, {6005, 100, "N/A"}};
   WtmpEventSource emptyCurrent({dir.Write("wtmp.new", ""), rotated});
   ASSERT_TRUE(emptyCurrent.OpenSystemLog());
-  EXPECT_EQ(ReadAll(emptyCurrent), older);
+  EXPECT_EQ(ReadEvents(emptyCurrent), older);
   WtmpEventSource missingCurrent({dir.Path("gone"), rotated});
   ASSERT_TRUE(missingCurrent.OpenSystemLog());
-  EXPECT_EQ(ReadAll(missingCurrent), older);
+  EXPECT_EQ(ReadEvents(missingCurrent), older);
 }
 
 TEST(WtmpEventSource, AReadErrorEndsTheWholeLog) {

@@ -6,26 +6,11 @@
 #include <fstream>
 #include <sstream>
 
+#include "bootlog/tests/read_events.h"
 #include "bootlog/tests/temp_folder.h"
 #include "platform/linux/tests/wtmpdb_file.h"
 
 namespace {
-
-struct TSeen {
-  int Code;
-  uint32_t Time;
-  std::string User;
-  bool operator==(const TSeen&) const = default;
-};
-
-std::vector<TSeen> ReadAll(EventSource& source) {
-  std::vector<TSeen> seen;
-  TLogEvent e;
-  while (source.ReadNextEvent(e)) {
-    seen.push_back({e.EventCode, e.TimeGenerated, source.LookupUserName(e)});
-  }
-  return seen;
-}
 
 std::string Bytes(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
@@ -48,12 +33,12 @@ TEST(WtmpdbEventSource, BootAndLoginRowsBecomeEventsNewestFirst) {
   }
   WtmpdbEventSource source(path);
   ASSERT_TRUE(source.OpenSystemLog());
-  const std::vector<TSeen> expected = {{6005, 9000, "N/A"},   {7035, 6100, "li"},
-                                       {6005, 6000, "N/A"},   {6006, 5000, "N/A"},
-                                       {7035, 1100, "zhang"}, {6005, 1000, "N/A"}};
-  EXPECT_EQ(ReadAll(source), expected);
+  const std::vector<TSeenEvent> expected = {{6005, 9000, "N/A"},   {7035, 6100, "li"},
+                                            {6005, 6000, "N/A"},   {6006, 5000, "N/A"},
+                                            {7035, 1100, "zhang"}, {6005, 1000, "N/A"}};
+  EXPECT_EQ(ReadEvents(source), expected);
   ASSERT_TRUE(source.OpenSystemLog());  // again, from the newest
-  EXPECT_EQ(ReadAll(source), expected);
+  EXPECT_EQ(ReadEvents(source), expected);
   EXPECT_EQ(WtmpdbEventSource::Problem(path), "");
 }
 
@@ -70,11 +55,11 @@ TEST(WtmpdbEventSource, AtAnEqualSecondStopThenLoginThenStart) {
   WtmpdbEventSource source(path);
   ASSERT_TRUE(source.OpenSystemLog());
   // Rows of one kind at one second: the later row first.
-  EXPECT_EQ(ReadAll(source), (std::vector<TSeen>{{6006, 2000, "N/A"},
-                                                 {7035, 2000, "a"},
-                                                 {7035, 2000, "b"},
-                                                 {6005, 2000, "N/A"},
-                                                 {6005, 1000, "N/A"}}));
+  EXPECT_EQ(ReadEvents(source), (std::vector<TSeenEvent>{{6006, 2000, "N/A"},
+                                                         {7035, 2000, "a"},
+                                                         {7035, 2000, "b"},
+                                                         {6005, 2000, "N/A"},
+                                                         {6005, 1000, "N/A"}}));
 }
 
 TEST(WtmpdbEventSource, TimesThatAreNoEventTimesArePassedOver) {
@@ -92,8 +77,9 @@ TEST(WtmpdbEventSource, TimesThatAreNoEventTimesArePassedOver) {
   }
   WtmpdbEventSource source(path);
   ASSERT_TRUE(source.OpenSystemLog());
-  EXPECT_EQ(ReadAll(source),
-            (std::vector<TSeen>{{6005, 4294967295u, "N/A"}, {6006, 7, "N/A"}, {7035, 6, "N/A"}}));
+  EXPECT_EQ(
+      ReadEvents(source),
+      (std::vector<TSeenEvent>{{6005, 4294967295u, "N/A"}, {6006, 7, "N/A"}, {7035, 6, "N/A"}}));
 }
 
 TEST(WtmpdbEventSource, MissingForeignOrEmptyDatabases) {
@@ -117,7 +103,7 @@ TEST(WtmpdbEventSource, MissingForeignOrEmptyDatabases) {
   { TWtmpdbFile db(empty); }
   WtmpdbEventSource emptySource(empty);
   ASSERT_TRUE(emptySource.OpenSystemLog());
-  EXPECT_TRUE(ReadAll(emptySource).empty());
+  EXPECT_TRUE(ReadEvents(emptySource).empty());
 }
 
 TEST(WtmpdbEventSource, LockedDatabaseCannotBeOpenedAndIsNotWaitedFor) {
@@ -132,7 +118,7 @@ TEST(WtmpdbEventSource, LockedDatabaseCannotBeOpenedAndIsNotWaitedFor) {
   EXPECT_EQ(WtmpdbEventSource::Problem(path), path + ": database is locked");
   writer.Exec("COMMIT");
   ASSERT_TRUE(source.OpenSystemLog());
-  EXPECT_EQ(ReadAll(source).size(), 2u);
+  EXPECT_EQ(ReadEvents(source).size(), 2u);
 }
 
 TEST(WtmpdbEventSource, DamagedDatabaseCannotBeOpenedAndIsLeftAsItWas) {
@@ -151,7 +137,7 @@ TEST(WtmpdbEventSource, DamagedDatabaseCannotBeOpenedAndIsLeftAsItWas) {
   {
     WtmpdbEventSource source(path);
     ASSERT_TRUE(source.OpenSystemLog());
-    EXPECT_EQ(ReadAll(source).size(), 6000u);
+    EXPECT_EQ(ReadEvents(source).size(), 6000u);
   }
   EXPECT_EQ(Bytes(path), whole);
 
