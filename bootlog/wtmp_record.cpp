@@ -2,19 +2,11 @@
 
 #include <cstring>
 
-namespace {
-
-uint32_t Le32(const char* p) {
-  const auto* b = reinterpret_cast<const uint8_t*>(p);
-  return uint32_t(b[0]) | uint32_t(b[1]) << 8 | uint32_t(b[2]) << 16 | uint32_t(b[3]) << 24;
-}
-
-}  // namespace
+#include "bootlog/little_endian.h"
 
 bool DecodeWtmpRecord(const char* record, TLogEvent& event) {
   using namespace wtmp_record;
-  const auto* b = reinterpret_cast<const uint8_t*>(record);
-  const auto type = static_cast<int16_t>(b[kType] | b[kType + 1] << 8);
+  const auto type = static_cast<int16_t>(Le16(record + kType));
   const char* user = record + kUser;
   const size_t userLength = strnlen(user, kUserSize);
   switch (type) {

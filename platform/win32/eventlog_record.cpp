@@ -1,14 +1,7 @@
 #include "platform/win32/eventlog_record.h"
 
 #include "bootlog/event_source.h"
-
-namespace {
-
-uint32_t Le32(const uint8_t* p) {
-  return uint32_t(p[0]) | uint32_t(p[1]) << 8 | uint32_t(p[2]) << 16 | uint32_t(p[3]) << 24;
-}
-
-}  // namespace
+#include "bootlog/little_endian.h"
 
 bool DecodeEventLogRecord(const uint8_t* bytes, size_t size, TLogEvent& event) {
   using namespace eventlog_record;

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstring>
 
+#include "bootlog/little_endian.h"
+
 namespace {
 
 constexpr uint64_t kHeaderSize = 0x30;
@@ -12,10 +14,6 @@ constexpr uint32_t kEndMarks[4] = {0x11111111, 0x22222222, 0x33333333, 0x4444444
 // The fixed part of a record and its trailing length: no record is shorter.
 constexpr uint32_t kSmallestRecord = 56 + 4;
 constexpr uint64_t kBlockSize = 64 * 1024;
-
-uint32_t Le32(const uint8_t* p) {
-  return uint32_t(p[0]) | uint32_t(p[1]) << 8 | uint32_t(p[2]) << 16 | uint32_t(p[3]) << 24;
-}
 
 }  // namespace
 

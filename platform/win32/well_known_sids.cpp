@@ -2,6 +2,8 @@
 
 #include <cstddef>
 
+#include "bootlog/little_endian.h"
+
 namespace {
 
 struct TWellKnown {
@@ -21,10 +23,6 @@ constexpr TWellKnown kAccounts[] = {
     {5, {32, 544}, 2, "Administrators", "BUILTIN"},
     {5, {32, 545}, 2, "Users", "BUILTIN"},
 };
-
-uint32_t Le32(const uint8_t* p) {
-  return uint32_t(p[0]) | uint32_t(p[1]) << 8 | uint32_t(p[2]) << 16 | uint32_t(p[3]) << 24;
-}
 
 }  // namespace
 
