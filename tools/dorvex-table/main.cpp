@@ -84,7 +84,8 @@ int main(int argc, char** argv) {
   });
   out = "\n";
   for (const std::string& text : StatusTexts(table, totalSeconds)) {
-    out += text + "\n";
+    out += text;
+    out += '\n';
   }
   std::fwrite(out.data(), 1, out.size(), stdout);
   return std::fflush(stdout) == 0 && !std::ferror(stdout) ? 0 : 1;
