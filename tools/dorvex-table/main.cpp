@@ -82,11 +82,11 @@ int main(int argc, char** argv) {
     out += '\n';
     std::fwrite(out.data(), 1, out.size(), stdout);
   });
-  out = "\n";
+  std::string status(1, '\n');
   for (const std::string& text : StatusTexts(table, totalSeconds)) {
-    out += text;
-    out += '\n';
+    status += text;
+    status += '\n';
   }
-  std::fwrite(out.data(), 1, out.size(), stdout);
+  std::fwrite(status.data(), 1, status.size(), stdout);
   return std::fflush(stdout) == 0 && !std::ferror(stdout) ? 0 : 1;
 }
