@@ -36,8 +36,7 @@ class ChartTip : public ::testing::Test {
   ChartTip() {
     TFormDorvex::TSources sources;
     sources.OpenLog = []() -> std::unique_ptr<EventSource> {
-      return std::make_unique<FixtureEventSource>(
-          FixtureEventSource::FromText(ThreeBoots(), "log"));
+      return std::make_unique<ListedEventSource>(FixtureEventSource::FromText(ThreeBoots(), "log"));
     };
     form = std::make_unique<TFormDorvex>(app.ScreenDpi(), std::move(sources));
     app.MainForm = form.get();
