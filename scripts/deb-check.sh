@@ -40,7 +40,7 @@ dpkg-deb -x "$deb" "$program"
 depends=$(dpkg-deb -f "$deb" Depends)
 multiarch=$(dpkg-architecture -qDEB_HOST_MULTIARCH)
 for lib in $(objdump -p "$program/usr/bin/dorvex" | awk '$1 == "NEEDED" { print $2 }'); do
-  owner=$(dpkg -S "*/$multiarch/$lib" 2>/dev/null | grep -v '^diversion' | head -1 | cut -d: -f1)
+  owner=$(dpkg -S "*/$multiarch/$lib" 2>/dev/null | grep -v '^diversion' | sed -n 1p | cut -d: -f1)
   [ -n "$owner" ] || fail "no package here has $lib"
   [[ ", $depends," == *", $owner "* || ", $depends," == *", $owner,"* ]] ||
     fail "$lib comes from $owner, which Depends ($depends) leaves out"
