@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "gfx/canvas.h"
+#include "gfx/edge.h"
 #include "gfx/scale.h"
 #include "gfx/text.h"
 #include "ui/application.h"
@@ -261,7 +262,7 @@ void TMemo::ScrollToCaret() {
 // ---- painting
 
 void TMemo::Paint(TCanvas& canvas) {
-  PaintFrame(canvas);
+  gfx::DrawEdge(canvas, ClientRect(), gfx::esSunken);  // the classic edit box
   canvas.FillRect(ClientRect().Deflate(kBorder), Color);
   PaintRows(canvas);
   vBar_.Paint(canvas);
@@ -270,19 +271,6 @@ void TMemo::Paint(TCanvas& canvas) {
     const TScrollBarState v = VScrollBar(), h = HScrollBar();
     canvas.FillRect({v.Bounds.Left, h.Bounds.Top, v.Bounds.Right, h.Bounds.Bottom}, gfx::clBtnFace);
   }
-}
-
-void TMemo::PaintFrame(TCanvas& canvas) const {
-  // The sunken edge of the classic edit box.
-  TRect r = ClientRect();
-  canvas.FillRect({r.Left, r.Top, r.Right - 1, r.Top + 1}, gfx::clBtnShadow);
-  canvas.FillRect({r.Left, r.Top, r.Left + 1, r.Bottom - 1}, gfx::clBtnShadow);
-  canvas.FillRect({r.Left, r.Bottom - 1, r.Right, r.Bottom}, gfx::clBtnHighlight);
-  canvas.FillRect({r.Right - 1, r.Top, r.Right, r.Bottom}, gfx::clBtnHighlight);
-  canvas.FillRect({r.Left + 1, r.Top + 1, r.Right - 2, r.Top + 2}, gfx::cl3DDkShadow);
-  canvas.FillRect({r.Left + 1, r.Top + 1, r.Left + 2, r.Bottom - 2}, gfx::cl3DDkShadow);
-  canvas.FillRect({r.Left + 1, r.Bottom - 2, r.Right - 1, r.Bottom - 1}, gfx::cl3DLight);
-  canvas.FillRect({r.Right - 2, r.Top + 1, r.Right - 1, r.Bottom - 1}, gfx::cl3DLight);
 }
 
 void TMemo::PaintRows(TCanvas& canvas) const {

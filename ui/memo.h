@@ -76,7 +76,6 @@ class TMemo : public TStyledWinControl {
   void DoExit() override;
 
  private:
-  void PaintFrame(TCanvas& canvas) const;
   void PaintRows(TCanvas& canvas) const;
   void MoveCaret(TMemoPos pos, bool extend, bool keepGoalX = false);
   void ScrollToCaret();

@@ -3,22 +3,16 @@
 #include <algorithm>
 
 #include "gfx/canvas.h"
+#include "gfx/edge.h"
 
 namespace {
 
 constexpr int kMinThumb = 8;
 
-// A raised button edge as the classic controls draw it.
+// A raised button as the classic controls draw it.
 void RaisedEdge(gfx::TCanvas& canvas, const TRect& r) {
   canvas.FillRect(r, gfx::clBtnFace);
-  canvas.FillRect({r.Left, r.Top, r.Right - 1, r.Top + 1}, gfx::cl3DLight);
-  canvas.FillRect({r.Left, r.Top, r.Left + 1, r.Bottom - 1}, gfx::cl3DLight);
-  canvas.FillRect({r.Left, r.Bottom - 1, r.Right, r.Bottom}, gfx::cl3DDkShadow);
-  canvas.FillRect({r.Right - 1, r.Top, r.Right, r.Bottom}, gfx::cl3DDkShadow);
-  canvas.FillRect({r.Left + 1, r.Top + 1, r.Right - 2, r.Top + 2}, gfx::clBtnHighlight);
-  canvas.FillRect({r.Left + 1, r.Top + 1, r.Left + 2, r.Bottom - 2}, gfx::clBtnHighlight);
-  canvas.FillRect({r.Left + 1, r.Bottom - 2, r.Right - 1, r.Bottom - 1}, gfx::clBtnShadow);
-  canvas.FillRect({r.Right - 2, r.Top + 1, r.Right - 1, r.Bottom - 1}, gfx::clBtnShadow);
+  gfx::DrawEdge(canvas, r, gfx::esRaised);
 }
 
 // A pushed scroll arrow: flat, framed in the shadow colour.
