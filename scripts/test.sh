@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds everything and runs every test:
-# the native build under AddressSanitizer and UndefinedBehaviorSanitizer,
-# then the 32-bit Windows cross build with its tests under Wine.
+# the native build under AddressSanitizer and UndefinedBehaviorSanitizer, a
+# short run of every fuzz target, then the 32-bit Windows cross build with its
+# tests under Wine.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -14,6 +15,9 @@ cmake -S . -B build/native -G Ninja -DCMAKE_BUILD_TYPE=Debug -DDORVEX_SANITIZE=O
 cmake --build build/native -j "$JOBS"
 ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1 \
   ctest --test-dir build/native --output-on-failure -j "$JOBS"
+
+echo "== fuzz targets (20 s each)"
+bash scripts/fuzz.sh 20
 
 echo "== the program under Xvfb"
 ASAN_OPTIONS=detect_leaks=0 bash scripts/linux-e2e.sh build/native/app/dorvex build/screenshots/linux-main.png

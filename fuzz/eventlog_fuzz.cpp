@@ -1,0 +1,18 @@
+// The System log read protocol and record decoding over a service that lies.
+#include "bootlog/reconstruct.h"
+#include "fuzz/lying_eventlog_api.h"
+#include "platform/win32/eventlog_source.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  FuzzedDataProvider provider(data, size);
+  LyingEventLogApi api(provider);
+  {
+    EventLogSource source(api);
+    TBootTable table;
+    // A second refresh on the same source starts afresh.
+    ReadBootEvents(source, RegionalFormats{}, table);
+    ReadBootEvents(source, RegionalFormats{}, table);
+  }
+  api.ExpectAllClosed();
+  return 0;
+}
