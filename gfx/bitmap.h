@@ -14,6 +14,9 @@ namespace gfx {
 
 constexpr std::uint32_t kOpaque = 0xFF000000;
 
+// The largest image made, read or written: 100 million pixels (400 MB).
+constexpr std::int64_t kMaxImagePixels = 100'000'000;
+
 // Opaque pixel of an RGB colour (the colour must already be resolved).
 constexpr std::uint32_t PixelOf(TColor rgb) {
   return (rgb & 0x00FFFFFF) | kOpaque;
