@@ -3,7 +3,7 @@
 
 #include <cstring>
 
-#include "bootlog/date_format.h"
+#include "bootlog/format_check.h"
 #include "bootlog/system_log.h"
 #include "platform/linux/locale_formats.h"
 #include "platform/linux/login_records.h"
@@ -31,17 +31,6 @@ std::unique_ptr<EventSource> OpenLoginDatabase(const std::string& path, std::str
   return std::make_unique<WtmpdbEventSource>(path);
 }
 
-namespace {
-
-// Formats whose texts do not read back would fail every refresh; keep the defaults then.
-bool ReadsBack(const RegionalFormats& formats) {
-  const TDateTime sample = EncodeDateTime(2009, 11, 25, 13, 45, 56);
-  const auto back = ParseDateTimeText(DateTimeText(sample, formats), formats);
-  return back && *back == sample;
-}
-
-}  // namespace
-
 RegionalFormats SystemRegionalFormats() {
   RegionalFormats formats;
   // Read the user's LC_TIME without touching the process-wide locale.
@@ -56,10 +45,8 @@ RegionalFormats SystemRegionalFormats() {
     const auto date = PictureFromStrftime(nl_langinfo_l(D_FMT, user));
     const auto time = PictureFromStrftime(nl_langinfo_l(T_FMT, user));
     if (date && time) {
-      RegionalFormats local{*date, *time, nl_langinfo_l(AM_STR, user), nl_langinfo_l(PM_STR, user)};
-      if (ReadsBack(local)) {
-        formats = local;
-      }
+      formats = FormatsOrDefaults(
+          {*date, *time, nl_langinfo_l(AM_STR, user), nl_langinfo_l(PM_STR, user)});
     }
   }
   freelocale(user);

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "bootlog/format_check.h"
 #include "bootlog/system_log.h"
 #include "platform/win32/advapi_eventlog_api.h"
 #include "platform/win32/eventlog_source.h"
@@ -86,5 +87,5 @@ RegionalFormats SystemRegionalFormats() {
   formats.LongTime = LocaleText(LOCALE_STIMEFORMAT, formats.LongTime.c_str());
   formats.AmDesignator = LocaleText(LOCALE_S1159, "");
   formats.PmDesignator = LocaleText(LOCALE_S2359, "");
-  return formats;
+  return FormatsOrDefaults(formats);
 }

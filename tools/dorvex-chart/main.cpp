@@ -15,6 +15,8 @@
 #ifdef DORVEX_LINUX_GFX
 #include "platform/linux/text/linux_gfx.h"
 #endif
+#include "tools/common/image_size.h"
+#include "tools/common/number_option.h"
 
 namespace {
 
@@ -34,29 +36,16 @@ int Usage(const std::string& problem) {
   return 2;
 }
 
-// Exactly `count` integers separated by `separator`.
-bool ParseInts(const std::string& text, char separator, size_t count, std::vector<int>& out) {
-  out.clear();
-  size_t start = 0;
-  while (true) {
-    size_t end = text.find(separator, start);
-    std::string part =
-        text.substr(start, end == std::string::npos ? std::string::npos : end - start);
-    if (part.empty()) {
-      return false;
-    }
-    char* stop = nullptr;
-    long value = std::strtol(part.c_str(), &stop, 10);
-    if (*stop != '\0' || value < -1000000 || value > 1000000) {
-      return false;
-    }
-    out.push_back(static_cast<int>(value));
-    if (end == std::string::npos) {
-      break;
-    }
-    start = end + 1;
-  }
-  return out.size() == count;
+// `count` whole numbers in [min, max] separated by `separator` (one: no
+// separator); else the problem.
+bool ParseInts(const std::string& option, const std::string& text, char separator, size_t count,
+               int min, int max, const char* form, std::vector<int>& out, std::string& problem) {
+  std::vector<int64_t> numbers(1);
+  const bool ok = count == 1 ? ParseNumberOption(option, text, min, max, numbers[0], problem)
+                             : ParseNumberListOption(option, text, separator, count, min, max, form,
+                                                     numbers, problem);
+  out.assign(numbers.begin(), numbers.end());
+  return ok;
 }
 
 void Drag(TChart& chart, TMouseButton button, const std::vector<int>& v) {
@@ -97,34 +86,33 @@ int main(int argc, char** argv) {
     } else if (option == "--out") {
       out = value;
     } else if (option == "--size") {
-      if (!ParseInts(value, 'x', 2, v) || v[0] < 1 || v[1] < 1 || v[0] > 16384 || v[1] > 16384) {
-        return Usage("bad size '" + value + "' (WxH, 1 to 16384)");
+      if (!ParseInts(option, value, 'x', 2, 1, 16384, "WxH", v, problem)) {
+        return Usage(problem);
       }
       width = v[0];
       height = v[1];
     } else if (option == "--dpi") {
-      if (!ParseInts(value, ',', 1, v) || v[0] < 48 || v[0] > 480) {
-        return Usage("bad dpi '" + value + "' (48 to 480)");
+      if (!ParseInts(option, value, ',', 1, 48, 480, "N", v, problem)) {
+        return Usage(problem);
       }
       dpi = v[0];
     } else if (option == "--move") {
-      if (!ParseInts(value, ',', 2, v)) {
-        return Usage("bad position '" + value + "' (X,Y)");
+      if (!ParseInts(option, value, ',', 2, -1000000, 1000000, "X,Y", v, problem)) {
+        return Usage(problem);
       }
       actions.push_back({TAction::kMove, v});
     } else if (option == "--drag" || option == "--rdrag") {
-      if (!ParseInts(value, ',', 4, v)) {
-        return Usage("bad drag '" + value + "' (X0,Y0,X1,Y1)");
+      if (!ParseInts(option, value, ',', 4, -1000000, 1000000, "X0,Y0,X1,Y1", v, problem)) {
+        return Usage(problem);
       }
       actions.push_back({option == "--drag" ? TAction::kDrag : TAction::kRightDrag, v});
     } else {
-      if (!ParseInts(value, ',', 1, v) || v[0] < -10000 || v[0] > 10000) {
-        return Usage("bad wheel count '" + value + "'");
+      if (!ParseInts(option, value, ',', 1, -10000, 10000, "N", v, problem)) {
+        return Usage(problem);
       }
       actions.push_back({TAction::kWheel, v});
     }
   }
-
 #ifdef DORVEX_LINUX_GFX
   platform_linux::InstallLinuxGfx();
 #endif
@@ -151,6 +139,12 @@ int main(int argc, char** argv) {
   // The size is in 96-dpi pixels and scales with the fonts, as in the window.
   chart.SetBounds(0, 0, width, height);
   chart.ChangeScale(dpi, 96);
+  // The paint's image is a row and a column larger than the control.
+  if (const std::string problem =
+          ImageSizeProblem(int64_t{chart.Width()} + 1, int64_t{chart.Height()} + 1);
+      !problem.empty()) {
+    return Usage(problem);
+  }
   FillBootChart(chart, table);
   chart.UpdateImage();
   for (const TAction& a : actions) {

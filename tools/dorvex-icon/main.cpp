@@ -12,6 +12,7 @@
 #include "platform/win32/icon_file.h"
 #include "platform/win32/resources/program_icon.h"
 #include "resources/artwork.h"
+#include "tools/common/number_option.h"
 
 namespace {
 
@@ -39,15 +40,15 @@ int WriteIco(const std::string& path) {
 }
 
 int WritePng(const std::string& sizeText, const std::string& path) {
-  char* end = nullptr;
-  const long size = std::strtol(sizeText.c_str(), &end, 10);
-  if (sizeText.empty() || *end != '\0' || size < 1 || size > kLargestPng) {
-    return Usage("SIZE must be a whole number of pixels");
+  int64_t size = 0;
+  std::string problem;
+  if (!ParseNumberOption("SIZE", sizeText, 1, kLargestPng, size, problem)) {
+    return Usage(problem.c_str());
   }
   platform_linux::InstallLinuxGfx();
   std::string error;
   if (!gfx::SavePng(path, artwork::ProgramIcon(static_cast<int>(size)), &error)) {
-    std::fprintf(stderr, "dorvex-icon: %s\n", error.c_str());
+    std::fprintf(stderr, "dorvex-icon: cannot write '%s': %s\n", path.c_str(), error.c_str());
     return 1;
   }
   return 0;

@@ -6,12 +6,15 @@
 #include <string>
 
 #include "app/form_dorvex.h"
-#include "bootlog/datetime.h"
+#include "bootlog/date_format.h"
+#include "bootlog/format_check.h"
 #include "bootlog/listed_source.h"
 #include "gfx/bitmap.h"
 #include "linux_gfx.h"
 #include "platform/headless/headless_platform.h"
+#include "tools/common/image_size.h"
 #include "tools/common/log_source_option.h"
+#include "tools/common/number_option.h"
 #include "ui/application.h"
 
 namespace {
@@ -21,8 +24,8 @@ struct TOptions {
   int Page = 0;
   int Width = TFormDorvexLayout::kClientWidth;
   int Height = TFormDorvexLayout::kClientHeight;
-  long long Uptime = 0;
-  std::string Now = "2025-01-01 12:00:00";
+  int64_t Uptime = 0;
+  TDateTime Now = EncodeDateTime(2025, 1, 1, 12, 0, 0);
   RegionalFormats Formats;
   int Dpi = 96;
   std::string Out = "dorvex.png";
@@ -40,16 +43,21 @@ struct TOptions {
 }
 
 bool ParseNow(const std::string& text, TDateTime& out) {
-  int y, mo, d, h, mi, s;
-  char tail;
-  if (std::sscanf(text.c_str(), "%d-%d-%d %d:%d:%d%c", &y, &mo, &d, &h, &mi, &s, &tail) != 6) {
-    return false;
+  const auto now = ParseDateTimeText(text, {"yyyy-MM-dd", "HH:mm:ss"});
+  if (now) {
+    out = *now;
   }
-  if (!IsValidDate(y, mo, d) || h < 0 || h > 23 || mi < 0 || mi > 59 || s < 0 || s > 59) {
-    return false;
+  return now.has_value();
+}
+
+// A number option's value, or the usage message.
+int64_t Number(const std::string& option, const std::string& value, int64_t min, int64_t max) {
+  int64_t n = 0;
+  std::string problem;
+  if (!ParseNumberOption(option, value, min, max, n, problem)) {
+    Usage(problem.c_str());
   }
-  out = EncodeDateTime(y, mo, d, h, mi, s);
-  return true;
+  return n;
 }
 
 TOptions ParseOptions(int argc, char** argv) {
@@ -74,35 +82,43 @@ TOptions ParseOptions(int argc, char** argv) {
       }
       o.Page = v[0] - '0';
     } else if (a == "--size") {
-      std::string v = value();
-      char tail;
-      if (std::sscanf(v.c_str(), "%dx%d%c", &o.Width, &o.Height, &tail) != 2 || o.Width <= 0 ||
-          o.Height <= 0 || o.Width > 10000 || o.Height > 10000) {
-        Usage("--size takes WxH");
+      std::vector<int64_t> size;
+      std::string problem;
+      if (!ParseNumberListOption(a, value(), 'x', 2, 1, 10000, "WxH", size, problem)) {
+        Usage(problem.c_str());
       }
+      o.Width = static_cast<int>(size[0]);
+      o.Height = static_cast<int>(size[1]);
     } else if (a == "--uptime") {
-      char* end = nullptr;
-      std::string v = value();
-      o.Uptime = std::strtoll(v.c_str(), &end, 10);
-      if (v.empty() || *end || o.Uptime < 0) {
-        Usage("--uptime takes whole seconds");
-      }
+      // The uptime label shows at most INT32_MAX seconds.
+      o.Uptime = Number(a, value(), 0, INT32_MAX);
     } else if (a == "--now") {
-      o.Now = value();
+      if (!ParseNow(value(), o.Now)) {
+        Usage("--now takes \"YYYY-MM-DD HH:MM:SS\"");
+      }
     } else if (a == "--date-format") {
       o.Formats.ShortDate = value();
     } else if (a == "--time-format") {
       o.Formats.LongTime = value();
     } else if (a == "--dpi") {
-      o.Dpi = std::atoi(value().c_str());
-      if (o.Dpi < 48 || o.Dpi > 480) {
-        Usage("--dpi takes 48 to 480");
-      }
+      o.Dpi = static_cast<int>(Number(a, value(), 48, 480));
     } else if (a == "--out") {
       o.Out = value();
     } else {
       Usage(("unknown option " + a).c_str());
     }
+  }
+  // The window's image: the client size scaled to the dpi.
+  const std::string tooLarge =
+      ImageSizeProblem(gfx::MulDiv(o.Width, o.Dpi, 96), gfx::MulDiv(o.Height, o.Dpi, 96));
+  if (!tooLarge.empty()) {
+    Usage(tooLarge.c_str());
+  }
+  const std::string problem = ReadBackProblem(o.Formats);
+  if (!problem.empty()) {
+    Usage(("--date-format '" + o.Formats.ShortDate + "' with --time-format '" + o.Formats.LongTime +
+           "': " + problem)
+              .c_str());
   }
   return o;
 }
@@ -115,11 +131,9 @@ int main(int argc, char** argv) {
 
   headless::THeadlessPlatform platform;
   platform.Dpi = opt.Dpi;
-  if (!ParseNow(opt.Now, platform.Now)) {
-    Usage("--now takes \"YYYY-MM-DD HH:MM:SS\"");
-  }
+  platform.Now = opt.Now;
   // The uptime label shows the tick count at the first timer tick, one second on.
-  platform.Ticks = opt.Uptime * 1000 >= 1000 ? static_cast<uint64_t>(opt.Uptime) * 1000 - 1000 : 0;
+  platform.Ticks = opt.Uptime >= 1 ? static_cast<uint64_t>(opt.Uptime) * 1000 - 1000 : 0;
   platform.Program = argv[0];
   TApplication app(platform);
 
@@ -140,7 +154,7 @@ int main(int argc, char** argv) {
   form.RzClockStatus1->UpdateClock();
   form.DoCreate();
 
-  int w = gfx::MulDiv(opt.Width, opt.Dpi, 96), h = gfx::MulDiv(opt.Height, opt.Dpi, 96);
+  const int w = gfx::MulDiv(opt.Width, opt.Dpi, 96), h = gfx::MulDiv(opt.Height, opt.Dpi, 96);
   form.SetClientSize(w, h);
   form.RzPageControl1->SetTabIndex(opt.Page);
   form.ShowWindow();
@@ -151,7 +165,8 @@ int main(int argc, char** argv) {
   }
   std::string error;
   if (!gfx::SavePng(opt.Out, form.Image(), &error)) {
-    std::fprintf(stderr, "dorvex-snapshot: %s\n", error.c_str());
+    std::fprintf(stderr, "dorvex-snapshot: cannot write '%s': %s\n", opt.Out.c_str(),
+                 error.c_str());
     return 1;
   }
   return 0;

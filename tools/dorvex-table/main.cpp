@@ -6,6 +6,7 @@
 
 #include "bootlog/complete.h"
 #include "bootlog/convert_time.h"
+#include "bootlog/format_check.h"
 #include "bootlog/reconstruct.h"
 #include "bootlog/status_texts.h"
 #include "bootlog/system_log.h"
@@ -49,6 +50,12 @@ int main(int argc, char** argv) {
     } else {
       formats.LongTime = value;
     }
+  }
+
+  if (const std::string problem = ReadBackProblem(formats); !problem.empty()) {
+    return Usage(("--date-format '" + formats.ShortDate + "' with --time-format '" +
+                  formats.LongTime + "': " + problem)
+                     .c_str());
   }
 
   std::unique_ptr<EventSource> source;

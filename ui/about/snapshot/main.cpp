@@ -7,6 +7,8 @@
 
 #include "linux_gfx.h"
 #include "platform/headless/headless_platform.h"
+#include "tools/common/image_size.h"
+#include "tools/common/number_option.h"
 #include "ui/about/form_about.h"
 #include "ui/application.h"
 
@@ -28,13 +30,31 @@ struct TAction {
   std::exit(2);
 }
 
-TPoint ParsePoint(const std::string& v) {
-  int x, y;
-  char tail;
-  if (std::sscanf(v.c_str(), "%d,%d%c", &x, &y, &tail) != 2) {
-    Usage("a point is X,Y");
+constexpr int64_t kFarthest = 100000;  // pixels either way, for points and crops
+
+std::vector<int> Numbers(const std::string& option, const std::string& value, size_t count,
+                         const char* form) {
+  std::vector<int64_t> numbers;
+  std::string problem;
+  if (!ParseNumberListOption(option, value, ',', count, -kFarthest, kFarthest, form, numbers,
+                             problem)) {
+    Usage(problem.c_str());
   }
-  return {x, y};
+  return std::vector<int>(numbers.begin(), numbers.end());
+}
+
+TPoint ParsePoint(const std::string& option, const std::string& value) {
+  const std::vector<int> v = Numbers(option, value, 2, "X,Y");
+  return {v[0], v[1]};
+}
+
+int Number(const std::string& option, const std::string& value, int min, int max) {
+  int64_t n = 0;
+  std::string problem;
+  if (!ParseNumberOption(option, value, min, max, n, problem)) {
+    Usage(problem.c_str());
+  }
+  return static_cast<int>(n);
 }
 
 }  // namespace
@@ -54,38 +74,27 @@ int main(int argc, char** argv) {
       return argv[++i];
     };
     if (a == "--dpi") {
-      dpi = std::atoi(value().c_str());
-      if (dpi < 48 || dpi > 480) {
-        Usage("--dpi takes 48 to 480");
-      }
+      dpi = Number(a, value(), 48, 480);
     } else if (a == "--depth") {
-      depth = std::atoi(value().c_str());
-      if (depth < 1 || depth > 32) {
-        Usage("--depth takes 1 to 32");
-      }
+      depth = Number(a, value(), 1, 32);
     } else if (a == "--hover") {
-      actions.push_back({TAction::Hover, ParsePoint(value())});
+      actions.push_back({TAction::Hover, ParsePoint(a, value())});
     } else if (a == "--press") {
-      actions.push_back({TAction::Press, ParsePoint(value())});
+      actions.push_back({TAction::Press, ParsePoint(a, value())});
     } else if (a == "--click") {
-      actions.push_back({TAction::Click, ParsePoint(value())});
+      actions.push_back({TAction::Click, ParsePoint(a, value())});
     } else if (a == "--tab") {
       actions.push_back({TAction::Tab, {}});
     } else if (a == "--select-all") {
       actions.push_back({TAction::SelectAll, {}});
     } else if (a == "--crop") {
-      int x, y, w, h;
-      char tail;
-      if (std::sscanf(value().c_str(), "%d,%d,%d,%d%c", &x, &y, &w, &h, &tail) != 4 || w <= 0 ||
-          h <= 0) {
-        Usage("--crop takes X,Y,W,H");
+      const std::vector<int> v = Numbers(a, value(), 4, "X,Y,W,H");
+      if (v[2] <= 0 || v[3] <= 0) {
+        Usage("--crop takes a width and a height of at least 1");
       }
-      crop = Bounds(x, y, w, h);
+      crop = Bounds(v[0], v[1], v[2], v[3]);
     } else if (a == "--zoom") {
-      zoom = std::atoi(value().c_str());
-      if (zoom < 1 || zoom > 16) {
-        Usage("--zoom takes 1 to 16");
-      }
+      zoom = Number(a, value(), 1, 16);
     } else if (a == "--out") {
       out = value();
     } else {
@@ -132,6 +141,12 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "opened %s\n", address.c_str());
   }
   gfx::TBitmap image = crop.IsEmpty() ? about.Image() : about.Image().Crop(crop);
+  if (const std::string problem =
+          ImageSizeProblem(int64_t{image.Width()} * zoom, int64_t{image.Height()} * zoom);
+      !problem.empty()) {
+    std::fprintf(stderr, "dorvex-about-snapshot: %s\n", problem.c_str());
+    return 2;
+  }
   if (zoom > 1) {
     // Every pixel as a zoom x zoom square, to see single pixels.
     gfx::TBitmap big(image.Width() * zoom, image.Height() * zoom);
@@ -144,7 +159,8 @@ int main(int argc, char** argv) {
   }
   std::string error;
   if (!gfx::SavePng(out, image, &error)) {
-    std::fprintf(stderr, "dorvex-about-snapshot: %s\n", error.c_str());
+    std::fprintf(stderr, "dorvex-about-snapshot: cannot write '%s': %s\n", out.c_str(),
+                 error.c_str());
     return 1;
   }
   return 0;
