@@ -7,11 +7,11 @@
 
 #include "app/form_dorvex.h"
 #include "bootlog/date_format.h"
-#include "bootlog/format_check.h"
 #include "bootlog/listed_source.h"
 #include "gfx/bitmap.h"
 #include "linux_gfx.h"
 #include "platform/headless/headless_platform.h"
+#include "tools/common/format_option.h"
 #include "tools/common/image_size.h"
 #include "tools/common/log_source_option.h"
 #include "tools/common/number_option.h"
@@ -109,16 +109,13 @@ TOptions ParseOptions(int argc, char** argv) {
     }
   }
   // The window's image: the client size scaled to the dpi.
-  const std::string tooLarge =
-      ImageSizeProblem(gfx::MulDiv(o.Width, o.Dpi, 96), gfx::MulDiv(o.Height, o.Dpi, 96));
-  if (!tooLarge.empty()) {
-    Usage(tooLarge.c_str());
+  if (const std::string problem =
+          ImageSizeProblem(gfx::MulDiv(o.Width, o.Dpi, 96), gfx::MulDiv(o.Height, o.Dpi, 96));
+      !problem.empty()) {
+    Usage(problem.c_str());
   }
-  const std::string problem = ReadBackProblem(o.Formats);
-  if (!problem.empty()) {
-    Usage(("--date-format '" + o.Formats.ShortDate + "' with --time-format '" + o.Formats.LongTime +
-           "': " + problem)
-              .c_str());
+  if (const std::string problem = FormatOptionsProblem(o.Formats); !problem.empty()) {
+    Usage(problem.c_str());
   }
   return o;
 }

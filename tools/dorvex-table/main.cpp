@@ -6,10 +6,10 @@
 
 #include "bootlog/complete.h"
 #include "bootlog/convert_time.h"
-#include "bootlog/format_check.h"
 #include "bootlog/reconstruct.h"
 #include "bootlog/status_texts.h"
 #include "bootlog/system_log.h"
+#include "tools/common/format_option.h"
 #include "tools/common/log_source_option.h"
 
 namespace {
@@ -52,10 +52,8 @@ int main(int argc, char** argv) {
     }
   }
 
-  if (const std::string problem = ReadBackProblem(formats); !problem.empty()) {
-    return Usage(("--date-format '" + formats.ShortDate + "' with --time-format '" +
-                  formats.LongTime + "': " + problem)
-                     .c_str());
+  if (const std::string problem = FormatOptionsProblem(formats); !problem.empty()) {
+    return Usage(problem.c_str());
   }
 
   std::unique_ptr<EventSource> source;
