@@ -118,12 +118,14 @@ bool TEvtFile::IsRecordAt(uint64_t offset, uint64_t maxLength, uint32_t& length)
 }
 
 bool TEvtFile::FindEndRecord(uint64_t& at, uint64_t& oldest) {
-  // Look first where the header says, then on through the buffer once.
-  const uint64_t ring = ringEnd_ - kHeaderSize;
+  // Look first where the header says, then on through the buffer once; only
+  // where the file has bytes (a log can claim to be far larger than its file).
+  const uint64_t present = std::min(ringEnd_, fileSize_);
   const uint64_t start =
-      headerEnd_ >= kHeaderSize && headerEnd_ < ringEnd_ ? headerEnd_ : kHeaderSize;
-  for (uint64_t step = 0; step < ring; ++step) {
-    const uint64_t candidate = Forward(start, step);
+      headerEnd_ >= kHeaderSize && headerEnd_ < present ? headerEnd_ : kHeaderSize;
+  const uint64_t steps = present > kHeaderSize ? present - kHeaderSize : 0;
+  for (uint64_t step = 0; step < steps; ++step) {
+    const uint64_t candidate = start + step < present ? start + step : start + step - steps;
     uint32_t mark = 0;
     if (!ReadWord(Forward(candidate, 4), mark) || mark != kEndMarks[0]) {
       continue;

@@ -157,6 +157,20 @@ TEST_F(TEvt, CutFileGivesItsWholeRecordsThenAnError) {
   EXPECT_EQ(error, kErrorEventLogFileCorrupt);
 }
 
+TEST_F(TEvt, ALogClaimingFarMoreThanItsFileIsReadOnlyWhereTheFileIs) {
+  TEvtBuilder log;
+  log.Records = Numbered(10);
+  const TEvtBuilder::TLayout layout = log.Build();
+  std::string bytes = layout.Bytes.substr(0, layout.End + 40);
+  TEvtBuilder::Word(bytes, 32, 0xFFFFFFF0);
+  uint32_t error = 0;
+  EXPECT_EQ(Times(Write(bytes), &error), Down(10, 1));
+  EXPECT_EQ(error, kErrorHandleEof);
+  // Without its end record: searched for through the file, not through 4 GB.
+  EXPECT_EQ(Times(Write(bytes.substr(0, layout.End)), &error), Down(10, 1));
+  EXPECT_EQ(error, kErrorEventLogFileCorrupt);
+}
+
 TEST_F(TEvt, LyingLengthsStopTheReadAtTheNewestWholeRecords) {
   TEvtBuilder log;
   log.Records = Numbered(6);
