@@ -36,8 +36,18 @@ if ! dpkg --print-foreign-architectures | grep -qx i386; then
 fi
 check "${NATIVE_PACKAGES[@]}" "${WINDOWS_PACKAGES[@]}"
 
+# A mirror caught mid-sync fails one index now and then: try again, and in the
+# end go on with the lists that did arrive; the install says if a package is missing.
+update() {
+  for attempt in 1 2 3; do
+    $SUDO apt-get -o DPkg::Lock::Timeout=600 update -q && return 0
+    echo "setup: package lists incomplete (attempt $attempt), retrying" >&2
+    sleep $((attempt * 10))
+  done
+  echo "setup: going on with the package lists that arrived" >&2
+}
 if [ "${#missing[@]}" -gt 0 ] || [ -n "${NEED_UPDATE:-}" ]; then
-  $SUDO apt-get -o DPkg::Lock::Timeout=600 update -q
+  update
 fi
 if [ "${#missing[@]}" -gt 0 ]; then
   echo "setup: installing ${missing[*]}"

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "gfx/bitmap.h"
+#include "ui/accessibility.h"
 #include "ui/geometry.h"
 #include "ui/input.h"
 
@@ -28,6 +29,8 @@ class TWindowEvents {
   virtual void WindowCloseRequest() = 0;
   // The window lost the keyboard: held buttons and captures end.
   virtual void WindowDeactivated() = 0;
+  // The root of the window's accessible tree, for the platform's bridge.
+  virtual TAccessible* WindowAccessible() { return nullptr; }
 };
 
 enum TWindowKind {
@@ -72,6 +75,8 @@ class TPlatformWindow {
   // While disabled the window takes no input (the owner of a modal window).
   virtual void SetInputEnabled(bool enabled) = 0;
   virtual void GrabFocus() = 0;
+  // Tells assistive technology what changed in the window's accessible tree.
+  virtual void AccessibilityEvent(TAccEvent /*event*/, const TAccessible& /*node*/) {}
 };
 
 enum TMessageBoxIcon { mbiNone, mbiError, mbiWarning, mbiInformation, mbiQuestion };

@@ -1,0 +1,43 @@
+#include "ui/accessibility.h"
+
+#include <unordered_map>
+
+namespace {
+
+// Every live node by its Id; the UI thread is the only user.
+std::unordered_map<uint32_t, TAccessible*>& LiveNodes() {
+  static std::unordered_map<uint32_t, TAccessible*> nodes;
+  return nodes;
+}
+
+uint32_t nextId = 1;
+
+}  // namespace
+
+TAccessible::TAccessible() : id_(nextId++) {
+  LiveNodes().emplace(id_, this);
+}
+
+TAccessible::~TAccessible() {
+  LiveNodes().erase(id_);
+}
+
+TAccessible* TAccessible::HitTest(TPoint screen) {
+  if (!ScreenBounds().Contains(screen)) {
+    return nullptr;
+  }
+  // Later children lie on top.
+  for (int i = ChildCount() - 1; i >= 0; --i) {
+    if (TAccessible* child = Child(i)) {
+      if (TAccessible* hit = child->HitTest(screen)) {
+        return hit;
+      }
+    }
+  }
+  return this;
+}
+
+TAccessible* FindAccessible(uint32_t id) {
+  auto it = LiveNodes().find(id);
+  return it == LiveNodes().end() ? nullptr : it->second;
+}

@@ -1,0 +1,112 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "ui/geometry.h"
+
+// What the windows tell assistive technology (screen readers). The model is
+// portable and knows nothing of any platform's accessibility API; a platform
+// window bridges it (Microsoft Active Accessibility on Windows).
+
+enum class TAccRole {
+  Window,
+  Dialog,
+  ToolBar,
+  PushButton,
+  StaticText,
+  PageTabList,
+  PageTab,
+  PropertyPage,
+  List,
+  ListItem,
+  ColumnHeader,
+  Chart,
+  Graphic,  // one bar of the chart
+  Text,     // the memo
+  Link,
+  StatusBar,
+  Grouping,
+};
+
+// States, as bits.
+enum TAccState : uint32_t {
+  asFocusable = 1u << 0,
+  asFocused = 1u << 1,
+  asSelectable = 1u << 2,
+  asSelected = 1u << 3,
+  asPressed = 1u << 4,
+  asUnavailable = 1u << 5,
+  asInvisible = 1u << 6,
+  asOffscreen = 1u << 7,
+  asReadOnly = 1u << 8,
+  asLinked = 1u << 9,
+  asTraversed = 1u << 10,
+  asMultiLine = 1u << 11,
+};
+
+enum class TAccEvent {
+  Focus,
+  Selection,
+  NameChange,
+  ValueChange,
+  StateChange,
+  Reorder,  // children added or removed
+  DialogStart,
+  DialogEnd,
+};
+
+// One node of a window's accessible tree: a control, or a part of one (a list row,
+// a tab, a bar). Nodes come and go with what the window shows (a refresh replaces
+// the rows); a bridge keeps a node's Id, never its address, and finds it again
+// with FindAccessible, so a reader holding on to a removed node gets an error and
+// never a dangling pointer. Everything runs on the one UI thread.
+class TAccessible {
+ public:
+  TAccessible();
+  virtual ~TAccessible();
+  TAccessible(const TAccessible&) = delete;
+  TAccessible& operator=(const TAccessible&) = delete;
+
+  // Unique in the process and never reused; 0 is no node.
+  uint32_t Id() const { return id_; }
+
+  virtual TAccRole Role() const = 0;
+  // UTF-8; the texts the window shows, "&" prefixes removed.
+  virtual std::string Name() const = 0;
+  virtual std::string Value() const { return {}; }
+  virtual std::string Description() const { return {}; }
+  // The Alt shortcut, e.g. "Alt+R"; empty when there is none.
+  virtual std::string Shortcut() const { return {}; }
+  virtual uint32_t States() const = 0;
+  // Screen pixels.
+  virtual TRect ScreenBounds() const = 0;
+
+  virtual TAccessible* Parent() const = 0;
+  virtual int ChildCount() const { return 0; }
+  virtual TAccessible* Child(int index) const { return nullptr; }
+  // The deepest node at a screen point, this one when no child is there, null
+  // when the point is outside.
+  virtual TAccessible* HitTest(TPoint screen);
+
+  // The name of the default action ("按下", "选择", "打开", "切换"); empty: none.
+  virtual std::string DefaultAction() const { return {}; }
+  // Runs the default action now; false when there is none or it cannot run.
+  virtual bool DoDefaultAction() { return false; }
+  // Moves the keyboard focus here and/or selects this node; false when it cannot.
+  virtual bool TakeFocus() { return false; }
+  virtual bool TakeSelection() { return false; }
+
+ private:
+  uint32_t id_;
+};
+
+// The live node with that Id, or null once it is gone.
+TAccessible* FindAccessible(uint32_t id);
+
+// Where a window's model reports its changes; the platform window implements it.
+class TAccessibilityListener {
+ public:
+  virtual ~TAccessibilityListener() = default;
+  virtual void AccessibilityEvent(TAccEvent event, const TAccessible& node) = 0;
+};
