@@ -84,7 +84,7 @@ class TAccessible {
 
   virtual TAccessible* Parent() const = 0;
   virtual int ChildCount() const { return 0; }
-  virtual TAccessible* Child(int index) const { return nullptr; }
+  virtual TAccessible* Child(int /*index*/) const { return nullptr; }
   // The deepest node at a screen point, this one when no child is there, null
   // when the point is outside.
   virtual TAccessible* HitTest(TPoint screen);
