@@ -140,6 +140,12 @@ TTextEngine* g_engine = nullptr;
 
 }  // namespace
 
+int TTextEngine::TextWidth(const TFont& font, std::string_view utf8) {
+  TGlyphRun run;
+  Layout(font, utf8, run);
+  return run.Width;
+}
+
 TTextEngine& BoxTextEngine() {
   static TBoxEngine engine;
   return engine;

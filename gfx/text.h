@@ -49,8 +49,9 @@ class TTextEngine {
   virtual ~TTextEngine() = default;
 
   virtual TFontMetrics Metrics(const TFont& font) = 0;
-  // Advance width of one line of UTF-8 text (no tabs, no prefix handling).
-  virtual int TextWidth(const TFont& font, std::string_view utf8) = 0;
+  // Advance width of one line of UTF-8 text (no tabs, no prefix handling); the
+  // width of its layout unless an engine knows a quicker way.
+  virtual int TextWidth(const TFont& font, std::string_view utf8);
   // Lays out one line. Glyph images stay valid until the engine is destroyed
   // or its cache is cleared; the same text always gives the same run.
   virtual void Layout(const TFont& font, std::string_view utf8, TGlyphRun& out) = 0;

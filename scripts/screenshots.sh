@@ -13,5 +13,5 @@ shot=(build/release/tools/dorvex-snapshot --events docs/boots.events
   --now "2026-12-08 11:20:00" --uptime 9240)
 "${shot[@]}" --page 0 --out docs/boot-list.png
 "${shot[@]}" --page 1 --out docs/boot-chart.png
-build/release/ui/about/dorvex-about-snapshot --out docs/about.png
+build/release/tools/dorvex-about-snapshot --out docs/about.png
 echo "screenshots: docs/boot-list.png docs/boot-chart.png docs/about.png"

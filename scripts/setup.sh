@@ -51,6 +51,13 @@ if [ "${#missing[@]}" -gt 0 ] || [ -n "${NEED_UPDATE:-}" ]; then
 fi
 if [ "${#missing[@]}" -gt 0 ]; then
   echo "setup: installing ${missing[*]}"
-  $SUDO apt-get -o DPkg::Lock::Timeout=600 install -y -q --no-install-recommends "${missing[@]}"
+  install=($SUDO apt-get -o DPkg::Lock::Timeout=600 install -y -q --no-install-recommends)
+  if ! "${install[@]}" "${missing[@]}"; then
+    # With one architecture's security list missing, the two architectures' versions
+    # of a shared library disagree; the release's own versions agree.
+    . /etc/os-release
+    echo "setup: retrying with the versions of $VERSION_CODENAME itself" >&2
+    "${install[@]}" -t "$VERSION_CODENAME" "${missing[@]}"
+  fi
 fi
 echo "setup: all packages present"

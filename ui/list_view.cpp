@@ -125,20 +125,8 @@ bool TRzListView::HScrollVisible() const {
 }
 
 TRect TRzListView::ViewRect() const {
-  TRect r = ClientRect().Deflate(1);
-  if (VScrollVisible()) {
-    r.Right -= scrollBarSize_;
-  }
-  if (HScrollVisible()) {
-    r.Bottom -= scrollBarSize_;
-  }
-  if (r.Right < r.Left) {
-    r.Right = r.Left;
-  }
-  if (r.Bottom < r.Top) {
-    r.Bottom = r.Top;
-  }
-  return r;
+  return InsideScrollBars(ClientRect().Deflate(1), VScrollVisible(), HScrollVisible(),
+                          scrollBarSize_);
 }
 
 TRect TRzListView::RowsRect() const {

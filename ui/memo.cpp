@@ -144,20 +144,8 @@ int TMemo::RowHeight() const {
 }
 
 TRect TMemo::TextRect() const {
-  TRect r = ClientRect().Deflate(kBorder);
-  if (HasVScrollBar()) {
-    r.Right -= barSize_;
-  }
-  if (HasHScrollBar()) {
-    r.Bottom -= barSize_;
-  }
-  if (r.Right < r.Left) {
-    r.Right = r.Left;
-  }
-  if (r.Bottom < r.Top) {
-    r.Bottom = r.Top;
-  }
-  return r;
+  return InsideScrollBars(ClientRect().Deflate(kBorder), HasVScrollBar(), HasHScrollBar(),
+                          barSize_);
 }
 
 int TMemo::VisibleRows() const {

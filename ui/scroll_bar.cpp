@@ -40,6 +40,18 @@ void Arrow(gfx::TCanvas& canvas, const TRect& r, bool vertical, bool first, gfx:
 
 }  // namespace
 
+TRect InsideScrollBars(TRect r, bool vertical, bool horizontal, int size) {
+  if (vertical) {
+    r.Right -= size;
+  }
+  if (horizontal) {
+    r.Bottom -= size;
+  }
+  r.Right = std::max(r.Right, r.Left);
+  r.Bottom = std::max(r.Bottom, r.Top);
+  return r;
+}
+
 // ---- geometry
 
 int TScrollBarState::ArrowLength() const {

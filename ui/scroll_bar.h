@@ -46,6 +46,10 @@ struct TScrollBarState {
   int PosAfter(TScrollPart part) const;
 };
 
+// What is left of a host's area `r` beside its bars of thickness `size`: a
+// vertical bar takes the right edge, a horizontal one the bottom; never negative.
+TRect InsideScrollBars(TRect r, bool vertical, bool horizontal, int size);
+
 // `pressed` is drawn pushed in: an arrow flat with its arrow nudged, a piece
 // of the track inverted.
 void PaintScrollBar(gfx::TCanvas& canvas, const TScrollBarState& bar, TScrollPart pressed = spNone);

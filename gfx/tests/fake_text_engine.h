@@ -27,11 +27,6 @@ class TFixedEngine : public gfx::TTextEngine {
     m.UnderlineThickness = 1;
     return m;
   }
-  int TextWidth(const gfx::TFont& f, std::string_view s) override {
-    gfx::TGlyphRun run;
-    Layout(f, s, run);
-    return run.Width;
-  }
   void Layout(const gfx::TFont&, std::string_view s, gfx::TGlyphRun& out) override {
     out.Glyphs.clear();
     int x = 0;

@@ -203,12 +203,6 @@ gfx::TFontMetrics TGdiTextEngine::Metrics(const gfx::TFont& font) {
   return EntryFor(font).Metrics;
 }
 
-int TGdiTextEngine::TextWidth(const gfx::TFont& font, std::string_view utf8) {
-  gfx::TGlyphRun run;
-  Layout(font, utf8, run);
-  return run.Width;
-}
-
 void TGdiTextEngine::Layout(const gfx::TFont& font, std::string_view utf8, gfx::TGlyphRun& out) {
   out.Glyphs.clear();
   out.Width = 0;

@@ -23,7 +23,6 @@ class TGdiTextEngine : public gfx::TTextEngine {
   TGdiTextEngine& operator=(const TGdiTextEngine&) = delete;
 
   gfx::TFontMetrics Metrics(const gfx::TFont& font) override;
-  int TextWidth(const gfx::TFont& font, std::string_view utf8) override;
   void Layout(const gfx::TFont& font, std::string_view utf8, gfx::TGlyphRun& out) override;
   void ClearCache() override;
 

@@ -206,12 +206,6 @@ gfx::TFontMetrics TFreeTypeEngine::Metrics(const gfx::TFont& font) {
   return m;
 }
 
-int TFreeTypeEngine::TextWidth(const gfx::TFont& font, std::string_view utf8) {
-  gfx::TGlyphRun run;
-  Layout(font, utf8, run);
-  return run.Width;
-}
-
 void TFreeTypeEngine::Layout(const gfx::TFont& font, std::string_view utf8, gfx::TGlyphRun& out) {
   out.Glyphs.clear();
   out.Width = 0;

@@ -22,7 +22,6 @@ class TFreeTypeEngine : public gfx::TTextEngine {
   TFreeTypeEngine& operator=(const TFreeTypeEngine&) = delete;
 
   gfx::TFontMetrics Metrics(const gfx::TFont& font) override;
-  int TextWidth(const gfx::TFont& font, std::string_view utf8) override;
   void Layout(const gfx::TFont& font, std::string_view utf8, gfx::TGlyphRun& out) override;
   void ClearCache() override;
 
