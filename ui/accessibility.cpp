@@ -28,13 +28,25 @@ TAccessible* TAccessible::HitTest(TPoint screen) {
   }
   // Later children lie on top.
   for (int i = ChildCount() - 1; i >= 0; --i) {
-    if (TAccessible* child = Child(i)) {
+    TAccessible* child = Child(i);
+    if (child && (child->States() & (asInvisible | asOffscreen)) == 0) {
       if (TAccessible* hit = child->HitTest(screen)) {
         return hit;
       }
     }
   }
   return this;
+}
+
+TAccessible* TAccessible::FocusedNode() {
+  for (int i = 0; i < ChildCount(); ++i) {
+    if (TAccessible* child = Child(i)) {
+      if (TAccessible* focused = child->FocusedNode()) {
+        return focused;
+      }
+    }
+  }
+  return (States() & asFocused) != 0 ? this : nullptr;
 }
 
 TAccessible* FindAccessible(uint32_t id) {

@@ -86,8 +86,12 @@ class TAccessible {
   virtual int ChildCount() const { return 0; }
   virtual TAccessible* Child(int /*index*/) const { return nullptr; }
   // The deepest node at a screen point, this one when no child is there, null
-  // when the point is outside.
+  // when the point is outside. Children that are invisible or off-screen are
+  // passed over (a hidden page lies under the shown one).
   virtual TAccessible* HitTest(TPoint screen);
+  // The node of this subtree that has the keyboard focus (this one or a
+  // descendant, the deepest), null when the focus is elsewhere.
+  virtual TAccessible* FocusedNode();
 
   // The name of the default action ("按下", "选择", "打开", "切换"); empty: none.
   virtual std::string DefaultAction() const { return {}; }
