@@ -1,5 +1,6 @@
 // Renders the chart control alone from a fixture of events, optionally applies
 // mouse actions, and writes a PNG and/or a text dump of what the last paint drew.
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -9,6 +10,7 @@
 #include "bootlog/convert_time.h"
 #include "bootlog/reconstruct.h"
 #include "chart/boot_chart.h"
+#include "chart_actions.h"
 #include "chart_dump.h"
 #include "gfx/bitmap.h"
 #include "tools/common/log_source_option.h"
@@ -19,11 +21,6 @@
 #include "tools/common/number_option.h"
 
 namespace {
-
-struct TAction {
-  enum { kMove, kDrag, kRightDrag, kWheel } Kind;
-  std::vector<int> Values;
-};
 
 int Usage(const std::string& problem) {
   std::fprintf(stderr,
@@ -48,10 +45,11 @@ bool ParseInts(const std::string& option, const std::string& text, char separato
   return ok;
 }
 
-void Drag(TChart& chart, TMouseButton button, const std::vector<int>& v) {
-  chart.MouseDown(button, 0, v[0], v[1]);
-  chart.MouseMove(0, v[2], v[3]);
-  chart.MouseUp(button, 0, v[2], v[3]);
+TChartAction Action(TChartAction::TKind kind, const std::vector<int>& values) {
+  TChartAction action;
+  action.Kind = kind;
+  std::copy(values.begin(), values.end(), action.Values.begin());
+  return action;
 }
 
 }  // namespace
@@ -62,7 +60,7 @@ int main(int argc, char** argv) {
   bool dump = false;
   int width = 669, height = 328;
   int dpi = 96;
-  std::vector<TAction> actions;
+  std::vector<TChartAction> actions;
   for (int i = 1; i < argc; ++i) {
     const std::string option = argv[i];
     if (option == "--dump") {
@@ -100,17 +98,18 @@ int main(int argc, char** argv) {
       if (!ParseInts(option, value, ',', 2, -1000000, 1000000, "X,Y", v, problem)) {
         return Usage(problem);
       }
-      actions.push_back({TAction::kMove, v});
+      actions.push_back(Action(TChartAction::kMove, v));
     } else if (option == "--drag" || option == "--rdrag") {
       if (!ParseInts(option, value, ',', 4, -1000000, 1000000, "X0,Y0,X1,Y1", v, problem)) {
         return Usage(problem);
       }
-      actions.push_back({option == "--drag" ? TAction::kDrag : TAction::kRightDrag, v});
+      actions.push_back(
+          Action(option == "--drag" ? TChartAction::kDrag : TChartAction::kRightDrag, v));
     } else {
       if (!ParseInts(option, value, ',', 1, -10000, 10000, "N", v, problem)) {
         return Usage(problem);
       }
-      actions.push_back({TAction::kWheel, v});
+      actions.push_back(Action(TChartAction::kWheel, v));
     }
   }
 #ifdef DORVEX_LINUX_GFX
@@ -147,22 +146,8 @@ int main(int argc, char** argv) {
   }
   FillBootChart(chart, table);
   chart.UpdateImage();
-  for (const TAction& a : actions) {
-    switch (a.Kind) {
-      case TAction::kMove:
-        chart.MouseMove(0, a.Values[0], a.Values[1]);
-        break;
-      case TAction::kDrag:
-        Drag(chart, mbLeft, a.Values);
-        break;
-      case TAction::kRightDrag:
-        Drag(chart, mbRight, a.Values);
-        break;
-      case TAction::kWheel:
-        // N notches towards the user (down), or away for a negative N.
-        chart.MouseWheel(0, -a.Values[0] * WHEEL_DELTA, {});
-        break;
-    }
+  for (const TChartAction& a : actions) {
+    ApplyChartAction(chart, a);
     chart.UpdateImage();
   }
 
