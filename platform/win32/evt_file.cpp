@@ -110,11 +110,18 @@ uint64_t TEvtFile::Backward(uint64_t offset, uint64_t distance) const {
   return Forward(offset, ring - distance % ring);
 }
 
+bool TEvtFile::IsPresent(uint64_t offset, uint64_t size) const {
+  const uint64_t first = std::min(size, ringEnd_ - offset);
+  return offset + first <= fileSize_ && kHeaderSize + (size - first) <= fileSize_;
+}
+
 bool TEvtFile::IsRecordAt(uint64_t offset, uint64_t maxLength, uint32_t& length) {
   uint32_t signature = 0, trailing = 0;
+  // Lengths and signature can be in the file while a cut took the middle.
   return ReadWord(offset, length) && length >= kSmallestRecord && length <= maxLength &&
          ReadWord(Forward(offset, 4), signature) && signature == kSignature &&
-         ReadWord(Forward(offset, length - 4), trailing) && trailing == length;
+         ReadWord(Forward(offset, length - 4), trailing) && trailing == length &&
+         IsPresent(offset, length);
 }
 
 bool TEvtFile::FindEndRecord(uint64_t& at, uint64_t& oldest) {

@@ -38,6 +38,8 @@ class TEvtFile {
   bool ReadWord(uint64_t offset, uint32_t& value);
   uint64_t Forward(uint64_t offset, uint64_t distance) const;
   uint64_t Backward(uint64_t offset, uint64_t distance) const;
+  // Whether the buffer's bytes from `offset` on, wrapping, are all in the file.
+  bool IsPresent(uint64_t offset, uint64_t size) const;
   bool IsRecordAt(uint64_t offset, uint64_t maxLength, uint32_t& length);
   bool FindEndRecord(uint64_t& at, uint64_t& oldest);
 

@@ -157,6 +157,28 @@ TEST_F(TEvt, CutFileGivesItsWholeRecordsThenAnError) {
   EXPECT_EQ(error, kErrorEventLogFileCorrupt);
 }
 
+TEST_F(TEvt, ARecordSplitByTheWrapOfACutFileIsNotWhole) {
+  // The log's buffer ends 20 bytes past the cut file: the record split by the
+  // wrap has its lengths and signature in the file but not its middle.
+  TEvtBuilder log;
+  log.Size = 48 + 40 * 100 + 2;
+  log.Start = log.Size - 250;
+  log.Records = Numbered(30);
+  const TEvtBuilder::TLayout layout = log.Build();
+  ASSERT_LT(layout.Offsets[2], log.Size - 20);
+  ASSERT_GT(layout.Offsets[2] + log.Records[2].size(), log.Size);
+  const std::string path = Write(layout.Bytes.substr(0, log.Size - 20));
+  TEvtFile file;
+  ASSERT_EQ(file.Open(path), "");
+  const TEvtFile::TIndex index = file.Index();
+  EXPECT_TRUE(index.Damaged);
+  ASSERT_EQ(index.Records.size(), 27u);
+  EXPECT_EQ(index.Records.back().Offset, layout.Offsets[3]);
+  uint32_t error = 0;
+  EXPECT_EQ(Times(path, &error), Down(30, 4));
+  EXPECT_EQ(error, kErrorEventLogFileCorrupt);
+}
+
 TEST_F(TEvt, ALogClaimingFarMoreThanItsFileIsReadOnlyWhereTheFileIs) {
   TEvtBuilder log;
   log.Records = Numbered(10);
