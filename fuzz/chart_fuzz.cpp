@@ -21,7 +21,12 @@ constexpr int kMaxBars = 40;
 constexpr int kMaxSteps = 48;
 constexpr int kDpis[] = {96, 96, 120, 144};
 
-double Value(FuzzedDataProvider& in) {
+// Hours as boots give them, up to a badly wrong clock's 200,000.
+double Hours(FuzzedDataProvider& in) {
+  return in.ConsumeIntegralInRange(-1000, 1600000) / 8.0;
+}
+
+double WildValue(FuzzedDataProvider& in) {
   using limits = std::numeric_limits<double>;
   const double sign = in.ConsumeBool() ? -1.0 : 1.0;
   switch (in.ConsumeIntegralInRange(0, 7)) {
@@ -36,8 +41,7 @@ double Value(FuzzedDataProvider& in) {
     case 4:
       return sign * 0.0;
     case 5:
-      // Hours as boots give them, up to a badly wrong clock's 200,000.
-      return in.ConsumeIntegralInRange(-1000, 200000) / 8.0;
+      return Hours(in);
     case 6:
       return in.ConsumeFloatingPoint<double>();
     default:
@@ -56,9 +60,12 @@ int Pixel(FuzzedDataProvider& in, int extent) {
 void FillValues(TChart& chart, FuzzedDataProvider& in) {
   TBarSeries& series = Series1(chart);
   series.Clear();
+  // One wild value sets the range of the whole chart: a quarter of the fills
+  // have them, the others keep ranges that boots have.
+  const bool wild = in.ConsumeIntegralInRange(0, 3) == 0;
   const int count = in.ConsumeIntegralInRange(0, kMaxBars);
   for (int i = 0; i < count; ++i) {
-    series.Add(Value(in), "2024-03-" + std::to_string(10 + i % 20));
+    series.Add(wild ? WildValue(in) : Hours(in), "2024-03-" + std::to_string(10 + i % 20));
   }
 }
 
@@ -113,10 +120,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         ApplyChartAction(chart, action);
         break;
       case 3:
-        // The tool's range of notches.
+        // Now and then a thousand notches: the offsets add up as for the tool's 10,000.
         action.Kind = TChartAction::kWheel;
-        action.Values = {in.ConsumeBool() ? in.ConsumeIntegralInRange(-10000, 10000)
-                                          : in.ConsumeIntegralInRange(-3, 3)};
+        action.Values = {in.ConsumeIntegralInRange(0, 15) == 0
+                             ? in.ConsumeIntegralInRange(-1000, 1000)
+                             : in.ConsumeIntegralInRange(-3, 3)};
         ApplyChartAction(chart, action);
         break;
       case 4:
