@@ -82,9 +82,9 @@ void FillBoots(TChart& chart, FuzzedDataProvider& in) {
 void Paint(TChart& chart) {
   chart.UpdateImage();
   FuzzCheck(!chart.IsImageStale(), "image stale after a paint");
-  FuzzCheck(chart.Image().Width() == chart.Width() + 1 &&
-                chart.Image().Height() == chart.Height() + 1,
-            "image not a pixel larger than the control");
+  FuzzCheck(
+      chart.Image().Width() == chart.Width() + 1 && chart.Image().Height() == chart.Height() + 1,
+      "image not a pixel larger than the control");
 }
 
 }  // namespace

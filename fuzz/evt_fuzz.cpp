@@ -31,9 +31,9 @@ struct TInput {
   }
   TBytes At(const TEvtFile::TPlace& place) const {
     const uint64_t end = RingEnd();
-    FuzzCheck(place.Offset >= kHeaderSize && place.Offset < end &&
-                  place.Length <= end - kHeaderSize,
-              "record place outside the buffer");
+    FuzzCheck(
+        place.Offset >= kHeaderSize && place.Offset < end && place.Length <= end - kHeaderSize,
+        "record place outside the buffer");
     const uint64_t first = std::min<uint64_t>(place.Length, end - place.Offset);
     const uint64_t rest = place.Length - first;
     FuzzCheck(place.Offset + first <= Size && kHeaderSize + rest <= Size,
@@ -171,9 +171,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const TInput input{data, size};
 
   bool damaged = true;
-  const std::vector<TBytes> expected =
-      EvtFileApi::Problem(path).empty() ? ExpectedRecords(path, input, damaged)
-                                        : std::vector<TBytes>{};
+  const std::vector<TBytes> expected = EvtFileApi::Problem(path).empty()
+                                           ? ExpectedRecords(path, input, damaged)
+                                           : std::vector<TBytes>{};
   ReadDirectly(path, expected, damaged);
 
   EvtFileApi api(path);

@@ -20,6 +20,21 @@ constexpr const char* kEvents = R"(
   WHERE typeof(us) = 'integer' AND us >= 0 AND t <= 4294967295
   ORDER BY t DESC, rank, ID DESC)";
 
+// Reading a view or a computed column runs what the file says (a recursive
+// view never ends); only stored rows are read, in time proportional to the file.
+constexpr const char* kStoredRows = R"(
+  SELECT EXISTS (SELECT 1 FROM main.sqlite_schema WHERE type = 'table'
+                   AND name = 'wtmp' COLLATE NOCASE AND sql NOT LIKE 'CREATE VIRTUAL%')
+     AND NOT EXISTS (SELECT 1 FROM pragma_table_xinfo('wtmp', 'main') WHERE hidden <> 0))";
+
+bool HoldsStoredRows(sqlite3* db) {
+  sqlite3_stmt* check = nullptr;
+  const bool stored = sqlite3_prepare_v2(db, kStoredRows, -1, &check, nullptr) == SQLITE_OK &&
+                      sqlite3_step(check) == SQLITE_ROW && sqlite3_column_int(check, 0) == 1;
+  sqlite3_finalize(check);
+  return stored;
+}
+
 }  // namespace
 
 WtmpdbEventSource::~WtmpdbEventSource() {
@@ -39,6 +54,11 @@ bool WtmpdbEventSource::Start(std::string& problem) {
   int rc = sqlite3_open_v2(path_.c_str(), &db_, SQLITE_OPEN_READONLY, nullptr);
   if (rc == SQLITE_OK) {
     rc = sqlite3_prepare_v2(db_, kEvents, -1, &rows_, nullptr);
+  }
+  if (rc == SQLITE_OK && !HoldsStoredRows(db_)) {
+    problem = path_ + ": wtmp is not a table of stored rows";
+    Close();
+    return false;
   }
   if (rc == SQLITE_OK) {
     // The first step sorts every row: damage and locks show here.

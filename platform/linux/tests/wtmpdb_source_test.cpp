@@ -106,6 +106,50 @@ TEST(WtmpdbEventSource, MissingForeignOrEmptyDatabases) {
   EXPECT_TRUE(ReadEvents(emptySource).empty());
 }
 
+TEST(WtmpdbEventSource, AWtmpThatIsNoTableOfStoredRowsIsRefused) {
+  // Reading a view or a computed column runs what the file says: a recursive
+  // view never ends (here it is cut at 10 rows), a computed column can be
+  // made as slow as one likes.
+  const std::string columns = "ID, 1 AS Type, 'reboot' AS User, Login, NULL AS Logout";
+  const std::string views[] = {
+      "CREATE VIEW wtmp AS SELECT " + columns + " FROM boots",
+      "CREATE VIEW wtmp AS WITH RECURSIVE c(ID, Login) AS (SELECT 1, 1000000 UNION ALL "
+      "SELECT ID + 1, Login + 1000000 FROM c LIMIT 10) SELECT " +
+          columns + " FROM c",
+      "CREATE TABLE wtmp(ID INTEGER PRIMARY KEY, Type INTEGER, User TEXT, Login INTEGER, "
+      "Logout INTEGER AS (Login + 1000000))",
+  };
+  for (const std::string& sql : views) {
+    TTempFolder dir;
+    const std::string path = dir.Path("wtmp.db");
+    {
+      TWtmpdbFile db(path);
+      db.Boot(1000);
+      db.Exec("ALTER TABLE wtmp RENAME TO boots");
+      db.Exec(sql);
+      if (sql.find("AS (Login") != std::string::npos) {
+        db.Exec("INSERT INTO wtmp(Type, User, Login) VALUES(1, 'reboot', 2000000)");
+      }
+    }
+    WtmpdbEventSource source(path);
+    EXPECT_FALSE(source.OpenSystemLog()) << sql;
+    EXPECT_TRUE(ReadEvents(source).empty());
+    EXPECT_EQ(WtmpdbEventSource::Problem(path), path + ": wtmp is not a table of stored rows");
+  }
+  // Named in other letters it is still the table.
+  TTempFolder dir;
+  const std::string path = dir.Path("wtmp.db");
+  {
+    TWtmpdbFile db(path);
+    db.Boot(1000);
+    db.Exec("ALTER TABLE wtmp RENAME TO t");
+    db.Exec("ALTER TABLE t RENAME TO WTMP");
+  }
+  WtmpdbEventSource source(path);
+  ASSERT_TRUE(source.OpenSystemLog());
+  EXPECT_EQ(ReadEvents(source), (std::vector<TSeenEvent>{{6005, 1000, "N/A"}}));
+}
+
 TEST(WtmpdbEventSource, LockedDatabaseCannotBeOpenedAndIsNotWaitedFor) {
   TTempFolder dir;
   const std::string path = dir.Path("wtmp.db");
