@@ -46,8 +46,8 @@ TAccessible* NearestSibling(TAccessible& start, TNavDirection direction) {
     if (ahead * sign <= 0) {
       continue;
     }
-    const int aside =
-        across ? Gap(r.Top, r.Bottom, from.Top, from.Bottom) : Gap(r.Left, r.Right, from.Left, from.Right);
+    const int aside = across ? Gap(r.Top, r.Bottom, from.Top, from.Bottom)
+                             : Gap(r.Left, r.Right, from.Left, from.Right);
     const std::tuple<int, int> key{aside, ahead * sign};
     if (best == nullptr || key < bestKey) {
       best = sibling;
@@ -67,9 +67,12 @@ long EventChildId(const TAccessible& node) {
 }
 
 uint32_t NodeIdOfChildId(long childId) {
-  // Wider than long before negating: the smallest long negates to itself.
-  const int64_t negated = -static_cast<int64_t>(childId < -INT64_MAX ? 0 : childId);
-  return negated > 0 && negated <= UINT32_MAX ? static_cast<uint32_t>(negated) : 0;
+  if (childId >= 0) {
+    return 0;
+  }
+  // Negated without a sign: the smallest long has no positive counterpart.
+  const uint64_t negated = 0u - static_cast<uint64_t>(static_cast<int64_t>(childId));
+  return negated <= UINT32_MAX ? static_cast<uint32_t>(negated) : 0;
 }
 
 bool IsWithin(const TAccessible& node, const TAccessible& ancestor) {

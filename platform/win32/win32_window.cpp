@@ -3,8 +3,10 @@
 #include <algorithm>
 #include <vector>
 
+#include "platform/win32/accessible_object.h"
 #include "platform/win32/dib_pixels.h"
 #include "platform/win32/modal_pump.h"
+#include "platform/win32/msaa_bridge.h"
 #include "platform/win32/system_colors_win32.h"
 #include "platform/win32/wide_text.h"
 #include "platform/win32/window_errors.h"
@@ -491,6 +493,10 @@ void TWin32Window::GrabFocus() {
   SetFocus(H(hwnd_));
 }
 
+void TWin32Window::AccessibilityEvent(TAccEvent event, const TAccessible& node) {
+  NotifyAccessibilityEvent(hwnd_, event, node);
+}
+
 TShiftState TWin32Window::MouseShift(uintptr_t wParam) const {
   TShiftState s = 0;
   if (wParam & MK_SHIFT) {
@@ -717,6 +723,15 @@ intptr_t TWin32Window::HandleMessage(unsigned message, uintptr_t wParam, intptr_
     case WM_SYSCOLORCHANGE:
       LoadSystemColors();
       break;
+    case WM_GETOBJECT:
+    case kAccessibleActionMessage: {
+      intptr_t result = 0;
+      if (HandleAccessibilityMessage(hwnd, events_ ? events_->WindowAccessible() : nullptr, message,
+                                     wParam, lParam, result)) {
+        return result;
+      }
+      break;
+    }
     case kShowPopupMessage:
       if (pendingShow_) {
         pendingShow_ = false;

@@ -36,6 +36,7 @@ class TWin32Window : public TPlatformWindow {
   void BeginResizeDrag(TPoint screenPos) override;
   void SetInputEnabled(bool enabled) override;
   void GrabFocus() override;
+  void AccessibilityEvent(TAccEvent event, const TAccessible& node) override;
 
   void* Handle() const { return hwnd_; }
   TWindowKind Kind() const { return kind_; }

@@ -19,9 +19,11 @@ class AccessibleTree : public ::testing::Test {
         toolbar_(root_.Add(TAccRole::ToolBar, "", Bounds(100, 100, 600, 60))),
         list_(root_.Add(TAccRole::List, "", Bounds(100, 160, 600, 300), asFocusable)),
         status_(root_.Add(TAccRole::StatusBar, "", Bounds(100, 460, 600, 40))) {
+    const char* const buttons[] = {"b0", "b1", "b2"};
+    const char* const rows[] = {"r0", "r1", "r2"};
     for (int i = 0; i < 3; ++i) {
-      toolbar_.Add(TAccRole::PushButton, "b" + std::to_string(i), Bounds(104 + 80 * i, 104, 75, 52));
-      list_.Add(TAccRole::ListItem, "r" + std::to_string(i), Bounds(102, 180 + 17 * i, 590, 17));
+      toolbar_.Add(TAccRole::PushButton, buttons[i], Bounds(104 + 80 * i, 104, 75, 52));
+      list_.Add(TAccRole::ListItem, rows[i], Bounds(102, 180 + 17 * i, 590, 17));
     }
     status_.Add(TAccRole::StaticText, "记录数:3", Bounds(100, 462, 200, 36));
   }
