@@ -68,39 +68,6 @@ TEST_F(AccessibleTree, ARemovedNodesIdNamesNothingAnyMore) {
   EXPECT_EQ(ResolveChildId(list_, 2), nullptr);
 }
 
-TEST_F(AccessibleTree, AnswersNameSimpleChildrenByPositionAndTheRestByObject) {
-  const TAccAnswer self = AnswerFor(list_, &list_);
-  EXPECT_EQ(self.Node, &list_);
-  EXPECT_FALSE(self.AsObject);
-  EXPECT_EQ(self.ChildId, 0);
-
-  const TAccAnswer row = AnswerFor(list_, &list_.At(2));
-  EXPECT_FALSE(row.AsObject);
-  EXPECT_EQ(row.ChildId, 3);
-
-  // A child with children of its own, and a grandchild.
-  EXPECT_TRUE(AnswerFor(root_, &list_).AsObject);
-  const TAccAnswer deep = AnswerFor(root_, &list_.At(2));
-  EXPECT_TRUE(deep.AsObject);
-  EXPECT_EQ(deep.Node, &list_.At(2));
-
-  const TAccAnswer none = AnswerFor(root_, nullptr);
-  EXPECT_EQ(none.Node, nullptr);
-  EXPECT_FALSE(none.AsObject);
-}
-
-TEST_F(AccessibleTree, NavigationByTreeOrder) {
-  EXPECT_EQ(Navigate(root_, TNavDirection::FirstChild), &toolbar_);
-  EXPECT_EQ(Navigate(root_, TNavDirection::LastChild), &status_);
-  EXPECT_EQ(Navigate(list_.At(0), TNavDirection::FirstChild), nullptr);
-  EXPECT_EQ(Navigate(list_.At(0), TNavDirection::Next), &list_.At(1));
-  EXPECT_EQ(Navigate(list_.At(1), TNavDirection::Previous), &list_.At(0));
-  EXPECT_EQ(Navigate(list_.At(0), TNavDirection::Previous), nullptr);
-  EXPECT_EQ(Navigate(list_.At(2), TNavDirection::Next), nullptr);
-  EXPECT_EQ(Navigate(toolbar_, TNavDirection::Next), &list_);
-  EXPECT_EQ(Navigate(root_, TNavDirection::Next), nullptr);
-}
-
 TEST_F(AccessibleTree, NavigationByPlaceOnTheScreenStaysAmongSiblings) {
   EXPECT_EQ(Navigate(toolbar_.At(0), TNavDirection::Right), &toolbar_.At(1));
   EXPECT_EQ(Navigate(toolbar_.At(2), TNavDirection::Left), &toolbar_.At(1));
@@ -119,29 +86,6 @@ TEST_F(AccessibleTree, NavigationPrefersTheSameRowOverANearerNodeBesideIt) {
   panel.Add(TAccRole::PushButton, "diagonal", Bounds(25, 25, 20, 20));
   TTestNode& inRow = panel.Add(TAccRole::PushButton, "row", Bounds(200, 10, 20, 20));
   EXPECT_EQ(Navigate(from, TNavDirection::Right), &inRow);
-}
-
-TEST_F(AccessibleTree, TheFocusIsTheDeepestFocusedNode) {
-  EXPECT_EQ(FocusedWithin(root_), nullptr);
-  list_.SetStates(asFocusable | asFocused);
-  EXPECT_EQ(FocusedWithin(root_), &list_);
-  list_.At(1).SetStates(asFocused | asSelected);
-  EXPECT_EQ(FocusedWithin(root_), &list_.At(1));
-  EXPECT_EQ(FocusedWithin(list_), &list_.At(1));
-  EXPECT_EQ(FocusedWithin(toolbar_), nullptr);
-}
-
-TEST_F(AccessibleTree, TheSelectionIsTheObjectsOwnSelectedChildren) {
-  EXPECT_TRUE(SelectedChildren(list_).empty());
-  list_.At(2).SetStates(asSelectable | asSelected);
-  list_.At(0).SetStates(asSelectable | asSelected);
-  list_.At(1).SetStates(asSelectable);
-  const std::vector<TAccessible*> selected = SelectedChildren(list_);
-  ASSERT_EQ(selected.size(), 2u);
-  EXPECT_EQ(selected[0], &list_.At(0));
-  EXPECT_EQ(selected[1], &list_.At(2));
-  // Only children count: the rows are not the window's selection.
-  EXPECT_TRUE(SelectedChildren(root_).empty());
 }
 
 }  // namespace
