@@ -327,7 +327,7 @@ class TAccessibleObject final : public IAccessible {
 
   // ---- IAccessible: finding nodes
   HRESULT STDMETHODCALLTYPE get_accFocus(VARIANT* out) override {
-    return Find(out, [](TAccessible& node) { return FocusedWithin(node); });
+    return Find(out, [](TAccessible& node) { return node.FocusedNode(); });
   }
   HRESULT STDMETHODCALLTYPE accHitTest(long x, long y, VARIANT* out) override {
     return Find(out, [&](TAccessible& node) {

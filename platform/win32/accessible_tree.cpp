@@ -150,17 +150,6 @@ TAccessible* Navigate(TAccessible& start, TNavDirection direction) {
   return nullptr;
 }
 
-TAccessible* FocusedWithin(TAccessible& self) {
-  for (int i = 0; i < self.ChildCount(); ++i) {
-    if (TAccessible* child = self.Child(i)) {
-      if (TAccessible* focused = FocusedWithin(*child)) {
-        return focused;
-      }
-    }
-  }
-  return (self.States() & asFocused) != 0 ? &self : nullptr;
-}
-
 std::vector<TAccessible*> SelectedChildren(const TAccessible& self) {
   std::vector<TAccessible*> selected;
   for (int i = 0; i < self.ChildCount(); ++i) {

@@ -51,8 +51,6 @@ enum class TNavDirection { Up = 1, Down, Left, Right, Next, Previous, FirstChild
 // it on the screen. Null when there is none.
 TAccessible* Navigate(TAccessible& start, TNavDirection direction);
 
-// The deepest focused node from `self` down, or null.
-TAccessible* FocusedWithin(TAccessible& self);
 // The selected children of `self`, in order.
 std::vector<TAccessible*> SelectedChildren(const TAccessible& self);
 
