@@ -7,6 +7,8 @@
 using namespace gfx;
 
 TChart::TChart() {
+  // The mouse zooms and scrolls; the keyboard focus stays where it was.
+  SetAcceptsFocus(false);
   axes_.push_back(std::make_unique<TChartAxis>(*this, true, false));         // bottom
   axes_.push_back(std::make_unique<TChartAxis>(*this, true, true));          // top
   axes_.push_back(std::make_unique<TChartAxis>(*this, false, false));        // left
@@ -69,6 +71,7 @@ TChartSeries& TChart::AddSeries(std::unique_ptr<TChartSeries> series) {
   series_.push_back(std::move(series));
   seriesList_.push_back(&s);
   Repaint();
+  SeriesPointsChanged();
   return s;
 }
 

@@ -147,8 +147,11 @@ class TChart : public TWinControl {
   void ScrollAxis(TChartAxis& axis, double offset);
 
   void ChangeScale(int m, int d) override;
+  // A series' points were replaced, added or removed: the bars' nodes go.
+  void SeriesPointsChanged();
 
  protected:
+  std::unique_ptr<TControlAccessible> CreateAccessible() override;
   void Resize() override;
 
  private:

@@ -53,6 +53,35 @@ void TMarksTipTool::CancelHint() {
   }
 }
 
+std::string TMarksTipTool::TipText(TChartSeries& series, int32_t index) {
+  TChart* chart = ParentChart() != nullptr ? ParentChart() : series.ParentChart();
+  // Borrow the series' mark text in this tool's style without repainting.
+  TSeriesMarksStyle oldStyle = series.Marks().Style();
+  bool oldRepaint = chart != nullptr && chart->AutoRepaint();
+  std::string text;
+  if (chart != nullptr) {
+    chart->SetAutoRepaint(false);
+  }
+  auto restore = [&] {
+    series.Marks().SetStyle(oldStyle);
+    if (chart != nullptr) {
+      chart->SetAutoRepaint(oldRepaint);
+    }
+  };
+  try {
+    series.Marks().SetStyle(style_);
+    text = series.MarkText(index);
+    if (OnGetText) {
+      OnGetText(*this, text);
+    }
+  } catch (...) {
+    restore();
+    throw;
+  }
+  restore();
+  return text;
+}
+
 void TMarksTipTool::ChartMouseEvent(TChartMouseEvent kind, TMouseButton, TShiftState, int32_t x,
                                     int32_t y) {
   bool reacts = (action_ == mtmMove && kind == cmeMove) || (action_ == mtmClick && kind == cmeDown);
@@ -92,25 +121,7 @@ void TMarksTipTool::ChartMouseEvent(TChartMouseEvent kind, TMouseButton, TShiftS
     return;
   }
 
-  // Borrow the series' mark text in this tool's style without repainting.
-  TSeriesMarksStyle oldStyle = found->Marks().Style();
-  bool oldRepaint = chart->AutoRepaint();
-  std::string text;
-  chart->SetAutoRepaint(false);
-  try {
-    found->Marks().SetStyle(style_);
-    text = found->MarkText(index);
-    if (OnGetText) {
-      OnGetText(*this, text);
-    }
-  } catch (...) {
-    found->Marks().SetStyle(oldStyle);
-    chart->SetAutoRepaint(oldRepaint);
-    throw;
-  }
-  found->Marks().SetStyle(oldStyle);
-  chart->SetAutoRepaint(oldRepaint);
-
+  const std::string text = TipText(*found, index);
   if (text != chart->Hint) {
     AppHints().CancelHint();
     chart->ShowHint = true;

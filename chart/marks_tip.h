@@ -34,6 +34,9 @@ class TMarksTipTool : public TChartTool {
   void ChartMouseEvent(TChartMouseEvent kind, TMouseButton button, TShiftState shift, int32_t x,
                        int32_t y) override;
   void CancelHint();
+  // The tip of a point: the series' mark text in this tool's Style, as
+  // OnGetText leaves it. Borrowing the style repaints nothing.
+  std::string TipText(TChartSeries& series, int32_t index);
 
  private:
   TChart* TargetChart() const;

@@ -19,6 +19,7 @@ void TChartSeries::SetActive(bool v) {
   active_ = v;
   if (chart_ != nullptr) {
     chart_->Repaint();  // also when it goes: its bars and axes go with it
+    chart_->SeriesPointsChanged();
   }
 }
 
@@ -33,6 +34,9 @@ void TChartSeries::Clear() {
   labels_.clear();
   ++labelsVersion_;
   Repaint();
+  if (chart_ != nullptr) {
+    chart_->SeriesPointsChanged();
+  }
 }
 
 int32_t TChartSeries::Add(double value, const std::string& label, TColor color) {
@@ -62,6 +66,9 @@ int32_t TChartSeries::AddPoint(double x, double y, const std::string& label, TCo
     ++labelsVersion_;
   }
   Repaint();
+  if (chart_ != nullptr) {
+    chart_->SeriesPointsChanged();
+  }
   return index;
 }
 

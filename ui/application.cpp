@@ -82,8 +82,13 @@ void TApplication::UpdateWindows() {
   // A paint may open or close windows: walk a copy.
   std::vector<TForm*> forms = forms_;
   for (TForm* f : forms) {
-    if (std::find(forms_.begin(), forms_.end(), f) != forms_.end() && f->HasDirtyAreas()) {
+    if (std::find(forms_.begin(), forms_.end(), f) == forms_.end()) {
+      continue;
+    }
+    if (f->HasDirtyAreas()) {
       f->UpdateWindow();
+    } else {
+      f->SendAccessibilityEvents();
     }
   }
 }

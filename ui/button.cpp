@@ -16,6 +16,7 @@ void TRzButton::SetCaption(const std::string& text) {
   }
   caption_ = text;
   Invalidate();
+  NotifyAccessible(TAccEvent::NameChange);
 }
 
 // ---- painting

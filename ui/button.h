@@ -30,6 +30,9 @@ class TRzButton : public TPushButton<TStyledWinControl> {
 
   void Paint(TCanvas& canvas) override;
 
+ protected:
+  std::unique_ptr<TControlAccessible> CreateAccessible() override;
+
  private:
   void PaintFrame(TCanvas& canvas, const TRect& r);
   void PaintFace(TCanvas& canvas, const TRect& face);

@@ -4,12 +4,14 @@
 
 #include "gfx/scale.h"
 #include "gfx/text.h"
+#include "ui/control_accessible.h"
 #include "ui/form.h"
 #include "ui/hints.h"
 
 TControl::TControl() = default;
 
 TControl::~TControl() {
+  accessible_.reset();
   // Children go first, while their parent pointers are still valid.
   while (!children_.empty()) {
     auto child = std::move(children_.back());
@@ -29,6 +31,7 @@ TControl* TControl::InsertControl(std::unique_ptr<TControl> child) {
   children_.push_back(std::move(child));
   ChildChanged(raw);
   raw->Invalidate();
+  ChildrenChanged();
   return raw;
 }
 
@@ -46,7 +49,22 @@ std::unique_ptr<TControl> TControl::RemoveControl(TControl* child) {
   children_.erase(it);
   owned->parent_ = nullptr;
   Realign();
+  ChildrenChanged();
   return owned;
+}
+
+void TControl::ChildrenChanged() {
+  // The nearest node above tells: a lifted child belongs to it.
+  for (TControl* c = this; c; c = c->parent_) {
+    TForm* form = c->Form();
+    if (!form || !form->Window()) {
+      return;
+    }
+    if (TControlAccessible* node = c->Accessible()) {
+      form->AccessibilityChanged(TAccEvent::Reorder, *node);
+      return;
+    }
+  }
 }
 
 TControl* TControl::FindControl(const std::string& name) {
@@ -141,6 +159,7 @@ void TControl::SetVisible(bool v) {
   if (parent_) {
     parent_->ChildChanged(this);
   }
+  NotifyAccessible(TAccEvent::StateChange);
 }
 
 bool TControl::Showing() const {
@@ -164,6 +183,7 @@ void TControl::SetEnabled(bool e) {
   }
   EnabledChanged();
   Invalidate();
+  NotifyAccessible(TAccEvent::StateChange);
 }
 
 bool TControl::IsEnabled() const {
@@ -436,4 +456,41 @@ void TControl::ChangeScale(int m, int d) {
   EnableAlign();
   Realign();
   Resize();
+}
+
+// ---- accessibility
+
+TControlAccessible* TControl::Accessible() {
+  if (!accessible_) {
+    accessible_ = CreateAccessible();
+  }
+  return accessible_.get();
+}
+
+std::unique_ptr<TControlAccessible> TControl::CreateAccessible() {
+  return nullptr;
+}
+
+bool TControl::AccessibilityOn() const {
+  const TForm* form = Form();
+  return form && form->Window();
+}
+
+void TControl::NotifyAccessible(TAccEvent event) {
+  if (AccessibilityOn()) {
+    NotifyAccessible(event, Accessible());
+  }
+}
+
+void TControl::NotifyAccessible(TAccEvent event, TAccessible* part) {
+  if (part && AccessibilityOn()) {
+    Form()->AccessibilityChanged(event, *part);
+  }
+}
+
+void TControl::AccessiblePartsReplaced() {
+  if (accessible_) {
+    accessible_->DropParts();
+  }
+  NotifyAccessible(TAccEvent::Reorder);
 }

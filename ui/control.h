@@ -6,6 +6,7 @@
 #include <utility>
 #include <vector>
 
+#include "ui/accessibility.h"
 #include "ui/geometry.h"
 #include "ui/input.h"
 
@@ -14,6 +15,7 @@ class TCanvas;
 class TTextEngine;
 }  // namespace gfx
 using gfx::TCanvas;
+class TControlAccessible;
 class TForm;
 
 enum TAlign { alNone, alTop, alBottom, alLeft, alRight, alClient };
@@ -170,7 +172,24 @@ class TControl {
   virtual void DoEnter();
   virtual void DoExit();
 
+  // ---- accessibility
+  // The control's node in its window's accessible tree, made on first use; null
+  // for a control that shows nothing to read (a spacer, a bare panel).
+  TControlAccessible* Accessible();
+
  protected:
+  virtual std::unique_ptr<TControlAccessible> CreateAccessible();
+  TControlAccessible* ExistingAccessible() const { return accessible_.get(); }
+  // Tells the reader of the control's window (if it has one) about a change of
+  // the control's node, or of one of its parts.
+  void NotifyAccessible(TAccEvent event);
+  void NotifyAccessible(TAccEvent event, TAccessible* part);
+  // Whether the control's window is up, so that changes are worth telling.
+  bool AccessibilityOn() const;
+  // The parts (rows, tabs, bars) were replaced: the old ones go now, new ones are
+  // made when asked for, and the reader hears of the reorder.
+  void AccessiblePartsReplaced();
+
   // Sets a field that shows in the picture; a new value asks for a repaint.
   template <class T, class V>
   void Change(T& field, V&& value) {
@@ -196,6 +215,9 @@ class TControl {
 
  private:
   friend class TForm;
+  // A child came or went: the reader hears of the reorder.
+  void ChildrenChanged();
+  std::unique_ptr<TControlAccessible> accessible_;
   TControl* parent_ = nullptr;
   gfx::TTextEngine* textEngine_ = nullptr;
   std::vector<std::unique_ptr<TControl>> children_;

@@ -7,6 +7,7 @@
 #include "gfx/canvas.h"
 #include "gfx/scale.h"
 #include "ui/application.h"
+#include "ui/control_accessible.h"
 #include "ui/hints.h"
 
 namespace {
@@ -116,13 +117,27 @@ void TForm::ShowWindow() {
   PaintAll();
   if (window_) {
     window_->Present(image_, image_.BoundsRect());
+    const bool appears = !window_->Visible();
     window_->Show();
+    if (appears) {
+      if (Kind == wkDialog) {
+        AccessibilityChanged(TAccEvent::DialogStart, *Accessible());
+      }
+      if (active_) {
+        if (TControlAccessible* node = active_->Accessible()) {
+          AccessibilityChanged(TAccEvent::Focus, *node->FocusTarget());
+        }
+      }
+    }
   }
   ReportPaintError();
 }
 
 void TForm::HideWindow() {
   if (window_) {
+    if (window_->Visible() && Kind == wkDialog) {
+      AccessibilityChanged(TAccEvent::DialogEnd, *Accessible());
+    }
     window_->Hide();
   }
 }
@@ -269,6 +284,7 @@ void TForm::RepaintAll() {
 }
 
 void TForm::UpdateWindow() {
+  SendAccessibilityEvents();
   if (dirty_.empty()) {
     return;
   }
@@ -336,6 +352,12 @@ void TForm::SetActiveControl(TControl* control) {
   if (control) {
     control->Invalidate();
     Guarded([control] { control->DoEnter(); });
+  }
+  // Told once the window is up (ShowWindow), not while it is being prepared.
+  if (control && active_ == control && window_ && window_->Visible()) {
+    if (TControlAccessible* node = control->Accessible()) {
+      AccessibilityChanged(TAccEvent::Focus, *node->FocusTarget());
+    }
   }
 }
 
@@ -594,4 +616,35 @@ void TForm::WindowCloseRequest() {
 void TForm::WindowDeactivated() {
   CancelMode();
   AppHints().CancelHint();
+}
+
+// ---- accessibility
+
+TAccessible* TForm::WindowAccessible() {
+  return Accessible();
+}
+
+void TForm::AccessibilityChanged(TAccEvent event, TAccessible& node) {
+  if (!window_) {
+    return;
+  }
+  if (event != TAccEvent::Reorder) {
+    window_->AccessibilityEvent(event, node);
+    return;
+  }
+  if (std::find(pendingReorders_.begin(), pendingReorders_.end(), node.Id()) ==
+      pendingReorders_.end()) {
+    pendingReorders_.push_back(node.Id());
+  }
+}
+
+void TForm::SendAccessibilityEvents() {
+  std::vector<uint32_t> ids;
+  ids.swap(pendingReorders_);
+  for (uint32_t id : ids) {
+    // A node that went meanwhile is told of by its parent's reorder.
+    if (TAccessible* node = FindAccessible(id); node && window_) {
+      window_->AccessibilityEvent(TAccEvent::Reorder, *node);
+    }
+  }
 }

@@ -99,7 +99,17 @@ class TForm : public TWinControl, public TWindowEvents {
   void Paint(TCanvas& canvas) override;
   void ChangeScale(int m, int d) override;
 
+  // ---- accessibility
+  // The window's node: the root of its accessible tree.
+  TAccessible* WindowAccessible() override;
+  // Passes a change of the tree to the platform window's bridge. Reorders are
+  // gathered (a refresh adds rows one by one) and go out once, with
+  // SendAccessibilityEvents, before the next repaint.
+  void AccessibilityChanged(TAccEvent event, TAccessible& node);
+  void SendAccessibilityEvents();
+
  protected:
+  std::unique_ptr<TControlAccessible> CreateAccessible() override;
   void InvalidateArea(const TRect& r) override;
   void Resize() override;
 
@@ -124,5 +134,6 @@ class TForm : public TWinControl, public TWindowEvents {
   bool closed_ = false;
   bool modal_ = false;
   int paintCount_ = 0;
-  std::exception_ptr paintError_;  // the first error of the paint under way
+  std::exception_ptr paintError_;          // the first error of the paint under way
+  std::vector<uint32_t> pendingReorders_;  // node Ids
 };

@@ -8,6 +8,7 @@ void TLabel::SetCaption(const std::string& text) {
   }
   caption_ = text;
   Invalidate();
+  NotifyAccessible(TAccEvent::NameChange);
 }
 
 void TLabel::Paint(TCanvas& canvas) {

@@ -16,6 +16,9 @@ class TLabel : public TStyledControl {
   virtual gfx::TColor TextColor() const { return Font.Color; }
   void Paint(TCanvas& canvas) override;
 
+ protected:
+  std::unique_ptr<TControlAccessible> CreateAccessible() override;
+
  private:
   std::string caption_;
   TAlignment alignment_ = taLeftJustify;

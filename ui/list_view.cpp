@@ -34,21 +34,34 @@ int TRzListView::TextHeight() const {
 
 // ---- rows
 
+void TRzListView::SetColumns(std::vector<TListColumn> columns) {
+  if (columns == columns_) {
+    return;
+  }
+  columns_ = std::move(columns);
+  Invalidate();
+  AccessiblePartsReplaced();
+}
+
 TListItem& TRzListView::AddItem() {
   items_.emplace_back();
   Invalidate();
+  NotifyAccessible(TAccEvent::Reorder);
   return items_.back();
 }
 
 void TRzListView::Clear() {
   items_.clear();
   itemIndex_ = -1;
+  focusIndex_ = -1;
   topIndex_ = 0;
   Invalidate();
+  AccessiblePartsReplaced();
 }
 
-void TRzListView::ItemChanged(int) {
+void TRzListView::ItemChanged(int i) {
   Invalidate();
+  NotifyAccessible(TAccEvent::NameChange, RowAccessible(i));
 }
 
 void TRzListView::SetItemIndex(int i) {
@@ -59,10 +72,30 @@ void TRzListView::SetItemIndex(int i) {
     return;
   }
   itemIndex_ = i;
+  if (i >= 0) {
+    focusIndex_ = i;
+  }
   Invalidate();
+  if (i >= 0) {
+    TAccessible* row = RowAccessible(i);
+    NotifyAccessible(TAccEvent::Selection, row);
+    if (Focused()) {
+      NotifyAccessible(TAccEvent::Focus, row);
+    }
+  }
   if (OnChange) {
     OnChange();
   }
+}
+
+int TRzListView::FocusedIndex() const {
+  if (itemIndex_ >= 0) {
+    return itemIndex_;
+  }
+  if (focusIndex_ >= 0 && focusIndex_ < ItemCount()) {
+    return focusIndex_;
+  }
+  return ItemCount() > 0 ? 0 : -1;
 }
 
 // ---- geometry
@@ -403,6 +436,17 @@ void TRzListView::PaintRows(TCanvas& canvas, const TRect& rows) {
       }
     }
   }
+  // Without a selected row the focused list still shows where the focus is:
+  // over the grid lines, as the selection's rectangle would lie.
+  const int focusRow = FocusedIndex();
+  if (focused && itemIndex_ < 0 && focusRow >= 0) {
+    int top = rows.Top + (focusRow - topIndex_) * rh;
+    int rowRight = rowSelect_ ? right : left + (columns_.empty() ? 0 : ColumnWidth(0));
+    TRect r{left, top, rowRight, top + rh - (gridLines_ ? 1 : 0)};
+    if (!r.Intersect(clip).IsEmpty()) {
+      canvas.DrawFocusRect(r);
+    }
+  }
 }
 
 // ---- input
@@ -457,12 +501,17 @@ bool TRzListView::KeyDown(TKey key, TShiftState shift) {
   int n = ItemCount();
   int page = std::max(VisibleRowCount() - 1, 1);
   int target = itemIndex_;
+  // Without a selection the first step selects the row with the focus rectangle.
+  const bool none = itemIndex_ < 0;
   switch (key) {
     case VK_UP:
-      target = std::max(itemIndex_ - 1, 0);
+      target = none ? FocusedIndex() : std::max(itemIndex_ - 1, 0);
       break;
     case VK_DOWN:
-      target = std::min(itemIndex_ + 1, n - 1);
+      target = none ? FocusedIndex() : std::min(itemIndex_ + 1, n - 1);
+      break;
+    case VK_SPACE:
+      target = FocusedIndex();
       break;
     case VK_PRIOR:
       target = std::max(itemIndex_ - page, 0);

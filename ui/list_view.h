@@ -31,7 +31,7 @@ class TRzListView : public TStyledWinControl {
   TRzListView();
 
   const std::vector<TListColumn>& Columns() const { return columns_; }
-  void SetColumns(std::vector<TListColumn> columns) { Change(columns_, std::move(columns)); }
+  void SetColumns(std::vector<TListColumn> columns);
   bool GridLines() const { return gridLines_; }
   void SetGridLines(bool on) { Change(gridLines_, on); }
   bool RowSelect() const { return rowSelect_; }
@@ -60,6 +60,10 @@ class TRzListView : public TStyledWinControl {
   void ItemChanged(int i);
   int ItemIndex() const { return itemIndex_; }
   void SetItemIndex(int i);
+  // The row with the keyboard focus: the selected one, else the one last
+  // selected, else the first; -1 without rows. A focused list without a
+  // selected row draws the dotted focus rectangle on it.
+  int FocusedIndex() const;
 
   // ---- geometry (own coordinates)
   static constexpr int kScrollBarSize = 17;
@@ -104,9 +108,12 @@ class TRzListView : public TStyledWinControl {
   void ChangeScale(int m, int d) override;
 
  protected:
+  std::unique_ptr<TControlAccessible> CreateAccessible() override;
   void Resize() override;
 
  private:
+  // The reader's node of a row; null while no window shows the list.
+  TAccessible* RowAccessible(int row);
   void PaintHeader(TCanvas& canvas, const TRect& view);
   void PaintRows(TCanvas& canvas, const TRect& rows);
   void ClampScroll();
@@ -122,6 +129,7 @@ class TRzListView : public TStyledWinControl {
   gfx::TColor frameColor_ = gfx::clWindowFrame;
   std::vector<TListItem> items_;
   int itemIndex_ = -1;
+  int focusIndex_ = -1;  // the row last selected
   int topIndex_ = 0;
   int scrollX_ = 0;
   int paintedRows_ = 0;

@@ -42,6 +42,7 @@ void TMemo::SetLines(std::vector<std::string> lines) {
   topRow_ = 0;
   scrollX_ = 0;
   Invalidate();
+  NotifyAccessible(TAccEvent::ValueChange);
 }
 
 std::string TMemo::Text() const {

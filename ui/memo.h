@@ -75,6 +75,9 @@ class TMemo : public TStyledWinControl {
   void DoEnter() override;
   void DoExit() override;
 
+ protected:
+  std::unique_ptr<TControlAccessible> CreateAccessible() override;
+
  private:
   void PaintRows(TCanvas& canvas) const;
   void MoveCaret(TMemoPos pos, bool extend, bool keepGoalX = false);

@@ -6,6 +6,7 @@
 #include "gfx/canvas.h"
 #include "gfx/shading.h"
 #include "gfx/text_layout.h"
+#include "ui/control_accessible.h"
 #include "ui/form.h"
 
 TRzPageControl* TRzTabSheet::PageControl() const {
@@ -20,6 +21,22 @@ void TRzTabSheet::SetCaption(const std::string& caption) {
   if (TRzPageControl* pages = PageControl()) {
     pages->InvalidateRect({0, 0, pages->Width(), pages->TabRowHeight() + 1});
   }
+  NotifyAccessible(TAccEvent::NameChange);
+  NotifyAccessible(TAccEvent::NameChange, TabAccessible());
+}
+
+TAccessible* TRzTabSheet::TabAccessible() const {
+  TRzPageControl* pages = PageControl();
+  if (!pages || !AccessibilityOn()) {
+    return nullptr;
+  }
+  for (int i = 0; i < pages->PageCount(); ++i) {
+    if (pages->Page(i) == this) {
+      TControlAccessible* node = pages->Accessible();
+      return node ? node->Part(i) : nullptr;
+    }
+  }
+  return nullptr;
 }
 
 TRzPageControl::TRzPageControl() {
@@ -41,6 +58,7 @@ TRzTabSheet* TRzPageControl::AddPage(const std::string& name, const std::string&
     SetTabIndex(0);
   }
   Realign();
+  AccessiblePartsReplaced();
   return page;
 }
 
@@ -63,8 +81,12 @@ void TRzPageControl::SetTabIndex(int index) {
   }
   Realign();
   Invalidate();
+  TAccessible* tab = ActivePage()->TabAccessible();
+  NotifyAccessible(TAccEvent::Selection, tab);
   if (focusOnOld) {
     SetFocus();
+  } else if (Focused()) {
+    NotifyAccessible(TAccEvent::Focus, tab);
   }
   if (OnChange) {
     OnChange();

@@ -21,6 +21,11 @@ class TRzTabSheet : public TPanel {
   int ImageIndex() const { return imageIndex_; }
   void SetImageIndex(int index) { imageIndex_ = index; }
   TRzPageControl* PageControl() const;
+  // The reader's node of this page's tab; null while no window shows it.
+  TAccessible* TabAccessible() const;
+
+ protected:
+  std::unique_ptr<TControlAccessible> CreateAccessible() override;
 
  private:
   std::string caption_;
@@ -114,6 +119,7 @@ class TRzPageControl : public TStyledWinControl {
   void DoExit() override;
 
  protected:
+  std::unique_ptr<TControlAccessible> CreateAccessible() override;
   void AlignControls(TRect area) override;
 
  private:

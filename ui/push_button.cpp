@@ -12,9 +12,26 @@ void TPushButton<Base>::SetLook(bool hot, bool down) {
   if (hot == hot_ && down == down_) {
     return;
   }
+  const bool wasDown = Down();
   hot_ = hot;
   down_ = down;
   this->Invalidate();
+  if (Down() != wasDown) {
+    this->NotifyAccessible(TAccEvent::StateChange);
+  }
+}
+
+template <class Base>
+void TPushButton<Base>::SetSpaceDown(bool down) {
+  if (down == spaceDown_) {
+    return;
+  }
+  const bool wasDown = Down();
+  spaceDown_ = down;
+  this->Invalidate();
+  if (Down() != wasDown) {
+    this->NotifyAccessible(TAccEvent::StateChange);
+  }
 }
 
 template <class Base>
@@ -74,8 +91,7 @@ bool TPushButton<Base>::KeyDown(TKey key, TShiftState shift) {
   if (key == VK_RETURN) {
     this->Click();
   } else if (!spaceDown_) {
-    spaceDown_ = true;
-    this->Invalidate();
+    SetSpaceDown(true);
   }
   return true;
 }
@@ -85,8 +101,7 @@ bool TPushButton<Base>::KeyUp(TKey key, TShiftState shift) {
   if (key != VK_SPACE || !spaceDown_) {
     return Base::KeyUp(key, shift);
   }
-  spaceDown_ = false;
-  this->Invalidate();
+  SetSpaceDown(false);
   this->Click();
   return true;
 }
@@ -94,10 +109,7 @@ bool TPushButton<Base>::KeyUp(TKey key, TShiftState shift) {
 template <class Base>
 void TPushButton<Base>::DoExit() {
   // A Space held while the focus leaves does not click.
-  if (spaceDown_) {
-    spaceDown_ = false;
-    this->Invalidate();
-  }
+  SetSpaceDown(false);
   Base::DoExit();
 }
 
@@ -108,7 +120,7 @@ void TPushButton<Base>::EnabledChanged() {
       this->SetMouseCapture(false);
     }
     pressed_ = false;
-    spaceDown_ = false;
+    SetSpaceDown(false);
     SetLook(false, false);
   }
   Base::EnabledChanged();

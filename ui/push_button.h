@@ -29,6 +29,7 @@ class TPushButton : public Base {
 
  private:
   void SetLook(bool hot, bool down);
+  void SetSpaceDown(bool down);
 
   bool hot_ = false;
   bool down_ = false;     // shown pressed by the mouse

@@ -70,6 +70,7 @@ void TRzStatusPane::SetCaption(const std::string& text) {
   }
   caption_ = text;
   Invalidate();
+  NotifyAccessible(TAccEvent::NameChange);
 }
 
 bool TRzStatusPane::ReachesSizeGrip() const {

@@ -17,6 +17,9 @@ class TRzStatusBar : public TStyledWinControl {
   void Paint(TCanvas& canvas) override;
   TCursor CursorAt(int x, int y) const override;
   void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
+
+ protected:
+  std::unique_ptr<TControlAccessible> CreateAccessible() override;
 };
 
 // One text field of a status bar.
@@ -40,6 +43,7 @@ class TRzStatusPane : public TStyledControl {
   void Paint(TCanvas& canvas) override;
 
  protected:
+  std::unique_ptr<TControlAccessible> CreateAccessible() override;
   // Stores the text without asking for a repaint, for use while painting.
   void StoreCaption(const std::string& text) { caption_ = text; }
 

@@ -24,6 +24,7 @@ void TRzToolButton::SetCaption(const std::string& text) {
   }
   caption_ = text;
   Invalidate();
+  NotifyAccessible(TAccEvent::NameChange);
 }
 
 TToolButtonState TRzToolButton::State() const {
@@ -43,6 +44,7 @@ void TRzToolButton::SetExclusive(bool on) {
   }
   exclusive_ = on;
   Invalidate();
+  NotifyAccessible(TAccEvent::StateChange);
   if (!on || !Parent()) {
     return;
   }

@@ -61,6 +61,9 @@ class TRzToolButton : public TPushButton<TStyledControl> {
   void Click() override;
   bool DialogChar(char32_t letter) override;
 
+ protected:
+  std::unique_ptr<TControlAccessible> CreateAccessible() override;
+
  private:
   const gfx::TImageList* EffectiveImages() const;
   TSize CaptionSize() const;

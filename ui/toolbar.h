@@ -37,6 +37,7 @@ class TRzToolbar : public TStyledWinControl {
   void ChangeScale(int m, int d) override;
 
  protected:
+  std::unique_ptr<TControlAccessible> CreateAccessible() override;
   void Resize() override;
   void ChildChanged(TControl* child) override;
   void AlignControls(TRect area) override;

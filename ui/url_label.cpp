@@ -43,6 +43,15 @@ std::string TRzURLLabel::Target() const {
   return target;
 }
 
+void TRzURLLabel::SetVisited(bool visited) {
+  if (visited == visited_) {
+    return;
+  }
+  visited_ = visited;
+  Invalidate();
+  NotifyAccessible(TAccEvent::StateChange);
+}
+
 void TRzURLLabel::Click() {
   TPushButton::Click();
   const std::string target = Target();

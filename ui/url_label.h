@@ -20,13 +20,16 @@ class TRzURLLabel : public TPushButton<TLabel> {
   gfx::TColor VisitedColor() const { return visitedColor_; }
   void SetVisitedColor(gfx::TColor c) { Change(visitedColor_, c); }
   bool Visited() const { return visited_; }
-  void SetVisited(bool visited) { Change(visited_, visited); }
+  void SetVisited(bool visited);
   gfx::TColor TextColor() const override { return visited_ ? visitedColor_ : unvisitedColor_; }
   // URL, or else the caption, without surrounding blanks.
   std::string Target() const;
 
   // The ordinary click notification, then the hand-over to the system.
   void Click() override;
+
+ protected:
+  std::unique_ptr<TControlAccessible> CreateAccessible() override;
 
  private:
   std::string url_;

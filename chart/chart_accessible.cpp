@@ -1,0 +1,128 @@
+// The chart tells of its bars: one node per point of each active series, named
+// with the text the hover tip shows for it.
+#include <algorithm>
+#include <memory>
+#include <vector>
+
+#include "chart/bar_series.h"
+#include "chart/chart.h"
+#include "chart/marks_tip.h"
+#include "ui/control_accessible.h"
+
+namespace {
+
+class TBarAccessible : public TPartAccessible {
+ public:
+  TBarAccessible(TControlAccessible& owner, TChart& chart, TChartSeries& series, int32_t point,
+                 int index)
+      : TPartAccessible(owner, index), chart_(chart), series_(series), point_(point) {}
+
+  TAccRole Role() const override { return TAccRole::Graphic; }
+  std::string Name() const override {
+    for (TChartTool* tool : chart_.Tools()) {
+      if (auto* tip = dynamic_cast<TMarksTipTool*>(tool)) {
+        return tip->TipText(series_, point_);
+      }
+    }
+    return series_.MarkText(point_);
+  }
+  uint32_t States() const override {
+    const TRect bar = Placed();
+    // Out of the axes' range (zoomed or scrolled away): off-screen.
+    const bool shown =
+        point_ >= series_.FirstVisibleIndex() && point_ <= series_.LastVisibleIndex();
+    uint32_t states = Owner().ShownStates(bar.Intersect(chart_.PlotRect()));
+    if (!shown) {
+      states |= asOffscreen;
+    }
+    return states;
+  }
+  TRect ScreenBounds() const override {
+    const TRect bar = Placed();
+    return bar.IsEmpty() ? TRect{} : Owner().ToScreen(bar);
+  }
+
+ private:
+  // Where the last paint put the bar, in chart pixels; empty before the chart
+  // has been laid out for the current points.
+  TRect Placed() const {
+    if (chart_.Showing()) {
+      try {
+        chart_.UpdateImage();  // the reader asks before the window repaints
+      } catch (...) {
+        return {};  // the image stays stale and the next paint reports it
+      }
+    }
+    auto* bars = dynamic_cast<const TBarSeries*>(&series_);
+    if (!bars || series_.FirstVisibleIndex() < 0 || point_ >= series_.Count()) {
+      return {};
+    }
+    // The pixels the bar paints; a bar of no height is one line.
+    const TRect r = bars->BarBounds(point_);
+    const int top = std::min(r.Top, r.Bottom), bottom = std::max(r.Top, r.Bottom);
+    return {r.Left, top, r.Right, bottom > top ? bottom : top + 1};
+  }
+
+  TChart& chart_;
+  TChartSeries& series_;
+  int32_t point_;
+};
+
+class TChartAccessible : public TControlAccessible {
+ public:
+  explicit TChartAccessible(TChart& chart) : TControlAccessible(chart), chart_(chart) {}
+
+  TAccRole Role() const override { return TAccRole::Chart; }
+  std::string Name() const override { return {}; }
+  int PartCount() const override {
+    int count = 0;
+    for (TChartSeries* s : chart_.SeriesList()) {
+      count += s->Active() ? s->Count() : 0;
+    }
+    return count;
+  }
+  TAccessible* Part(int index) const override {
+    if (index < 0) {
+      return nullptr;
+    }
+    // Series in order, each with its points in order.
+    int first = 0;
+    for (TChartSeries* s : chart_.SeriesList()) {
+      if (!s->Active()) {
+        continue;
+      }
+      if (index < first + s->Count()) {
+        return Bar(*s, index - first, index);
+      }
+      first += s->Count();
+    }
+    return nullptr;
+  }
+  void DropParts() override { bars_.clear(); }
+
+ private:
+  TAccessible* Bar(TChartSeries& series, int32_t point, int index) const {
+    if (bars_.size() <= static_cast<size_t>(index)) {
+      bars_.resize(static_cast<size_t>(index) + 1);
+    }
+    auto& bar = bars_[static_cast<size_t>(index)];
+    if (!bar) {
+      auto& self = const_cast<TChartAccessible&>(*this);
+      bar = std::make_unique<TBarAccessible>(self, chart_, series, point, index);
+    }
+    return bar.get();
+  }
+
+  TChart& chart_;
+  mutable std::vector<std::unique_ptr<TBarAccessible>> bars_;
+};
+
+}  // namespace
+
+std::unique_ptr<TControlAccessible> TChart::CreateAccessible() {
+  return std::make_unique<TChartAccessible>(*this);
+}
+
+void TChart::SeriesPointsChanged() {
+  AccessiblePartsReplaced();
+}

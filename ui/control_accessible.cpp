@@ -1,0 +1,122 @@
+#include "ui/control_accessible.h"
+
+#include <cctype>
+
+#include "gfx/text.h"
+#include "ui/control.h"
+#include "ui/form.h"
+
+std::string AccessibleText(std::string_view caption) {
+  return gfx::StripPrefix(caption);
+}
+
+std::string AccessibleShortcut(std::string_view caption) {
+  const char letter = gfx::AcceleratorOf(caption);
+  if (letter == 0) {
+    return {};
+  }
+  return std::string("Alt+") + static_cast<char>(std::toupper(static_cast<unsigned char>(letter)));
+}
+
+TRect TControlAccessible::ToScreen(const TRect& own) const {
+  const TPoint inForm = control_.ClientToForm({own.Left, own.Top});
+  TPoint origin = inForm;
+  const TForm* form = control_.Form();
+  if (form && form->Window()) {
+    origin = form->Window()->ClientToScreen(inForm);
+  }
+  return Bounds(origin.X, origin.Y, own.Width(), own.Height());
+}
+
+TRect TControlAccessible::ScreenBounds() const {
+  return ToScreen(control_.ClientRect());
+}
+
+uint32_t TControlAccessible::ShownStates(const TRect& own) const {
+  uint32_t states = 0;
+  const TForm* form = control_.Form();
+  const bool windowShown = form && form->Window() && form->Window()->Visible();
+  if (!control_.Showing() || !windowShown) {
+    states |= asInvisible;
+  }
+  // What the parents leave of the rectangle.
+  const TPoint origin = control_.ClientToForm({0, 0});
+  TRect left = own.Offset(origin.X, origin.Y);
+  for (const TControl* c = &control_; c && !left.IsEmpty(); c = c->Parent()) {
+    left = left.Intersect(c->FormRect());
+  }
+  if (left.IsEmpty()) {
+    states |= asOffscreen;
+  }
+  if (!control_.IsEnabled()) {
+    states |= asUnavailable;
+  }
+  return states;
+}
+
+uint32_t TControlAccessible::CommonStates() const {
+  uint32_t states = ShownStates(control_.ClientRect());
+  if (control_.TabStop && control_.CanFocus()) {
+    states |= asFocusable;
+  }
+  if (control_.Focused()) {
+    states |= asFocused;
+  }
+  return states;
+}
+
+TAccessible* TControlAccessible::Parent() const {
+  for (TControl* c = control_.Parent(); c; c = c->Parent()) {
+    if (TControlAccessible* node = c->Accessible()) {
+      return node;
+    }
+  }
+  return nullptr;
+}
+
+void TControlAccessible::CollectChildren(std::vector<TAccessible*>& out) const {
+  // Depth first: a child without a node hands up its own children, in order.
+  std::vector<TControl*> pending;
+  for (int i = control_.ControlCount() - 1; i >= 0; --i) {
+    pending.push_back(control_.Control(i));
+  }
+  while (!pending.empty()) {
+    TControl* c = pending.back();
+    pending.pop_back();
+    if (TControlAccessible* node = c->Accessible()) {
+      out.push_back(node);
+      continue;
+    }
+    for (int i = c->ControlCount() - 1; i >= 0; --i) {
+      pending.push_back(c->Control(i));
+    }
+  }
+}
+
+int TControlAccessible::ChildCount() const {
+  std::vector<TAccessible*> kids;
+  CollectChildren(kids);
+  return PartCount() + static_cast<int>(kids.size());
+}
+
+TAccessible* TControlAccessible::Child(int index) const {
+  if (index < 0) {
+    return nullptr;
+  }
+  const int parts = PartCount();
+  if (index < parts) {
+    return Part(index);
+  }
+  std::vector<TAccessible*> kids;
+  CollectChildren(kids);
+  const size_t i = static_cast<size_t>(index - parts);
+  return i < kids.size() ? kids[i] : nullptr;
+}
+
+bool TControlAccessible::TakeFocus() {
+  if (!control_.TabStop || !control_.CanFocus()) {
+    return false;
+  }
+  control_.SetFocus();
+  return control_.Focused();
+}
