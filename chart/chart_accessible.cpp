@@ -31,7 +31,10 @@ class TBarAccessible : public TPartAccessible {
     // Out of the axes' range (zoomed or scrolled away): off-screen.
     const bool shown =
         point_ >= series_.FirstVisibleIndex() && point_ <= series_.LastVisibleIndex();
-    uint32_t states = Owner().ShownStates(bar.Intersect(chart_.PlotRect()));
+    // Series are clipped to the plot area made one pixel taller.
+    TRect plot = chart_.PlotRect();
+    ++plot.Bottom;
+    uint32_t states = Owner().ShownStates(bar.Intersect(plot));
     if (!shown) {
       states |= asOffscreen;
     }

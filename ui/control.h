@@ -161,6 +161,8 @@ class TControl {
   int TabOrder() const { return tabOrder_; }
   void SetTabOrder(int order);
   bool CanFocus() const;
+  // Whether a mouse press moves the keyboard focus here (when it can take it).
+  virtual bool FocusOnClick() const { return true; }
   bool Focused() const;
   void SetFocus();
   // Keys go to the focused control first, then up its parents until one returns true.

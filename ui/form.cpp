@@ -502,7 +502,7 @@ void TForm::WindowMouseDown(TMouseButton button, TShiftState shift, TPoint p) {
     capture_ = target;
     autoCapture_ = true;
   }
-  if (target->CanFocus() && target != this) {
+  if (target->CanFocus() && target->FocusOnClick() && target != this) {
     SetActiveControl(target);
   }
   TPoint local = target->FormToClient(p);

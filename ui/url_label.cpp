@@ -2,6 +2,7 @@
 
 #include <cctype>
 
+#include "gfx/canvas.h"
 #include "ui/link_opener.h"
 
 namespace {
@@ -33,6 +34,15 @@ bool IsHtmExtension(const std::string& ext) {
 TRzURLLabel::TRzURLLabel() {
   Cursor = crHandPoint;
   Font.Underline = true;
+  SetAcceptsFocus(true);
+  TabStop = true;
+}
+
+void TRzURLLabel::Paint(TCanvas& canvas) {
+  TPushButton::Paint(canvas);
+  if (Focused()) {
+    canvas.DrawFocusRect(ClientRect());
+  }
 }
 
 std::string TRzURLLabel::Target() const {

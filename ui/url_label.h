@@ -27,6 +27,9 @@ class TRzURLLabel : public TPushButton<TLabel> {
 
   // The ordinary click notification, then the hand-over to the system.
   void Click() override;
+  // Reached with Tab, opened with Enter or Space; a click leaves the focus where it was.
+  bool FocusOnClick() const override { return false; }
+  void Paint(TCanvas& canvas) override;
 
  protected:
   std::unique_ptr<TControlAccessible> CreateAccessible() override;

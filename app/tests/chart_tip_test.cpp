@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "app/form_dorvex.h"
+#include "app/tests/boot_logs.h"
 #include "bootlog/datetime.h"
 #include "bootlog/fixture_source.h"
 #include "chart/boot_chart.h"
@@ -12,11 +13,6 @@
 #include "ui/hints.h"
 
 namespace {
-
-// UTC seconds of a wall-clock time in the boot table's UTC+8.
-uint32_t At(int y, int mo, int d, int h, int mi) {
-  return static_cast<uint32_t>((EncodeDate(y, mo, d) - 25569) * 86400 + (h - 8) * 3600 + mi * 60);
-}
 
 // Three clean boots, oldest first on the chart: 3 h, 7.25 h, 12.5 h.
 std::string ThreeBoots() {

@@ -110,6 +110,17 @@ class THeadlessWindow : public TPlatformWindow {
   void SetInputEnabled(bool enabled) override { InputEnabled = enabled; }
   void GrabFocus() override {}
 
+  // What the window's accessible tree reported, in order, with the node's name then.
+  struct TAccRecord {
+    TAccEvent Event;
+    uint32_t Id = 0;
+    std::string Name;
+  };
+  std::vector<TAccRecord> AccEvents;
+  void AccessibilityEvent(TAccEvent event, const TAccessible& node) override {
+    AccEvents.push_back({event, node.Id(), node.Name()});
+  }
+
   // Simulates the user resizing the window: the client size changes and the toolkit
   // is told, as a window manager would.
   void UserResize(int width, int height);

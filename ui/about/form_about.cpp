@@ -99,9 +99,12 @@ TFormAbout::TFormAbout(TForm* owner, int dpi) {
   Button1->Color = gfx::MakeColor(0xBE, 0xDA, 0xF1);
   Button1->OnClick = [this] { Button1Click(); };
 
-  // The button takes the focus when the window opens; the memo comes next.
+  // The button takes the focus when the window opens; the memo comes next,
+  // then the two links.
   Button1->SetTabOrder(0);
   Memo1->SetTabOrder(1);
+  RzURLLabel4->SetTabOrder(2);
+  RzURLLabel1->SetTabOrder(3);
 
   SizeLabelsToText();
   if (dpi > 0 && dpi != 96) {
