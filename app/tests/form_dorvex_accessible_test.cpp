@@ -269,6 +269,20 @@ TEST_F(FormDorvexAccessibleTest, ChartBarsAreNamedWithTheirTipsAndPlacedWhereThe
   EXPECT_EQ(Series1(chart).Marks().Style(), smsLabel);
 }
 
+TEST_F(FormDorvexAccessibleTest, TheChartTakesNoKeyboardFocus) {
+  Start(96);
+  form->RzPageControl1->SetTabIndex(1);
+  app->UpdateWindows();
+  // A press on the chart (a zoom begins) leaves the focus on the tabs.
+  const TPoint p = form->Chart().ClientToForm({100, 100});
+  form->WindowMouseDown(mbLeft, 0, p);
+  form->WindowMouseUp(mbLeft, ssLeft, p);
+  EXPECT_EQ(form->ActiveControl(), form->RzPageControl1);
+  EXPECT_FALSE(form->Chart().CanFocus());
+  EXPECT_FALSE(Node(&form->Chart()).States() & asFocusable);
+  EXPECT_FALSE(Node(&form->Chart()).TakeFocus());
+}
+
 TEST_F(FormDorvexAccessibleTest, AboutWindowTreeActionsAndDialogEvents) {
   Start(96);
   std::string tree;

@@ -141,6 +141,34 @@ TEST_F(UrlLabelTest, DefaultOpenerKeepsTheColourWhenThePlatformCannotOpen) {
   EXPECT_EQ(CountColor(kBrown), 0);
 }
 
+TEST_F(UrlLabelTest, ReachedWithTheKeyboardAndOpenedWithEnterOrSpace) {
+  // The window's one tab stop has the focus and shows the dotted rectangle on
+  // its edge: every other pixel of the white background inverted.
+  ASSERT_TRUE(label->Focused());
+  EXPECT_EQ(PixelOf(*label, 0, 0), gfx::clBlack);
+  EXPECT_EQ(PixelOf(*label, 1, 0), gfx::clWhite);
+  EXPECT_EQ(PixelOf(*label, label->Width() - 1, label->Height() - 1), gfx::clBlack);
+  form.WindowKeyDown(VK_RETURN, 0);
+  EXPECT_EQ(opener.Opened.size(), 1u);
+  // Space opens on release, as a button clicks.
+  form.WindowKeyDown(VK_SPACE, 0);
+  EXPECT_EQ(opener.Opened.size(), 1u);
+  form.WindowKeyUp(VK_SPACE, 0);
+  EXPECT_EQ(opener.Opened.size(), 2u);
+  form.SetActiveControl(nullptr);
+  form.UpdateWindow();
+  EXPECT_EQ(PixelOf(*label, 0, 0), gfx::clWhite);
+}
+
+TEST_F(UrlLabelTest, AClickLeavesTheKeyboardFocusWhereItWas) {
+  auto* other = form.Add<TRzURLLabel>();
+  other->SetBounds(220, 10, 60, 16);
+  other->SetFocus();
+  ClickLabel();
+  EXPECT_EQ(opener.Opened, std::vector<std::string>{"https://www.dorvex.net/"});
+  EXPECT_EQ(form.ActiveControl(), other);
+}
+
 TEST(LinkExtension, LastDotUnlessASeparatorFollows) {
   EXPECT_EQ(LinkExtension("index.htm"), ".htm");
   EXPECT_EQ(LinkExtension("C:\\a.b\\c"), "");

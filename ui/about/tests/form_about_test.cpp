@@ -155,6 +155,17 @@ TEST_F(FormAboutTest, LinksAndButtonAreConfigured) {
   EXPECT_EQ(about.ActiveControl(), about.Memo1);
 }
 
+TEST_F(FormAboutTest, TabReachesTheLinksAfterTheMemo) {
+  TFormAbout about(&main);
+  about.SetActiveControl(about.Memo1);
+  about.SelectNext(true);
+  EXPECT_EQ(about.ActiveControl(), about.RzURLLabel4);
+  about.SelectNext(true);
+  EXPECT_EQ(about.ActiveControl(), about.RzURLLabel1);
+  about.SelectNext(true);
+  EXPECT_EQ(about.ActiveControl(), about.Button1);
+}
+
 TEST_F(FormAboutTest, ScaledToTheScreenResolution) {
   TFormAbout about(&main, 144);
   EXPECT_EQ(about.Width(), gfx::MulDiv(422, 144, 96));
