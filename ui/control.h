@@ -181,7 +181,6 @@ class TControl {
 
  protected:
   virtual std::unique_ptr<TControlAccessible> CreateAccessible();
-  TControlAccessible* ExistingAccessible() const { return accessible_.get(); }
   // Tells the reader of the control's window (if it has one) about a change of
   // the control's node, or of one of its parts.
   void NotifyAccessible(TAccEvent event);

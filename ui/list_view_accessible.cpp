@@ -1,5 +1,6 @@
 // The list tells of its column headers and then its rows (its parts, in that
 // order); a row is named by its cells in column order.
+#include <algorithm>
 #include <memory>
 #include <vector>
 
@@ -126,7 +127,10 @@ class TListViewAccessible : public TControlAccessible {
     }
     return part.get();
   }
-  void DropParts() override { parts_.clear(); }
+  // The rows go; the headers stay, as they read their columns as they are now.
+  void DropParts() override {
+    parts_.resize(std::min(parts_.size(), static_cast<size_t>(Columns())));
+  }
   TAccessible* FocusTarget() override {
     const int row = list_.FocusedIndex();
     return row >= 0 ? Part(Columns() + row) : this;

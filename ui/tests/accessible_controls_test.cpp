@@ -155,6 +155,7 @@ TEST_F(AccessibleControlsTest, RowsAreNamedByTheirCellsAndScrolledOutRowsAreOffS
 TEST_F(AccessibleControlsTest, ClearingTheListReplacesItsRowsAndReordersOnce) {
   AddRows(3);
   const uint32_t oldRow = Row(1).Id();
+  const uint32_t header = Node(list).Child(1)->Id();
   EXPECT_EQ(FindAccessible(oldRow), &Row(1));
   form.UpdateWindow();
   window->AccEvents.clear();
@@ -166,12 +167,19 @@ TEST_F(AccessibleControlsTest, ClearingTheListReplacesItsRowsAndReordersOnce) {
   EXPECT_EQ(EventIds(TAccEvent::Reorder), (std::vector<uint32_t>{list->Accessible()->Id()}));
   EXPECT_NE(Row(1).Id(), oldRow);
   EXPECT_EQ(Row(1).Name(), "2009/3/2 9:00:00, A, 正常关机");
+  EXPECT_EQ(Node(list).Child(1)->Id(), header);
   // A row changed in place keeps its node and tells its new name.
   const uint32_t kept = Row(2).Id();
   list->Item(2).SubItems[3] = "B";
   list->ItemChanged(2);
   EXPECT_EQ(Row(2).Id(), kept);
   EXPECT_EQ(Events(TAccEvent::NameChange).back(), "2009/3/3 9:00:00, B, 正常关机");
+  // Fewer columns: the rows follow the headers that are left.
+  list->SetColumns({{"a", 50, false}, {"b", 50, false}});
+  EXPECT_EQ(Node(list).ChildCount(), 5);
+  EXPECT_EQ(Node(list).Child(1)->Name(), "b");
+  EXPECT_EQ(Node(list).Child(2)->Name(), "2009/3/1 9:00:00");
+  EXPECT_EQ(Node(list).Child(5), nullptr);
 }
 
 TEST_F(AccessibleControlsTest, SelectingARowSelectsItAndTellsTheSelectionAndFocus) {
