@@ -54,14 +54,10 @@ std::unique_ptr<TControl> TControl::RemoveControl(TControl* child) {
 }
 
 void TControl::ChildrenChanged() {
-  // The nearest node above tells: a lifted child belongs to it.
+  // The nearest node above that a reader has seen tells: a lifted child belongs to it.
   for (TControl* c = this; c; c = c->parent_) {
-    TForm* form = c->Form();
-    if (!form || !form->Window()) {
-      return;
-    }
-    if (TControlAccessible* node = c->Accessible()) {
-      form->AccessibilityChanged(TAccEvent::Reorder, *node);
+    if (c->accessible_) {
+      c->NotifyAccessible(TAccEvent::Reorder);
       return;
     }
   }
@@ -477,7 +473,8 @@ bool TControl::AccessibilityOn() const {
 }
 
 void TControl::NotifyAccessible(TAccEvent event) {
-  if (AccessibilityOn()) {
+  const bool introduces = event == TAccEvent::Focus || event == TAccEvent::Selection;
+  if ((accessible_ || introduces) && AccessibilityOn()) {
     NotifyAccessible(event, Accessible());
   }
 }
@@ -491,6 +488,6 @@ void TControl::NotifyAccessible(TAccEvent event, TAccessible* part) {
 void TControl::AccessiblePartsReplaced() {
   if (accessible_) {
     accessible_->DropParts();
+    NotifyAccessible(TAccEvent::Reorder);
   }
-  NotifyAccessible(TAccEvent::Reorder);
 }

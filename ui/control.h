@@ -182,9 +182,11 @@ class TControl {
  protected:
   virtual std::unique_ptr<TControlAccessible> CreateAccessible();
   // Tells the reader of the control's window (if it has one) about a change of
-  // the control's node, or of one of its parts.
+  // the control's node, or of one of its parts. A node no reader has asked for
+  // yet is known to none, so only the focus and the selection make one to tell.
   void NotifyAccessible(TAccEvent event);
   void NotifyAccessible(TAccEvent event, TAccessible* part);
+  bool HasAccessible() const { return accessible_ != nullptr; }
   // Whether the control's window is up, so that changes are worth telling.
   bool AccessibilityOn() const;
   // The parts (rows, tabs, bars) were replaced: the old ones go now, new ones are

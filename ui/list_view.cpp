@@ -61,7 +61,9 @@ void TRzListView::Clear() {
 
 void TRzListView::ItemChanged(int i) {
   Invalidate();
-  NotifyAccessible(TAccEvent::NameChange, RowAccessible(i));
+  if (HasAccessible()) {
+    NotifyAccessible(TAccEvent::NameChange, RowAccessible(i));
+  }
 }
 
 void TRzListView::SetItemIndex(int i) {

@@ -22,7 +22,10 @@ void TRzTabSheet::SetCaption(const std::string& caption) {
     pages->InvalidateRect({0, 0, pages->Width(), pages->TabRowHeight() + 1});
   }
   NotifyAccessible(TAccEvent::NameChange);
-  NotifyAccessible(TAccEvent::NameChange, TabAccessible());
+  // A reader that has seen the page has seen its tab, which comes before it.
+  if (HasAccessible()) {
+    NotifyAccessible(TAccEvent::NameChange, TabAccessible());
+  }
 }
 
 TAccessible* TRzTabSheet::TabAccessible() const {

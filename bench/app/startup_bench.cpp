@@ -8,6 +8,7 @@
 #include "linux_gfx.h"
 #include "platform/headless/headless_platform.h"
 #include "ui/application.h"
+#include "ui/control_accessible.h"
 
 namespace {
 
@@ -53,6 +54,27 @@ void BM_RefreshMillionEvents(benchmark::State& state) {
   ReportPeakMemory(state);
 }
 BENCHMARK(BM_RefreshMillionEvents)->Unit(benchmark::kMillisecond);
+
+// The same with a screen reader attached: it has read the window's tree, and
+// after each refresh the first row and bar again.
+void BM_RefreshMillionEventsRead(benchmark::State& state) {
+  platform_linux::InstallLinuxGfx();
+  headless::THeadlessPlatform platform;
+  TApplication app(platform);
+  TFormDorvex form(96, Sources(31250, 30));
+  app.MainForm = &form;
+  form.ShowWindow();
+  for (auto _ : state) {
+    form.TBRefresh->Click();
+    form.UpdateWindow();
+    for (TControl* c : {static_cast<TControl*>(form.RzLWMsg), form.Chart1}) {
+      TAccessible* node = c->Accessible();
+      benchmark::DoNotOptimize(node->Child(node->ChildCount() > 6 ? 6 : 0)->Name());
+    }
+  }
+  ReportPeakMemory(state);
+}
+BENCHMARK(BM_RefreshMillionEventsRead)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

@@ -289,10 +289,15 @@ TEST_F(AccessibleControlsTest, ShowingTheWindowTellsTheFocusAndLabelsTellNewName
   ASSERT_EQ(w->AccEvents.size(), 1u);
   EXPECT_EQ(w->AccEvents[0].Event, TAccEvent::Focus);
   EXPECT_EQ(w->AccEvents[0].Name, "日志");  // the page control's selected tab
+  // A label no reader has read yet is known to none: nothing to tell.
   other.LabTimeText->SetCaption("1 分");
+  EXPECT_EQ(w->AccEvents.size(), 1u);
+  // A reader reads the tree, the label with it.
+  EXPECT_NE(AccTree(*other.WindowAccessible()).find("StaticText \"1 分\""), std::string::npos);
+  other.LabTimeText->SetCaption("2 分");
   ASSERT_EQ(w->AccEvents.size(), 2u);
   EXPECT_EQ(w->AccEvents[1].Event, TAccEvent::NameChange);
-  EXPECT_EQ(w->AccEvents[1].Name, "1 分");
+  EXPECT_EQ(w->AccEvents[1].Name, "2 分");
   // A window that was never shown tells nothing.
   TFormDorvexLayout hidden;
   hidden.LabTimeText->SetCaption("1 分");

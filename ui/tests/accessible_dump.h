@@ -66,25 +66,38 @@ inline std::string AccStateNames(uint32_t states) {
   return out;
 }
 
+// Appended piece by piece: GCC 12 warns (-Wrestrict) about some concatenations under MinGW.
 inline std::string AccLine(const TAccessible& node) {
-  std::string line = std::string(AccRoleName(node.Role())) + " \"" + node.Name() + "\"";
-  if (!node.Value().empty()) {
-    line += " = \"" + node.Value() + "\"";
+  std::string line = AccRoleName(node.Role());
+  line += " \"";
+  line += node.Name();
+  line += "\"";
+  if (const std::string value = node.Value(); !value.empty()) {
+    line += " = \"";
+    line += value;
+    line += "\"";
   }
-  if (!node.Shortcut().empty()) {
-    line += " " + node.Shortcut();
+  if (const std::string shortcut = node.Shortcut(); !shortcut.empty()) {
+    line += " ";
+    line += shortcut;
   }
   if (const std::string states = AccStateNames(node.States()); !states.empty()) {
-    line += " [" + states + "]";
+    line += " [";
+    line += states;
+    line += "]";
   }
-  if (!node.DefaultAction().empty()) {
-    line += " (" + node.DefaultAction() + ")";
+  if (const std::string action = node.DefaultAction(); !action.empty()) {
+    line += " (";
+    line += action;
+    line += ")";
   }
   return line;
 }
 
 inline std::string AccTree(const TAccessible& node, int depth = 0) {
-  std::string out = std::string(static_cast<size_t>(depth) * 2, ' ') + AccLine(node) + "\n";
+  std::string out(static_cast<size_t>(depth) * 2, ' ');
+  out += AccLine(node);
+  out += "\n";
   for (int i = 0; i < node.ChildCount(); ++i) {
     if (const TAccessible* child = node.Child(i)) {
       out += AccTree(*child, depth + 1);
