@@ -1,5 +1,6 @@
 #pragma once
 
+#include <iterator>
 #include <string>
 
 #include "ui/accessibility.h"
@@ -8,43 +9,13 @@
 // level: role, "name", = "value" when there is one, the shortcut, the states
 // in brackets and the default action in parentheses.
 inline const char* AccRoleName(TAccRole role) {
-  switch (role) {
-    case TAccRole::Window:
-      return "Window";
-    case TAccRole::Dialog:
-      return "Dialog";
-    case TAccRole::ToolBar:
-      return "ToolBar";
-    case TAccRole::PushButton:
-      return "PushButton";
-    case TAccRole::StaticText:
-      return "StaticText";
-    case TAccRole::PageTabList:
-      return "PageTabList";
-    case TAccRole::PageTab:
-      return "PageTab";
-    case TAccRole::PropertyPage:
-      return "PropertyPage";
-    case TAccRole::List:
-      return "List";
-    case TAccRole::ListItem:
-      return "ListItem";
-    case TAccRole::ColumnHeader:
-      return "ColumnHeader";
-    case TAccRole::Chart:
-      return "Chart";
-    case TAccRole::Graphic:
-      return "Graphic";
-    case TAccRole::Text:
-      return "Text";
-    case TAccRole::Link:
-      return "Link";
-    case TAccRole::StatusBar:
-      return "StatusBar";
-    case TAccRole::Grouping:
-      return "Grouping";
-  }
-  return "?";
+  // In the order of TAccRole.
+  static const char* const kNames[] = {
+      "Window",  "Dialog",       "ToolBar", "PushButton", "StaticText",   "PageTabList",
+      "PageTab", "PropertyPage", "List",    "ListItem",   "ColumnHeader", "Chart",
+      "Graphic", "Text",         "Link",    "StatusBar",  "Grouping"};
+  const auto i = static_cast<size_t>(role);
+  return i < std::size(kNames) ? kNames[i] : "?";
 }
 
 inline std::string AccStateNames(uint32_t states) {
