@@ -2,9 +2,11 @@
 // AccessibleObjectFromWindow on the main window, the tree walked with
 // AccessibleChildren, the about window opened by its button's default action,
 // and the focus and selection events of keys seen by an out-of-context hook.
-// Usage: screen_reader_test PROGRAM.exe (a Unix path; Wine serves it as Z:).
+// Usage: screen_reader_test PROGRAM.exe [ARGUMENT] (Unix paths; Wine serves
+// the program as Z:, the argument is handed over as it is).
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <memory>
 #include <string>
@@ -20,6 +22,9 @@
 namespace {
 
 std::string programPath;
+std::string programArgument;
+
+const char* const kStateTexts[] = {"正常,运行中...", "正常关机", "非正常关机", "无开机记录"};
 
 using TObject = std::shared_ptr<IAccessible>;
 
@@ -212,6 +217,10 @@ class ScreenReader : public ::testing::Test {
       c = c == u'/' ? u'\\' : c;
     }
     std::wstring command = L"\"" + std::wstring(path.begin(), path.end()) + L"\"";
+    if (!programArgument.empty()) {
+      const std::u16string argument = platform_win32::Utf16FromUtf8(programArgument);
+      command += L" \"" + std::wstring(argument.begin(), argument.end()) + L"\"";
+    }
     STARTUPINFOW si{};
     si.cb = sizeof(si);
     if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si,
@@ -275,6 +284,28 @@ class ScreenReader : public ::testing::Test {
     return Read(Hold(acc), child.vt == VT_I4 ? child.lVal : CHILDID_SELF, 21);
   }
 
+  // Presses Tab until the focus event names a node that matches.
+  static bool TabTo(const std::function<bool(const TItem&)>& match, TItem& focused) {
+    for (int i = 0; i < 6; ++i) {
+      TSeenEvent focus{};
+      const std::size_t from = seenEvents.size();
+      PostMessageW(main_, WM_KEYDOWN, VK_TAB, 1);
+      PostMessageW(main_, WM_KEYUP, VK_TAB, 1 | (3u << 30));
+      if (!WaitForEvent(EVENT_OBJECT_FOCUS, main_, from, focus)) {
+        ADD_FAILURE() << "no focus event after Tab " << i;
+        return false;
+      }
+      EXPECT_EQ(focus.Object, OBJID_CLIENT);
+      focused = ItemOfEvent(focus);
+      EXPECT_TRUE(focused.State & STATE_SYSTEM_FOCUSED) << focused.Name;
+      if (match(focused)) {
+        return true;
+      }
+    }
+    ADD_FAILURE() << "Tab never reached the node";
+    return false;
+  }
+
   static PROCESS_INFORMATION process_;
   static HWND main_;
   static HWINEVENTHOOK hook_;
@@ -331,8 +362,19 @@ TEST_F(ScreenReader, TheTabsTheListAndTheStatusPanesAreRead) {
   const std::vector<const TItem*> rows = list->All(ROLE_SYSTEM_LISTITEM);
   EXPECT_EQ(std::to_string(rows.size()), records->Name.substr(std::string("记录数:").size()));
   EXPECT_FALSE(list->All(ROLE_SYSTEM_COLUMNHEADER).empty());
+  // A row reads as its cells, the state text among them.
   for (const TItem* row : rows) {
-    EXPECT_FALSE(row->Name.empty());
+    EXPECT_TRUE(std::any_of(std::begin(kStateTexts), std::end(kStateTexts), [&](const char* t) {
+      return row->Name.find(t) != std::string::npos;
+    })) << row->Name;
+  }
+  // The fixture's newest boot is still running and one was cut off by a power cut.
+  if (!programArgument.empty()) {
+    ASSERT_FALSE(rows.empty());
+    EXPECT_NE(rows[0]->Name.find("正常,运行中..."), std::string::npos) << rows[0]->Name;
+    EXPECT_TRUE(std::any_of(rows.begin(), rows.end(), [](const TItem* r) {
+      return r->Name.find("非正常关机") != std::string::npos;
+    }));
   }
 }
 
@@ -374,20 +416,12 @@ TEST_F(ScreenReader, TheAboutButtonsActionOpensTheDialogWithoutHoldingTheCaller)
 }
 
 TEST_F(ScreenReader, KeysThatMoveTheFocusAndTheSelectionAreHeardOutOfProcess) {
-  // Tab until the page control has the focus: every move is a focus event.
+  // Tab until the tabs have the focus: every move is a focus event.
+  const auto isTabs = [](const TItem& i) {
+    return i.Role == ROLE_SYSTEM_PAGETABLIST || i.Role == ROLE_SYSTEM_PAGETAB;
+  };
   TItem focused;
-  for (int i = 0; i < 4 && focused.Role != ROLE_SYSTEM_PAGETABLIST; ++i) {
-    TSeenEvent focus{};
-    const std::size_t from = seenEvents.size();
-    PostMessageW(main_, WM_KEYDOWN, VK_TAB, 1);
-    PostMessageW(main_, WM_KEYUP, VK_TAB, 1 | (3u << 30));
-    ASSERT_TRUE(WaitForEvent(EVENT_OBJECT_FOCUS, main_, from, focus))
-        << "no focus event, key " << i;
-    EXPECT_EQ(focus.Object, OBJID_CLIENT);
-    focused = ItemOfEvent(focus);
-    EXPECT_TRUE(focused.State & STATE_SYSTEM_FOCUSED) << focused.Name;
-  }
-  ASSERT_EQ(focused.Role, ROLE_SYSTEM_PAGETABLIST);
+  ASSERT_TRUE(TabTo(isTabs, focused));
   // End selects the last tab; Home the first again.
   TSeenEvent selection{};
   std::size_t from = seenEvents.size();
@@ -401,16 +435,33 @@ TEST_F(ScreenReader, KeysThatMoveTheFocusAndTheSelectionAreHeardOutOfProcess) {
   PostMessageW(main_, WM_KEYDOWN, VK_HOME, 1);
   ASSERT_TRUE(WaitForEvent(EVENT_OBJECT_SELECTION, main_, from, selection));
   EXPECT_EQ(ItemOfEvent(selection).Name, "日志");
+
+  // On to the list; with rows, the arrow keys select them.
+  ASSERT_TRUE(TabTo(
+      [](const TItem& i) { return i.Role == ROLE_SYSTEM_LIST || i.Role == ROLE_SYSTEM_LISTITEM; },
+      focused));
+  if (programArgument.empty()) {
+    return;  // Wine's own System log has no boots
+  }
+  for (int i = 0; i < 2; ++i) {
+    from = seenEvents.size();
+    PostMessageW(main_, WM_KEYDOWN, VK_DOWN, 1);
+    ASSERT_TRUE(WaitForEvent(EVENT_OBJECT_SELECTION, main_, from, selection)) << "key " << i;
+    const TItem row = ItemOfEvent(selection);
+    EXPECT_EQ(row.Role, ROLE_SYSTEM_LISTITEM);
+    EXPECT_TRUE(row.State & STATE_SYSTEM_SELECTED) << row.Name;
+  }
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
   ::testing::InitGoogleTest(&argc, argv);
-  if (argc != 2) {
-    std::fprintf(stderr, "usage: screen_reader_test PROGRAM.exe\n");
+  if (argc != 2 && argc != 3) {
+    std::fprintf(stderr, "usage: screen_reader_test PROGRAM.exe [ARGUMENT]\n");
     return 2;
   }
   programPath = argv[1];
+  programArgument = argc == 3 ? argv[2] : "";
   return RUN_ALL_TESTS();
 }
