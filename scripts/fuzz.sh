@@ -44,7 +44,11 @@ run_one() {
     echo "fuzz $name: no such target" >&2
     return 1
   fi
-  mkdir -p "$work/corpus" "$work/tmp"
+  mkdir -p "$work/corpus"
+  # Targets that read files get each input written to one: in memory where
+  # there is a tmpfs, as a disk busy with builds makes them wait.
+  local tmp
+  tmp=$(mktemp -d /dev/shm/dorvex-fuzz-"$name".XXXXXX 2>/dev/null || mktemp -d "$work/tmp.XXXXXX")
   # The grown corpus stays in build/; the repository keeps only the seeds.
   if [ -d "fuzz/corpus/$name" ]; then
     cp -n fuzz/corpus/"$name"/* "$work/corpus/" 2>/dev/null || true
@@ -55,9 +59,10 @@ run_one() {
   fi
   rm -f "$work"/crash-* "$work"/leak-* "$work"/timeout-* "$work"/oom-* "$work"/slow-unit-*
   local status=0
-  TMPDIR="$work/tmp" "$bin" -max_total_time="$SECONDS_EACH" -timeout=10 -rss_limit_mb=2048 \
+  TMPDIR="$tmp" "$bin" -max_total_time="$SECONDS_EACH" -timeout=10 -rss_limit_mb=2048 \
     -print_final_stats=1 -artifact_prefix="$work/" "${dict[@]}" "$work/corpus" \
     >"$work/log" 2>&1 || status=$?
+  rm -rf "$tmp"
   local runs
   runs=$(sed -n 's/^stat::number_of_executed_units: *//p' "$work/log" | tail -n1)
   if [ "$status" -eq 0 ]; then
