@@ -2,11 +2,13 @@
 # start_xvfb sets DISPLAY and XVFB_PID; stop_xvfb ends it.
 start_xvfb() {
   # Xvfb picks a free display itself and writes its number: no race with
-  # another build starting a display at the same moment.
+  # another build starting a display at the same moment. No reset: after its
+  # last client leaves a resetting server refuses a new one now and then (about
+  # 1 start in 100 here), which failed a client started right after the check.
   local fifo n
   fifo=$(mktemp -u /tmp/xvfb-fd.XXXXXX)
   mkfifo "$fifo"
-  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$fifo" >/dev/null 2>&1 &
+  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$fifo" >/dev/null 2>&1 &
   XVFB_PID=$!
   n=$(timeout 15 head -n1 "$fifo" || true)
   rm -f "$fifo"
