@@ -1,8 +1,8 @@
 #include "chart/number_format.h"
 
+#include <array>
 #include <cmath>
 #include <cstdio>
-#include <vector>
 
 std::string FormatValue(double value, const TNumberSeparators& separators) {
   if (std::isnan(value)) {
@@ -12,9 +12,9 @@ std::string FormatValue(double value, const TNumberSeparators& separators) {
     return value > 0 ? "INF" : "-INF";
   }
   // %.3f rounds the binary value correctly; an exact tie goes to even.
-  int length = std::snprintf(nullptr, 0, "%.3f", std::fabs(value));  // size first
-  std::vector<char> buffer(static_cast<size_t>(length) + 1);
-  std::snprintf(buffer.data(), buffer.size(), "%.3f", std::fabs(value));
+  // The largest finite double has 309 integer digits.
+  std::array<char, 320> buffer;
+  int length = std::snprintf(buffer.data(), buffer.size(), "%.3f", std::fabs(value));
   std::string digits(buffer.data(), static_cast<size_t>(length));
 
   size_t point = digits.find('.');

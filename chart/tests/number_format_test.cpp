@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include "chart/number_format.h"
 
 TEST(NumberFormat, ThreeDecimalsAtMostWithoutTrailingZeros) {
@@ -21,6 +23,14 @@ TEST(NumberFormat, GroupsThousands) {
   EXPECT_EQ(FormatValue(123456), "123,456");
   EXPECT_EQ(FormatValue(12345678.9), "12,345,678.9");
   EXPECT_EQ(FormatValue(1234.5, {" ", ","}), "1 234,5");
+}
+
+TEST(NumberFormat, LargestDoubleKeepsAllItsDigits) {
+  std::string text = FormatValue(-std::numeric_limits<double>::max());
+  // 309 digits in 103 groups of three.
+  EXPECT_EQ(text.size(), 1u + 309u + 102u);
+  EXPECT_EQ(text.substr(0, 8), "-179,769");
+  EXPECT_EQ(text.substr(text.size() - 4), ",368");
 }
 
 TEST(NumberFormat, SignsAndNegativeZero) {
