@@ -38,6 +38,30 @@ TAccessible* TAccessible::HitTest(TPoint screen) {
   return this;
 }
 
+int TAccessible::IndexInParent() const {
+  const TAccessible* parent = Parent();
+  if (parent == nullptr) {
+    return -1;
+  }
+  for (int i = 0; i < parent->ChildCount(); ++i) {
+    if (parent->Child(i) == this) {
+      return i;
+    }
+  }
+  return -1;
+}
+
+std::vector<TAccessible*> TAccessible::SelectedChildren() const {
+  std::vector<TAccessible*> selected;
+  for (int i = 0; i < ChildCount(); ++i) {
+    TAccessible* child = Child(i);
+    if (child != nullptr && (child->States() & asSelected) != 0) {
+      selected.push_back(child);
+    }
+  }
+  return selected;
+}
+
 TAccessible* TAccessible::FocusedNode() {
   for (int i = 0; i < ChildCount(); ++i) {
     if (TAccessible* child = Child(i)) {

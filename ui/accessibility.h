@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "ui/geometry.h"
 
@@ -85,6 +86,11 @@ class TAccessible {
   virtual TAccessible* Parent() const = 0;
   virtual int ChildCount() const { return 0; }
   virtual TAccessible* Child(int /*index*/) const { return nullptr; }
+  // This node's position among its parent's children; -1 without a parent.
+  // Nodes that know it say so: asking the parent makes a node of every row before.
+  virtual int IndexInParent() const;
+  // The selected children, in order.
+  virtual std::vector<TAccessible*> SelectedChildren() const;
   // The deepest node at a screen point, this one when no child is there, null
   // when the point is outside. Children that are invisible or off-screen are
   // passed over (a hidden page lies under the shown one).

@@ -113,6 +113,21 @@ TAccessible* TControlAccessible::Child(int index) const {
   return i < kids.size() ? kids[i] : nullptr;
 }
 
+TAccessible* TControlAccessible::FocusedNode() {
+  if (control_.Focused()) {
+    return FocusTarget();
+  }
+  // A part has the focus only with its control: look in the child controls alone.
+  std::vector<TAccessible*> kids;
+  CollectChildren(kids);
+  for (TAccessible* kid : kids) {
+    if (TAccessible* focused = kid->FocusedNode()) {
+      return focused;
+    }
+  }
+  return nullptr;
+}
+
 bool TControlAccessible::TakeFocus() {
   if (!control_.TabStop || !control_.CanFocus()) {
     return false;

@@ -36,6 +36,7 @@ class TControlAccessible : public TAccessible {
   int ChildCount() const override;
   TAccessible* Child(int index) const override;
   bool TakeFocus() override;
+  TAccessible* FocusedNode() override;
 
   // Parts are made when first asked for and owned by the node.
   virtual int PartCount() const { return 0; }
@@ -66,6 +67,8 @@ class TPartAccessible : public TAccessible {
  public:
   TPartAccessible(TControlAccessible& owner, int index) : owner_(owner), index_(index) {}
   TAccessible* Parent() const override { return &owner_; }
+  // Parts come first among the owner's children.
+  int IndexInParent() const override { return index_; }
   int Index() const { return index_; }
 
  protected:

@@ -131,6 +131,13 @@ class TListViewAccessible : public TControlAccessible {
   void DropParts() override {
     parts_.resize(std::min(parts_.size(), static_cast<size_t>(Columns())));
   }
+  std::vector<TAccessible*> SelectedChildren() const override {
+    const int row = list_.ItemIndex();
+    if (row < 0 || row >= list_.ItemCount()) {
+      return {};
+    }
+    return {Part(Columns() + row)};
+  }
   TAccessible* FocusTarget() override {
     const int row = list_.FocusedIndex();
     return row >= 0 ? Part(Columns() + row) : this;

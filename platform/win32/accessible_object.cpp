@@ -14,6 +14,8 @@
 // oleacc.h needs what windows.h defines.
 #include <oleacc.h>
 
+#include "platform/win32/com_object.h"
+
 namespace platform_win32 {
 
 namespace {
@@ -60,8 +62,9 @@ bool ChildIdOf(const VARIANT& v, long& id) {
 }
 
 // get_accSelection's answer when more than one child is selected.
-class TVariantList final : public IEnumVARIANT {
+class TVariantList final : public TComObject<TVariantList, IEnumVARIANT> {
  public:
+  static bool Implements(REFIID iid) { return iid == IID_IEnumVARIANT; }
   // Empty variants, to be filled through At.
   explicit TVariantList(std::size_t count, std::size_t position = 0)
       : items_(count), position_(position) {
@@ -78,27 +81,6 @@ class TVariantList final : public IEnumVARIANT {
   TVariantList& operator=(const TVariantList&) = delete;
 
   VARIANT* At(std::size_t index) { return &items_[index]; }
-
-  HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override {
-    if (out == nullptr) {
-      return E_POINTER;
-    }
-    if (iid == IID_IUnknown || iid == IID_IEnumVARIANT) {
-      *out = static_cast<IEnumVARIANT*>(this);
-      AddRef();
-      return S_OK;
-    }
-    *out = nullptr;
-    return E_NOINTERFACE;
-  }
-  ULONG STDMETHODCALLTYPE AddRef() override { return InterlockedIncrement(&refs_); }
-  ULONG STDMETHODCALLTYPE Release() override {
-    const LONG left = InterlockedDecrement(&refs_);
-    if (left == 0) {
-      delete this;
-    }
-    return left;
-  }
 
   HRESULT STDMETHODCALLTYPE Next(ULONG count, VARIANT* out, ULONG* fetched) override {
     if (fetched != nullptr) {
@@ -149,41 +131,19 @@ class TVariantList final : public IEnumVARIANT {
   }
 
  private:
-  LONG refs_ = 1;
   std::vector<VARIANT> items_;
   std::size_t position_;
 };
 
-class TAccessibleObject final : public IAccessible {
+class TAccessibleObject final : public TComObject<TAccessibleObject, IAccessible> {
  public:
+  static bool Implements(REFIID iid) { return iid == IID_IDispatch || iid == IID_IAccessible; }
   TAccessibleObject(uint32_t nodeId, HWND hwnd) : nodeId_(nodeId), hwnd_(hwnd) {
     InterlockedIncrement(&liveObjects);
   }
   ~TAccessibleObject() { InterlockedDecrement(&liveObjects); }
   TAccessibleObject(const TAccessibleObject&) = delete;
   TAccessibleObject& operator=(const TAccessibleObject&) = delete;
-
-  // ---- IUnknown
-  HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override {
-    if (out == nullptr) {
-      return E_POINTER;
-    }
-    if (iid == IID_IUnknown || iid == IID_IDispatch || iid == IID_IAccessible) {
-      *out = static_cast<IAccessible*>(this);
-      AddRef();
-      return S_OK;
-    }
-    *out = nullptr;
-    return E_NOINTERFACE;
-  }
-  ULONG STDMETHODCALLTYPE AddRef() override { return InterlockedIncrement(&refs_); }
-  ULONG STDMETHODCALLTYPE Release() override {
-    const LONG left = InterlockedDecrement(&refs_);
-    if (left == 0) {
-      delete this;
-    }
-    return left;
-  }
 
   // ---- IDispatch: readers call the IAccessible methods themselves.
   HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* count) override {
@@ -344,7 +304,7 @@ class TAccessibleObject final : public IAccessible {
       if (node == nullptr) {
         return CO_E_OBJNOTCONNECTED;
       }
-      const std::vector<TAccessible*> selected = SelectedChildren(*node);
+      const std::vector<TAccessible*> selected = node->SelectedChildren();
       if (selected.size() <= 1) {
         return Answer(*node, selected.empty() ? nullptr : selected.front(), out);
       }
@@ -518,7 +478,6 @@ class TAccessibleObject final : public IAccessible {
     return S_OK;
   }
 
-  LONG refs_ = 1;
   const uint32_t nodeId_;
   const HWND hwnd_;
 };

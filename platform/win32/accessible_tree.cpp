@@ -84,19 +84,6 @@ bool IsWithin(const TAccessible& node, const TAccessible& ancestor) {
   return false;
 }
 
-int IndexInParent(const TAccessible& node) {
-  const TAccessible* parent = node.Parent();
-  if (parent == nullptr) {
-    return -1;
-  }
-  for (int i = 0; i < parent->ChildCount(); ++i) {
-    if (parent->Child(i) == &node) {
-      return i;
-    }
-  }
-  return -1;
-}
-
 TAccessible* ResolveChildId(TAccessible& self, long childId) {
   if (childId == 0) {
     return &self;
@@ -115,7 +102,7 @@ TAccAnswer AnswerFor(TAccessible& self, TAccessible* node) {
     return answer;
   }
   if (node->Parent() == &self && node->ChildCount() == 0) {
-    const int index = IndexInParent(*node);
+    const int index = node->IndexInParent();
     if (index >= 0) {
       answer.ChildId = index + 1;
       return answer;
@@ -134,7 +121,7 @@ TAccessible* Navigate(TAccessible& start, TNavDirection direction) {
     case TNavDirection::Next:
     case TNavDirection::Previous: {
       TAccessible* parent = start.Parent();
-      const int index = IndexInParent(start);
+      const int index = start.IndexInParent();
       if (parent == nullptr || index < 0) {
         return nullptr;
       }
@@ -148,17 +135,6 @@ TAccessible* Navigate(TAccessible& start, TNavDirection direction) {
       return NearestSibling(start, direction);
   }
   return nullptr;
-}
-
-std::vector<TAccessible*> SelectedChildren(const TAccessible& self) {
-  std::vector<TAccessible*> selected;
-  for (int i = 0; i < self.ChildCount(); ++i) {
-    TAccessible* child = self.Child(i);
-    if (child != nullptr && (child->States() & asSelected) != 0) {
-      selected.push_back(child);
-    }
-  }
-  return selected;
 }
 
 }  // namespace platform_win32

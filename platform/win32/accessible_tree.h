@@ -16,7 +16,6 @@
 #pragma once
 
 #include <cstdint>
-#include <vector>
 
 #include "ui/accessibility.h"
 
@@ -29,8 +28,6 @@ uint32_t NodeIdOfChildId(long childId);
 
 // True when `node` is `ancestor` or lies below it.
 bool IsWithin(const TAccessible& node, const TAccessible& ancestor);
-// The position of `node` among its parent's children; -1 without a parent.
-int IndexInParent(const TAccessible& node);
 
 // The node a child id names relative to `self`; null when it names none.
 TAccessible* ResolveChildId(TAccessible& self, long childId);
@@ -50,8 +47,5 @@ enum class TNavDirection { Up = 1, Down, Left, Right, Next, Previous, FirstChild
 // `start`, its next or previous sibling, or the nearest sibling on that side of
 // it on the screen. Null when there is none.
 TAccessible* Navigate(TAccessible& start, TNavDirection direction);
-
-// The selected children of `self`, in order.
-std::vector<TAccessible*> SelectedChildren(const TAccessible& self);
 
 }  // namespace platform_win32

@@ -181,6 +181,31 @@ TEST_F(AccessibleControlsTest, SelectingARowSelectsItAndTellsTheSelectionAndFocu
   EXPECT_EQ(list->ItemIndex(), 2);
 }
 
+TEST_F(AccessibleControlsTest, ALongListAnswersForItsLastRowWithoutANodePerRow) {
+  AddRows(5000);
+  list->SetFocus();
+  list->SetItemIndex(4999);
+  TAccessible& root = Root();
+  TAccessible& last = Row(4999);
+  // Nodes are numbered as they are made: one made before the questions and one
+  // after them are numbered in turn when none was made for the rows between.
+  const uint32_t before = Row(1000).Id();
+  EXPECT_EQ(last.IndexInParent(), 6 + 4999);
+  EXPECT_EQ(Node(list).Child(last.IndexInParent()), &last);
+  EXPECT_EQ(Node(list).SelectedChildren(), (std::vector<TAccessible*>{&last}));
+  EXPECT_EQ(Node(list).FocusedNode(), &last);
+  EXPECT_EQ(root.FocusedNode(), &last);
+  EXPECT_EQ(Row(2500).Id(), before + 1);
+  // A control counts its place among its parent's children.
+  TAccessible& pages = Node(form.RzPageControl1);
+  TAccessible& sheet = Node(form.TabSheet1);
+  EXPECT_EQ(pages.Child(sheet.IndexInParent()), &sheet);
+  EXPECT_EQ(Root().IndexInParent(), -1);
+  // Nothing selected: no row.
+  list->SetItemIndex(-1);
+  EXPECT_TRUE(Node(list).SelectedChildren().empty());
+}
+
 TEST_F(AccessibleControlsTest, TabsAreSelectedByTheirDefaultActionAndTellIt) {
   TAccessible& pages = Node(form.RzPageControl1);
   TAccessible& tab0 = *pages.Child(0);
