@@ -31,6 +31,18 @@ void FillRows(TRzListView& list, int n) {
   }
 }
 
+// The main window shown, its list filled.
+struct TShownList {
+  explicit TShownList(int rows) {
+    FillRows(*form.RzLWMsg, rows);
+    form.ShowWindow();
+  }
+  bool text = (InstallText(), true);
+  headless::THeadlessPlatform platform;
+  TApplication app{platform};
+  TFormDorvexLayout form;
+};
+
 // Window built, list filled with 10,000 rows, first frame painted and presented.
 void BM_FirstFrame(benchmark::State& state) {
   InstallText();
@@ -47,12 +59,8 @@ BENCHMARK(BM_FirstFrame)->Unit(benchmark::kMillisecond);
 
 // One repaint of the whole list with 10,000 rows.
 void BM_ListRepaint(benchmark::State& state) {
-  InstallText();
-  headless::THeadlessPlatform platform;
-  TApplication app(platform);
-  TFormDorvexLayout form;
-  FillRows(*form.RzLWMsg, static_cast<int>(state.range(0)));
-  form.ShowWindow();
+  TShownList shown(static_cast<int>(state.range(0)));
+  TFormDorvexLayout& form = shown.form;
   for (auto _ : state) {
     form.RzLWMsg->Invalidate();
     form.UpdateWindow();
@@ -63,12 +71,8 @@ BENCHMARK(BM_ListRepaint)->Arg(10000)->Unit(benchmark::kMillisecond);
 
 // A wheel notch over the list and the repaint that follows.
 void BM_ListWheelScroll(benchmark::State& state) {
-  InstallText();
-  headless::THeadlessPlatform platform;
-  TApplication app(platform);
-  TFormDorvexLayout form;
-  FillRows(*form.RzLWMsg, 10000);
-  form.ShowWindow();
+  TShownList shown(10000);
+  TFormDorvexLayout& form = shown.form;
   TPoint p = form.RzLWMsg->ClientToForm({200, 100});
   int delta = -WHEEL_DELTA;
   for (auto _ : state) {
@@ -87,15 +91,11 @@ BENCHMARK(BM_ListWheelScroll)->Unit(benchmark::kMillisecond);
 // What a reader asks first after a refresh of 10,000 rows, with the last row
 // selected: the list's selection and focus, and where the row stands.
 void BM_ReaderAsksAboutTheSelectedRow(benchmark::State& state) {
-  InstallText();
-  headless::THeadlessPlatform platform;
-  TApplication app(platform);
-  TFormDorvexLayout form;
-  FillRows(*form.RzLWMsg, 10000);
-  form.ShowWindow();
-  form.RzLWMsg->SetFocus();
-  form.RzLWMsg->SetItemIndex(9999);
-  TControlAccessible& list = *form.RzLWMsg->Accessible();
+  TShownList shown(10000);
+  TRzListView& rows = *shown.form.RzLWMsg;
+  rows.SetFocus();
+  rows.SetItemIndex(9999);
+  TControlAccessible& list = *rows.Accessible();
   for (auto _ : state) {
     list.DropParts();  // as a refill does
     for (TAccessible* row : list.SelectedChildren()) {
