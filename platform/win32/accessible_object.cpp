@@ -173,11 +173,7 @@ class TAccessibleObject final : public TComObject<TAccessibleObject, IAccessible
       return E_POINTER;
     }
     *out = nullptr;
-    return Guarded([&] {
-      TAccessible* node = Node();
-      if (node == nullptr) {
-        return CO_E_OBJNOTCONNECTED;
-      }
+    return OnNode([&](TAccessible* node) {
       if (TAccessible* parent = node->Parent()) {
         *out = NewAccessibleObject(parent->Id(), hwnd_);
         return S_OK;
@@ -192,11 +188,7 @@ class TAccessibleObject final : public TComObject<TAccessibleObject, IAccessible
       return E_POINTER;
     }
     *count = 0;
-    return Guarded([&] {
-      TAccessible* node = Node();
-      if (node == nullptr) {
-        return CO_E_OBJNOTCONNECTED;
-      }
+    return OnNode([&](TAccessible* node) {
       *count = node->ChildCount();
       return S_OK;
     });
@@ -206,11 +198,7 @@ class TAccessibleObject final : public TComObject<TAccessibleObject, IAccessible
       return E_POINTER;
     }
     *out = nullptr;
-    return Guarded([&] {
-      TAccessible* node = Node();
-      if (node == nullptr) {
-        return CO_E_OBJNOTCONNECTED;
-      }
+    return OnNode([&](TAccessible* node) {
       long id = 0;
       if (!ChildIdOf(child, id) || id == CHILDID_SELF) {
         return E_INVALIDARG;
@@ -270,12 +258,7 @@ class TAccessibleObject final : public TComObject<TAccessibleObject, IAccessible
       return E_POINTER;
     }
     *left = *top = *width = *height = 0;
-    return Guarded([&] {
-      TAccessible* target = nullptr;
-      const HRESULT hr = Resolve(child, target);
-      if (FAILED(hr)) {
-        return hr;
-      }
+    return OnTarget(child, [&](TAccessible* target) {
       const TRect r = target->ScreenBounds();
       *left = r.Left;
       *top = r.Top;
@@ -299,11 +282,7 @@ class TAccessibleObject final : public TComObject<TAccessibleObject, IAccessible
       return E_POINTER;
     }
     VariantInit(out);
-    return Guarded([&] {
-      TAccessible* node = Node();
-      if (node == nullptr) {
-        return CO_E_OBJNOTCONNECTED;
-      }
+    return OnNode([&](TAccessible* node) {
       const std::vector<TAccessible*> selected = node->SelectedChildren();
       if (selected.size() <= 1) {
         return Answer(*node, selected.empty() ? nullptr : selected.front(), out);
@@ -327,11 +306,7 @@ class TAccessibleObject final : public TComObject<TAccessibleObject, IAccessible
       return E_POINTER;
     }
     VariantInit(out);
-    return Guarded([&] {
-      TAccessible* node = Node();
-      if (node == nullptr) {
-        return CO_E_OBJNOTCONNECTED;
-      }
+    return OnNode([&](TAccessible* node) {
       long id = 0;
       if (!ChildIdOf(start, id) || direction < NAVDIR_UP || direction > NAVDIR_LASTCHILD) {
         return E_INVALIDARG;
@@ -350,12 +325,7 @@ class TAccessibleObject final : public TComObject<TAccessibleObject, IAccessible
 
   // ---- IAccessible: acting
   HRESULT STDMETHODCALLTYPE accSelect(long flags, VARIANT child) override {
-    return Guarded([&] {
-      TAccessible* target = nullptr;
-      const HRESULT hr = Resolve(child, target);
-      if (FAILED(hr)) {
-        return hr;
-      }
+    return OnTarget(child, [&](TAccessible* target) {
       constexpr long kKnown = SELFLAG_TAKEFOCUS | SELFLAG_TAKESELECTION | SELFLAG_EXTENDSELECTION |
                               SELFLAG_ADDSELECTION | SELFLAG_REMOVESELECTION;
       if ((flags & ~kKnown) != 0 ||
@@ -380,12 +350,7 @@ class TAccessibleObject final : public TComObject<TAccessibleObject, IAccessible
     });
   }
   HRESULT STDMETHODCALLTYPE accDoDefaultAction(VARIANT child) override {
-    return Guarded([&] {
-      TAccessible* target = nullptr;
-      const HRESULT hr = Resolve(child, target);
-      if (FAILED(hr)) {
-        return hr;
-      }
+    return OnTarget(child, [&](TAccessible* target) {
       if (target->DefaultAction().empty()) {
         return DISP_E_MEMBERNOTFOUND;
       }
@@ -398,6 +363,25 @@ class TAccessibleObject final : public TComObject<TAccessibleObject, IAccessible
 
  private:
   TAccessible* Node() const { return FindAccessible(nodeId_); }
+
+  // Runs `body` with this object's node, under the guard; a gone node answers
+  // CO_E_OBJNOTCONNECTED.
+  template <typename F>
+  HRESULT OnNode(F&& body) const {
+    return Guarded([&] {
+      TAccessible* node = Node();
+      return node != nullptr ? body(node) : CO_E_OBJNOTCONNECTED;
+    });
+  }
+  // Runs `body` with the node a child id names, under the guard.
+  template <typename F>
+  HRESULT OnTarget(const VARIANT& child, F&& body) const {
+    return Guarded([&] {
+      TAccessible* target = nullptr;
+      const HRESULT hr = Resolve(child, target);
+      return FAILED(hr) ? hr : body(target);
+    });
+  }
 
   HRESULT Resolve(const VARIANT& child, TAccessible*& target) const {
     target = nullptr;
@@ -418,12 +402,7 @@ class TAccessibleObject final : public TComObject<TAccessibleObject, IAccessible
       return E_POINTER;
     }
     *out = nullptr;
-    return Guarded([&] {
-      TAccessible* target = nullptr;
-      const HRESULT hr = Resolve(child, target);
-      if (FAILED(hr)) {
-        return hr;
-      }
+    return OnTarget(child, [&](TAccessible* target) {
       return text != nullptr ? TextAnswer((target->*text)(), out) : S_FALSE;
     });
   }
@@ -434,12 +413,7 @@ class TAccessibleObject final : public TComObject<TAccessibleObject, IAccessible
       return E_POINTER;
     }
     VariantInit(out);
-    return Guarded([&] {
-      TAccessible* target = nullptr;
-      const HRESULT hr = Resolve(child, target);
-      if (FAILED(hr)) {
-        return hr;
-      }
+    return OnTarget(child, [&](TAccessible* target) {
       out->vt = VT_I4;
       out->lVal = value(*target);
       return S_OK;
@@ -452,13 +426,7 @@ class TAccessibleObject final : public TComObject<TAccessibleObject, IAccessible
       return E_POINTER;
     }
     VariantInit(out);
-    return Guarded([&] {
-      TAccessible* node = Node();
-      if (node == nullptr) {
-        return CO_E_OBJNOTCONNECTED;
-      }
-      return Answer(*node, find(*node), out);
-    });
+    return OnNode([&](TAccessible* node) { return Answer(*node, find(*node), out); });
   }
 
   // A node relative to this one, as a child id or an object (VT_EMPTY: none).
