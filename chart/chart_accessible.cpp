@@ -2,7 +2,6 @@
 // with the text the hover tip shows for it.
 #include <algorithm>
 #include <memory>
-#include <vector>
 
 #include "chart/bar_series.h"
 #include "chart/chart.h"
@@ -95,29 +94,20 @@ class TChartAccessible : public TControlAccessible {
         continue;
       }
       if (index < first + s->Count()) {
-        return Bar(*s, index - first, index);
+        auto& self = const_cast<TChartAccessible&>(*this);
+        return bars_.At(index, PartCount(), [&] {
+          return std::make_unique<TBarAccessible>(self, chart_, *s, index - first, index);
+        });
       }
       first += s->Count();
     }
     return nullptr;
   }
-  void DropParts() override { bars_.clear(); }
+  void DropParts() override { bars_.Drop(); }
 
  private:
-  TAccessible* Bar(TChartSeries& series, int32_t point, int index) const {
-    if (bars_.size() <= static_cast<size_t>(index)) {
-      bars_.resize(static_cast<size_t>(index) + 1);
-    }
-    auto& bar = bars_[static_cast<size_t>(index)];
-    if (!bar) {
-      auto& self = const_cast<TChartAccessible&>(*this);
-      bar = std::make_unique<TBarAccessible>(self, chart_, series, point, index);
-    }
-    return bar.get();
-  }
-
   TChart& chart_;
-  mutable std::vector<std::unique_ptr<TBarAccessible>> bars_;
+  mutable TPartNodes bars_;
 };
 
 }  // namespace

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -77,4 +78,32 @@ class TPartAccessible : public TAccessible {
  private:
   TControlAccessible& owner_;
   int index_;
+};
+
+// A control's part nodes, made when first asked for and kept by position until
+// the control drops them, so a reader finds the same node again by its Id.
+class TPartNodes {
+ public:
+  // The part at `index` of the `count` the control has now; `make` makes it.
+  template <typename Make>
+  TAccessible* At(int index, int count, Make&& make) {
+    if (index < 0 || index >= count) {
+      return nullptr;
+    }
+    nodes_.resize(static_cast<size_t>(count));
+    auto& node = nodes_[static_cast<size_t>(index)];
+    if (!node) {
+      node = make();
+    }
+    return node.get();
+  }
+  // All but the first `keep` go, their Ids with them.
+  void Drop(int keep = 0) {
+    if (nodes_.size() > static_cast<size_t>(keep)) {
+      nodes_.resize(static_cast<size_t>(keep));
+    }
+  }
+
+ private:
+  std::vector<std::unique_ptr<TPartAccessible>> nodes_;
 };

@@ -1,6 +1,5 @@
 // The list tells of its column headers and then its rows (its parts, in that
 // order); a row is named by its cells in column order.
-#include <algorithm>
 #include <memory>
 #include <vector>
 
@@ -110,27 +109,18 @@ class TListViewAccessible : public TControlAccessible {
   TAccRole Role() const override { return TAccRole::List; }
   std::string Name() const override { return {}; }
   int PartCount() const override { return Columns() + list_.ItemCount(); }
+  // Rows only ever come at the end; anything else replaces the parts.
   TAccessible* Part(int index) const override {
-    if (index < 0 || index >= PartCount()) {
-      return nullptr;
-    }
-    // Rows only ever come at the end; anything else replaces the parts.
-    parts_.resize(static_cast<size_t>(PartCount()));
-    auto& part = parts_[static_cast<size_t>(index)];
-    if (!part) {
-      auto& self = const_cast<TListViewAccessible&>(*this);
+    auto& self = const_cast<TListViewAccessible&>(*this);
+    return parts_.At(index, PartCount(), [&]() -> std::unique_ptr<TPartAccessible> {
       if (index < Columns()) {
-        part = std::make_unique<TColumnHeaderAccessible>(self, list_, index);
-      } else {
-        part = std::make_unique<TListRowAccessible>(self, list_, index - Columns());
+        return std::make_unique<TColumnHeaderAccessible>(self, list_, index);
       }
-    }
-    return part.get();
+      return std::make_unique<TListRowAccessible>(self, list_, index - Columns());
+    });
   }
   // The rows go; the headers stay, as they read their columns as they are now.
-  void DropParts() override {
-    parts_.resize(std::min(parts_.size(), static_cast<size_t>(Columns())));
-  }
+  void DropParts() override { parts_.Drop(Columns()); }
   std::vector<TAccessible*> SelectedChildren() const override {
     const int row = list_.ItemIndex();
     if (row < 0 || row >= list_.ItemCount()) {
@@ -161,7 +151,7 @@ class TListViewAccessible : public TControlAccessible {
  private:
   int Columns() const { return static_cast<int>(list_.Columns().size()); }
   TRzListView& list_;
-  mutable std::vector<std::unique_ptr<TPartAccessible>> parts_;
+  mutable TPartNodes parts_;
 };
 
 }  // namespace

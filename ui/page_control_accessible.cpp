@@ -1,7 +1,6 @@
 // The page control tells of a tab list: one tab per page (its parts), then the
 // pages themselves, of which only the selected one is visible.
 #include <memory>
-#include <vector>
 
 #include "ui/control_accessible.h"
 #include "ui/page_control.h"
@@ -65,20 +64,11 @@ class TPageControlAccessible : public TControlAccessible {
   std::string Name() const override { return {}; }
   int PartCount() const override { return pages_.PageCount(); }
   TAccessible* Part(int index) const override {
-    if (index < 0 || index >= pages_.PageCount()) {
-      return nullptr;
-    }
-    if (tabs_.size() != static_cast<size_t>(pages_.PageCount())) {
-      tabs_.resize(static_cast<size_t>(pages_.PageCount()));
-    }
-    auto& tab = tabs_[static_cast<size_t>(index)];
-    if (!tab) {
-      auto* self = const_cast<TPageControlAccessible*>(this);
-      tab = std::make_unique<TTabAccessible>(*self, pages_, index);
-    }
-    return tab.get();
+    auto& self = const_cast<TPageControlAccessible&>(*this);
+    return tabs_.At(index, pages_.PageCount(),
+                    [&] { return std::make_unique<TTabAccessible>(self, pages_, index); });
   }
-  void DropParts() override { tabs_.clear(); }
+  void DropParts() override { tabs_.Drop(); }
   TAccessible* FocusTarget() override {
     TAccessible* tab = Part(pages_.TabIndex());
     return tab ? tab : this;
@@ -86,7 +76,7 @@ class TPageControlAccessible : public TControlAccessible {
 
  private:
   TRzPageControl& pages_;
-  mutable std::vector<std::unique_ptr<TTabAccessible>> tabs_;
+  mutable TPartNodes tabs_;
 };
 
 }  // namespace
