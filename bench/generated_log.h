@@ -33,6 +33,7 @@ class GeneratedLog : public EventSource {
     return true;
   }
   std::string LookupUserName(const TLogEvent& e) override { return e.UserSid; }
+  std::string LookupSidText(const std::string& sidText) override { return sidText; }
 
  private:
   int64_t boots_;

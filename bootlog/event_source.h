@@ -2,13 +2,16 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 // What the reconstruction needs of one log record.
 struct TLogEvent {
   uint16_t EventCode = 0;      // low 16 bits of the event identifier
   uint32_t TimeGenerated = 0;  // seconds since 1970-01-01 00:00:00 UTC
   bool HasUserSid = false;
-  std::string UserSid;  // opaque to the reconstruction: SID bytes, or a name
+  std::string UserSid;     // opaque to the reconstruction: SID bytes, or a name
+  std::string SourceName;  // the provider that wrote the record
+  std::vector<std::string> Strings;  // its data values, in the order of the event's template
 };
 
 constexpr uint16_t kEventLogStarted = 6005;
@@ -27,6 +30,8 @@ class EventSource {
   // The next older event; false at the end of the log or on a read error.
   virtual bool ReadNextEvent(TLogEvent& event) = 0;
   virtual std::string LookupUserName(const TLogEvent& event) = 0;
+  // An account an event names in its data as a SID text ("S-1-5-21-...").
+  virtual std::string LookupSidText(const std::string& sidText) = 0;
 };
 
 // A source whose events carry the user name itself in place of a SID (logs
@@ -34,4 +39,5 @@ class EventSource {
 class NamedEventSource : public EventSource {
  public:
   std::string LookupUserName(const TLogEvent& event) override;
+  std::string LookupSidText(const std::string& sidText) override;
 };

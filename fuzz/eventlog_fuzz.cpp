@@ -1,7 +1,7 @@
 // The System log read protocol and record decoding over a service that lies.
 #include "bootlog/reconstruct.h"
 #include "fuzz/lying_eventlog_api.h"
-#include "platform/win32/eventlog_source.h"
+#include "bootlog/eventlog/eventlog_source.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   FuzzedDataProvider provider(data, size);

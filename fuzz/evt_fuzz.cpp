@@ -10,8 +10,8 @@
 #include "bootlog/reconstruct.h"
 #include "fuzz/check.h"
 #include "fuzz/input_file.h"
-#include "platform/win32/eventlog_source.h"
-#include "platform/win32/evt_file_api.h"
+#include "bootlog/eventlog/eventlog_source.h"
+#include "bootlog/eventlog/evt_file_api.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include <cstring>
 
 #include "fuzz/check.h"
-#include "platform/win32/eventlog_api.h"
+#include "bootlog/eventlog/eventlog_api.h"
 
 // A log service whose every answer comes from the fuzzer: record bytes,
 // bytes read, bytes needed, error codes, account names and their sizes. It

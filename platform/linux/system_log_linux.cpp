@@ -8,8 +8,8 @@
 #include "platform/linux/locale_formats.h"
 #include "platform/linux/login_records.h"
 #include "platform/linux/wtmpdb_source.h"
-#include "platform/win32/eventlog_source.h"
-#include "platform/win32/evt_file_api.h"
+#include "bootlog/eventlog/eventlog_source.h"
+#include "bootlog/eventlog/evt_file_api.h"
 
 std::unique_ptr<EventSource> CreateSystemEventSource() {
   return LoginRecordSource();

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/win32/eventlog_api.h"
+#include "bootlog/eventlog/eventlog_api.h"
 
 // The real advapi32 event log and account calls.
 class AdvapiEventLogApi : public EventLogApi {

@@ -5,8 +5,8 @@
 #include "bootlog/format_check.h"
 #include "bootlog/system_log.h"
 #include "platform/win32/advapi_eventlog_api.h"
-#include "platform/win32/eventlog_source.h"
-#include "platform/win32/evt_file_api.h"
+#include "bootlog/eventlog/eventlog_source.h"
+#include "bootlog/eventlog/evt_file_api.h"
 
 namespace {
 

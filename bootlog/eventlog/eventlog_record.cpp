@@ -1,4 +1,4 @@
-#include "platform/win32/eventlog_record.h"
+#include "bootlog/eventlog/eventlog_record.h"
 
 #include "bootlog/event_source.h"
 #include "bootlog/little_endian.h"

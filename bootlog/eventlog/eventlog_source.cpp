@@ -1,6 +1,6 @@
-#include "platform/win32/eventlog_source.h"
+#include "bootlog/eventlog/eventlog_source.h"
 
-#include "platform/win32/eventlog_record.h"
+#include "bootlog/eventlog/eventlog_record.h"
 
 namespace {
 
@@ -71,4 +71,9 @@ std::string EventLogSource::LookupUserName(const TLogEvent& event) {
   }
   name[kNameChars - 1] = '\0';
   return name;
+}
+
+std::string EventLogSource::LookupSidText(const std::string& /*sidText*/) {
+  // Records read through the service carry no SID texts the lookup takes yet.
+  return kUnknownUserName;
 }

@@ -6,8 +6,8 @@
 #include <sstream>
 
 #include "bootlog/fixture_source.h"
-#include "platform/win32/tests/evt_builder.h"
-#include "platform/win32/tests/fake_eventlog_api.h"
+#include "bootlog/eventlog/tests/evt_builder.h"
+#include "bootlog/eventlog/tests/fake_eventlog_api.h"
 
 namespace {
 

@@ -1,10 +1,10 @@
-#include "platform/win32/eventlog_source.h"
+#include "bootlog/eventlog/eventlog_source.h"
 
 #include <gtest/gtest.h>
 
 #include "bootlog/convert_time.h"
 #include "bootlog/reconstruct.h"
-#include "platform/win32/tests/fake_eventlog_api.h"
+#include "bootlog/eventlog/tests/fake_eventlog_api.h"
 
 namespace {
 

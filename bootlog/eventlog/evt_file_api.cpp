@@ -1,8 +1,8 @@
-#include "platform/win32/evt_file_api.h"
+#include "bootlog/eventlog/evt_file_api.h"
 
 #include <cstring>
 
-#include "platform/win32/well_known_sids.h"
+#include "bootlog/eventlog/well_known_sids.h"
 
 std::string EvtFileApi::Problem(const std::string& path) {
   TEvtFile file;

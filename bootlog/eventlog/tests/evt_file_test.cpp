@@ -5,10 +5,10 @@
 #include "bootlog/complete.h"
 #include "bootlog/reconstruct.h"
 #include "bootlog/tests/temp_folder.h"
-#include "platform/win32/eventlog_source.h"
-#include "platform/win32/evt_file_api.h"
-#include "platform/win32/tests/evt_builder.h"
-#include "platform/win32/tests/fake_eventlog_api.h"
+#include "bootlog/eventlog/eventlog_source.h"
+#include "bootlog/eventlog/evt_file_api.h"
+#include "bootlog/eventlog/tests/evt_builder.h"
+#include "bootlog/eventlog/tests/fake_eventlog_api.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "bootlog/event_source.h"
-#include "platform/win32/eventlog_api.h"
+#include "bootlog/eventlog/eventlog_api.h"
 
 // The Windows System log read backwards, one record per read: a 56-byte
 // attempt, then a read of exactly the size the service asks for.
@@ -21,6 +21,7 @@ class EventLogSource : public EventSource {
   bool OpenSystemLog() override;
   bool ReadNextEvent(TLogEvent& event) override;
   std::string LookupUserName(const TLogEvent& event) override;
+  std::string LookupSidText(const std::string& sidText) override;
 
  private:
   void End();

@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "platform/win32/eventlog_api.h"
-#include "platform/win32/evt_file.h"
+#include "bootlog/eventlog/eventlog_api.h"
+#include "bootlog/eventlog/evt_file.h"
 
 constexpr uint32_t kErrorInvalidHandle = 6;
 constexpr uint32_t kErrorInvalidParameter = 87;

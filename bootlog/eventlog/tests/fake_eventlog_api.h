@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/win32/eventlog_api.h"
+#include "bootlog/eventlog/eventlog_api.h"
 
 // A log service holding whole records, newest first, answering like advapi32.
 class FakeEventLogApi : public EventLogApi {

@@ -1,4 +1,4 @@
-#include "platform/win32/well_known_sids.h"
+#include "bootlog/eventlog/well_known_sids.h"
 
 #include <cstddef>
 

@@ -1,4 +1,4 @@
-#include "platform/win32/evt_file.h"
+#include "bootlog/eventlog/evt_file.h"
 
 #include <algorithm>
 #include <cstring>
