@@ -201,16 +201,16 @@ void TChartAxis::DrawAxisText(TCanvas& canvas, int32_t x, int32_t y, const std::
     // Reads bottom to top, centred on y; the text's bottom edge on x (left
     // axis) or its top edge on x (right axis).
     int32_t left = otherSide_ ? x : x - h;
-    canvas.TextOut(left, y + w / 2, text);
+    canvas.DrawTextAt(left, y + w / 2, text);
     return;
   }
   drawn.Orientation = 0;
   canvas.Font = drawn;
   if (Horizontal()) {
-    canvas.TextOut(x - w / 2, otherSide_ ? y - h : y, text);
+    canvas.DrawTextAt(x - w / 2, otherSide_ ? y - h : y, text);
   } else {
     int32_t top = y - h / 2;
-    canvas.TextOut(otherSide_ ? x : x - w, top, text);
+    canvas.DrawTextAt(otherSide_ ? x : x - w, top, text);
   }
 }
 

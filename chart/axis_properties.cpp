@@ -12,7 +12,7 @@ TFont ChartFont() {
   font.Name = "Arial";
   font.Height = PointsToPixels(8);
   font.Color = clBlack;
-  font.Charset = DEFAULT_CHARSET;
+  font.Charset = kDefaultCharset;
   return font;
 }
 

@@ -156,7 +156,7 @@ void TChart::MouseUp(TMouseButton button, TShiftState shift, int mouseX, int mou
 
 bool TChart::MouseWheel(TShiftState, int wheelDelta, TPoint) {
   // A negative delta is a notch towards the user (down).
-  int notches = wheelDelta / WHEEL_DELTA;
+  int notches = wheelDelta / kWheelDelta;
   for (int i = 0; i < std::abs(notches); ++i) {
     WheelNotch(notches < 0);
   }

@@ -1,5 +1,5 @@
 // UTF-8 text of any bytes measured and drawn with the FreeType engine: any
-// font request, position, rectangle and DrawText flags.
+// font request, position, rectangle and DrawTextIn flags.
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include "fuzz/check.h"
@@ -48,8 +48,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   FuzzCheck(canvas.TextExtent(text).Width == width, "extent differs from the width");
   FuzzCheck(canvas.TextHeight(text) == engine.Metrics(font).Height,
             "height is not the line height");
-  canvas.TextOut(x, y, text);
+  canvas.DrawTextAt(x, y, text);
   canvas.TextRect(rect, x, y, text);
-  canvas.DrawText(text, rect, flags);
+  canvas.DrawTextIn(text, rect, flags);
   return 0;
 }

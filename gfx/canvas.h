@@ -144,16 +144,16 @@ class TCanvas {
   // No prefix or tab processing. (x, y) is the top-left of the text cell;
   // with Font.Orientation 900 the text reads bottom to top and occupies
   // x .. x + TextHeight - 1 by y - TextWidth .. y - 1.
-  void TextOut(int x, int y, std::string_view text);
-  // TextOut clipped to `clip`.
+  void DrawTextAt(int x, int y, std::string_view text);
+  // DrawTextAt clipped to `clip`.
   void TextRect(const TRect& clip, int x, int y, std::string_view text);
-  // Windows DrawText: lines split at "\n" (and by word wrap with
+  // As Windows' DrawText: lines split at "\n" (and by word wrap with
   // dtWordBreak), "&" prefix unless dtNoPrefix, tabs with dtExpandTabs (stops
   // every 8 average character widths), alignment, clipping to `rect` unless
   // dtNoClip. With dtCalcRect nothing is drawn: rect.Right and rect.Bottom are
   // set to enclose the text (Right grows to the widest line). Returns the
   // height of the text.
-  int DrawText(std::string_view text, TRect& rect, unsigned flags);
+  int DrawTextIn(std::string_view text, TRect& rect, unsigned flags);
 
  private:
   // Calls f(x0, x1) for every visible run of device row y within [x0, x1).

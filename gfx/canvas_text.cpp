@@ -1,5 +1,5 @@
 // Text on the canvas: runs from the text engine composited in the font's
-// colour, the "&" prefix, tabs, word wrap and alignment of DrawText.
+// colour, the "&" prefix, tabs, word wrap and alignment of DrawTextIn.
 #include <algorithm>
 #include <string>
 
@@ -92,7 +92,7 @@ void TCanvas::DrawRun(int x, int y, const TGlyphRun& run, const TFontMetrics& m,
   }
 }
 
-void TCanvas::TextOut(int x, int y, std::string_view text) {
+void TCanvas::DrawTextAt(int x, int y, std::string_view text) {
   TTextEngine& engine = TextEngine();
   TGlyphRun run;
   engine.Layout(Font, text, run);
@@ -102,11 +102,11 @@ void TCanvas::TextOut(int x, int y, std::string_view text) {
 
 void TCanvas::TextRect(const TRect& clip, int x, int y, std::string_view text) {
   PushClipRect(clip);
-  TextOut(x, y, text);
+  DrawTextAt(x, y, text);
   PopClip();
 }
 
-int TCanvas::DrawText(std::string_view text, TRect& rect, unsigned flags) {
+int TCanvas::DrawTextIn(std::string_view text, TRect& rect, unsigned flags) {
   TTextEngine& engine = TextEngine();
   const TTextLayout layout = LayoutText(engine, Font, text, flags, rect.Width());
   const TFontMetrics& m = layout.Metrics;

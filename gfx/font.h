@@ -10,9 +10,9 @@
 namespace gfx {
 
 // Character sets a font may request (the Windows LOGFONT values).
-constexpr int ANSI_CHARSET = 0;
-constexpr int DEFAULT_CHARSET = 1;
-constexpr int GB2312_CHARSET = 134;
+constexpr int kAnsiCharset = 0;
+constexpr int kDefaultCharset = 1;
+constexpr int kGb2312Charset = 134;
 
 struct TFont {
   std::string Name = "Arial";
@@ -22,7 +22,7 @@ struct TFont {
   bool Italic = false;
   bool Underline = false;
   TColor Color = clWindowText;
-  int Charset = ANSI_CHARSET;
+  int Charset = kAnsiCharset;
   // Escapement in tenths of a degree, counter-clockwise; 0 and 900 are drawn.
   int Orientation = 0;
 

@@ -1,5 +1,5 @@
 // Text: the engine interface the platform implements (measuring and
-// rasterising runs of glyphs), and the DrawText flags. Layout (prefix "&",
+// rasterising runs of glyphs), and the DrawTextIn flags. Layout (prefix "&",
 // tabs, word wrap, alignment, rotation, underline) is portable and lives in
 // the canvas on top of the engine.
 #pragma once
@@ -65,7 +65,7 @@ TTextEngine& DefaultTextEngine();
 void SetDefaultTextEngine(TTextEngine* engine);  // nullptr restores the fallback
 TTextEngine& BoxTextEngine();
 
-// DrawText flags, with the Windows values and meanings.
+// DrawTextIn flags, with the Windows values and meanings.
 enum TDrawTextFlag : unsigned {
   dtLeft = 0x0000,
   dtTop = 0x0000,

@@ -1,4 +1,4 @@
-// How DrawText lays text out: the visible text (the "&" prefix taken out),
+// How DrawTextIn lays text out: the visible text (the "&" prefix taken out),
 // its lines and their widths. Drawing and measuring both start from this one
 // layout, so a measured size is always the size that gets drawn.
 #pragma once
@@ -83,7 +83,7 @@ TTextLayout LayoutText(TTextEngine& engine, const TFont& font, std::string_view 
 TLineMeasurer LineMeasurer(TTextEngine& engine, const TFont& font, const TTextLayout& layout,
                            unsigned flags);
 
-// The size text takes when `engine` draws it in `font` with DrawText's
+// The size text takes when `engine` draws it in `font` with DrawTextIn's
 // `flags`: the widest line by the height of all lines (empty text: nothing).
 // This is how every piece of text is measured outside painting.
 TSize MeasureText(TTextEngine& engine, const TFont& font, std::string_view text,

@@ -110,16 +110,16 @@ void TApplication::ShowException(const std::string& message) {
     f->CancelMode();
   }
   AppHints().CancelHint();
-  platform_.MessageBox(ErrorMessageText(message), Title, mbiError);
+  platform_.ShowMessageBox(ErrorMessageText(message), Title, mbiError);
 }
 
-void TApplication::AddForm(TForm* form) {
+void TApplication::RegisterForm(TForm* form) {
   if (std::find(forms_.begin(), forms_.end(), form) == forms_.end()) {
     forms_.push_back(form);
   }
 }
 
-void TApplication::RemoveForm(TForm* form) {
+void TApplication::UnregisterForm(TForm* form) {
   forms_.erase(std::remove(forms_.begin(), forms_.end(), form), forms_.end());
   if (form == MainForm) {
     MainForm = nullptr;

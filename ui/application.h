@@ -45,8 +45,8 @@ class TApplication {
   void HandleException(std::exception_ptr error);
   void ShowException(const std::string& message);
 
-  void AddForm(TForm* form);
-  void RemoveForm(TForm* form);
+  void RegisterForm(TForm* form);
+  void UnregisterForm(TForm* form);
   const std::vector<TForm*>& Forms() const { return forms_; }
 
  private:

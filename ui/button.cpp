@@ -38,7 +38,7 @@ void TRzButton::Paint(TCanvas& canvas) {
     canvas.Font.Color = gfx::clGrayText;
   }
   TRect text = r;
-  canvas.DrawText(caption_, text, gfx::dtSingleLine | gfx::dtCenter | gfx::dtVCenter);
+  canvas.DrawTextIn(caption_, text, gfx::dtSingleLine | gfx::dtCenter | gfx::dtVCenter);
 
   if (Focused() && showFocusRect_) {
     canvas.DrawFocusRect(r.Deflate(3));

@@ -409,7 +409,7 @@ bool TControl::KeyDown(TKey, TShiftState) {
 bool TControl::KeyUp(TKey, TShiftState) {
   return false;
 }
-bool TControl::KeyPress(char32_t) {
+bool TControl::KeyChar(char32_t) {
   return false;
 }
 bool TControl::DialogChar(char32_t) {

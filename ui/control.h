@@ -124,7 +124,7 @@ class TControl {
   virtual void MouseDown(TMouseButton button, TShiftState shift, int x, int y);
   virtual void MouseMove(TShiftState shift, int x, int y);
   virtual void MouseUp(TMouseButton button, TShiftState shift, int x, int y);
-  // wheelDelta is a multiple of WHEEL_DELTA, positive away from the user; true if used.
+  // wheelDelta is a multiple of kWheelDelta, positive away from the user; true if used.
   virtual bool MouseWheel(TShiftState shift, int wheelDelta, TPoint pos);
   virtual void MouseEnter();
   virtual void MouseLeave();
@@ -168,7 +168,7 @@ class TControl {
   // Keys go to the focused control first, then up its parents until one returns true.
   virtual bool KeyDown(TKey key, TShiftState shift);
   virtual bool KeyUp(TKey key, TShiftState shift);
-  virtual bool KeyPress(char32_t ch);
+  virtual bool KeyChar(char32_t ch);
   // Alt+letter (upper case): a control whose caption marks the letter runs its action.
   virtual bool DialogChar(char32_t letter);
   virtual void DoEnter();

@@ -62,14 +62,14 @@ bool AcceleratorWalk(TControl* c, char32_t letter) {
 TForm::TForm() {
   SetBounds(0, 0, 320, 240);
   if (TApplication* app = Application()) {
-    app->AddForm(this);
+    app->RegisterForm(this);
   }
 }
 
 TForm::~TForm() {
   AppHints().CancelHint();
   if (TApplication* app = Application()) {
-    app->RemoveForm(this);
+    app->UnregisterForm(this);
   }
   // The controls are destroyed by the base class; nothing may point at them meanwhile.
   active_ = hover_ = capture_ = nullptr;
@@ -105,7 +105,7 @@ void TForm::ShowWindow() {
       if (Owner) {
         params.Owner = Owner->Window();
       }
-      window_ = app->Platform().CreateWindow(params, this);
+      window_ = app->Platform().CreatePlatformWindow(params, this);
       if (!Icon.IsEmpty()) {
         window_->SetIcon(Icon);
       }
@@ -567,7 +567,7 @@ void TForm::WindowMouseLeave() {
 void TForm::WindowKeyDown(TKey key, TShiftState shift) {
   AppHints().CancelHint();
   bool alt = (shift & ssAlt) != 0, ctrl = (shift & ssCtrl) != 0;
-  if (alt && !ctrl && key == VK_F4) {
+  if (alt && !ctrl && key == Key_F4) {
     WindowCloseRequest();
     return;
   }
@@ -584,7 +584,7 @@ void TForm::WindowKeyDown(TKey key, TShiftState shift) {
   if (handled) {
     return;
   }
-  if (key == VK_TAB && !ctrl && !alt) {
+  if (key == Key_Tab && !ctrl && !alt) {
     SelectNext((shift & ssShift) == 0);
   }
 }
@@ -602,7 +602,7 @@ void TForm::WindowKeyUp(TKey key, TShiftState shift) {
 void TForm::WindowChar(char32_t ch) {
   Guarded([&] {
     for (TControl* c = active_; c; c = c->Parent()) {
-      if (c->KeyPress(ch)) {
+      if (c->KeyChar(ch)) {
         break;
       }
     }

@@ -37,5 +37,5 @@ void THintWindow::Paint(TCanvas& canvas) {
   text.Left += kPadX;
   text.Top += kPadY;
   canvas.Font = Font;
-  canvas.DrawText(text_, text, gfx::dtLeft | gfx::dtNoPrefix);
+  canvas.DrawTextIn(text_, text, gfx::dtLeft | gfx::dtNoPrefix);
 }

@@ -13,29 +13,31 @@ constexpr TShiftState ssLeft = 1u << 3;
 constexpr TShiftState ssRight = 1u << 4;
 constexpr TShiftState ssMiddle = 1u << 5;
 
-// Virtual key codes; letters and digits are their upper-case ASCII codes, as on Windows.
+// Key codes, named so that no platform header's macros collide with them. The values
+// are those of Windows' virtual keys: letters and digits are their upper-case ASCII
+// codes, F1 to F12 are 0x70 to 0x7B.
 using TKey = uint16_t;
-constexpr TKey VK_BACK = 0x08;
-constexpr TKey VK_TAB = 0x09;
-constexpr TKey VK_RETURN = 0x0D;
-constexpr TKey VK_SHIFT = 0x10;
-constexpr TKey VK_CONTROL = 0x11;
-constexpr TKey VK_MENU = 0x12;  // Alt
-constexpr TKey VK_ESCAPE = 0x1B;
-constexpr TKey VK_SPACE = 0x20;
-constexpr TKey VK_PRIOR = 0x21;
-constexpr TKey VK_NEXT = 0x22;
-constexpr TKey VK_END = 0x23;
-constexpr TKey VK_HOME = 0x24;
-constexpr TKey VK_LEFT = 0x25;
-constexpr TKey VK_UP = 0x26;
-constexpr TKey VK_RIGHT = 0x27;
-constexpr TKey VK_DOWN = 0x28;
-constexpr TKey VK_DELETE = 0x2E;
-constexpr TKey VK_F4 = 0x73;
+constexpr TKey Key_Backspace = 0x08;
+constexpr TKey Key_Tab = 0x09;
+constexpr TKey Key_Return = 0x0D;
+constexpr TKey Key_Shift = 0x10;
+constexpr TKey Key_Control = 0x11;
+constexpr TKey Key_Alt = 0x12;
+constexpr TKey Key_Escape = 0x1B;
+constexpr TKey Key_Space = 0x20;
+constexpr TKey Key_PageUp = 0x21;
+constexpr TKey Key_PageDown = 0x22;
+constexpr TKey Key_End = 0x23;
+constexpr TKey Key_Home = 0x24;
+constexpr TKey Key_Left = 0x25;
+constexpr TKey Key_Up = 0x26;
+constexpr TKey Key_Right = 0x27;
+constexpr TKey Key_Down = 0x28;
+constexpr TKey Key_Delete = 0x2E;
+constexpr TKey Key_F4 = 0x73;
 
 // One notch of the wheel, as Windows reports it.
-constexpr int WHEEL_DELTA = 120;
+constexpr int kWheelDelta = 120;
 
 enum TCursor {
   crDefault,

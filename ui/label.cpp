@@ -25,5 +25,5 @@ void TLabel::Paint(TCanvas& canvas) {
   if (alignment_ == taCenter) {
     flags |= gfx::dtCenter;
   }
-  canvas.DrawText(caption_, r, flags);
+  canvas.DrawTextIn(caption_, r, flags);
 }

@@ -22,7 +22,7 @@ inline gfx::TFont LayoutFont(const char* name, int height, bool bold, gfx::TColo
   f.Height = height;
   f.Bold = bold;
   f.Color = color;
-  f.Charset = gfx::ANSI_CHARSET;
+  f.Charset = gfx::kAnsiCharset;
   return f;
 }
 

@@ -492,7 +492,7 @@ void TRzListView::MouseUp(TMouseButton button, TShiftState shift, int x, int y) 
 
 bool TRzListView::MouseWheel(TShiftState, int wheelDelta, TPoint) {
   int before = topIndex_;
-  SetTopIndex(topIndex_ - wheelDelta * kWheelRows / WHEEL_DELTA);
+  SetTopIndex(topIndex_ - wheelDelta * kWheelRows / kWheelDelta);
   return before != topIndex_ || ItemCount() > 0;
 }
 
@@ -506,31 +506,31 @@ bool TRzListView::KeyDown(TKey key, TShiftState shift) {
   // Without a selection the first step selects the row with the focus rectangle.
   const bool none = itemIndex_ < 0;
   switch (key) {
-    case VK_UP:
+    case Key_Up:
       target = none ? FocusedIndex() : std::max(itemIndex_ - 1, 0);
       break;
-    case VK_DOWN:
+    case Key_Down:
       target = none ? FocusedIndex() : std::min(itemIndex_ + 1, n - 1);
       break;
-    case VK_SPACE:
+    case Key_Space:
       target = FocusedIndex();
       break;
-    case VK_PRIOR:
+    case Key_PageUp:
       target = std::max(itemIndex_ - page, 0);
       break;
-    case VK_NEXT:
+    case Key_PageDown:
       target = std::min(std::max(itemIndex_, 0) + page, n - 1);
       break;
-    case VK_HOME:
+    case Key_Home:
       target = 0;
       break;
-    case VK_END:
+    case Key_End:
       target = n - 1;
       break;
-    case VK_LEFT:
+    case Key_Left:
       SetScrollX(scrollX_ - kLineScroll);
       return true;
-    case VK_RIGHT:
+    case Key_Right:
       SetScrollX(scrollX_ + kLineScroll);
       return true;
     default:

@@ -304,14 +304,14 @@ void TMemo::PaintRows(TCanvas& canvas) const {
     };
     const std::size_t last = row.Offsets.size() - 1;
     canvas.Font.Color = Font.Color;
-    canvas.TextOut(x0, y, piece(0, s0));
+    canvas.DrawTextAt(x0, y, piece(0, s0));
     if (s1 > s0) {
       canvas.FillRect({x0 + row.Xs[s0], y, x0 + row.Xs[s1], y + rh}, gfx::clHighlight);
       canvas.Font.Color = gfx::clHighlightText;
-      canvas.TextOut(x0 + row.Xs[s0], y, piece(s0, s1));
+      canvas.DrawTextAt(x0 + row.Xs[s0], y, piece(s0, s1));
       canvas.Font.Color = Font.Color;
     }
-    canvas.TextOut(x0 + row.Xs[s1], y, piece(s1, last));
+    canvas.DrawTextAt(x0 + row.Xs[s1], y, piece(s1, last));
   }
   if (focused && !HasSelection()) {
     const TPoint c = PointOfPos(caret_);

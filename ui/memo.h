@@ -69,7 +69,7 @@ class TMemo : public TStyledWinControl {
   void MouseUp(TMouseButton button, TShiftState shift, int x, int y) override;
   bool MouseWheel(TShiftState shift, int wheelDelta, TPoint pos) override;
   bool KeyDown(TKey key, TShiftState shift) override;
-  bool KeyPress(char32_t ch) override;
+  bool KeyChar(char32_t ch) override;
   TCursor CursorAt(int x, int y) const override;
   void ChangeScale(int m, int d) override;
   void DoEnter() override;

@@ -74,7 +74,7 @@ void TMemo::MouseUp(TMouseButton button, TShiftState shift, int x, int y) {
 
 bool TMemo::MouseWheel(TShiftState, int wheelDelta, TPoint) {
   const int before = topRow_;
-  SetTopRow(topRow_ - wheelDelta * kWheelRows / WHEEL_DELTA);
+  SetTopRow(topRow_ - wheelDelta * kWheelRows / kWheelDelta);
   return before != topRow_ || MaxTopRow() > 0;
 }
 
@@ -101,29 +101,29 @@ bool TMemo::KeyDown(TKey key, TShiftState shift) {
     MoveCaret(layout.PosAt(toRow, goalX_), extend, true);
   };
   switch (key) {
-    case VK_LEFT:
+    case Key_Left:
       MoveCaret(!extend && HasSelection() ? std::min(anchor_, caret_) : StepLeft(caret_), extend);
       return true;
-    case VK_RIGHT:
+    case Key_Right:
       MoveCaret(!extend && HasSelection() ? std::max(anchor_, caret_) : StepRight(caret_), extend);
       return true;
-    case VK_UP:
+    case Key_Up:
       if (row > 0) {
         vertical(row - 1);
       }
       return true;
-    case VK_DOWN:
+    case Key_Down:
       if (row + 1 < layout.RowCount()) {
         vertical(row + 1);
       }
       return true;
-    case VK_PRIOR:
+    case Key_PageUp:
       vertical(std::max(row - std::max(VisibleRows() - 1, 1), 0));
       return true;
-    case VK_NEXT:
+    case Key_PageDown:
       vertical(std::min(row + std::max(VisibleRows() - 1, 1), layout.RowCount() - 1));
       return true;
-    case VK_HOME:
+    case Key_Home:
       if (ctrl) {
         MoveCaret({}, extend);
       } else {
@@ -131,7 +131,7 @@ bool TMemo::KeyDown(TKey key, TShiftState shift) {
         MoveCaret({r.Line, r.Begin}, extend);
       }
       return true;
-    case VK_END:
+    case Key_End:
       if (ctrl) {
         MoveCaret(LineEnd(last), extend);
       } else {
@@ -141,8 +141,8 @@ bool TMemo::KeyDown(TKey key, TShiftState shift) {
         MoveCaret(layout.PosAt(row, soft ? r.Xs[r.Xs.size() - 2] : r.Width()), extend);
       }
       return true;
-    case VK_DELETE:
-    case VK_BACK:
+    case Key_Delete:
+    case Key_Backspace:
       // Read-only: nothing to delete, and the key goes no further.
       return true;
     default:
@@ -150,7 +150,7 @@ bool TMemo::KeyDown(TKey key, TShiftState shift) {
   }
 }
 
-bool TMemo::KeyPress(char32_t ch) {
+bool TMemo::KeyChar(char32_t ch) {
   // Typed characters change nothing; Tab and Enter stay with the window.
   return ch != U'\t' && ch != U'\r' && ch != U'\n' && ch != U'\x1B';
 }

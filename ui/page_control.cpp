@@ -234,12 +234,12 @@ void TRzPageControl::PaintTab(TCanvas& canvas, int i) {
   if (!pages_[i]->Enabled()) {
     TRect raised = text.Offset(1, 1);
     canvas.Font.Color = textColorDisabledHighlight_;
-    canvas.DrawText(pages_[i]->Caption(), raised, flags);
+    canvas.DrawTextIn(pages_[i]->Caption(), raised, flags);
     canvas.Font.Color = textColorDisabledShadow_;
   } else {
     canvas.Font.Color = selected || hot ? textColorSelected_ : textColorUnselected_;
   }
-  canvas.DrawText(pages_[i]->Caption(), text, flags);
+  canvas.DrawTextIn(pages_[i]->Caption(), text, flags);
 }
 
 void TRzPageControl::PaintCard(TCanvas& canvas) {
@@ -336,14 +336,14 @@ bool TRzPageControl::KeyDown(TKey key, TShiftState shift) {
     return false;
   }
   // Reaches here from any focused control inside the pages.
-  if (key == VK_TAB && (shift & ssCtrl)) {
+  if (key == Key_Tab && (shift & ssCtrl)) {
     int n = PageCount();
     int step = (shift & ssShift) ? n - 1 : 1;
     SetTabIndex((tabIndex_ + step) % n);
     return true;
   }
-  if (Focused() && (key == VK_HOME || key == VK_END)) {
-    SetTabIndex(key == VK_HOME ? 0 : PageCount() - 1);
+  if (Focused() && (key == Key_Home || key == Key_End)) {
+    SetTabIndex(key == Key_Home ? 0 : PageCount() - 1);
     return true;
   }
   return false;

@@ -86,8 +86,8 @@ class TPlatform {
  public:
   virtual ~TPlatform() = default;
 
-  virtual std::unique_ptr<TPlatformWindow> CreateWindow(const TWindowParams& params,
-                                                        TWindowEvents* events) = 0;
+  virtual std::unique_ptr<TPlatformWindow> CreatePlatformWindow(const TWindowParams& params,
+                                                                TWindowEvents* events) = 0;
   // Waits until an event arrives or the timeout (ms; none: forever) runs out, then
   // dispatches every pending event. Returns false when the platform is shutting down.
   virtual bool ProcessEvents(std::optional<uint64_t> timeoutMs) = 0;
@@ -109,8 +109,8 @@ class TPlatform {
   // take it (the toolbar's commands ignore that, a link label keeps its colour).
   virtual bool OpenAddress(const std::string& address) = 0;
   // Modal message box with one OK button.
-  virtual void MessageBox(const std::string& text, const std::string& title,
-                          TMessageBoxIcon icon) = 0;
+  virtual void ShowMessageBox(const std::string& text, const std::string& title,
+                              TMessageBoxIcon icon) = 0;
 
   // Full path of the running program file.
   virtual std::string ProgramPath() = 0;

@@ -85,10 +85,10 @@ void TPushButton<Base>::MouseLeave() {
 
 template <class Base>
 bool TPushButton<Base>::KeyDown(TKey key, TShiftState shift) {
-  if ((shift & kModifiers) != 0 || (key != VK_RETURN && key != VK_SPACE)) {
+  if ((shift & kModifiers) != 0 || (key != Key_Return && key != Key_Space)) {
     return Base::KeyDown(key, shift);
   }
-  if (key == VK_RETURN) {
+  if (key == Key_Return) {
     this->Click();
   } else if (!spaceDown_) {
     SetSpaceDown(true);
@@ -98,7 +98,7 @@ bool TPushButton<Base>::KeyDown(TKey key, TShiftState shift) {
 
 template <class Base>
 bool TPushButton<Base>::KeyUp(TKey key, TShiftState shift) {
-  if (key != VK_SPACE || !spaceDown_) {
+  if (key != Key_Space || !spaceDown_) {
     return Base::KeyUp(key, shift);
   }
   SetSpaceDown(false);

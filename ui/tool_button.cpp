@@ -211,7 +211,7 @@ void TRzToolButton::Paint(TCanvas& canvas) {
       canvas.Font.Color = gfx::clBtnShadow;
     }
     TRect cr = caption;
-    canvas.DrawText(caption_, cr, gfx::dtWordBreak | gfx::dtCenter | gfx::dtExpandTabs);
+    canvas.DrawTextIn(caption_, cr, gfx::dtWordBreak | gfx::dtCenter | gfx::dtExpandTabs);
   }
 }
 

@@ -227,11 +227,11 @@ TEST_F(FormDorvexAccessibleTest, DefaultActionsPressSelectAndSwitch) {
 TEST_F(FormDorvexAccessibleTest, KeysMovingTheFocusTellTheFocusAndTheSelection) {
   Start(96);
   window->AccEvents.clear();
-  form->WindowKeyDown(VK_TAB, 0);  // into the list, on its first row
+  form->WindowKeyDown(Key_Tab, 0);  // into the list, on its first row
   EXPECT_EQ(form->ActiveControl(), form->RzLWMsg);
-  form->WindowKeyDown(VK_DOWN, 0);
-  form->WindowKeyDown(VK_DOWN, 0);
-  form->WindowKeyDown(VK_TAB, ssCtrl);  // to the chart's page
+  form->WindowKeyDown(Key_Down, 0);
+  form->WindowKeyDown(Key_Down, 0);
+  form->WindowKeyDown(Key_Tab, ssCtrl);  // to the chart's page
   std::vector<std::string> seen;
   for (const auto& e : window->AccEvents) {
     if (e.Event == TAccEvent::Focus || e.Event == TAccEvent::Selection) {

@@ -13,9 +13,9 @@ void BM_CachedLabel(benchmark::State& state) {
   c.SetTextEngine(&platform_linux::LinuxTextEngine());
   c.Font.Color = gfx::clBlack;
   const char* label = "2009-03-10 12:34:56 ";  // 20 characters
-  c.TextOut(2, 2, label);
+  c.DrawTextAt(2, 2, label);
   for (auto _ : state) {
-    c.TextOut(2, 2, label);
+    c.DrawTextAt(2, 2, label);
     benchmark::DoNotOptimize(bmp.Pixels().data());
   }
   state.SetItemsProcessed(state.iterations() * 20);
@@ -29,10 +29,10 @@ void BM_CachedChineseCaption(benchmark::State& state) {
   c.Font.Color = gfx::clBlack;
   gfx::TRect r{0, 0, 76, 40};
   const char* caption = "\xE5\x88\xB7\xE6\x96\xB0(&R)";
-  c.DrawText(caption, r, gfx::dtWordBreak | gfx::dtCenter);
+  c.DrawTextIn(caption, r, gfx::dtWordBreak | gfx::dtCenter);
   for (auto _ : state) {
     gfx::TRect rr = r;
-    c.DrawText(caption, rr, gfx::dtWordBreak | gfx::dtCenter);
+    c.DrawTextIn(caption, rr, gfx::dtWordBreak | gfx::dtCenter);
     benchmark::DoNotOptimize(bmp.Pixels().data());
   }
 }

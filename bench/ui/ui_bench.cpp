@@ -74,13 +74,13 @@ void BM_ListWheelScroll(benchmark::State& state) {
   TShownList shown(10000);
   TFormDorvexLayout& form = shown.form;
   TPoint p = form.RzLWMsg->ClientToForm({200, 100});
-  int delta = -WHEEL_DELTA;
+  int delta = -kWheelDelta;
   for (auto _ : state) {
     if (form.RzLWMsg->TopIndex() >= form.RzLWMsg->MaxTopIndex()) {
-      delta = WHEEL_DELTA;
+      delta = kWheelDelta;
     }
     if (form.RzLWMsg->TopIndex() == 0) {
-      delta = -WHEEL_DELTA;
+      delta = -kWheelDelta;
     }
     form.WindowMouseWheel(0, delta, p);
     form.UpdateWindow();

@@ -121,19 +121,19 @@ TEST_F(Zoom, ScrollEndsWhenThePointerLeavesThePlot) {
 
 TEST_F(Zoom, WheelShiftsTheVerticalRangeByThreePercent) {
   ASSERT_EQ(f.chart.LeftAxis().Maximum(), 8);  // the automatic range of the last paint
-  f.chart.MouseWheel(0, -WHEEL_DELTA, {});
+  f.chart.MouseWheel(0, -kWheelDelta, {});
   EXPECT_DOUBLE_EQ(f.chart.LeftAxis().Minimum(), 0.24);
   EXPECT_DOUBLE_EQ(f.chart.LeftAxis().Maximum(), 8.24);
   EXPECT_FALSE(f.chart.LeftAxis().Automatic());
   EXPECT_TRUE(f.chart.BottomAxis().Automatic());
   f.Paint();
   EXPECT_DOUBLE_EQ(f.chart.LeftAxis().CurrentMin(), 0.24);
-  f.chart.MouseWheel(0, WHEEL_DELTA, {});
+  f.chart.MouseWheel(0, kWheelDelta, {});
   EXPECT_NEAR(f.chart.LeftAxis().Minimum(), 0.24 - 0.24, 1e-12);
 }
 
 TEST_F(Zoom, WheelDoesNotSaveSoAnUndoKeepsItsRange) {
-  f.chart.MouseWheel(0, -WHEEL_DELTA, {});
+  f.chart.MouseWheel(0, -kWheelDelta, {});
   Drag(mbLeft, 200, 100, 100, 180);
   EXPECT_DOUBLE_EQ(f.chart.LeftAxis().Minimum(), 0.24);
   EXPECT_FALSE(f.chart.LeftAxis().Automatic());
@@ -218,7 +218,7 @@ TEST_F(Zoom, NoPanningNoScrollButAnotherButtonCan) {
   f.chart.MouseDown(mbRight, ssRight, 100, 150);
   EXPECT_FALSE(f.chart.ScrollDrag().Active);
   f.chart.MouseUp(mbRight, 0, 100, 150);
-  f.chart.MouseWheel(0, -WHEEL_DELTA, {});
+  f.chart.MouseWheel(0, -kWheelDelta, {});
   EXPECT_TRUE(f.chart.LeftAxis().Automatic());  // the wheel scrolls no more either
   f.chart.SetAllowPanning(pmHorizontal);
   f.chart.SetScrollMouseButton(mbMiddle);

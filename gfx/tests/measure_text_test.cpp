@@ -63,7 +63,7 @@ TEST_F(MeasureTextTest, WhatIsMeasuredIsWhatGetsDrawn) {
   c.Font = font;
   c.Font.Color = clBlack;
   TRect box{10, 5, 10 + size.Width, 5 + size.Height};
-  c.DrawText(text, box, flags | dtNoClip);
+  c.DrawTextIn(text, box, flags | dtNoClip);
   const TRect ink = InkBounds(bmp, clWhite);
   // Blocks end one column short of their advance; the accelerator's underline,
   // one row below the baseline, takes the last line's last row.
@@ -73,7 +73,7 @@ TEST_F(MeasureTextTest, WhatIsMeasuredIsWhatGetsDrawn) {
   EXPECT_GE(ink.Right, box.Right - 1);
   EXPECT_EQ(ink.Bottom, box.Bottom);
   TRect calc{10, 5, 60, 5};
-  EXPECT_EQ(c.DrawText(text, calc, flags | dtCalcRect), size.Height);
+  EXPECT_EQ(c.DrawTextIn(text, calc, flags | dtCalcRect), size.Height);
   EXPECT_EQ(calc, box);
 }
 

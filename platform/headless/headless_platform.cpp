@@ -39,8 +39,8 @@ void THeadlessPlatform::Advance(TApplication& app, uint64_t ms) {
   app.UpdateWindows();
 }
 
-std::unique_ptr<TPlatformWindow> THeadlessPlatform::CreateWindow(const TWindowParams& params,
-                                                                 TWindowEvents* events) {
+std::unique_ptr<TPlatformWindow> THeadlessPlatform::CreatePlatformWindow(
+    const TWindowParams& params, TWindowEvents* events) {
   return std::make_unique<THeadlessWindow>(*this, params, events);
 }
 
@@ -60,8 +60,8 @@ bool THeadlessPlatform::ProcessEvents(std::optional<uint64_t> timeoutMs) {
   return true;
 }
 
-void THeadlessPlatform::MessageBox(const std::string& text, const std::string& title,
-                                   TMessageBoxIcon icon) {
+void THeadlessPlatform::ShowMessageBox(const std::string& text, const std::string& title,
+                                       TMessageBoxIcon icon) {
   MessageBoxes.push_back({text, title, icon});
 }
 

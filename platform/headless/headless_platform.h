@@ -51,8 +51,8 @@ class THeadlessPlatform : public TPlatform {
   void Advance(TApplication& app, uint64_t ms);
 
   // ---- TPlatform
-  std::unique_ptr<TPlatformWindow> CreateWindow(const TWindowParams& params,
-                                                TWindowEvents* events) override;
+  std::unique_ptr<TPlatformWindow> CreatePlatformWindow(const TWindowParams& params,
+                                                        TWindowEvents* events) override;
   bool ProcessEvents(std::optional<uint64_t> timeoutMs) override;
   uint64_t TickCount64() override { return Ticks; }
   double LocalNow() override { return Now; }
@@ -66,7 +66,8 @@ class THeadlessPlatform : public TPlatform {
     OpenedAddresses.push_back(address);
     return OpenAddressSucceeds;
   }
-  void MessageBox(const std::string& text, const std::string& title, TMessageBoxIcon icon) override;
+  void ShowMessageBox(const std::string& text, const std::string& title,
+                      TMessageBoxIcon icon) override;
   std::string ProgramPath() override { return Program; }
 
  private:

@@ -1,20 +1,18 @@
 #include "platform/win32/accessible_object.h"
 
+#include <windows.h>
+// oleacc.h needs what windows.h defines.
+#include <oleacc.h>
+
 #include <new>
 #include <string>
 #include <vector>
 
 #include "platform/win32/accessible_tree.h"
+#include "platform/win32/com_object.h"
 #include "platform/win32/msaa_mapping.h"
 #include "platform/win32/wide_text.h"
 #include "ui/accessibility.h"
-
-// After the toolkit's headers: windows.h defines macros named like their constants.
-#include <windows.h>
-// oleacc.h needs what windows.h defines.
-#include <oleacc.h>
-
-#include "platform/win32/com_object.h"
 
 namespace platform_win32 {
 

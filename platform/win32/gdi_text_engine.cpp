@@ -8,8 +8,6 @@
 
 #include <windows.h>
 
-#undef DrawText
-
 namespace platform_win32 {
 
 namespace {

@@ -1,11 +1,10 @@
 #include "platform/win32/modal_pump.h"
 
+#include <windows.h>
+
 #include "platform/win32/window_errors.h"
 #include "ui/application.h"
 #include "ui/timer.h"
-
-// After the toolkit's headers: windows.h defines macros named like their constants.
-#include <windows.h>
 
 namespace platform_win32 {
 

@@ -1,13 +1,12 @@
 #include "platform/win32/msaa_bridge.h"
 
-#include "platform/win32/accessible_object.h"
-#include "platform/win32/accessible_tree.h"
-#include "platform/win32/msaa_mapping.h"
-
-// After the toolkit's headers: windows.h defines macros named like their constants.
 #include <windows.h>
 // oleacc.h needs what windows.h defines.
 #include <oleacc.h>
+
+#include "platform/win32/accessible_object.h"
+#include "platform/win32/accessible_tree.h"
+#include "platform/win32/msaa_mapping.h"
 
 namespace platform_win32 {
 

@@ -1,6 +1,5 @@
 #include "platform/win32/msaa_mapping.h"
 
-// After the toolkit's headers: windows.h defines macros named like their constants.
 #include <windows.h>
 // oleacc.h needs what windows.h defines.
 #include <oleacc.h>

@@ -1,5 +1,9 @@
 #include "platform/win32/win32_platform.h"
 
+#include <windows.h>
+// objbase.h needs what windows.h defines.
+#include <objbase.h>
+
 #include <algorithm>
 #include <cstring>
 
@@ -12,14 +16,6 @@
 #include "platform/win32/win32_gfx.h"
 #include "platform/win32/win32_window.h"
 #include "platform/win32/window_errors.h"
-
-// After the toolkit's headers: windows.h defines macros named like their constants.
-#include <windows.h>
-// objbase.h needs what windows.h defines.
-#include <objbase.h>
-
-#undef CreateWindow
-#undef MessageBox
 
 namespace platform_win32 {
 
@@ -85,8 +81,8 @@ class TWin32Platform : public TPlatform {
     CoUninitialize();
   }
 
-  std::unique_ptr<TPlatformWindow> CreateWindow(const TWindowParams& params,
-                                                TWindowEvents* events) override {
+  std::unique_ptr<TPlatformWindow> CreatePlatformWindow(const TWindowParams& params,
+                                                        TWindowEvents* events) override {
     void* owner = nullptr;
     if (auto* w = dynamic_cast<TWin32Window*>(params.Owner)) {
       owner = w->Handle();
@@ -187,8 +183,8 @@ class TWin32Platform : public TPlatform {
     return ShellOpenAddress(address, FindMainWindow());
   }
 
-  void MessageBox(const std::string& text, const std::string& title,
-                  TMessageBoxIcon icon) override {
+  void ShowMessageBox(const std::string& text, const std::string& title,
+                      TMessageBoxIcon icon) override {
     UINT flags = MB_OK;
     switch (icon) {
       case mbiNone:

@@ -1,5 +1,7 @@
 #include "platform/win32/win32_window.h"
 
+#include <windows.h>
+
 #include <algorithm>
 #include <vector>
 
@@ -12,13 +14,6 @@
 #include "platform/win32/window_errors.h"
 #include "platform/win32/window_placement.h"
 #include "ui/application.h"
-
-// After the toolkit's headers: windows.h defines macros named like their constants.
-#include <windows.h>
-
-#undef CreateWindow
-#undef MessageBox
-#undef DrawText
 
 namespace platform_win32 {
 

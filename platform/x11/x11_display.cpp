@@ -1,8 +1,8 @@
-#include "ui/input.h"
-
 #include "platform/x11/x11_display.h"
 
 #include <X11/cursorfont.h>
+
+#include "ui/input.h"
 
 namespace x11 {
 

@@ -43,44 +43,44 @@ TKey KeyFromKeysym(unsigned long k) {
   }
   switch (k) {
     case XK_BackSpace:
-      return VK_BACK;
+      return Key_Backspace;
     case XK_Tab:
     case XK_ISO_Left_Tab:
-      return VK_TAB;
+      return Key_Tab;
     case XK_Return:
     case XK_KP_Enter:
-      return VK_RETURN;
+      return Key_Return;
     case XK_Escape:
-      return VK_ESCAPE;
+      return Key_Escape;
     case XK_space:
-      return VK_SPACE;
+      return Key_Space;
     case XK_Prior:
-      return VK_PRIOR;
+      return Key_PageUp;
     case XK_Next:
-      return VK_NEXT;
+      return Key_PageDown;
     case XK_End:
-      return VK_END;
+      return Key_End;
     case XK_Home:
-      return VK_HOME;
+      return Key_Home;
     case XK_Left:
-      return VK_LEFT;
+      return Key_Left;
     case XK_Up:
-      return VK_UP;
+      return Key_Up;
     case XK_Right:
-      return VK_RIGHT;
+      return Key_Right;
     case XK_Down:
-      return VK_DOWN;
+      return Key_Down;
     case XK_Delete:
-      return VK_DELETE;
+      return Key_Delete;
     case XK_Shift_L:
     case XK_Shift_R:
-      return VK_SHIFT;
+      return Key_Shift;
     case XK_Control_L:
     case XK_Control_R:
-      return VK_CONTROL;
+      return Key_Control;
     case XK_Alt_L:
     case XK_Alt_R:
-      return VK_MENU;
+      return Key_Alt;
     default:
       return 0;
   }

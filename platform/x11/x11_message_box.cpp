@@ -31,7 +31,7 @@ class TOkButton : public TPushButton<TStyledWinControl> {
     canvas.FrameRect(r, Focused() ? gfx::clHighlight : gfx::clBtnShadow);
     canvas.Font = Font;
     TRect text = Down() ? r.Offset(1, 1) : r;
-    canvas.DrawText("OK", text, gfx::dtCenter | gfx::dtVCenter | gfx::dtSingleLine);
+    canvas.DrawTextIn("OK", text, gfx::dtCenter | gfx::dtVCenter | gfx::dtSingleLine);
     if (Focused()) {
       canvas.DrawFocusRect(r.Deflate(3));
     }
@@ -73,11 +73,11 @@ class TMessageForm : public TForm {
     }
     canvas.Font = Font;
     TRect r = textRect_;
-    canvas.DrawText(text_, r, gfx::dtWordBreak | gfx::dtNoPrefix);
+    canvas.DrawTextIn(text_, r, gfx::dtWordBreak | gfx::dtNoPrefix);
   }
 
   void WindowKeyDown(TKey key, TShiftState shift) override {
-    if (key == VK_RETURN || key == VK_ESCAPE || key == VK_SPACE) {
+    if (key == Key_Return || key == Key_Escape || key == Key_Space) {
       Close();
       return;
     }

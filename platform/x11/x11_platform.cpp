@@ -50,8 +50,8 @@ void TX11Platform::RemoveWindow(TX11Window* w) {
   windows_.erase(std::remove(windows_.begin(), windows_.end(), w), windows_.end());
 }
 
-std::unique_ptr<TPlatformWindow> TX11Platform::CreateWindow(const TWindowParams& params,
-                                                            TWindowEvents* events) {
+std::unique_ptr<TPlatformWindow> TX11Platform::CreatePlatformWindow(const TWindowParams& params,
+                                                                    TWindowEvents* events) {
   return std::make_unique<TX11Window>(*this, params, events);
 }
 
@@ -205,8 +205,8 @@ bool TX11Platform::OpenAddress(const std::string& address) {
   return OpenWithDefaultHandler(address);
 }
 
-void TX11Platform::MessageBox(const std::string& text, const std::string& title,
-                              TMessageBoxIcon icon) {
+void TX11Platform::ShowMessageBox(const std::string& text, const std::string& title,
+                                  TMessageBoxIcon icon) {
   ShowMessageForm(text, title, icon);
 }
 

@@ -18,8 +18,8 @@ class TX11Platform : public TPlatform {
   static std::unique_ptr<TX11Platform> Open();
   ~TX11Platform() override;
 
-  std::unique_ptr<TPlatformWindow> CreateWindow(const TWindowParams& params,
-                                                TWindowEvents* events) override;
+  std::unique_ptr<TPlatformWindow> CreatePlatformWindow(const TWindowParams& params,
+                                                        TWindowEvents* events) override;
   bool ProcessEvents(std::optional<uint64_t> timeoutMs) override;
   uint64_t TickCount64() override;
   double LocalNow() override;
@@ -29,7 +29,8 @@ class TX11Platform : public TPlatform {
   void SetClipboardText(const std::string& utf8) override;
   std::string ClipboardText() override;
   bool OpenAddress(const std::string& address) override;
-  void MessageBox(const std::string& text, const std::string& title, TMessageBoxIcon icon) override;
+  void ShowMessageBox(const std::string& text, const std::string& title,
+                      TMessageBoxIcon icon) override;
   std::string ProgramPath() override;
 
   TX11Display& Display() { return *display_; }

@@ -314,7 +314,7 @@ void TX11Window::HandleEvent(XEvent& ev) {
       TShiftState shift = ShiftFromX(ev.xbutton.state);
       unsigned b = ev.xbutton.button;
       if (b == Button4 || b == Button5) {
-        events_->WindowMouseWheel(shift, b == Button4 ? WHEEL_DELTA : -WHEEL_DELTA, p);
+        events_->WindowMouseWheel(shift, b == Button4 ? kWheelDelta : -kWheelDelta, p);
       } else if (b >= Button1 && b <= Button3) {
         TMouseButton mb = b == Button1 ? mbLeft : b == Button2 ? mbMiddle : mbRight;
         events_->WindowMouseDown(mb, shift, p);

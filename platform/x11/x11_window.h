@@ -1,15 +1,12 @@
 #pragma once
 
-// The toolkit's headers come before Xlib's, whose macros (KeyPress, None, ...) would
-// otherwise rename the toolkit's members.
-#include "ui/platform.h"
-
 #include <X11/Xlib.h>
 
 #include <cstdint>
 #include <vector>
 
 #include "platform/x11/x11_display.h"
+#include "ui/platform.h"
 
 namespace x11 {
 

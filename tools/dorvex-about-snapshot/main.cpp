@@ -128,7 +128,7 @@ int main(int argc, char** argv) {
         about.WindowMouseUp(mbLeft, ssLeft, act.At);
         break;
       case TAction::Tab:
-        about.WindowKeyDown(VK_TAB, 0);
+        about.WindowKeyDown(Key_Tab, 0);
         break;
       case TAction::SelectAll:
         about.Memo1->SetFocus();

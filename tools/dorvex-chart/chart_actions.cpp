@@ -24,7 +24,7 @@ void ApplyChartAction(TChart& chart, const TChartAction& action) {
       break;
     case TChartAction::kWheel:
       // The window's delta is positive away from the user.
-      chart.MouseWheel(0, -v[0] * WHEEL_DELTA, {});
+      chart.MouseWheel(0, -v[0] * kWheelDelta, {});
       break;
   }
 }

@@ -27,7 +27,7 @@ TFont Arial(int height, bool bold = false) {
 void Caption(TCanvas& c, int x, int y, const std::string& text) {
   c.Font = Arial(11, true);
   c.Font.Color = clNavy;
-  c.TextOut(x, y, text);
+  c.DrawTextAt(x, y, text);
 }
 
 void Rectangles(TCanvas& c, int x, int y) {
@@ -114,7 +114,7 @@ void Tabs(TCanvas& c, int x, int y) {
     c.Polyline(outline);
     c.Font.Color = i == 0 ? clBlue : clBtnText;
     TRect text = {r.Left + 5, r.Top + 3, r.Right - 5, r.Bottom - 3};
-    c.DrawText(captions[i], text, dtCenter | dtSingleLine);
+    c.DrawTextIn(captions[i], text, dtCenter | dtSingleLine);
   }
   const TRect card = {x, y + 23, x + 298, y + 80};
   c.FillRect(card, clWindow);
@@ -154,29 +154,30 @@ void Texts(TCanvas& c, int x, int y) {
   y += 18;
   c.Font = Arial(11);
   TRect r = {x, y, x + 80, y + 16};
-  c.DrawText("\xE5\x88\xB7\xE6\x96\xB0(&R)", r, dtLeft | dtSingleLine);  // 刷新(&R)
+  c.DrawTextIn("\xE5\x88\xB7\xE6\x96\xB0(&R)", r, dtLeft | dtSingleLine);  // 刷新(&R)
   c.Font = Arial(13, true);
-  c.TextOut(x + 90, y, "\xE5\xBC\x80\xE6\x9C\xBA/\xE5\x85\xB3\xE6\x9C\xBA\xE6\x97\xA5\xE5\xBF\x97");
+  c.DrawTextAt(x + 90, y,
+               "\xE5\xBC\x80\xE6\x9C\xBA/\xE5\x85\xB3\xE6\x9C\xBA\xE6\x97\xA5\xE5\xBF\x97");
   c.Font = Arial(11);
-  c.TextOut(x + 220, y, "2009-03-10");
-  c.TextOut(x + 300, y, "&& stays: ");
+  c.DrawTextAt(x + 220, y, "2009-03-10");
+  c.DrawTextAt(x + 300, y, "&& stays: ");
   TRect amp = {x + 360, y, x + 440, y + 16};
-  c.DrawText("A&&B &Close", amp, dtSingleLine);
+  c.DrawTextIn("A&&B &Close", amp, dtSingleLine);
   y += 22;
   for (int h = 11; h <= 19; ++h) {
     c.Font = Arial(h);
-    c.TextOut(x, y, std::to_string(h) + " px: Arial Wp 0123 \xE5\x88\xB7\xE6\x96\xB0");
+    c.DrawTextAt(x, y, std::to_string(h) + " px: Arial Wp 0123 \xE5\x88\xB7\xE6\x96\xB0");
     c.Font.Bold = true;
-    c.TextOut(x + 260, y, "Bold Wp");
+    c.DrawTextAt(x + 260, y, "Bold Wp");
     y += c.TextHeight("W");
   }
   c.Font = Arial(11);
   c.Font.Name = "MS Sans Serif";
-  c.TextOut(x, y + 4, "MS Sans Serif 11: 2009/3/10 8:05:00");
+  c.DrawTextAt(x, y + 4, "MS Sans Serif 11: 2009/3/10 8:05:00");
   c.Font.Name = "Verdana";
   c.Font.Underline = true;
   c.Font.Color = clBlue;
-  c.TextOut(x + 230, y + 4, "Verdana http://example.com");
+  c.DrawTextAt(x + 230, y + 4, "Verdana http://example.com");
 }
 
 void Wrapped(TCanvas& c, int x, int y) {
@@ -187,11 +188,11 @@ void Wrapped(TCanvas& c, int x, int y) {
       "(1)\xE6\x98\xBE\xE7\xA4\xBA\xE7\x94\xB5\xE8\x84\x91\xE5\x90\xAF\xE5\x8A\xA8\xE6\x97\xB6"
       "\xE9\x97\xB4 word wrap keeps words whole, Chinese breaks anywhere";
   TRect calc = {x, y, x + 150, y};
-  c.DrawText(text, calc, dtWordBreak | dtCenter | dtCalcRect);
+  c.DrawTextIn(text, calc, dtWordBreak | dtCenter | dtCalcRect);
   const TRect box = {x, y, x + 150, calc.Bottom};
   c.FrameRect(box.Inflate(1), clSilver);
   TRect r = box;
-  c.DrawText(text, r, dtWordBreak | dtCenter);
+  c.DrawTextIn(text, r, dtWordBreak | dtCenter);
   c.Font = Arial(11);
   c.Font.Orientation = 900;
   const char* title = "(\xE5\xB0\x8F\xE6\x97\xB6)";  // (小时)
@@ -200,7 +201,7 @@ void Wrapped(TCanvas& c, int x, int y) {
   const int cx = x + 180;
   const int cy = y + 50;
   c.FrameRect({cx - 1, cy - w / 2 - 1, cx + h + 1, cy - w / 2 + w + 1}, clSilver);
-  c.TextOut(cx, cy - w / 2 + w, title);
+  c.DrawTextAt(cx, cy - w / 2 + w, title);
   c.Font.Orientation = 0;
 }
 

@@ -268,18 +268,18 @@ TEST_F(AccessibleControlsTest, KeysSelectTheFocusedRowFirst) {
   list->SetItemIndex(-1);
   // The frame stays on the row last selected; Space and the arrows select it.
   EXPECT_EQ(list->FocusedIndex(), 3);
-  form.WindowKeyDown(VK_SPACE, 0);
+  form.WindowKeyDown(Key_Space, 0);
   EXPECT_EQ(list->ItemIndex(), 3);
   list->SetItemIndex(-1);
-  form.WindowKeyDown(VK_DOWN, 0);
+  form.WindowKeyDown(Key_Down, 0);
   EXPECT_EQ(list->ItemIndex(), 3);
-  form.WindowKeyDown(VK_DOWN, 0);
+  form.WindowKeyDown(Key_Down, 0);
   EXPECT_EQ(list->ItemIndex(), 4);
   // After a refill the frame starts on the first row again.
   list->Clear();
   AddRows(5);
   EXPECT_EQ(list->FocusedIndex(), 0);
-  form.WindowKeyDown(VK_UP, 0);
+  form.WindowKeyDown(Key_Up, 0);
   EXPECT_EQ(list->ItemIndex(), 0);
   list->Clear();
   EXPECT_EQ(list->FocusedIndex(), -1);

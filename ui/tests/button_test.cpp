@@ -224,38 +224,38 @@ TEST_F(ButtonTest, MouseClicksOnlyOnReleaseInside) {
 
 TEST_F(ButtonTest, EnterClicksAtOnceButNotWithModifiers) {
   button->SetFocus();
-  form.WindowKeyDown(VK_RETURN, ssShift);
-  form.WindowKeyDown(VK_RETURN, ssCtrl);
+  form.WindowKeyDown(Key_Return, ssShift);
+  form.WindowKeyDown(Key_Return, ssCtrl);
   EXPECT_EQ(clicks, 0);
-  form.WindowKeyDown(VK_RETURN, 0);
+  form.WindowKeyDown(Key_Return, 0);
   EXPECT_EQ(clicks, 1);
   // Not focused: Enter is not the button's.
   form.SetActiveControl(other);
-  form.WindowKeyDown(VK_RETURN, 0);
+  form.WindowKeyDown(Key_Return, 0);
   EXPECT_EQ(clicks, 1);
 }
 
 TEST_F(ButtonTest, SpaceShowsPressedWhileHeldAndClicksOnRelease) {
   button->SetFocus();
-  form.WindowKeyDown(VK_SPACE, 0);
+  form.WindowKeyDown(Key_Space, 0);
   EXPECT_TRUE(button->Down());
   EXPECT_EQ(clicks, 0);
   Repaint();
   EXPECT_EQ(At(5, 12), gfx::Darken(kFace, 10));
-  form.WindowKeyUp(VK_SPACE, 0);
+  form.WindowKeyUp(Key_Space, 0);
   EXPECT_FALSE(button->Down());
   EXPECT_EQ(clicks, 1);
   // The focus leaving while Space is held: no click on the later release.
-  form.WindowKeyDown(VK_SPACE, 0);
+  form.WindowKeyDown(Key_Space, 0);
   form.SetActiveControl(other);
-  form.WindowKeyUp(VK_SPACE, 0);
+  form.WindowKeyUp(Key_Space, 0);
   EXPECT_EQ(clicks, 1);
   EXPECT_FALSE(button->Down());
 }
 
 TEST_F(ButtonTest, EscapeIsNotTheButtons) {
   button->SetFocus();
-  form.WindowKeyDown(VK_ESCAPE, 0);
+  form.WindowKeyDown(Key_Escape, 0);
   EXPECT_EQ(clicks, 0);
 }
 

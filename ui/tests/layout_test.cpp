@@ -130,7 +130,7 @@ TEST_F(LayoutTest, TabOrderAndAcceleratorsReachTheVisibleButtons) {
   TFormDorvexLayout form;
   form.ShowWindow();
   EXPECT_EQ(form.ActiveControl(), form.RzPageControl1);
-  form.WindowKeyDown(VK_TAB, 0);
+  form.WindowKeyDown(Key_Tab, 0);
   EXPECT_EQ(form.ActiveControl(), form.RzLWMsg);
 
   std::vector<std::string> clicks;

@@ -127,9 +127,9 @@ TEST_F(ListViewTest, ScrollingPaintsOnlyTheVisibleRows) {
   EXPECT_GE(list->PaintedRows(), visible);
 
   // Three rows per wheel notch, clamped at both ends.
-  form.WindowMouseWheel(0, -WHEEL_DELTA, At(200, 100));
+  form.WindowMouseWheel(0, -kWheelDelta, At(200, 100));
   EXPECT_EQ(list->TopIndex(), 3);
-  form.WindowMouseWheel(0, 2 * WHEEL_DELTA, At(200, 100));
+  form.WindowMouseWheel(0, 2 * kWheelDelta, At(200, 100));
   EXPECT_EQ(list->TopIndex(), 0);
   list->SetTopIndex(1000000);
   EXPECT_EQ(list->TopIndex(), 10000 - visible);
@@ -139,12 +139,12 @@ TEST_F(ListViewTest, ScrollingPaintsOnlyTheVisibleRows) {
   // Keyboard: End selects the last row and keeps it in view.
   list->SetTopIndex(0);
   list->SetFocus();
-  form.WindowKeyDown(VK_END, 0);
+  form.WindowKeyDown(Key_End, 0);
   EXPECT_EQ(list->ItemIndex(), 9999);
   EXPECT_EQ(list->TopIndex(), 10000 - visible);
-  form.WindowKeyDown(VK_HOME, 0);
+  form.WindowKeyDown(Key_Home, 0);
   EXPECT_EQ(list->TopIndex(), 0);
-  form.WindowKeyDown(VK_NEXT, 0);
+  form.WindowKeyDown(Key_PageDown, 0);
   EXPECT_EQ(list->ItemIndex(), visible - 1);
 
   // The scroll bar's lower arrow steps one row, the track below the thumb one page.
@@ -217,7 +217,7 @@ TEST_F(ListViewTest, ScrollsSidewaysWhenTheColumnsDoNotFit) {
   list->SetScrollX(max + 50);
   EXPECT_EQ(list->ScrollX(), max);
   list->SetFocus();
-  form.WindowKeyDown(VK_LEFT, 0);
+  form.WindowKeyDown(Key_Left, 0);
   EXPECT_EQ(list->ScrollX(), max - 8);
   // Widening the window again brings everything back into view.
   form.SetClientSize(673, 475);

@@ -81,9 +81,9 @@ TEST_F(MemoTest, ScrollsByWheelArrowsTrackAndThumb) {
   const int max = 30 - memo->VisibleRows();
   EXPECT_EQ(memo->MaxTopRow(), max);
   ASSERT_TRUE(memo->VScrollBar().Enabled());
-  form.WindowMouseWheel(0, -WHEEL_DELTA, At({50, 50}));
+  form.WindowMouseWheel(0, -kWheelDelta, At({50, 50}));
   EXPECT_EQ(memo->TopRow(), TMemo::kWheelRows);
-  form.WindowMouseWheel(0, WHEEL_DELTA, At({50, 50}));
+  form.WindowMouseWheel(0, kWheelDelta, At({50, 50}));
   EXPECT_EQ(memo->TopRow(), 0);
 
   const TScrollBarState bar = memo->VScrollBar();
@@ -172,45 +172,45 @@ TEST_F(MemoTest, MouseDragSelectsAndCtrlCCopies) {
 }
 
 TEST_F(MemoTest, KeyboardSelectsAndCtrlInsertCopies) {
-  form.WindowKeyDown(VK_END, ssShift);
+  form.WindowKeyDown(Key_End, ssShift);
   EXPECT_EQ(memo->SelText(), "first line");
-  form.WindowKeyDown(VK_DOWN, ssShift);
+  form.WindowKeyDown(Key_Down, ssShift);
   EXPECT_EQ(memo->Caret().Line, 1);
-  form.WindowKeyDown(VK_RIGHT, 0);  // collapses to the far end
+  form.WindowKeyDown(Key_Right, 0);  // collapses to the far end
   EXPECT_FALSE(memo->HasSelection());
   EXPECT_EQ(memo->Caret().Line, 1);
-  form.WindowKeyDown(VK_HOME, 0);
-  form.WindowKeyDown(VK_RIGHT, ssShift);
-  form.WindowKeyDown(VK_RIGHT, ssShift);
+  form.WindowKeyDown(Key_Home, 0);
+  form.WindowKeyDown(Key_Right, ssShift);
+  form.WindowKeyDown(Key_Right, ssShift);
   EXPECT_EQ(memo->SelText(), "se");
   form.WindowKeyDown(0x2D, ssCtrl);
   EXPECT_EQ(platform.Clipboard, "se");
   form.WindowKeyDown('A', ssCtrl);
   EXPECT_EQ(memo->SelText(), memo->Text());
-  form.WindowKeyDown(VK_END, ssCtrl);
+  form.WindowKeyDown(Key_End, ssCtrl);
   EXPECT_EQ(memo->Caret(), (TMemoPos{2, 5}));
-  form.WindowKeyDown(VK_HOME, ssCtrl | ssShift);
+  form.WindowKeyDown(Key_Home, ssCtrl | ssShift);
   EXPECT_EQ(memo->SelText(), memo->Text());
   // Left steps back over a whole Chinese character.
   memo->SetLines({"电脑"});
-  form.WindowKeyDown(VK_END, 0);
-  form.WindowKeyDown(VK_LEFT, ssShift);
+  form.WindowKeyDown(Key_End, 0);
+  form.WindowKeyDown(Key_Left, ssShift);
   EXPECT_EQ(memo->SelText(), "脑");
 }
 
 TEST_F(MemoTest, CaretKeysScrollTheCaretIntoView) {
   memo->SetLines(ManyLines(30));
-  form.WindowKeyDown(VK_END, ssCtrl);
+  form.WindowKeyDown(Key_End, ssCtrl);
   EXPECT_EQ(memo->TopRow(), memo->MaxTopRow());
-  form.WindowKeyDown(VK_PRIOR, 0);
-  form.WindowKeyDown(VK_HOME, ssCtrl);
+  form.WindowKeyDown(Key_PageUp, 0);
+  form.WindowKeyDown(Key_Home, ssCtrl);
   EXPECT_EQ(memo->TopRow(), 0);
 }
 
 TEST_F(MemoTest, TextCannotBeChanged) {
   const std::string before = memo->Text();
   form.WindowKeyDown('A', ssCtrl);
-  for (TKey k : {VK_DELETE, VK_BACK}) {
+  for (TKey k : {Key_Delete, Key_Backspace}) {
     form.WindowKeyDown(k, 0);
   }
   form.WindowChar(U'x');
@@ -222,7 +222,7 @@ TEST_F(MemoTest, TextCannotBeChanged) {
   TMemo* other = form.Add<TMemo>();
   other->SetBounds(250, 10, 50, 50);
   memo->SetFocus();
-  form.WindowKeyDown(VK_TAB, 0);
+  form.WindowKeyDown(Key_Tab, 0);
   EXPECT_TRUE(other->Focused());
 }
 

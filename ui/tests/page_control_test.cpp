@@ -73,17 +73,17 @@ TEST_F(PageControlTest, ClickingATabShowsItsPageOnly) {
 
 TEST_F(PageControlTest, CtrlTabCyclesFromInsideThePages) {
   form.RzLWMsg->SetFocus();
-  form.WindowKeyDown(VK_TAB, ssCtrl);
+  form.WindowKeyDown(Key_Tab, ssCtrl);
   EXPECT_EQ(pc->TabIndex(), 1);
   // The focused list went away with its page; the focus moved to the tabs.
   EXPECT_EQ(form.ActiveControl(), pc);
-  form.WindowKeyDown(VK_TAB, ssCtrl);
+  form.WindowKeyDown(Key_Tab, ssCtrl);
   EXPECT_EQ(pc->TabIndex(), 0);
-  form.WindowKeyDown(VK_TAB, ssCtrl | ssShift);
+  form.WindowKeyDown(Key_Tab, ssCtrl | ssShift);
   EXPECT_EQ(pc->TabIndex(), 1);
-  form.WindowKeyDown(VK_HOME, 0);
+  form.WindowKeyDown(Key_Home, 0);
   EXPECT_EQ(pc->TabIndex(), 0);
-  form.WindowKeyDown(VK_END, 0);
+  form.WindowKeyDown(Key_End, 0);
   EXPECT_EQ(pc->TabIndex(), 1);
 }
 
@@ -198,7 +198,7 @@ TEST_F(PageControlLookTest, RegionsCachedPerRectangleAndFailureStopsPainting) {
 
 TEST_F(PageControlTest, ArrowKeysLeaveThePageAlone) {
   pc->SetFocus();
-  form.WindowKeyDown(VK_RIGHT, 0);
+  form.WindowKeyDown(Key_Right, 0);
   EXPECT_EQ(pc->TabIndex(), 0);
 }
 

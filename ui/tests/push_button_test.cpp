@@ -86,26 +86,26 @@ TEST_F(PushButtonTest, DisablingAHeldButtonLetsGoWithoutAClick) {
 
 TEST_F(PushButtonTest, TheKeyboardClicksTheFocusedButton) {
   focusable->SetFocus();
-  form.WindowKeyDown(VK_RETURN, 0);
+  form.WindowKeyDown(Key_Return, 0);
   EXPECT_EQ(focusable->Clicks, 1);
-  form.WindowKeyDown(VK_RETURN, ssAlt | ssShift);
-  form.WindowKeyDown(VK_SPACE, ssCtrl);
+  form.WindowKeyDown(Key_Return, ssAlt | ssShift);
+  form.WindowKeyDown(Key_Space, ssCtrl);
   EXPECT_EQ(focusable->Clicks, 1);
-  form.WindowKeyDown(VK_SPACE, 0);
-  form.WindowKeyDown(VK_SPACE, 0);  // the key repeats while held
+  form.WindowKeyDown(Key_Space, 0);
+  form.WindowKeyDown(Key_Space, 0);  // the key repeats while held
   EXPECT_TRUE(focusable->Down());
   EXPECT_EQ(focusable->Clicks, 1);
-  form.WindowKeyUp(VK_SPACE, 0);
+  form.WindowKeyUp(Key_Space, 0);
   EXPECT_EQ(focusable->Clicks, 2);
   EXPECT_FALSE(focusable->Down());
   // A Space released that was not pressed here does nothing.
-  form.WindowKeyUp(VK_SPACE, 0);
+  form.WindowKeyUp(Key_Space, 0);
   EXPECT_EQ(focusable->Clicks, 2);
   // Disabled while Space is held: no click on release.
-  form.WindowKeyDown(VK_SPACE, 0);
+  form.WindowKeyDown(Key_Space, 0);
   focusable->SetEnabled(false);
   focusable->SetEnabled(true);
-  form.WindowKeyUp(VK_SPACE, 0);
+  form.WindowKeyUp(Key_Space, 0);
   EXPECT_EQ(focusable->Clicks, 2);
 }
 

@@ -148,12 +148,12 @@ TEST_F(UrlLabelTest, ReachedWithTheKeyboardAndOpenedWithEnterOrSpace) {
   EXPECT_EQ(PixelOf(*label, 0, 0), gfx::clBlack);
   EXPECT_EQ(PixelOf(*label, 1, 0), gfx::clWhite);
   EXPECT_EQ(PixelOf(*label, label->Width() - 1, label->Height() - 1), gfx::clBlack);
-  form.WindowKeyDown(VK_RETURN, 0);
+  form.WindowKeyDown(Key_Return, 0);
   EXPECT_EQ(opener.Opened.size(), 1u);
   // Space opens on release, as a button clicks.
-  form.WindowKeyDown(VK_SPACE, 0);
+  form.WindowKeyDown(Key_Space, 0);
   EXPECT_EQ(opener.Opened.size(), 1u);
-  form.WindowKeyUp(VK_SPACE, 0);
+  form.WindowKeyUp(Key_Space, 0);
   EXPECT_EQ(opener.Opened.size(), 2u);
   form.SetActiveControl(nullptr);
   form.UpdateWindow();

@@ -2,6 +2,10 @@
 // screen reader asks them, in the window's own process (run under Wine in CI).
 #include <gtest/gtest.h>
 
+#include <windows.h>
+// oleacc.h needs what windows.h defines.
+#include <oleacc.h>
+
 #include <string>
 #include <vector>
 
@@ -10,13 +14,6 @@
 #include "platform/win32/wide_text.h"
 #include "platform/win32/win32_platform.h"
 #include "platform/win32/win32_window.h"
-
-// After the toolkit's headers: windows.h defines macros named like their constants.
-#include <windows.h>
-// oleacc.h needs what windows.h defines.
-#include <oleacc.h>
-
-#undef CreateWindow
 
 namespace platform_win32 {
 namespace {
@@ -162,7 +159,7 @@ class AccessibleObject : public ::testing::Test {
     p.Title = "Dorvex";
     p.ClientWidth = 400;
     p.ClientHeight = 300;
-    window_ = platform_->CreateWindow(p, &events_);
+    window_ = platform_->CreatePlatformWindow(p, &events_);
     hwnd_ = static_cast<HWND>(static_cast<TWin32Window*>(window_.get())->Handle());
     ASSERT_EQ(AccessibleObjectFromWindow(hwnd_, static_cast<DWORD>(OBJID_CLIENT), IID_IAccessible,
                                          reinterpret_cast<void**>(acc_.Out())),

@@ -6,6 +6,10 @@
 // the program as Z:, the argument is handed over as it is).
 #include <gtest/gtest.h>
 
+#include <windows.h>
+// oleacc.h needs what windows.h defines.
+#include <oleacc.h>
+
 #include <algorithm>
 #include <functional>
 #include <memory>
@@ -13,11 +17,6 @@
 #include <vector>
 
 #include "platform/win32/wide_text.h"
-
-// After the toolkit's headers: windows.h defines macros named like their constants.
-#include <windows.h>
-// oleacc.h needs what windows.h defines.
-#include <oleacc.h>
 
 namespace {
 

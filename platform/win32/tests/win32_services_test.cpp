@@ -1,6 +1,8 @@
 // The Win32 platform's services that need no window (run under Wine in CI).
 #include <gtest/gtest.h>
 
+#include <windows.h>
+
 #include <cstdlib>
 #include <fstream>
 #include <string>
@@ -11,9 +13,6 @@
 #include "platform/win32/wide_text.h"
 #include "platform/win32/win32_platform.h"
 #include "ui/error_handler.h"
-
-// After the toolkit's headers: windows.h defines macros named like their constants.
-#include <windows.h>
 
 namespace platform_win32 {
 namespace {

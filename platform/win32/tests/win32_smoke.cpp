@@ -1,16 +1,13 @@
 // A stand-in for the program in the Wine end-to-end check while app/ is not
 // built: the main window layout on the Win32 platform, with Alt+E closing it
 // and Alt+A opening a modal window in the about window's frame.
+#include <windows.h>
+
 #include "gfx/canvas.h"
 #include "platform/win32/win32_gfx.h"
 #include "platform/win32/win32_platform.h"
 #include "ui/application.h"
 #include "ui/form_dorvex_layout.h"
-
-// After the toolkit's headers: windows.h defines macros named like their constants.
-#include <windows.h>
-
-#undef TextOut
 
 namespace {
 
@@ -28,11 +25,11 @@ class TSmokeAbout : public TForm {
     canvas.Font.Height = 19;
     canvas.Font.Bold = true;
     canvas.Font.Color = gfx::MakeColor(0x14, 0x76, 0x1F);
-    canvas.TextOut(88, 26, "Dorvex");
+    canvas.DrawTextAt(88, 26, "Dorvex");
     canvas.Font.Height = 12;
     canvas.Font.Bold = false;
     canvas.Font.Color = gfx::clWindowText;
-    canvas.TextOut(32, 120, "(1)显示电脑启动时间、关机时间、登录用户等信息；");
+    canvas.DrawTextAt(32, 120, "(1)显示电脑启动时间、关机时间、登录用户等信息；");
   }
 };
 

@@ -2,6 +2,10 @@
 // messages reaches the controls (run under Wine in CI).
 #include <gtest/gtest.h>
 
+#include <windows.h>
+// oleacc.h needs what windows.h defines.
+#include <oleacc.h>
+
 #include <cstdlib>
 #include <string>
 #include <vector>
@@ -11,13 +15,6 @@
 #include "platform/win32/win32_window.h"
 #include "ui/application.h"
 #include "ui/form_dorvex_layout.h"
-
-// After the toolkit's headers: windows.h defines macros named like their constants.
-#include <windows.h>
-// oleacc.h needs what windows.h defines.
-#include <oleacc.h>
-
-#undef CreateWindow
 
 namespace platform_win32 {
 namespace {

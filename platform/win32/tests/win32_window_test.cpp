@@ -1,16 +1,13 @@
 // The Win32 windows against the system itself (run under Wine in CI).
 #include <gtest/gtest.h>
 
+#include <windows.h>
+
 #include <string>
 #include <vector>
 
 #include "platform/win32/win32_platform.h"
 #include "platform/win32/win32_window.h"
-
-// After the toolkit's headers: windows.h defines macros named like their constants.
-#include <windows.h>
-
-#undef CreateWindow
 
 namespace platform_win32 {
 namespace {
@@ -59,7 +56,7 @@ class Win32Window : public ::testing::Test {
     p.ClientWidth = w;
     p.ClientHeight = h;
     p.Owner = owner;
-    return platform_->CreateWindow(p, &events_);
+    return platform_->CreatePlatformWindow(p, &events_);
   }
   static HWND Hwnd(const std::unique_ptr<TPlatformWindow>& w) {
     return static_cast<HWND>(static_cast<TWin32Window*>(w.get())->Handle());

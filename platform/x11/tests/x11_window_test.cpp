@@ -142,10 +142,10 @@ TEST(X11Keys, KeysymsAndModifiersMapToTheToolkitCodes) {
   EXPECT_EQ(x11::KeyFromKeysym('h'), 'H');
   EXPECT_EQ(x11::KeyFromKeysym('E'), 'E');
   EXPECT_EQ(x11::KeyFromKeysym('7'), '7');
-  EXPECT_EQ(x11::KeyFromKeysym(0xFF09), VK_TAB);  // XK_Tab
-  EXPECT_EQ(x11::KeyFromKeysym(0xFE20), VK_TAB);  // XK_ISO_Left_Tab (Shift+Tab)
-  EXPECT_EQ(x11::KeyFromKeysym(0xFFC1), VK_F4);
-  EXPECT_EQ(x11::KeyFromKeysym(0xFFFF), VK_DELETE);
+  EXPECT_EQ(x11::KeyFromKeysym(0xFF09), Key_Tab);  // XK_Tab
+  EXPECT_EQ(x11::KeyFromKeysym(0xFE20), Key_Tab);  // XK_ISO_Left_Tab (Shift+Tab)
+  EXPECT_EQ(x11::KeyFromKeysym(0xFFC1), Key_F4);
+  EXPECT_EQ(x11::KeyFromKeysym(0xFFFF), Key_Delete);
   EXPECT_EQ(x11::KeyFromKeysym(0x1234), 0);
   EXPECT_EQ(x11::ShiftFromX(ShiftMask | Mod1Mask), ssShift | ssAlt);
   EXPECT_EQ(x11::ShiftFromX(ControlMask | Button1Mask), ssCtrl | ssLeft);

@@ -167,14 +167,14 @@ gfx::TBitmap InkOf(const std::string& text, int height, bool rotated) {
   font.Name = "Arial";
   font.Height = height;
   font.Color = gfx::clBlack;
-  font.Charset = gfx::DEFAULT_CHARSET;
+  font.Charset = gfx::kDefaultCharset;
   font.Orientation = rotated ? 900 : 0;
   gfx::TSize size = gfx::MeasureText(gfx::DefaultTextEngine(), font, text);
   int w = size.Width, h = size.Height;
   gfx::TBitmap image(w + h + 8, w + h + 8, gfx::PixelOf(gfx::clWhite));
   gfx::TCanvas canvas(image);
   canvas.Font = font;
-  canvas.TextOut(4, rotated ? 4 + w : 4, text);
+  canvas.DrawTextAt(4, rotated ? 4 + w : 4, text);
   gfx::TRect ink{image.Width(), image.Height(), 0, 0};
   for (int y = 0; y < image.Height(); ++y) {
     for (int x = 0; x < image.Width(); ++x) {

@@ -77,7 +77,7 @@ TEST_F(FormAboutTest, WindowPropertiesAndTexts) {
   EXPECT_EQ(about.Font.Height, 12);
   EXPECT_FALSE(about.Font.Bold);
   EXPECT_EQ(about.Font.Color, gfx::clWindowText);
-  EXPECT_EQ(about.Font.Charset, gfx::ANSI_CHARSET);
+  EXPECT_EQ(about.Font.Charset, gfx::kAnsiCharset);
 
   EXPECT_EQ(about.Label1->Caption(), "Dorvex");
   EXPECT_EQ(about.Label1->Font.Color, gfx::MakeColor(0x14, 0x76, 0x1F));
@@ -212,14 +212,14 @@ TEST_F(FormAboutTest, ModalOverTheMainWindowAndFreedAfter) {
 TEST_F(FormAboutTest, EveryClosingPathEndsTheModalLoop) {
   const std::vector<std::pair<const char*, std::function<void(TFormAbout&)>>> paths{
       {"button click", [](TFormAbout& a) { ClickAt(a, Middle(*a.Button1)); }},
-      {"Enter", [](TFormAbout& a) { a.WindowKeyDown(VK_RETURN, 0); }},
+      {"Enter", [](TFormAbout& a) { a.WindowKeyDown(Key_Return, 0); }},
       {"Space",
        [](TFormAbout& a) {
-         a.WindowKeyDown(VK_SPACE, 0);
-         a.WindowKeyUp(VK_SPACE, 0);
+         a.WindowKeyDown(Key_Space, 0);
+         a.WindowKeyUp(Key_Space, 0);
        }},
       {"close box", [](TFormAbout& a) { a.WindowCloseRequest(); }},
-      {"Alt+F4", [](TFormAbout& a) { a.WindowKeyDown(VK_F4, ssAlt); }},
+      {"Alt+F4", [](TFormAbout& a) { a.WindowKeyDown(Key_F4, ssAlt); }},
   };
   for (const auto& [name, action] : paths) {
     bool closed = false;
@@ -237,12 +237,12 @@ TEST_F(FormAboutTest, EveryClosingPathEndsTheModalLoop) {
 TEST_F(FormAboutTest, EscapeDoesNotClose) {
   bool closedByEscape = true, closedFromMemo = true;
   OpenWith({[&](TFormAbout& a) {
-              a.WindowKeyDown(VK_ESCAPE, 0);
+              a.WindowKeyDown(Key_Escape, 0);
               a.WindowChar(U'\x1B');
-              a.WindowKeyUp(VK_ESCAPE, 0);
+              a.WindowKeyUp(Key_Escape, 0);
               closedByEscape = a.Closed();
               a.Memo1->SetFocus();
-              a.WindowKeyDown(VK_ESCAPE, 0);
+              a.WindowKeyDown(Key_Escape, 0);
               a.WindowChar(U'\x1B');
               closedFromMemo = a.Closed();
             },
@@ -324,7 +324,7 @@ TEST_F(FormAboutTest, MemoTextCanBeSelectedAndCopiedButNotChanged) {
     selected = m.SelText();
     a.WindowKeyDown('C', ssCtrl);
     a.WindowChar(U'z');
-    a.WindowKeyDown(VK_DELETE, 0);
+    a.WindowKeyDown(Key_Delete, 0);
     a.Close();
   }});
   EXPECT_EQ(selected, "(1)");

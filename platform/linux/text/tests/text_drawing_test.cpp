@@ -37,7 +37,7 @@ class RealText : public ::testing::Test {
 TEST_F(RealText, ChineseDrawsEveryCharacterFromTheFallbackFace) {
   c.Font.Height = 13;
   c.Font.Bold = true;
-  c.TextOut(10, 10, kLogTitle);
+  c.DrawTextAt(10, 10, kLogTitle);
   const TRect ink = InkBounds(bmp, gfx::clWhite);
   ASSERT_FALSE(ink.IsEmpty());
   EXPECT_GE(ink.Left, 10);
@@ -58,7 +58,7 @@ TEST_F(RealText, ChineseDrawsEveryCharacterFromTheFallbackFace) {
 
 TEST_F(RealText, AcceleratorUnderlineSitsUnderTheMarkedLetter) {
   TRect r{5, 5, 200, 40};
-  c.DrawText(kRefresh, r, gfx::dtSingleLine);
+  c.DrawTextIn(kRefresh, r, gfx::dtSingleLine);
   const gfx::TFontMetrics m = c.FontMetrics();
   const int row = 5 + m.Ascent + m.UnderlinePosition;
   const int from = 5 + c.TextWidth("\xE5\x88\xB7\xE6\x96\xB0(");
@@ -71,7 +71,7 @@ TEST_F(RealText, AcceleratorUnderlineSitsUnderTheMarkedLetter) {
   TCanvas p(plain);
   p.SetTextEngine(&platform_linux::LinuxTextEngine());
   p.Font = c.Font;
-  p.TextOut(5, 5, kRefreshShown);
+  p.DrawTextAt(5, 5, kRefreshShown);
   for (int y = 0; y < 120; ++y) {
     for (int x = 0; x < 300; ++x) {
       if (plain.At(x, y) != bmp.At(x, y)) {
@@ -88,12 +88,12 @@ TEST_F(RealText, AcceleratorUnderlineSitsUnderTheMarkedLetter) {
 
 TEST_F(RealText, DoubleAmpersandDrawsOneAmpersandAndNoUnderline) {
   TRect r{0, 0, 200, 40};
-  c.DrawText("A&&B", r, gfx::dtSingleLine);
+  c.DrawTextIn("A&&B", r, gfx::dtSingleLine);
   TBitmap plain(300, 120, gfx::PixelOf(gfx::clWhite));
   TCanvas p(plain);
   p.SetTextEngine(&platform_linux::LinuxTextEngine());
   p.Font = c.Font;
-  p.TextOut(0, 0, "A&B");
+  p.DrawTextAt(0, 0, "A&B");
   EXPECT_EQ(plain, bmp);
 }
 
@@ -102,7 +102,7 @@ TEST_F(RealText, WrappedAndCentredInTheMeasuredRectangle) {
       "(2)\xE7\xBB\x98\xE5\x88\xB6\xE5\xB7\xA5\xE4\xBD\x9C time chart of the week";
   const int width = c.TextWidth("(2)\xE7\xBB\x98\xE5\x88\xB6\xE5\xB7\xA5\xE4\xBD\x9C time");
   TRect calc{20, 10, 20 + width, 10};
-  const int h = c.DrawText(text, calc, gfx::dtWordBreak | gfx::dtCenter | gfx::dtCalcRect);
+  const int h = c.DrawTextIn(text, calc, gfx::dtWordBreak | gfx::dtCenter | gfx::dtCalcRect);
   const int lh = c.TextHeight("W");
   ASSERT_EQ(h % lh, 0);
   const int lines = h / lh;
@@ -111,7 +111,7 @@ TEST_F(RealText, WrappedAndCentredInTheMeasuredRectangle) {
   EXPECT_EQ(calc.Bottom, 10 + h);
 
   TRect box = calc;
-  c.DrawText(text, box, gfx::dtWordBreak | gfx::dtCenter);
+  c.DrawTextIn(text, box, gfx::dtWordBreak | gfx::dtCenter);
   const TRect ink = InkBounds(bmp, gfx::clWhite);
   EXPECT_GE(ink.Left, calc.Left);
   EXPECT_LE(ink.Right, calc.Right);
@@ -134,7 +134,7 @@ TEST_F(RealText, RotatedTitleOccupiesTheRotatedBox) {
   const int h = c.TextHeight(kHours);
   const int x = 50;
   const int y = 100;
-  c.TextOut(x, y, kHours);
+  c.DrawTextAt(x, y, kHours);
   const TRect ink = InkBounds(bmp, gfx::clWhite);
   ASSERT_FALSE(ink.IsEmpty());
   EXPECT_GE(ink.Left, x);
@@ -149,7 +149,7 @@ TEST_F(RealText, RotatedTitleOccupiesTheRotatedBox) {
   f.SetTextEngine(&platform_linux::LinuxTextEngine());
   f.Font = c.Font;
   f.Font.Orientation = 0;
-  f.TextOut(0, 0, kHours);
+  f.DrawTextAt(0, 0, kHours);
   const TRect flatInk = InkBounds(flat, gfx::clWhite);
   EXPECT_EQ(flatInk.Width(), ink.Height());
   EXPECT_EQ(flatInk.Height(), ink.Width());
@@ -160,7 +160,7 @@ TEST_F(RealText, RotatedTitleOccupiesTheRotatedBox) {
 TEST_F(RealText, DateTextMeasuresAndDraws) {
   const int w = c.TextWidth("2009-03-10");
   EXPECT_GT(w, 0);
-  c.TextOut(0, 0, "2009-03-10");
+  c.DrawTextAt(0, 0, "2009-03-10");
   const TRect ink = InkBounds(bmp, gfx::clWhite);
   EXPECT_LE(ink.Right, w);
   EXPECT_GE(ink.Right, w - 2);  // digits fill nearly their whole advance
@@ -178,10 +178,10 @@ TEST_F(RealText, SameTextSamePixelsAcrossEngines) {
     cv->Font = c.Font;
     cv->Font.Name = "Verdana";
     cv->Font.Underline = true;
-    cv->TextOut(2, 2, kRefreshShown + " Dorvex 2009-03-10");
+    cv->DrawTextAt(2, 2, kRefreshShown + " Dorvex 2009-03-10");
     cv->Font.Name = "MS Sans Serif";
     cv->Font.Underline = false;
-    cv->TextOut(2, 20, "MS Sans Serif " + kLogTitle);
+    cv->DrawTextAt(2, 20, "MS Sans Serif " + kLogTitle);
   }
   EXPECT_EQ(a, b);
   other.ClearCache();
@@ -191,10 +191,10 @@ TEST_F(RealText, SameTextSamePixelsAcrossEngines) {
   cc.Font = cb.Font;
   cc.Font.Name = "Verdana";
   cc.Font.Underline = true;
-  cc.TextOut(2, 2, kRefreshShown + " Dorvex 2009-03-10");
+  cc.DrawTextAt(2, 2, kRefreshShown + " Dorvex 2009-03-10");
   cc.Font.Name = "MS Sans Serif";
   cc.Font.Underline = false;
-  cc.TextOut(2, 20, "MS Sans Serif " + kLogTitle);
+  cc.DrawTextAt(2, 20, "MS Sans Serif " + kLogTitle);
   EXPECT_EQ(again, a);
 }
 
