@@ -61,22 +61,4 @@ if [ "${#missing[@]}" -gt 0 ]; then
   fi
 fi
 
-# Wine runs 32-bit Linux code. Some kernels run none (64-bit user code only:
-# execve of an i386 program fails with ENOEXEC); there the kernel hands i386
-# programs to qemu-i386 instead.
-runs_i386() { /lib/ld-linux.so.2 --help >/dev/null 2>&1; }
-if ! runs_i386; then
-  echo "setup: this kernel runs no 32-bit programs; running them through qemu-i386"
-  dpkg-query -W -f='${Status}' qemu-user-static 2>/dev/null | grep -q "install ok installed" ||
-    $SUDO apt-get -o DPkg::Lock::Timeout=600 install -y -q --no-install-recommends qemu-user-static
-  binfmt=/proc/sys/fs/binfmt_misc
-  [ -e $binfmt/register ] || $SUDO mount -t binfmt_misc binfmt_misc $binfmt
-  if [ ! -e $binfmt/qemu-i386 ]; then
-    # ELF, 32-bit, little-endian, executable or shared object, machine i386; F:
-    # the emulator is opened now, so it serves in every mount namespace.
-    printf '%s' ':qemu-i386:M::\x7fELF\x01\x01\x01\x00\x00\x00\x00\x00\x00\x00\x00\x00\x02\x00\x03\x00:\xff\xff\xff\xff\xff\xfe\xfe\x00\xff\xff\xff\xff\xff\xff\xff\xff\xfe\xff\xff\xff:/usr/bin/qemu-i386-static:F' |
-      $SUDO tee $binfmt/register >/dev/null
-  fi
-  runs_i386 || { echo "setup: 32-bit programs still do not run" >&2; exit 1; }
-fi
 echo "setup: all packages present"
