@@ -6,6 +6,7 @@
 #include "gfx/shading.h"
 #include "ui/error_handler.h"
 #include "ui/form.h"
+#include "ui/guarded.h"
 #include "ui/hint_window.h"
 #include "ui/hints.h"
 #include "ui/timer.h"
@@ -65,11 +66,7 @@ void TApplication::Run() {
 bool TApplication::HandleMessage(std::optional<uint64_t> timeoutMs) {
   UpdateWindows();
   bool alive = true;
-  try {
-    alive = platform_.ProcessEvents(timeoutMs);
-  } catch (...) {
-    HandleException(std::current_exception());
-  }
+  RunGuarded([&] { alive = platform_.ProcessEvents(timeoutMs); });
   AppTimers().RunDue();
   UpdateWindows();
   if (!alive) {
@@ -126,10 +123,10 @@ void TApplication::UnregisterForm(TForm* form) {
   }
 }
 
-void HandleAppException() {
+void ReportError(std::exception_ptr error) {
   if (TApplication* app = Application()) {
-    app->HandleException(std::current_exception());
+    app->HandleException(error);
     return;
   }
-  throw;
+  std::rethrow_exception(error);
 }

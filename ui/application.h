@@ -59,7 +59,3 @@ class TApplication {
 
 // The application of this process, or null before it is created.
 TApplication* Application();
-
-// Passes the exception being handled to the application's error handler; rethrows it
-// when there is no application (tests without a platform see it directly).
-void HandleAppException();
