@@ -29,16 +29,16 @@ TApplication::TApplication(TPlatform& platform) : platform_(platform) {
   gfx::SetFullColor(gfx::IsFullColorDepth(platform_.ColorDepth()));
   AppTimers().SetClock([this] { return platform_.TickCount64(); });
   hintWindow_ = std::make_unique<THintWindow>();
-  AppHints().OnShow = [this](const std::string& text, TPoint pos) {
+  hints_.OnShow = [this](const std::string& text, TPoint pos) {
     hintWindow_->ActivateHint(text, pos);
   };
-  AppHints().OnHide = [this] { hintWindow_->HideWindow(); };
+  hints_.OnHide = [this] { hintWindow_->HideWindow(); };
 }
 
 TApplication::~TApplication() {
-  AppHints().CancelHint();
-  AppHints().OnShow = nullptr;
-  AppHints().OnHide = nullptr;
+  hints_.CancelHint();
+  hints_.OnShow = nullptr;
+  hints_.OnHide = nullptr;
   hintWindow_.reset();
   AppTimers().SetClock(nullptr);
   if (gApplication == this) {
@@ -106,7 +106,7 @@ void TApplication::ShowException(const std::string& message) {
   for (TForm* f : forms_) {
     f->CancelMode();
   }
-  AppHints().CancelHint();
+  hints_.CancelHint();
   platform_.ShowMessageBox(ErrorMessageText(message), Title, mbiError);
 }
 

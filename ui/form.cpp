@@ -16,7 +16,7 @@ TForm::TForm() {
 }
 
 TForm::~TForm() {
-  AppHints().CancelHint();
+  CancelAppHint();
   if (TApplication* app = Application()) {
     app->UnregisterForm(this);
   }
@@ -131,7 +131,7 @@ void TForm::Close() {
   });
   closed_ = true;
   CancelMode();
-  AppHints().CancelHint();
+  CancelAppHint();
   HideWindow();
   TApplication* app = Application();
   if (app && app->MainForm == this) {

@@ -208,7 +208,7 @@ void TForm::ControlHidden(TControl* control) {
 // ---- the platform window's input
 
 void TForm::WindowMouseDown(TMouseButton button, TShiftState shift, TPoint p) {
-  AppHints().CancelHint();
+  CancelAppHint();
   TControl* target = capture_ ? capture_ : EnabledTarget(ControlAtPos(p));
   if (!target) {
     return;
@@ -236,7 +236,9 @@ void TForm::WindowMouseMove(TShiftState shift, TPoint p) {
     RunGuarded([&] { target->MouseMove(shift, local.X, local.Y); });
   }
   TPoint screen = window_ ? window_->ClientToScreen(p) : p;
-  AppHints().MouseOver(capture_ ? nullptr : hover_, screen);
+  if (THintManager* hints = AppHints()) {
+    hints->MouseOver(capture_ ? nullptr : hover_, screen);
+  }
 }
 
 void TForm::WindowMouseUp(TMouseButton button, TShiftState shift, TPoint p) {
@@ -257,7 +259,7 @@ void TForm::WindowMouseUp(TMouseButton button, TShiftState shift, TPoint p) {
 }
 
 void TForm::WindowMouseWheel(TShiftState shift, int wheelDelta, TPoint p) {
-  AppHints().CancelHint();
+  CancelAppHint();
   TControl* c = capture_ ? capture_ : EnabledTarget(ControlAtPos(p));
   RunGuarded([&] {
     for (; c; c = c->Parent()) {
@@ -277,11 +279,13 @@ void TForm::WindowMouseLeave() {
     hover_ = nullptr;
     RunGuarded([old] { old->MouseLeave(); });
   }
-  AppHints().MouseOver(nullptr, {});
+  if (THintManager* hints = AppHints()) {
+    hints->MouseOver(nullptr, {});
+  }
 }
 
 void TForm::WindowKeyDown(TKey key, TShiftState shift) {
-  AppHints().CancelHint();
+  CancelAppHint();
   bool alt = (shift & ssAlt) != 0, ctrl = (shift & ssCtrl) != 0;
   if (alt && !ctrl && key == Key_F4) {
     WindowCloseRequest();
@@ -327,5 +331,5 @@ void TForm::WindowChar(char32_t ch) {
 
 void TForm::WindowDeactivated() {
   CancelMode();
-  AppHints().CancelHint();
+  CancelAppHint();
 }
