@@ -15,6 +15,7 @@ NATIVE_PACKAGES=(
   xvfb x11-apps x11-utils xdotool imagemagick time
   dpkg-dev file desktop-file-utils appstream unzip
   clang-14 libclang-rt-14-dev llvm-14
+  libevtx-utils
 )
 WINDOWS_PACKAGES=(
   g++-mingw-w64-i686 mingw-w64-i686-dev

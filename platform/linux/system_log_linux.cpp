@@ -3,13 +3,14 @@
 
 #include <cstring>
 
+#include "bootlog/eventlog/eventlog_source.h"
+#include "bootlog/eventlog/evt_file_api.h"
+#include "bootlog/eventlog/evtx_file_api.h"
 #include "bootlog/format_check.h"
 #include "bootlog/system_log.h"
 #include "platform/linux/locale_formats.h"
 #include "platform/linux/login_records.h"
 #include "platform/linux/wtmpdb_source.h"
-#include "bootlog/eventlog/eventlog_source.h"
-#include "bootlog/eventlog/evt_file_api.h"
 
 std::unique_ptr<EventSource> CreateSystemEventSource() {
   return LoginRecordSource();
@@ -20,7 +21,17 @@ std::unique_ptr<EventSource> OpenSavedSystemLog(const std::string& path, std::st
   if (!problem.empty()) {
     return nullptr;
   }
-  return std::make_unique<EventLogSource>(std::make_unique<EvtFileApi>(path));
+  return std::make_unique<EventLogSource>(std::make_unique<EvtFileApi>(path),
+                                          TUnnamedAccount::kSidText);
+}
+
+std::unique_ptr<EventSource> OpenSavedEvtxLog(const std::string& path, std::string& problem) {
+  problem = EvtxFileApi::Problem(path);
+  if (!problem.empty()) {
+    return nullptr;
+  }
+  return std::make_unique<EventLogSource>(std::make_unique<EvtxFileApi>(path),
+                                          TUnnamedAccount::kSidText);
 }
 
 std::unique_ptr<EventSource> OpenLoginDatabase(const std::string& path, std::string& problem) {

@@ -28,7 +28,8 @@ std::string FileProblem(const std::string& path) {
 }  // namespace
 
 bool TLogSourceOption::Names(const std::string& option) {
-  return option == "--events" || option == "--evt" || option == "--wtmp" || option == "--wtmpdb";
+  return option == "--events" || option == "--evt" || option == "--evtx" || option == "--wtmp" ||
+         option == "--wtmpdb";
 }
 
 bool TLogSourceOption::Take(const std::string& option, const std::string& file,
@@ -63,7 +64,9 @@ TLogOpener TLogSourceOption::Opener(std::string& problem) const {
     };
   }
   using TOpen = std::unique_ptr<EventSource> (*)(const std::string&, std::string&);
-  const TOpen open = option_ == "--evt" ? OpenSavedSystemLog : OpenLoginDatabase;
+  const TOpen open = option_ == "--evt"    ? OpenSavedSystemLog
+                     : option_ == "--evtx" ? OpenSavedEvtxLog
+                                           : OpenLoginDatabase;
   if (!open(file, problem)) {
     return {};
   }

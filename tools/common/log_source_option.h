@@ -10,12 +10,13 @@
 using TLogOpener = std::function<std::unique_ptr<EventSource>()>;
 
 // The log a developer tool reads when one is named: a fixture (--events), a
-// saved Windows System log (--evt), a wtmp file with its rotated wtmp.1
+// saved Windows System log (--evt, or --evtx as Vista and later save it), a wtmp file with its
+// rotated wtmp.1
 // (--wtmp) or a wtmpdb database (--wtmpdb). At most one of them.
 class TLogSourceOption {
  public:
   static constexpr const char* kUsage =
-      "[--events FILE | --evt FILE | --wtmp FILE | --wtmpdb FILE]";
+      "[--events FILE | --evt FILE | --evtx FILE | --wtmp FILE | --wtmpdb FILE]";
 
   static bool Names(const std::string& option);
   // Takes the file of a source option; false, with why, when a source was named already.

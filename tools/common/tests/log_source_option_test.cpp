@@ -33,8 +33,8 @@ std::string WtmpBoot(uint32_t seconds) {
   return r;
 }
 
-TEST(LogSourceOption, NamesTheFourSourcesOnlyOneOfThemAtATime) {
-  for (const char* name : {"--events", "--evt", "--wtmp", "--wtmpdb"}) {
+TEST(LogSourceOption, NamesTheFiveSourcesOnlyOneOfThemAtATime) {
+  for (const char* name : {"--events", "--evt", "--evtx", "--wtmp", "--wtmpdb"}) {
     EXPECT_TRUE(TLogSourceOption::Names(name)) << name;
   }
   EXPECT_FALSE(TLogSourceOption::Names("--event"));
@@ -48,11 +48,13 @@ TEST(LogSourceOption, NamesTheFourSourcesOnlyOneOfThemAtATime) {
   EXPECT_EQ(problem, "options '--wtmp' and '--evt' exclude each other");
   EXPECT_FALSE(source.Take("--wtmp", "c", problem));
   EXPECT_EQ(problem, "option '--wtmp' given twice");
+  EXPECT_FALSE(source.Take("--evtx", "d", problem));
+  EXPECT_EQ(problem, "options '--wtmp' and '--evtx' exclude each other");
 }
 
 TEST(LogSourceOption, MissingFilesAndFoldersAreRefusedForEveryKind) {
   TTempFolder dir;
-  for (const char* option : {"--events", "--evt", "--wtmp", "--wtmpdb"}) {
+  for (const char* option : {"--events", "--evt", "--evtx", "--wtmp", "--wtmpdb"}) {
     std::string problem;
     EXPECT_FALSE(Opener(option, dir.Path("none"), problem)) << option;
     EXPECT_EQ(problem, dir.Path("none") + ": no such file");
@@ -69,6 +71,8 @@ TEST(LogSourceOption, FilesNotOfTheirKindAreRefused) {
   EXPECT_EQ(problem, text + ":2: expected a time (decimal seconds since 1970, 32 bits)");
   EXPECT_FALSE(Opener("--evt", text, problem));
   EXPECT_EQ(problem, text + ": not an event log (shorter than its header)");
+  EXPECT_FALSE(Opener("--evtx", text, problem));
+  EXPECT_EQ(problem, text + ": not an .evtx log (shorter than its header)");
   EXPECT_FALSE(Opener("--wtmpdb", text, problem));
 #ifdef _WIN32
   EXPECT_EQ(problem, text + ": wtmpdb databases are read on Linux only");
