@@ -12,7 +12,8 @@ std::unique_ptr<EventSource> CreateSystemEventSource();
 RegionalFormats SystemRegionalFormats();
 
 // Log files the developer tools name, read with this platform's account
-// lookup: a saved System log (.evt) and a wtmpdb database. nullptr, with why
+// lookup: a saved System log (.evt) and a wtmpdb database (with FILE.1, where
+// logrotate renames it, after it). nullptr, with why
 // in `problem` (naming the file), when the file cannot serve as one.
 std::unique_ptr<EventSource> OpenSavedSystemLog(const std::string& path, std::string& problem);
 std::unique_ptr<EventSource> OpenLoginDatabase(const std::string& path, std::string& problem);

@@ -3,13 +3,13 @@
 
 #include <cstring>
 
+#include "bootlog/eventlog/eventlog_source.h"
+#include "bootlog/eventlog/evt_file_api.h"
 #include "bootlog/format_check.h"
 #include "bootlog/system_log.h"
 #include "platform/linux/locale_formats.h"
 #include "platform/linux/login_records.h"
 #include "platform/linux/wtmpdb_source.h"
-#include "bootlog/eventlog/eventlog_source.h"
-#include "bootlog/eventlog/evt_file_api.h"
 
 std::unique_ptr<EventSource> CreateSystemEventSource() {
   return LoginRecordSource();
@@ -24,11 +24,12 @@ std::unique_ptr<EventSource> OpenSavedSystemLog(const std::string& path, std::st
 }
 
 std::unique_ptr<EventSource> OpenLoginDatabase(const std::string& path, std::string& problem) {
-  problem = WtmpdbEventSource::Problem(path);
+  const std::vector<std::string> files = WtmpdbEventSource::Rotated(path);
+  problem = WtmpdbEventSource::Problem(files);
   if (!problem.empty()) {
     return nullptr;
   }
-  return std::make_unique<WtmpdbEventSource>(path);
+  return std::make_unique<WtmpdbEventSource>(files);
 }
 
 RegionalFormats SystemRegionalFormats() {

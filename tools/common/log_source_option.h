@@ -11,7 +11,7 @@ using TLogOpener = std::function<std::unique_ptr<EventSource>()>;
 
 // The log a developer tool reads when one is named: a fixture (--events), a
 // saved Windows System log (--evt), a wtmp file with its rotated wtmp.1
-// (--wtmp) or a wtmpdb database (--wtmpdb). At most one of them.
+// (--wtmp) or a wtmpdb database with its rotated FILE.1 (--wtmpdb). At most one of them.
 class TLogSourceOption {
  public:
   static constexpr const char* kUsage =
