@@ -17,3 +17,9 @@ RegionalFormats SystemRegionalFormats();
 // in `problem` (naming the file), when the file cannot serve as one.
 std::unique_ptr<EventSource> OpenSavedSystemLog(const std::string& path, std::string& problem);
 std::unique_ptr<EventSource> OpenLoginDatabase(const std::string& path, std::string& problem);
+
+// For the tools' --journal: this computer's boot and login records without
+// what the platform joins to them, and the sleeps a systemd journal (a file
+// or a folder of them) records, to join to a log.
+std::unique_ptr<EventSource> CreateLoginRecordSource();
+std::unique_ptr<EventSource> OpenJournal(const std::string& path, std::string& problem);

@@ -6,13 +6,30 @@
 #include "bootlog/eventlog/eventlog_source.h"
 #include "bootlog/eventlog/evt_file_api.h"
 #include "bootlog/format_check.h"
+#include "bootlog/merged_source.h"
 #include "bootlog/system_log.h"
+#include "platform/linux/journal_source.h"
 #include "platform/linux/locale_formats.h"
 #include "platform/linux/login_records.h"
 #include "platform/linux/wtmpdb_source.h"
 
 std::unique_ptr<EventSource> CreateSystemEventSource() {
+  // Neither wtmpdb nor wtmp records sleeps; the journal does.
+  return std::make_unique<MergedEventSource>(
+      LoginRecordSource(),
+      std::make_unique<JournalSleepSource>(JournalSleepSource::SystemJournal()));
+}
+
+std::unique_ptr<EventSource> CreateLoginRecordSource() {
   return LoginRecordSource();
+}
+
+std::unique_ptr<EventSource> OpenJournal(const std::string& path, std::string& problem) {
+  problem = JournalSleepSource::Problem(path);
+  if (!problem.empty()) {
+    return nullptr;
+  }
+  return std::make_unique<JournalSleepSource>(path);
 }
 
 std::unique_ptr<EventSource> OpenSavedSystemLog(const std::string& path, std::string& problem) {

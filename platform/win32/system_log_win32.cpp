@@ -2,11 +2,11 @@
 
 #include <string>
 
+#include "bootlog/eventlog/eventlog_source.h"
+#include "bootlog/eventlog/evt_file_api.h"
 #include "bootlog/format_check.h"
 #include "bootlog/system_log.h"
 #include "platform/win32/advapi_eventlog_api.h"
-#include "bootlog/eventlog/eventlog_source.h"
-#include "bootlog/eventlog/evt_file_api.h"
 
 namespace {
 
@@ -78,6 +78,15 @@ std::unique_ptr<EventSource> OpenSavedSystemLog(const std::string& path, std::st
 
 std::unique_ptr<EventSource> OpenLoginDatabase(const std::string& path, std::string& problem) {
   problem = path + ": wtmpdb databases are read on Linux only";
+  return nullptr;
+}
+
+std::unique_ptr<EventSource> CreateLoginRecordSource() {
+  return CreateSystemEventSource();
+}
+
+std::unique_ptr<EventSource> OpenJournal(const std::string& path, std::string& problem) {
+  problem = path + ": journals are read on Linux only";
   return nullptr;
 }
 
