@@ -21,9 +21,10 @@ struct TSleepEntry {
 // newest first: where it went to sleep, a Kernel-Power 42; where it returned,
 // a Power-Troubleshooter 1 carrying both times. The first start of a process
 // to its last return is one sleep (suspend-then-hibernate logs a return and a
-// start in between), a hibernation when any of its starts was one. A sleep
-// that failed, that returned within its second, or whose start the journal
-// no longer holds, is left out; one with no return gives the 42 alone.
+// start in between), a hibernation when any of its starts was one; sleeps do
+// not overlap. A sleep that failed, that returned within its second, or whose
+// start the journal no longer holds, is left out; one with no return gives
+// the 42 alone.
 std::vector<TLogEvent> SleepEvents(std::vector<TSleepEntry> entries);
 
 // "2024-05-01T09:00:00.0000000Z" of microseconds since 1970.

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <ctime>
 
 #include "bootlog/session_event.h"
 
@@ -156,6 +157,19 @@ TEST(IsoUtcText, SevenFractionDigitsLikeWindows) {
   EXPECT_EQ(IsoUtcText(0), "1970-01-01T00:00:00.0000000Z");
   EXPECT_EQ(IsoUtcText(kNine * 1000000 + 123456), "2024-05-01T09:00:00.1234560Z");
   EXPECT_EQ(IsoUtcText(4294967295ull * 1000000 + 999999), "2106-02-07T06:28:15.9999990Z");
+  EXPECT_EQ(IsoUtcText(951782400ull * 1000000), "2000-02-29T00:00:00.0000000Z");
+  EXPECT_EQ(IsoUtcText(4107542400ull * 1000000), "2100-03-01T00:00:00.0000000Z");
+}
+
+TEST(IsoUtcText, TheDatesTheCLibraryGives) {
+  for (uint64_t seconds = 0; seconds < (1ull << 33); seconds += 86399 * 7 + 13) {
+    const time_t t = static_cast<time_t>(seconds);
+    std::tm utc{};
+    ASSERT_NE(gmtime_r(&t, &utc), nullptr);
+    char expected[32];
+    std::strftime(expected, sizeof expected, "%Y-%m-%dT%H:%M:%S", &utc);
+    ASSERT_EQ(IsoUtcText(seconds * 1000000 + 42), std::string(expected) + ".0000420Z");
+  }
 }
 
 }  // namespace
