@@ -7,13 +7,30 @@
 #include "bootlog/eventlog/evt_file_api.h"
 #include "bootlog/eventlog/evtx_file_api.h"
 #include "bootlog/format_check.h"
+#include "bootlog/merged_source.h"
 #include "bootlog/system_log.h"
+#include "platform/linux/journal_source.h"
 #include "platform/linux/locale_formats.h"
 #include "platform/linux/login_records.h"
 #include "platform/linux/wtmpdb_source.h"
 
 std::unique_ptr<EventSource> CreateSystemEventSource() {
+  // Neither wtmpdb nor wtmp records sleeps; the journal does.
+  return std::make_unique<MergedEventSource>(
+      LoginRecordSource(),
+      std::make_unique<JournalSleepSource>(JournalSleepSource::SystemJournal()));
+}
+
+std::unique_ptr<EventSource> CreateLoginRecordSource() {
   return LoginRecordSource();
+}
+
+std::unique_ptr<EventSource> OpenJournal(const std::string& path, std::string& problem) {
+  problem = JournalSleepSource::Problem(path);
+  if (!problem.empty()) {
+    return nullptr;
+  }
+  return std::make_unique<JournalSleepSource>(path);
 }
 
 std::unique_ptr<EventSource> OpenSavedSystemLog(const std::string& path, std::string& problem) {
@@ -35,11 +52,12 @@ std::unique_ptr<EventSource> OpenSavedEvtxLog(const std::string& path, std::stri
 }
 
 std::unique_ptr<EventSource> OpenLoginDatabase(const std::string& path, std::string& problem) {
-  problem = WtmpdbEventSource::Problem(path);
+  const std::vector<std::string> files = WtmpdbEventSource::Rotated(path);
+  problem = WtmpdbEventSource::Problem(files);
   if (!problem.empty()) {
     return nullptr;
   }
-  return std::make_unique<WtmpdbEventSource>(path);
+  return std::make_unique<WtmpdbEventSource>(files);
 }
 
 RegionalFormats SystemRegionalFormats() {

@@ -125,6 +125,15 @@ std::unique_ptr<EventSource> OpenLoginDatabase(const std::string& path, std::str
   return nullptr;
 }
 
+std::unique_ptr<EventSource> CreateLoginRecordSource() {
+  return CreateSystemEventSource();
+}
+
+std::unique_ptr<EventSource> OpenJournal(const std::string& path, std::string& problem) {
+  problem = path + ": journals are read on Linux only";
+  return nullptr;
+}
+
 RegionalFormats SystemRegionalFormats() {
   RegionalFormats formats;
   formats.ShortDate = LocaleText(LOCALE_SSHORTDATE, formats.ShortDate.c_str());

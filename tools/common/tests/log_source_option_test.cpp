@@ -97,4 +97,43 @@ TEST(LogSourceOption, OpensTheNamedLogAfreshEachTime) {
   EXPECT_EQ(Times(login), (std::vector<uint32_t>{400, 300, 100}));
 }
 
+TEST(LogSourceOption, AJournalJoinsLoginRecordsNotAWindowsLog) {
+  EXPECT_TRUE(TLogSourceOption::Names("--journal"));
+  std::string problem;
+  for (const char* log : {"--wtmp", "--wtmpdb"}) {
+    TLogSourceOption before, after;
+    EXPECT_TRUE(before.Take(log, "a", problem)) << log;
+    EXPECT_TRUE(before.Take("--journal", "j", problem)) << log;
+    EXPECT_TRUE(after.Take("--journal", "j", problem)) << log;
+    EXPECT_TRUE(after.Given());
+    EXPECT_TRUE(after.Take(log, "a", problem)) << log;
+  }
+  for (const std::string log : {"--events", "--evt"}) {
+    TLogSourceOption before, after;
+    EXPECT_TRUE(before.Take(log, "a", problem));
+    EXPECT_FALSE(before.Take("--journal", "j", problem));
+    EXPECT_EQ(problem, "options '" + log + "' and '--journal' exclude each other");
+    EXPECT_TRUE(after.Take("--journal", "j", problem));
+    EXPECT_FALSE(after.Take(log, "a", problem));
+    EXPECT_EQ(problem, "options '--journal' and '" + log + "' exclude each other");
+  }
+  TLogSourceOption twice;
+  EXPECT_TRUE(twice.Take("--journal", "j", problem));
+  EXPECT_FALSE(twice.Take("--journal", "k", problem));
+  EXPECT_EQ(problem, "option '--journal' given twice");
+}
+
+TEST(LogSourceOption, AJournalThatIsMissingOrNoJournalIsRefused) {
+  TTempFolder dir;
+  const std::string wtmp = dir.Write("wtmp", WtmpBoot(300));
+  for (const std::string& journal : {dir.Path("none"), dir.Write("text", "no journal\n")}) {
+    TLogSourceOption option;
+    std::string problem;
+    ASSERT_TRUE(option.Take("--wtmp", wtmp, problem));
+    ASSERT_TRUE(option.Take("--journal", journal, problem));
+    EXPECT_FALSE(option.Opener(problem));
+    EXPECT_EQ(problem.rfind(journal + ": ", 0), 0u) << problem;
+  }
+}
+
 }  // namespace
