@@ -2,8 +2,8 @@
 
 #include <windows.h>
 
-#include "platform/win32/window_errors.h"
 #include "ui/application.h"
+#include "ui/guarded.h"
 #include "ui/timer.h"
 
 namespace platform_win32 {
@@ -20,14 +20,12 @@ void CALLBACK Pump(HWND, UINT, UINT_PTR, DWORD) {
     return;
   }
   gRunning = true;
-  try {
+  RunGuarded([] {
     AppTimers().RunDue();
     if (TApplication* app = Application()) {
       app->UpdateWindows();
     }
-  } catch (...) {
-    KeepWindowError(std::current_exception());
-  }
+  });
   gRunning = false;
 }
 

@@ -15,7 +15,7 @@
 #include "platform/win32/wide_text.h"
 #include "platform/win32/win32_gfx.h"
 #include "platform/win32/win32_window.h"
-#include "platform/win32/window_errors.h"
+#include "platform/win32/window_classes.h"
 
 namespace platform_win32 {
 
@@ -110,7 +110,6 @@ class TWin32Platform : public TPlatform {
       }
       TranslateMessage(&msg);
       DispatchMessageW(&msg);
-      RethrowWindowError();
     }
     return true;
   }

@@ -6,24 +6,19 @@
 #include <vector>
 
 #include "platform/win32/accessible_object.h"
-#include "platform/win32/dib_pixels.h"
+#include "platform/win32/message_translation.h"
 #include "platform/win32/modal_pump.h"
 #include "platform/win32/msaa_bridge.h"
 #include "platform/win32/system_colors_win32.h"
 #include "platform/win32/wide_text.h"
-#include "platform/win32/window_errors.h"
+#include "platform/win32/window_classes.h"
+#include "platform/win32/window_icon.h"
 #include "platform/win32/window_placement.h"
 #include "ui/application.h"
 
 namespace platform_win32 {
 
 namespace {
-
-constexpr wchar_t kMainClass[] = L"DorvexMainWindow";
-constexpr wchar_t kDialogClass[] = L"DorvexDialog";
-constexpr wchar_t kPopupClass[] = L"DorvexHint";
-// Shows a popup once the toolkit has sized and placed it.
-constexpr UINT kShowPopupMessage = WM_APP + 1;
 
 HWND H(void* p) {
   return static_cast<HWND>(p);
@@ -34,171 +29,23 @@ std::wstring Wide(const std::string& utf8) {
   return std::wstring(w.begin(), w.end());
 }
 
-LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_NCCREATE) {
-    auto* cs = reinterpret_cast<CREATESTRUCTW*>(lParam);
-    SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(cs->lpCreateParams));
-  }
-  auto* window = reinterpret_cast<TWin32Window*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-  if (window == nullptr || window->Handle() != hwnd) {
-    // Messages sent during creation, before the handle is known, or after teardown.
-    return DefWindowProcW(hwnd, message, wParam, lParam);
-  }
-  try {
-    return window->HandleMessage(message, wParam, lParam);
-  } catch (...) {
-    KeepWindowError(std::current_exception());
-    return 0;
-  }
-}
+// The translation's numbers are the system's.
+static_assert(msg::kKeyDown == WM_KEYDOWN && msg::kKeyUp == WM_KEYUP && msg::kChar == WM_CHAR);
+static_assert(msg::kSysKeyDown == WM_SYSKEYDOWN && msg::kSysKeyUp == WM_SYSKEYUP &&
+              msg::kSysChar == WM_SYSCHAR && msg::kSysCommand == WM_SYSCOMMAND);
+static_assert(msg::kLButtonDown == WM_LBUTTONDOWN && msg::kLButtonUp == WM_LBUTTONUP &&
+              msg::kRButtonDown == WM_RBUTTONDOWN && msg::kRButtonUp == WM_RBUTTONUP &&
+              msg::kMButtonDown == WM_MBUTTONDOWN && msg::kMButtonUp == WM_MBUTTONUP);
+static_assert(msg::kMkLButton == MK_LBUTTON && msg::kMkRButton == MK_RBUTTON &&
+              msg::kMkShift == MK_SHIFT && msg::kMkControl == MK_CONTROL &&
+              msg::kMkMButton == MK_MBUTTON);
+static_assert(msg::kScKeyMenu == SC_KEYMENU && msg::kVkSpace == VK_SPACE);
 
-HCURSOR CursorHandle(TCursor cursor) {
-  LPCWSTR id = IDC_ARROW;
-  switch (cursor) {
-    case crDefault:
-    case crArrow:
-      id = IDC_ARROW;
-      break;
-    case crHandPoint:
-      id = IDC_HAND;
-      break;
-    case crIBeam:
-      id = IDC_IBEAM;
-      break;
-    case crCross:
-      id = IDC_CROSS;
-      break;
-    case crSizeNWSE:
-      id = IDC_SIZENWSE;
-      break;
-    case crSizeWE:
-      id = IDC_SIZEWE;
-      break;
-    case crSizeNS:
-      id = IDC_SIZENS;
-      break;
-    case crSizeAll:
-      id = IDC_SIZEALL;
-      break;
-    case crHourGlass:
-      id = IDC_WAIT;
-      break;
-  }
-  return LoadCursorW(nullptr, id);
-}
-
-TShiftState KeyShift() {
-  TShiftState s = 0;
-  if (GetKeyState(VK_SHIFT) < 0) {
-    s |= ssShift;
-  }
-  if (GetKeyState(VK_CONTROL) < 0) {
-    s |= ssCtrl;
-  }
-  if (GetKeyState(VK_MENU) < 0) {
-    s |= ssAlt;
-  }
-  return s;
-}
-
-TPoint PointOf(LPARAM lParam) {
-  return {static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
-}
-
-HICON IconFromBitmap(const gfx::TBitmap& image) {
-  if (image.IsEmpty()) {
-    return nullptr;
-  }
-  BITMAPV5HEADER h{};
-  h.bV5Size = sizeof(h);
-  h.bV5Width = image.Width();
-  h.bV5Height = -image.Height();
-  h.bV5Planes = 1;
-  h.bV5BitCount = 32;
-  h.bV5Compression = BI_BITFIELDS;
-  h.bV5RedMask = 0x00FF0000;
-  h.bV5GreenMask = 0x0000FF00;
-  h.bV5BlueMask = 0x000000FF;
-  h.bV5AlphaMask = 0xFF000000;
-  void* bits = nullptr;
-  HDC screen = GetDC(nullptr);
-  HBITMAP color = CreateDIBSection(screen, reinterpret_cast<BITMAPINFO*>(&h), DIB_RGB_COLORS, &bits,
-                                   nullptr, 0);
-  ReleaseDC(nullptr, screen);
-  if (color == nullptr) {
-    return nullptr;
-  }
-  auto* px = static_cast<std::uint32_t*>(bits);
-  const bool alpha = image.HasAlpha();
-  for (int y = 0; y < image.Height(); ++y) {
-    for (int x = 0; x < image.Width(); ++x) {
-      std::uint32_t p = DibPixel(image.At(x, y));
-      if (!alpha) {
-        p |= 0xFF000000u;
-      }
-      px[static_cast<std::size_t>(y) * image.Width() + x] = p;
-    }
-  }
-  // With a 32-bit colour bitmap the alpha channel decides; the mask only has to exist.
-  HBITMAP mask = CreateBitmap(image.Width(), image.Height(), 1, 1, nullptr);
-  ICONINFO info{};
-  info.fIcon = TRUE;
-  info.hbmColor = color;
-  info.hbmMask = mask;
-  HICON icon = CreateIconIndirect(&info);
-  DeleteObject(color);
-  DeleteObject(mask);
-  return icon;
-}
-
-struct TFindMain {
-  HWND Found = nullptr;
-};
-
-BOOL CALLBACK FindMainProc(HWND hwnd, LPARAM lParam) {
-  wchar_t name[64];
-  if (GetClassNameW(hwnd, name, 64) > 0 && wcscmp(name, kMainClass) == 0) {
-    reinterpret_cast<TFindMain*>(lParam)->Found = hwnd;
-    return FALSE;
-  }
-  return TRUE;
+bool KeyHeld(int virtualKey) {
+  return GetKeyState(virtualKey) < 0;
 }
 
 }  // namespace
-
-void RegisterWindowClasses() {
-  static bool done = false;
-  if (done) {
-    return;
-  }
-  done = true;
-  HINSTANCE instance = GetModuleHandleW(nullptr);
-  // The program icon of the resources, when the executable carries them.
-  HICON icon = LoadIconW(instance, MAKEINTRESOURCEW(1));
-  if (icon == nullptr) {
-    icon = LoadIconW(nullptr, IDI_APPLICATION);
-  }
-  WNDCLASSEXW wc{};
-  wc.cbSize = sizeof(wc);
-  wc.lpfnWndProc = WindowProc;
-  wc.hInstance = instance;
-  wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-  wc.hIcon = icon;
-  wc.lpszClassName = kMainClass;
-  RegisterClassExW(&wc);
-  wc.lpszClassName = kDialogClass;
-  RegisterClassExW(&wc);
-  wc.hIcon = nullptr;
-  wc.style = CS_SAVEBITS | CS_DROPSHADOW;
-  wc.lpszClassName = kPopupClass;
-  RegisterClassExW(&wc);
-}
-
-void* FindMainWindow() {
-  TFindMain find;
-  EnumThreadWindows(GetCurrentThreadId(), FindMainProc, reinterpret_cast<LPARAM>(&find));
-  return find.Found;
-}
 
 TWin32Window::TWin32Window(const TWindowParams& params, TWindowEvents* events, void* owner)
     : events_(events), kind_(params.Kind), owner_(owner) {
@@ -279,8 +126,8 @@ void TWin32Window::SetTitle(const std::string& utf8) {
 }
 
 void TWin32Window::SetIcon(const gfx::TBitmap& icon) {
-  HICON big = IconFromBitmap(icon);
-  HICON small = IconFromBitmap(icon);
+  auto big = static_cast<HICON>(IconFromBitmap(icon));
+  auto small = static_cast<HICON>(IconFromBitmap(icon));
   if (big == nullptr) {
     return;
   }
@@ -350,101 +197,8 @@ void TWin32Window::MoveTo(int screenLeft, int screenTop) {
                SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-void TWin32Window::EnsureDib(int width, int height) {
-  if (dib_ != nullptr && width == dibWidth_ && height == dibHeight_) {
-    return;
-  }
-  FreeDib();
-  if (width <= 0 || height <= 0) {
-    return;
-  }
-  BITMAPINFO bi{};
-  bi.bmiHeader.biSize = sizeof(bi.bmiHeader);
-  bi.bmiHeader.biWidth = width;
-  bi.bmiHeader.biHeight = -height;  // top-down, as the toolkit's image
-  bi.bmiHeader.biPlanes = 1;
-  bi.bmiHeader.biBitCount = 32;
-  bi.bmiHeader.biCompression = BI_RGB;
-  void* bits = nullptr;
-  HDC screen = GetDC(nullptr);
-  HBITMAP bmp = CreateDIBSection(screen, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
-  HDC dc = CreateCompatibleDC(screen);
-  ReleaseDC(nullptr, screen);
-  if (bmp == nullptr || dc == nullptr) {
-    if (bmp != nullptr) {
-      DeleteObject(bmp);
-    }
-    if (dc != nullptr) {
-      DeleteDC(dc);
-    }
-    return;
-  }
-  oldBitmap_ = SelectObject(dc, bmp);
-  dib_ = bmp;
-  dibDc_ = dc;
-  bits_ = static_cast<std::uint32_t*>(bits);
-  dibWidth_ = width;
-  dibHeight_ = height;
-  // Until the toolkit presents, the window shows the button face.
-  const std::uint32_t face = DibPixel(GetSysColor(COLOR_BTNFACE));
-  std::fill(bits_, bits_ + static_cast<std::size_t>(width) * height, face);
-}
-
-void TWin32Window::FreeDib() {
-  if (dibDc_ != nullptr) {
-    SelectObject(static_cast<HDC>(dibDc_), static_cast<HGDIOBJ>(oldBitmap_));
-    DeleteDC(static_cast<HDC>(dibDc_));
-  }
-  if (dib_ != nullptr) {
-    DeleteObject(static_cast<HBITMAP>(dib_));
-  }
-  dib_ = dibDc_ = oldBitmap_ = nullptr;
-  bits_ = nullptr;
-  dibWidth_ = dibHeight_ = 0;
-}
-
-void TWin32Window::Present(const gfx::TBitmap& image, const TRect& dirty) {
-  if (image.IsEmpty()) {
-    return;
-  }
-  TRect area = dirty.Intersect(image.BoundsRect());
-  if (image.Width() != dibWidth_ || image.Height() != dibHeight_) {
-    EnsureDib(image.Width(), image.Height());
-    area = image.BoundsRect();
-  }
-  if (bits_ == nullptr || area.IsEmpty()) {
-    return;
-  }
-  GdiFlush();
-  CopyToDib(image, area, bits_);
-  RECT r{area.Left, area.Top, area.Right, area.Bottom};
-  InvalidateRect(H(hwnd_), &r, FALSE);
-  UpdateWindow(H(hwnd_));
-}
-
-void TWin32Window::Paint() {
-  PAINTSTRUCT ps;
-  HDC dc = BeginPaint(H(hwnd_), &ps);
-  const RECT& r = ps.rcPaint;
-  if (dibDc_ != nullptr) {
-    BitBlt(dc, r.left, r.top, r.right - r.left, r.bottom - r.top, static_cast<HDC>(dibDc_), r.left,
-           r.top, SRCCOPY);
-  }
-  // Beyond the image (the frame grew before the toolkit repainted): the button face.
-  HBRUSH face = GetSysColorBrush(COLOR_BTNFACE);
-  if (r.right > dibWidth_) {
-    RECT right{std::max<LONG>(r.left, dibWidth_), r.top, r.right, r.bottom};
-    FillRect(dc, &right, face);
-  }
-  if (r.bottom > dibHeight_) {
-    RECT bottom{r.left, std::max<LONG>(r.top, dibHeight_), r.right, r.bottom};
-    FillRect(dc, &bottom, face);
-  }
-  EndPaint(H(hwnd_), &ps);
-}
-
 void TWin32Window::SetCursor(TCursor cursor) {
-  cursor_ = CursorHandle(cursor);
+  cursor_ = LoadCursorW(nullptr, MAKEINTRESOURCEW(CursorResourceOf(cursor)));
   // Takes effect at once when the pointer is over this window's client area.
   POINT p;
   if (GetCursorPos(&p) && WindowFromPoint(p) == H(hwnd_) &&
@@ -493,31 +247,12 @@ void TWin32Window::AccessibilityEvent(TAccEvent event, const TAccessible& node) 
 }
 
 TShiftState TWin32Window::MouseShift(uintptr_t wParam) const {
-  TShiftState s = 0;
-  if (wParam & MK_SHIFT) {
-    s |= ssShift;
-  }
-  if (wParam & MK_CONTROL) {
-    s |= ssCtrl;
-  }
-  if (wParam & MK_LBUTTON) {
-    s |= ssLeft;
-  }
-  if (wParam & MK_RBUTTON) {
-    s |= ssRight;
-  }
-  if (wParam & MK_MBUTTON) {
-    s |= ssMiddle;
-  }
-  if (GetKeyState(VK_MENU) < 0) {
-    s |= ssAlt;
-  }
-  return s;
+  return MouseShiftOf(wParam, KeyHeld(VK_MENU));
 }
 
 void TWin32Window::MouseButton(TMouseButton button, bool down, uintptr_t wParam, intptr_t lParam) {
   const unsigned bit = 1u << button;
-  const TPoint p = PointOf(lParam);
+  const TPoint p = PointOfLParam(lParam);
   if (down) {
     if (buttons_ == 0) {
       SetCapture(H(hwnd_));
@@ -547,7 +282,7 @@ void TWin32Window::MouseMove(uintptr_t wParam, intptr_t lParam) {
     tme.hwndTrack = H(hwnd_);
     tracking_ = TrackMouseEvent(&tme) != FALSE;
   }
-  const TPoint p = PointOf(lParam);
+  const TPoint p = PointOfLParam(lParam);
   const TShiftState shift = MouseShift(wParam);
   // The system repeats a move at the same place (windows shown or hidden
   // beneath the pointer); the toolkit would restart its hint pause on each.
@@ -633,15 +368,13 @@ intptr_t TWin32Window::HandleMessage(unsigned message, uintptr_t wParam, intptr_
       return 0;
     case WM_LBUTTONDOWN:
     case WM_LBUTTONUP:
-      MouseButton(mbLeft, message == WM_LBUTTONDOWN, wParam, lParam);
-      return 0;
     case WM_RBUTTONDOWN:
     case WM_RBUTTONUP:
-      MouseButton(mbRight, message == WM_RBUTTONDOWN, wParam, lParam);
-      return 0;
     case WM_MBUTTONDOWN:
     case WM_MBUTTONUP:
-      MouseButton(mbMiddle, message == WM_MBUTTONDOWN, wParam, lParam);
+      if (const auto b = ButtonMessageOf(message)) {
+        MouseButton(b->Button, b->Down, wParam, lParam);
+      }
       return 0;
     case WM_CAPTURECHANGED:
       if (reinterpret_cast<HWND>(lParam) != hwnd) {
@@ -652,69 +385,39 @@ intptr_t TWin32Window::HandleMessage(unsigned message, uintptr_t wParam, intptr_
       POINT pt{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
       ScreenToClient(hwnd, &pt);
       if (events_) {
-        events_->WindowMouseWheel(MouseShift(LOWORD(wParam)), static_cast<short>(HIWORD(wParam)),
-                                  {pt.x, pt.y});
+        events_->WindowMouseWheel(MouseShift(LOWORD(wParam)), WheelDeltaOf(wParam), {pt.x, pt.y});
       }
       return 0;
     }
     case WM_KEYDOWN:
-    case WM_SYSKEYDOWN: {
-      TShiftState shift = KeyShift();
-      if (message == WM_SYSKEYDOWN && (lParam & (1 << 29))) {
-        shift |= ssAlt;
-      }
-      // Alt+Space opens the system menu, as in every window.
-      if (message == WM_SYSKEYDOWN && wParam == VK_SPACE) {
-        break;
-      }
-      if (events_) {
-        events_->WindowKeyDown(static_cast<TKey>(wParam), shift);
-      }
-      // Alt+letter and Alt+F4 are the toolkit's; the system would enter menu mode.
-      return 0;
-    }
+    case WM_SYSKEYDOWN:
     case WM_KEYUP:
     case WM_SYSKEYUP: {
-      TShiftState shift = KeyShift();
-      if (message == WM_SYSKEYUP && (lParam & (1 << 29))) {
-        shift |= ssAlt;
+      if (LeftToSystem(message, wParam, lParam)) {
+        break;
       }
-      if (events_) {
+      const TShiftState shift =
+          KeyShiftOf(message, lParam, KeyHeld(VK_SHIFT), KeyHeld(VK_CONTROL), KeyHeld(VK_MENU));
+      if (events_ && (message == WM_KEYDOWN || message == WM_SYSKEYDOWN)) {
+        events_->WindowKeyDown(static_cast<TKey>(wParam), shift);
+      } else if (events_) {
         events_->WindowKeyUp(static_cast<TKey>(wParam), shift);
       }
-      // A released Alt would otherwise select the system menu.
+      // Alt+letter and Alt+F4 are the toolkit's; the system would enter menu
+      // mode, and a released Alt would select the system menu.
       return 0;
     }
     case WM_SYSCHAR:
-      // Without a menu the system beeps at every Alt+letter; only Alt+Space is its own.
-      if (wParam == ' ') {
+    case WM_SYSCOMMAND:
+      if (LeftToSystem(message, wParam, lParam)) {
         break;
       }
       return 0;
-    case WM_SYSCOMMAND:
-      if ((wParam & 0xFFF0) == SC_KEYMENU && lParam != ' ') {
-        return 0;
-      }
-      break;
-    case WM_CHAR: {
-      const auto unit = static_cast<char16_t>(wParam);
-      if (unit >= 0xD800 && unit <= 0xDBFF) {
-        highSurrogate_ = unit;
-        return 0;
-      }
-      char32_t c = unit;
-      if (unit >= 0xDC00 && unit <= 0xDFFF) {
-        if (highSurrogate_ == 0) {
-          return 0;
-        }
-        c = 0x10000 + ((static_cast<char32_t>(highSurrogate_) - 0xD800) << 10) + (unit - 0xDC00);
-      }
-      highSurrogate_ = 0;
-      if (events_) {
-        events_->WindowChar(c);
+    case WM_CHAR:
+      if (const auto c = chars_.Add(static_cast<char16_t>(wParam)); c && events_) {
+        events_->WindowChar(*c);
       }
       return 0;
-    }
     case WM_SYSCOLORCHANGE:
       LoadSystemColors();
       break;

@@ -1,12 +1,15 @@
-// One top-level Win32 window behind TPlatformWindow: the frame, the client
-// image kept in a DIB section, and the translation of window messages into
-// the toolkit's events. Handles are kept as void* so that windows.h stays out
+// One top-level Win32 window behind TPlatformWindow: the frame and the
+// window messages handed to the toolkit (win32_window.cpp), the client image
+// kept in a DIB section (win32_window_pixels.cpp); the classes and window
+// procedure are in window_classes.cpp, the pure translation of message values
+// in message_translation.cpp. Handles are kept as void* so that windows.h stays out
 // of headers.
 #pragma once
 
 #include <cstdint>
 #include <memory>
 
+#include "platform/win32/message_translation.h"
 #include "ui/platform.h"
 
 namespace platform_win32 {
@@ -74,7 +77,7 @@ class TWin32Window : public TPlatformWindow {
   TPoint lastMove_{-100000, -100000};
   TShiftState lastMoveShift_ = 0;
   unsigned buttons_ = 0;
-  char16_t highSurrogate_ = 0;
+  TCharJoiner chars_;
   bool tracking_ = false;
   bool sizing_ = false;
   std::unique_ptr<TModalPump> sizePump_;  // timers run while the user sizes
@@ -82,11 +85,5 @@ class TWin32Window : public TPlatformWindow {
   bool pendingShow_ = false;
   bool shownBefore_ = false;
 };
-
-// Registers the window classes; the platform calls it once at start-up.
-void RegisterWindowClasses();
-
-// The first main window of this thread, the default owner of dialogs and popups.
-void* FindMainWindow();
 
 }  // namespace platform_win32

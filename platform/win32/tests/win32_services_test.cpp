@@ -28,29 +28,21 @@ std::string LocaleText(LCTYPE type) {
   return buffer;
 }
 
-// In a copy of this program started by the title test: writes the application
-// title of the running program file where DORVEX_TITLE_OUT says.
-TEST(Win32Services, WriteTitleOfThisProgram) {
-  const char* out = std::getenv("DORVEX_TITLE_OUT");
-  if (out == nullptr) {
-    GTEST_SKIP() << "only in the copies started by ApplicationTitle";
-  }
-  auto platform = CreateWin32Platform();
-  std::ofstream(out) << TitleFromProgramPath(platform->ProgramPath());
-}
-
-// Runs a copy of this test program under `name` and returns the title it computed.
+// Runs a copy of the title probe (built beside this program) under `name` and
+// returns the title it computed.
 std::string TitleAs(const std::wstring& dir, const std::wstring& name) {
   wchar_t self[MAX_PATH];
   GetModuleFileNameW(nullptr, self, MAX_PATH);
+  std::wstring probe = self;
+  probe = probe.substr(0, probe.find_last_of(L"\\/") + 1) + L"win32_title_probe.exe";
   const std::wstring copy = dir + L"\\" + name;
-  if (!CopyFileW(self, copy.c_str(), FALSE)) {
+  if (!CopyFileW(probe.c_str(), copy.c_str(), FALSE)) {
     return "<copy failed>";
   }
   const std::wstring outFile = dir + L"\\title.txt";
   DeleteFileW(outFile.c_str());
   SetEnvironmentVariableW(L"DORVEX_TITLE_OUT", outFile.c_str());
-  std::wstring command = L"\"" + copy + L"\" --gtest_filter=Win32Services.WriteTitleOfThisProgram";
+  std::wstring command = L"\"" + copy + L"\"";
   STARTUPINFOW si{};
   si.cb = sizeof(si);
   PROCESS_INFORMATION pi{};
