@@ -22,12 +22,17 @@ class TReader {
   TReader(const uint8_t* chunk, size_t size, TBinXmlSink& sink)
       : b_(chunk), size_(size), sink_(sink) {}
 
+  // The record's own document, which must reach its end token.
+  bool Record(size_t begin, size_t end) {
+    return Document(begin, end, nullptr, 0, false) != 0 && ended_;
+  }
+
+ private:
   // Reads tokens from `pos` up to the end-of-document token or `end`; the
   // position after the document, or 0 on a fault.
   size_t Document(size_t pos, size_t end, const std::vector<TValueRef>* values, int nesting,
                   bool bareElements);
 
- private:
   bool Has(size_t pos, size_t count, size_t end) const { return pos <= end && count <= end - pos; }
   // The name at chunk offset `at`; when it is stored right here (`at == pos`),
   // `pos` moves past it.
@@ -41,9 +46,7 @@ class TReader {
   TBinXmlSink& sink_;
   uint32_t budget_ = kTokenBudget;
   int depth_ = 0;
-
- public:
-  bool ended_ = false;  // the record's own document reached its end token
+  bool ended_ = false;
 };
 
 bool TReader::Name(uint32_t at, size_t& pos, size_t end, const uint8_t*& chars, size_t& count) {
@@ -306,5 +309,5 @@ bool ReadBinXml(const uint8_t* chunk, size_t chunkSize, size_t begin, size_t end
     return false;
   }
   TReader reader(chunk, chunkSize, sink);
-  return reader.Document(begin, end, nullptr, 0, false) != 0 && reader.ended_;
+  return reader.Record(begin, end);
 }

@@ -29,22 +29,35 @@ void DecodeSourceName(const uint8_t* bytes, size_t size, std::string& name) {
   }
 }
 
-// All the strings or none: a count or offset that lies gives no strings.
+// All the strings or none: a count or offset that lies gives no strings. The
+// strings already there keep their buffers, as the caller reads record after
+// record into one event.
 void DecodeStrings(const uint8_t* bytes, size_t size, std::vector<std::string>& strings) {
-  strings.clear();
   const size_t count = Le16(bytes + eventlog_record::kNumStrings);
-  size_t at = Le32(bytes + eventlog_record::kStringOffset);
-  if (count == 0 || at < eventlog_record::kFixedSize || count > size) {
-    return;
-  }
-  strings.reserve(count);
+  const size_t first = Le32(bytes + eventlog_record::kStringOffset);
+  // The lengths of the first strings, found once; records have a few.
+  constexpr size_t kKept = 16;
+  size_t lengths[kKept];
+  size_t at = first;
   for (size_t i = 0; i < count; ++i) {
     size_t length = 0;
-    if (!TextAt(bytes, size, at, length)) {
+    if (at < eventlog_record::kFixedSize || !TextAt(bytes, size, at, length)) {
       strings.clear();
       return;
     }
-    strings.emplace_back(reinterpret_cast<const char*>(bytes) + at, length);
+    if (i < kKept) {
+      lengths[i] = length;
+    }
+    at += length + 1;
+  }
+  strings.resize(count);
+  at = first;
+  for (size_t i = 0; i < count; ++i) {
+    size_t length = i < kKept ? lengths[i] : 0;
+    if (i >= kKept) {
+      TextAt(bytes, size, at, length);
+    }
+    strings[i].assign(reinterpret_cast<const char*>(bytes) + at, length);
     at += length + 1;
   }
 }

@@ -48,6 +48,10 @@ class SystemEventLogSource : public EventLogSource {
     const std::string name = EventLogSource::LookupUserName(event);
     return name == kUnknownUserName ? name : Utf8FromAnsi(name);
   }
+  std::string LookupSidText(const std::string& sidText) override {
+    const std::string name = EventLogSource::LookupSidText(sidText);
+    return name == kUnknownUserName ? name : Utf8FromAnsi(name);
+  }
 };
 
 // A saved log's accounts are looked up on this computer, as for the live log.

@@ -4,6 +4,8 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <fstream>
+#include <iterator>
 #include <map>
 #include <regex>
 #include <string>
@@ -173,6 +175,37 @@ TEST_P(EvtxDifferential, SameRecordsAsEvtxExport) {
     }
   }
   EXPECT_EQ(mismatches, 0);
+}
+
+// Copies of a running log have chunks whose checksums fail and whose records
+// are whole; a chunk without its signature is skipped alone.
+TEST(EvtxRealLog, DamagedChunksOfARealLog) {
+  const std::string path = SharedLog("win10-1703-desktop.evtx");
+  std::ifstream in(path, std::ios::binary);
+  std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  ASSERT_GT(bytes.size(), 4096u + 4 * 65536);
+  TEvtxFile file;
+  ASSERT_EQ(file.Open(path), "");
+  const std::vector<TEvtxRecord> whole = file.ReadAll();
+  std::vector<TEvtxRecord> third;
+  TEvtxFile::ReadChunk(reinterpret_cast<const uint8_t*>(bytes.data()) + 4096 + 2 * 65536, third);
+  ASSERT_FALSE(third.empty());
+
+  std::string damaged = bytes;
+  for (size_t at : {4096 + 52, 4096 + 124, 4096 + 65536 + 52, 4096 + 65536 + 124}) {
+    damaged[at] = static_cast<char>(damaged[at] ^ 0x5A);  // checksums of chunks 1 and 2
+  }
+  damaged[4096 + 2 * 65536] = 'X';                        // chunk 3 loses its signature
+  damaged[124] = static_cast<char>(damaged[124] ^ 0x5A);  // and the file header its checksum
+  const std::string copy = testing::TempDir() + "/damaged.evtx";
+  std::ofstream(copy, std::ios::binary) << damaged;
+  ASSERT_EQ(file.Open(copy), "");
+  const std::vector<TEvtxRecord> read = file.ReadAll();
+  EXPECT_EQ(read.size(), whole.size() - third.size());
+  for (const TEvtxRecord& r : read) {
+    EXPECT_TRUE(r.Number < third.front().Number || r.Number > third.back().Number) << r.Number;
+  }
+  std::remove(copy.c_str());
 }
 
 INSTANTIATE_TEST_SUITE_P(RealLogs, EvtxDifferential,
