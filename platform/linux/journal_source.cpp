@@ -4,6 +4,7 @@
 #include <systemd/sd-journal.h>
 #include <systemd/sd-messages.h>
 
+#include <cerrno>
 #include <cstring>
 #include <filesystem>
 #include <string_view>
@@ -35,6 +36,10 @@ std::vector<std::string> JournalFiles(const std::string& path, bool& folder) {
 }
 
 int OpenFile(const std::string& path, sd_journal** journal) {
+  std::error_code error;
+  if (!std::filesystem::is_regular_file(path, error)) {
+    return -EINVAL;  // a pipe or device may never answer
+  }
   const char* files[] = {path.c_str(), nullptr};
   return sd_journal_open_files(journal, files, 0);
 }

@@ -55,8 +55,14 @@ bool WtmpdbEventSource::Start(size_t file, std::string& problem) {
   file_ = file;
   const std::string& path = files_[file];
   std::error_code error;
-  if (std::filesystem::is_regular_file(path, error) &&
-      std::filesystem::file_size(path, error) == 0 && !error) {
+  const auto type = std::filesystem::status(path, error).type();
+  if (type != std::filesystem::file_type::regular &&
+      type != std::filesystem::file_type::not_found) {
+    problem = path + ": not a file";  // a pipe or device may never answer
+    return false;
+  }
+  if (type == std::filesystem::file_type::regular && std::filesystem::file_size(path, error) == 0 &&
+      !error) {
     return true;  // no rows yet
   }
   int rc = sqlite3_open_v2(path.c_str(), &db_, SQLITE_OPEN_READONLY, nullptr);

@@ -1,6 +1,7 @@
 #include "platform/linux/journal_source.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <filesystem>
 #include <fstream>
@@ -87,6 +88,12 @@ TEST(JournalSleepSource, NoJournalGivesNoSleeps) {
   EXPECT_NE(JournalSleepSource::Problem(dir.Path("none.journal")), "");
   JournalSleepSource unnamed("");
   EXPECT_FALSE(unnamed.OpenSystemLog());
+  // A pipe nobody writes to is not waited for.
+  const std::string pipe = dir.Path("pipe.journal");
+  ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
+  EXPECT_FALSE(JournalSleepSource(pipe).OpenSystemLog());
+  EXPECT_EQ(JournalSleepSource::Problem(pipe).rfind(pipe + ": not a journal", 0), 0u);
+  std::filesystem::remove(pipe);
   // An empty folder is a journal without entries.
   JournalSleepSource empty(dir.Folder());
   ASSERT_TRUE(empty.OpenSystemLog());

@@ -1,6 +1,7 @@
 #include "platform/linux/wtmpdb_source.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <filesystem>
 #include <fstream>
@@ -264,6 +265,18 @@ TEST_F(TRotatedDatabases, AnOlderFileThatIsNoDatabaseEndsTheLogAndIsNamed) {
   EXPECT_FALSE(WtmpdbEventSource({path, older}).OpenSystemLog());
   EXPECT_EQ(WtmpdbEventSource::Problem(std::vector<std::string>{path, older}).rfind(path + ": ", 0),
             0u);
+}
+
+TEST_F(TRotatedDatabases, AnOlderFileThatIsAPipeIsNotWaitedFor) {
+  {
+    TWtmpdbFile db(path);
+    db.Boot(9000);
+  }
+  ASSERT_EQ(mkfifo(older.c_str(), 0600), 0);
+  WtmpdbEventSource source(WtmpdbEventSource::Rotated(path));
+  ASSERT_TRUE(source.OpenSystemLog());
+  EXPECT_EQ(ReadEvents(source), (std::vector<TSeenEvent>{{6005, 9000, "N/A"}}));
+  EXPECT_EQ(WtmpdbEventSource::Problem(WtmpdbEventSource::Rotated(path)), older + ": not a file");
 }
 
 TEST_F(TRotatedDatabases, AMissingOlderFileIsPassedOver) {

@@ -5,6 +5,9 @@
 #include <cstring>
 
 #include "bootlog/tests/temp_folder.h"
+#ifndef _WIN32
+#include "platform/linux/tests/journal_file.h"
+#endif
 
 namespace {
 
@@ -135,5 +138,28 @@ TEST(LogSourceOption, AJournalThatIsMissingOrNoJournalIsRefused) {
     EXPECT_EQ(problem.rfind(journal + ": ", 0), 0u) << problem;
   }
 }
+
+#ifndef _WIN32
+TEST(LogSourceOption, TheJournalsSleepsJoinTheLoginRecordsByTime) {
+  TTempFolder dir;
+  const std::string wtmp = dir.Write("wtmp", WtmpBoot(1714550400) + WtmpBoot(1714600000));
+  const std::string journal = dir.Path("system.journal");
+  TJournalExport().Sleep(true, 1714554000).Sleep(false, 1714557600).Write(journal);
+  for (const bool journalFirst : {false, true}) {
+    TLogSourceOption option;
+    std::string problem;
+    if (journalFirst) {
+      ASSERT_TRUE(option.Take("--journal", journal, problem));
+    }
+    ASSERT_TRUE(option.Take("--wtmp", wtmp, problem));
+    if (!journalFirst) {
+      ASSERT_TRUE(option.Take("--journal", dir.Folder(), problem));  // the folder holding it
+    }
+    const TLogOpener open = option.Opener(problem);
+    ASSERT_TRUE(open) << problem;
+    EXPECT_EQ(Times(open), (std::vector<uint32_t>{1714600000, 1714557600, 1714554000, 1714550400}));
+  }
+}
+#endif
 
 }  // namespace
