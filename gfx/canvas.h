@@ -47,11 +47,13 @@ struct TPen {
   int Width = 1;
   TPenStyle Style = psSolid;
   TPenMode Mode = pmCopy;
+  friend bool operator==(const TPen&, const TPen&) = default;
 };
 
 struct TBrush {
   TColor Color = clWhite;
   TBrushStyle Style = bsSolid;
+  friend bool operator==(const TBrush&, const TBrush&) = default;
 };
 
 class TCanvas {

@@ -384,6 +384,15 @@ TCursor TControl::CursorAt(int, int) const {
   return Cursor;
 }
 
+void TControl::SetCaption(const std::string& text) {
+  if (text == caption_) {
+    return;
+  }
+  caption_ = text;
+  NotifyAccessible(TAccEvent::NameChange);
+  CaptionChanged();
+}
+
 void TControl::SetTabOrder(int order) {
   tabOrder_ = order;
 }

@@ -18,11 +18,11 @@ TLabel* MakeLabel(TControl* parent, const char* name, int left, int top, int wid
 
 TFormDorvexLayout::TFormDorvexLayout(int dpi, TChartFactory makeChart) : dpi_(dpi > 0 ? dpi : 96) {
   Name = "FormDorvex";
-  Caption = "Dorvex";
+  SetCaption("Dorvex");
   Kind = wkMain;
-  Color = gfx::clWindow;
-  Font = ArialFont(11, false, gfx::clWindowText);
-  Icon = artwork::ProgramIcon(32);
+  SetColor(gfx::clWindow);
+  SetFont(ArialFont(11, false, gfx::clWindowText));
+  SetIcon(artwork::ProgramIcon(32));
   ImageList1 = artwork::ToolbarImages();
   ImageList2 = artwork::StateMarkers();
   Timer1.Name = "Timer1";
@@ -50,7 +50,7 @@ void TFormDorvexLayout::BuildToolbar() {
   RzToolbar1->ShowButtonCaptions = true;
   RzToolbar1->AutoSize = true;
   RzToolbar1->Images = &ImageList1;
-  RzToolbar1->Font = Font;
+  RzToolbar1->SetFont(Font());
 
   // Design positions; the toolbar lays them out again once they are all in place.
   auto button = [&](const char* name, int left, int image, const char* caption, gfx::TColor color) {
@@ -58,14 +58,14 @@ void TFormDorvexLayout::BuildToolbar() {
     b->SetImageIndex(image);
     b->SetCaption(caption);
     b->SetLayout(blGlyphTop);
-    b->Font = ArialFont(11, false, color);
+    b->SetFont(ArialFont(11, false, color));
     b->ShowHint = true;
     RzToolbar1->ToolbarControls.push_back(b);
     return b;
   };
   auto spacer = [&](const char* name, int left) {
     auto* s = Place<TRzSpacer>(RzToolbar1, name, left, 5, 25, 50);
-    s->Grooved = true;
+    s->SetGrooved(true);
     RzToolbar1->ToolbarControls.push_back(s);
     return s;
   };
@@ -83,7 +83,7 @@ void TFormDorvexLayout::BuildToolbar() {
   LabVer->SetCaption("版本 2.0");
   LabVer->SetAlignment(taRightJustify);
   LabVer->SetTransparent(true);
-  LabVer->Font = Font;
+  LabVer->SetFont(Font());
   RzToolbar1->ToolbarControls.push_back(LabVer);
   RzToolbar1->LayoutControls();
 }
@@ -91,7 +91,7 @@ void TFormDorvexLayout::BuildToolbar() {
 void TFormDorvexLayout::BuildStatusBar() {
   RzStatusBar1 = Place<TRzStatusBar>(this, "RzStatusBar1", 0, kClientHeight - 19, kClientWidth, 19);
   RzStatusBar1->SetAlign(alBottom);
-  RzStatusBar1->Font = Font;
+  RzStatusBar1->SetFont(Font());
   RzClockStatus1 = Place<TRzClockStatus>(RzStatusBar1, "RzClockStatus1", 0, 0, 150, 19);
   RzStatusPane1 = Place<TRzStatusPane>(RzStatusBar1, "RzStatusPane1", 150, 0, 100, 19);
   RzStatusPane2 = Place<TRzStatusPane>(RzStatusBar1, "RzStatusPane2", 250, 0, 100, 19);
@@ -100,7 +100,7 @@ void TFormDorvexLayout::BuildStatusBar() {
   for (TRzStatusPane* p : {static_cast<TRzStatusPane*>(RzClockStatus1), RzStatusPane1,
                            RzStatusPane2, RzStatusPane3, RzStatusPane4}) {
     p->SetAlign(alLeft);
-    p->Font = Font;
+    p->SetFont(Font());
   }
 }
 
@@ -110,19 +110,19 @@ void TFormDorvexLayout::BuildPages(TChartFactory& makeChart) {
   RzPageControl1->SetFixedDimension(20);
   RzPageControl1->SetBackgroundColor(gfx::cl3DLight);
   RzPageControl1->SetHighlightBarColor(gfx::clWindow);
-  RzPageControl1->Color = gfx::clWindow;
+  RzPageControl1->SetColor(gfx::clWindow);
   RzPageControl1->SetTextColorSelected(gfx::clBlue);
-  RzPageControl1->Font = ArialFont(11, true, gfx::clWindowText);
+  RzPageControl1->SetFont(ArialFont(11, true, gfx::clWindowText));
 
   gfx::TFont pageFont = ArialFont(11, false, gfx::clWindowText);
   gfx::TFont headerFont = ArialFont(13, true, gfx::clBlack);
 
   TabSheet1 = RzPageControl1->AddPage("TabSheet1", "日志");
   TabSheet1->SetImageIndex(6);
-  TabSheet1->Font = pageFont;
+  TabSheet1->SetFont(pageFont);
   Panel1 = Place<TPanel>(TabSheet1, "Panel1", 0, 0, 669, 40);
   Panel1->SetAlign(alTop);
-  Panel1->Color = gfx::clWindow;
+  Panel1->SetColor(gfx::clWindow);
   Image1 = Place<TImage>(Panel1, "Image1", 8, 4, 32, 32);
   Image1->SetPicture(artwork::TableWindowIcon(32));
   Label1 = MakeLabel(Panel1, "Label1", 48, 13, 145, 16, "开机/关机日志", headerFont);
@@ -135,10 +135,12 @@ void TFormDorvexLayout::BuildPages(TChartFactory& makeChart) {
   RzLWMsg->SetGridLines(true);
   RzLWMsg->SetRowSelect(true);
   RzLWMsg->SetHideSelection(false);
-  RzLWMsg->Color = gfx::clWhite;
-  RzLWMsg->Font.Name = "MS Sans Serif";
-  RzLWMsg->Font.Height = 11;
-  RzLWMsg->Font.Color = gfx::clBlack;
+  RzLWMsg->SetColor(gfx::clWhite);
+  gfx::TFont listFont = RzLWMsg->Font();
+  listFont.Name = "MS Sans Serif";
+  listFont.Height = 11;
+  listFont.Color = gfx::clBlack;
+  RzLWMsg->SetFont(listFont);
   RzLWMsg->SetSmallImages(&ImageList2);
   RzLWMsg->SetLargeImages(&ImageList2);
   RzLWMsg->SetStateImages(&ImageList2);
@@ -151,10 +153,10 @@ void TFormDorvexLayout::BuildPages(TChartFactory& makeChart) {
 
   TabSheet2 = RzPageControl1->AddPage("TabSheet2", "图表");
   TabSheet2->SetImageIndex(7);
-  TabSheet2->Font = pageFont;
+  TabSheet2->SetFont(pageFont);
   Panel2 = Place<TPanel>(TabSheet2, "Panel2", 0, 0, 669, 41);
   Panel2->SetAlign(alTop);
-  Panel2->Color = gfx::clWindow;
+  Panel2->SetColor(gfx::clWindow);
   Image2 = Place<TImage>(Panel2, "Image2", 8, 4, 32, 32);
   Image2->SetPicture(artwork::BarChartIcon(32));
   Label2 = MakeLabel(Panel2, "Label2", 56, 13, 273, 16, "运行时间图表", headerFont);
@@ -162,7 +164,7 @@ void TFormDorvexLayout::BuildPages(TChartFactory& makeChart) {
   std::unique_ptr<TControl> chart = makeChart ? makeChart() : nullptr;
   if (!chart) {
     auto placeholder = std::make_unique<TPanel>();
-    placeholder->Color = gfx::clWhite;
+    placeholder->SetColor(gfx::clWhite);
     chart = std::move(placeholder);
   }
   chart->Name = "Chart1";

@@ -17,16 +17,16 @@ TRzListView::TRzListView()
           *this, [this] { return VScrollBar(); }, [this](int row) { SetTopIndex(row); }),
       hBar_(
           *this, [this] { return HScrollBar(); }, [this](int x) { SetScrollX(x); }) {
-  Color = gfx::clWindow;
+  SetColor(gfx::clWindow);
   TabStop = true;
   SetBounds(0, 0, 250, 150);
 }
 
 int TRzListView::TextHeight() const {
   gfx::TTextEngine& engine = TextEngine();
-  if (textHeight_ < 0 || !(measuredFont_ == Font) || measuredEngine_ != &engine) {
-    textHeight_ = gfx::MeasureText(engine, Font, "Pp").Height;
-    measuredFont_ = Font;
+  if (textHeight_ < 0 || !(measuredFont_ == Font()) || measuredEngine_ != &engine) {
+    textHeight_ = gfx::MeasureText(engine, Font(), "Pp").Height;
+    measuredFont_ = Font();
     measuredEngine_ = &engine;
   }
   return textHeight_;
@@ -324,7 +324,7 @@ void TRzListView::Paint(TCanvas& canvas) {
   TRect all = ClientRect();
   canvas.FrameRect(all, frameColor_);
   TRect inner = all.Deflate(1);
-  canvas.FillRect(inner, Color);
+  canvas.FillRect(inner, Color());
   TRect view = ViewRect();
   canvas.PushClipRect(view);
   PaintRows(canvas, RowsRect());
@@ -343,7 +343,7 @@ void TRzListView::PaintHeader(TCanvas& canvas, const TRect& view) {
   TRect header{view.Left, view.Top, view.Right, view.Top + hh};
   canvas.FillRect(header, gfx::clWindow);
   canvas.FillRect({header.Left, header.Bottom - 1, header.Right, header.Bottom}, gfx::cl3DLight);
-  canvas.Font = Font;
+  canvas.Font = Font();
   canvas.Font.Color = gfx::clBtnText;
   int textTop = header.Top + (hh - 1 - TextHeight()) / 2;
   for (int i = 0; i < static_cast<int>(columns_.size()); ++i) {
@@ -368,8 +368,8 @@ void TRzListView::PaintRows(TCanvas& canvas, const TRect& rows) {
   int left = ViewRect().Left - scrollX_;
   int right = std::min(left + total, rows.Right);
   bool focused = Focused();
-  canvas.Font = Font;
-  gfx::TColor textColor = Font.Color;
+  canvas.Font = Font();
+  gfx::TColor textColor = Font().Color;
   int count = ItemCount();
   TRect clip = canvas.ClipBounds().Intersect(rows);
   // Only the rows that intersect the area being painted.

@@ -27,7 +27,7 @@ TMemo::TMemo()
           *this, [this] { return HScrollBar(); }, [this](int x) { SetScrollX(x); }) {
   SetBounds(0, 0, 185, 89);
   TabStop = true;
-  Color = gfx::clWindow;
+  SetColor(gfx::clWindow);
   Cursor = crIBeam;
 }
 
@@ -129,19 +129,19 @@ void TMemo::CopyToClipboard() {
 const TMemoLayout& TMemo::Layout() const {
   const int width = wordWrap_ ? TextRect().Width() - 2 * kMargin : 0;
   gfx::TTextEngine& engine = TextEngine();
-  if (!layoutValid_ || !(layoutFont_ == Font) || layoutWidth_ != width ||
+  if (!layoutValid_ || !(layoutFont_ == Font()) || layoutWidth_ != width ||
       layoutEngine_ != &engine) {
-    layout_.Build(lines_, engine, Font, width > 0 || !wordWrap_ ? width : 1);
+    layout_.Build(lines_, engine, Font(), width > 0 || !wordWrap_ ? width : 1);
     layoutValid_ = true;
     layoutEngine_ = &engine;
-    layoutFont_ = Font;
+    layoutFont_ = Font();
     layoutWidth_ = width;
   }
   return layout_;
 }
 
 int TMemo::RowHeight() const {
-  return std::max(TextEngine().Metrics(Font).Height, 1);
+  return std::max(TextEngine().Metrics(Font()).Height, 1);
 }
 
 TRect TMemo::TextRect() const {
@@ -252,7 +252,7 @@ void TMemo::ScrollToCaret() {
 
 void TMemo::Paint(TCanvas& canvas) {
   gfx::DrawEdge(canvas, ClientRect(), gfx::esSunken);  // the classic edit box
-  canvas.FillRect(ClientRect().Deflate(kBorder), Color);
+  canvas.FillRect(ClientRect().Deflate(kBorder), Color());
   PaintRows(canvas);
   vBar_.Paint(canvas);
   hBar_.Paint(canvas);
@@ -273,7 +273,7 @@ void TMemo::PaintRows(TCanvas& canvas) const {
   const bool focused = Focused();
   const TMemoPos a = std::min(anchor_, caret_), b = std::max(anchor_, caret_);
   const bool showSelection = focused && a != b;
-  canvas.Font = Font;
+  canvas.Font = Font();
   for (int r = topRow_; r < layout.RowCount(); ++r) {
     const int y = t.Top + (r - topRow_) * rh;
     if (y >= t.Bottom) {
@@ -303,19 +303,19 @@ void TMemo::PaintRows(TCanvas& canvas) const {
       return std::string_view(line).substr(row.Offsets[k0], row.Offsets[k1] - row.Offsets[k0]);
     };
     const std::size_t last = row.Offsets.size() - 1;
-    canvas.Font.Color = Font.Color;
+    canvas.Font.Color = Font().Color;
     canvas.DrawTextAt(x0, y, piece(0, s0));
     if (s1 > s0) {
       canvas.FillRect({x0 + row.Xs[s0], y, x0 + row.Xs[s1], y + rh}, gfx::clHighlight);
       canvas.Font.Color = gfx::clHighlightText;
       canvas.DrawTextAt(x0 + row.Xs[s0], y, piece(s0, s1));
-      canvas.Font.Color = Font.Color;
+      canvas.Font.Color = Font().Color;
     }
     canvas.DrawTextAt(x0 + row.Xs[s1], y, piece(s1, last));
   }
   if (focused && !HasSelection()) {
     const TPoint c = PointOfPos(caret_);
-    canvas.FillRect({c.X, c.Y, c.X + 1, c.Y + rh}, Font.Color);
+    canvas.FillRect({c.X, c.Y, c.X + 1, c.Y + rh}, Font().Color);
   }
   canvas.PopClip();
 }

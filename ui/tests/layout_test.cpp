@@ -12,12 +12,12 @@ using LayoutTest = UiTest;
 
 TEST_F(LayoutTest, EveryControlAtItsPlaceAt96Dpi) {
   TFormDorvexLayout form;
-  EXPECT_EQ(form.Caption, "Dorvex");
+  EXPECT_EQ(form.Caption(), "Dorvex");
   EXPECT_EQ(form.Width(), 673);
   EXPECT_EQ(form.Height(), 475);
-  EXPECT_EQ(form.Color, gfx::clWindow);
-  EXPECT_EQ(form.Font.Name, "Arial");
-  EXPECT_EQ(form.Font.Height, 11);
+  EXPECT_EQ(form.Color(), gfx::clWindow);
+  EXPECT_EQ(form.Font().Name, "Arial");
+  EXPECT_EQ(form.Font().Height, 11);
 
   EXPECT_EQ(form.RzToolbar1->BoundsRect(), (TRect{0, 0, 673, 60}));
   EXPECT_EQ(form.RzStatusBar1->BoundsRect(), (TRect{0, 456, 673, 475}));
@@ -60,22 +60,22 @@ TEST_F(LayoutTest, TextsFontsColoursAndParts) {
   EXPECT_EQ(form.TBUpdate->Caption(), "升级(&U)");
   EXPECT_EQ(form.TBHomePage->Caption(), "主页(&H)");
   EXPECT_EQ(form.TBExit->Caption(), "退出(&E)");
-  EXPECT_EQ(form.TBRefresh->Font.Color, gfx::clBlack);
-  EXPECT_EQ(form.TBExit->Font.Color, gfx::clWindowText);
+  EXPECT_EQ(form.TBRefresh->Font().Color, gfx::clBlack);
+  EXPECT_EQ(form.TBExit->Font().Color, gfx::clWindowText);
   EXPECT_EQ(form.LabVer->Caption(), "版本 2.0");
   EXPECT_EQ(form.LabVer->Alignment(), taRightJustify);
   EXPECT_EQ(form.Label1->Caption(), "开机/关机日志");
-  EXPECT_EQ(form.Label1->Font.Height, 13);
-  EXPECT_TRUE(form.Label1->Font.Bold);
+  EXPECT_EQ(form.Label1->Font().Height, 13);
+  EXPECT_TRUE(form.Label1->Font().Bold);
   EXPECT_EQ(form.LabTime->Caption(), " Windows已运行时间:");
   EXPECT_EQ(form.LabTimeText->Caption(), "");
-  EXPECT_EQ(form.LabTimeText->Font.Color, gfx::clMaroon);
+  EXPECT_EQ(form.LabTimeText->Font().Color, gfx::clMaroon);
   EXPECT_EQ(form.Label2->Caption(), "运行时间图表");
   EXPECT_EQ(form.TabSheet1->Caption(), "日志");
   EXPECT_EQ(form.TabSheet2->Caption(), "图表");
   EXPECT_EQ(form.RzPageControl1->TabIndex(), 0);
-  EXPECT_EQ(form.RzLWMsg->Font.Name, "MS Sans Serif");
-  EXPECT_EQ(form.RzLWMsg->Color, gfx::clWhite);
+  EXPECT_EQ(form.RzLWMsg->Font().Name, "MS Sans Serif");
+  EXPECT_EQ(form.RzLWMsg->Color(), gfx::clWhite);
   EXPECT_EQ(form.ImageList1.Count(), 6);
   EXPECT_EQ(form.ImageList1.Width(), 32);
   EXPECT_EQ(form.ImageList2.Count(), 2);
@@ -120,8 +120,8 @@ TEST_F(LayoutTest, ScalesEverythingAtAnotherResolution) {
   EXPECT_EQ(form.LabVer->Left(), 719);   // 479 * 1.5, rounded up
   EXPECT_EQ(form.RzStatusBar1->Height(), 29);
   EXPECT_EQ(form.RzStatusPane4->Width(), 300);
-  EXPECT_EQ(form.Label1->Font.Height, 20);
-  EXPECT_EQ(form.TBRefresh->Font.Height, 17);
+  EXPECT_EQ(form.Label1->Font().Height, 20);
+  EXPECT_EQ(form.TBRefresh->Font().Height, 17);
   EXPECT_EQ(form.RzLWMsg->Columns()[1].Width, 225);
   EXPECT_EQ(form.Image1->BoundsRect(), Bounds(12, 6, 48, 48));
 }

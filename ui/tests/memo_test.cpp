@@ -16,7 +16,9 @@ class MemoTest : public WidgetTest {
     form.SetBounds(0, 0, 400, 200);
     memo = form.Add<TMemo>();
     memo->SetBounds(10, 10, 200, 100);
-    memo->Font.Height = 12;
+    gfx::TFont font = memo->Font();
+    font.Height = 12;
+    memo->SetFont(font);
     memo->SetScrollBars(ssBoth);
     memo->SetLines({"first line", "second line", "third"});
     form.ShowWindow();
@@ -60,7 +62,7 @@ TEST_F(MemoTest, BothScrollBarsStayShownAndDisabledWhileTheTextFits) {
 TEST_F(MemoTest, WrappedRowsFitTheTextArea) {
   memo->SetLines({"(1)显示电脑启动时间、关机时间、登录用户等信息；"});
   const int room = memo->TextRect().Width() - 2 * TMemo::kMargin;
-  ASSERT_GT(TextWidth(memo->Font, memo->Lines()[0]), room);
+  ASSERT_GT(TextWidth(memo->Font(), memo->Lines()[0]), room);
   ASSERT_GE(memo->Layout().RowCount(), 2);
   for (const TMemoRow& r : memo->Layout().Rows()) {
     EXPECT_LE(r.Width(), room);
@@ -69,7 +71,7 @@ TEST_F(MemoTest, WrappedRowsFitTheTextArea) {
   // Without wrapping the line runs on and the horizontal bar can scroll it.
   memo->SetWordWrap(false);
   EXPECT_EQ(memo->Layout().RowCount(), 1);
-  EXPECT_EQ(memo->MaxScrollX(), TextWidth(memo->Font, memo->Lines()[0]) + 2 * TMemo::kMargin -
+  EXPECT_EQ(memo->MaxScrollX(), TextWidth(memo->Font(), memo->Lines()[0]) + 2 * TMemo::kMargin -
                                     memo->TextRect().Width());
   EXPECT_TRUE(memo->HScrollBar().Enabled());
   memo->SetScrollX(100000);
@@ -230,7 +232,7 @@ TEST_F(MemoTest, SelectionIsHighlightedOnlyWhileFocused) {
   memo->SetSelection({0, 0}, {0, 5});
   form.RepaintAll();
   const TPoint p = memo->PointOfPos({0, 0});
-  const int w = TextWidth(memo->Font, "first");
+  const int w = TextWidth(memo->Font(), "first");
   // The highlight fills the selected cells; the row height is the font's.
   int highlighted = 0;
   for (int x = p.X; x < p.X + w; ++x) {

@@ -21,7 +21,7 @@ gfx::TFont Arial(int height, bool bold) {
 class FormAboutTest : public WidgetTest {
  protected:
   FormAboutTest() {
-    main.Caption = "Dorvex";
+    main.SetCaption("Dorvex");
     main.SetBounds(0, 0, 673, 475);
     app->MainForm = &main;
     main.ShowWindow();
@@ -66,24 +66,24 @@ class FormAboutTest : public WidgetTest {
 TEST_F(FormAboutTest, WindowPropertiesAndTexts) {
   TFormAbout about(&main);
   EXPECT_EQ(about.Name, "FormAbout");
-  EXPECT_EQ(about.Caption, "关于");
+  EXPECT_EQ(about.Caption(), "关于");
   EXPECT_EQ(about.Kind, wkDialog);
   EXPECT_FALSE(about.Sizeable());
   EXPECT_EQ(about.Owner, &main);
   EXPECT_EQ(about.Width(), 422);
   EXPECT_EQ(about.Height(), 347);
-  EXPECT_EQ(about.Color, gfx::clWhite);
-  EXPECT_EQ(about.Font.Name, "Arial");
-  EXPECT_EQ(about.Font.Height, 12);
-  EXPECT_FALSE(about.Font.Bold);
-  EXPECT_EQ(about.Font.Color, gfx::clWindowText);
-  EXPECT_EQ(about.Font.Charset, gfx::kAnsiCharset);
+  EXPECT_EQ(about.Color(), gfx::clWhite);
+  EXPECT_EQ(about.Font().Name, "Arial");
+  EXPECT_EQ(about.Font().Height, 12);
+  EXPECT_FALSE(about.Font().Bold);
+  EXPECT_EQ(about.Font().Color, gfx::clWindowText);
+  EXPECT_EQ(about.Font().Charset, gfx::kAnsiCharset);
 
   EXPECT_EQ(about.Label1->Caption(), "Dorvex");
-  EXPECT_EQ(about.Label1->Font.Color, gfx::MakeColor(0x14, 0x76, 0x1F));
-  EXPECT_TRUE(about.Label1->Font.Bold);
+  EXPECT_EQ(about.Label1->Font().Color, gfx::MakeColor(0x14, 0x76, 0x1F));
+  EXPECT_TRUE(about.Label1->Font().Bold);
   EXPECT_EQ(about.Label2->Caption(), "(Ver 2.0)");
-  EXPECT_EQ(about.Label2->Font.Color, gfx::clPurple);
+  EXPECT_EQ(about.Label2->Font().Color, gfx::clPurple);
   EXPECT_EQ(about.Label5->Caption(), "主页:");
   EXPECT_EQ(about.Label6->Caption(), "邮件:");
   EXPECT_EQ(about.Button1->Caption(), "关闭");
@@ -96,7 +96,7 @@ TEST_F(FormAboutTest, WindowPropertiesAndTexts) {
                                   }));
   EXPECT_EQ(about.Memo1->ScrollBars(), ssBoth);
   EXPECT_TRUE(about.Memo1->WordWrap());
-  EXPECT_EQ(about.Memo1->Font, about.Font);
+  EXPECT_EQ(about.Memo1->Font(), about.Font());
   EXPECT_EQ(about.Image1->Picture(), artwork::ProgramIcon(32));
   for (TLabel* l : {about.Label1, about.Label2, about.Label5, about.Label6}) {
     EXPECT_TRUE(l->Transparent()) << l->Name;
@@ -113,13 +113,13 @@ TEST_F(FormAboutTest, LayoutAndLabelsSizedToTheirText) {
   const TSize ver = Measure(Arial(16, true), "(Ver 2.0)");
   EXPECT_EQ(about.Label2->BoundsRect(), Bounds(167, 90, ver.Width, ver.Height));
   // The two captions line up on their right edges at x = 120.
-  const TSize home = Measure(about.Font, "主页:");
+  const TSize home = Measure(about.Font(), "主页:");
   EXPECT_EQ(about.Label5->BoundsRect(), Bounds(120 - home.Width, 242, home.Width, home.Height));
   EXPECT_EQ(about.Label5->Alignment(), taRightJustify);
   EXPECT_EQ(about.Label6->BoundsRect(), Bounds(32, 266, 88, 13));
   EXPECT_EQ(about.Label6->Alignment(), taRightJustify);
 
-  gfx::TFont link = about.RzURLLabel4->Font;
+  gfx::TFont link = about.RzURLLabel4->Font();
   EXPECT_EQ(link.Name, "Verdana");
   EXPECT_EQ(link.Height, 11);
   EXPECT_TRUE(link.Underline);
@@ -144,7 +144,7 @@ TEST_F(FormAboutTest, LinksAndButtonAreConfigured) {
   EXPECT_EQ(about.RzURLLabel1->Target(), "mailto:support@dorvex.net");
   EXPECT_TRUE(about.Button1->HotTrack());
   EXPECT_EQ(about.Button1->FrameColor(), gfx::MakeColor(0x00, 0x3C, 0x74));
-  EXPECT_EQ(about.Button1->Color, gfx::MakeColor(0xBE, 0xDA, 0xF1));
+  EXPECT_EQ(about.Button1->Color(), gfx::MakeColor(0xBE, 0xDA, 0xF1));
   EXPECT_EQ(about.Button1->HotTrackColor(), gfx::MakeColor(0xF0, 0x9B, 0x14));
   EXPECT_EQ(about.Button1->HighlightColor(), gfx::clHighlight);
   EXPECT_TRUE(about.Button1->ShowFocusRect());
@@ -170,9 +170,9 @@ TEST_F(FormAboutTest, ScaledToTheScreenResolution) {
   TFormAbout about(&main, 144);
   EXPECT_EQ(about.Width(), gfx::MulDiv(422, 144, 96));
   EXPECT_EQ(about.Button1->BoundsRect(), Bounds(432, 468, gfx::MulDiv(89, 144, 96), 38));
-  EXPECT_EQ(about.Font.Height, 18);
-  EXPECT_EQ(about.Label1->Font.Height, gfx::MulDiv(19, 144, 96));
-  const TSize title = Measure(about.Label1->Font, "Dorvex");
+  EXPECT_EQ(about.Font().Height, 18);
+  EXPECT_EQ(about.Label1->Font().Height, gfx::MulDiv(19, 144, 96));
+  const TSize title = Measure(about.Label1->Font(), "Dorvex");
   EXPECT_EQ(about.Label1->Width(), title.Width);
   EXPECT_EQ(about.Label5->Left() + about.Label5->Width(), 180);
   EXPECT_EQ(about.Label6->Left() + about.Label6->Width(), 180);
@@ -257,7 +257,7 @@ TEST_F(FormAboutTest, LinkColoursBeforeAndAfterAClick) {
   int blueBefore = 0, brownBefore = -1, blueAfter = -1, brownAfter = 0, mailBlue = 0;
   int underline = 0;
   OpenWith({[&](TFormAbout& a) {
-              underline = TextWidth(a.RzURLLabel4->Font, TFormAbout::kHomePage);
+              underline = TextWidth(a.RzURLLabel4->Font(), TFormAbout::kHomePage);
               blueBefore = CountColor(*a.RzURLLabel4, gfx::clBlue);
               brownBefore = CountColor(*a.RzURLLabel4, kBrown);
               ClickAt(a, Middle(*a.RzURLLabel4));
