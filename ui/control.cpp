@@ -109,6 +109,13 @@ void TControl::SetBounds(int left, int top, int width, int height) {
   }
 }
 
+void TControl::PlaceChild(TControl& child, const TRect& r) {
+  child.left_ = r.Left;
+  child.top_ = r.Top;
+  child.width_ = std::max(r.Width(), 0);
+  child.height_ = std::max(r.Height(), 0);
+}
+
 TPoint TControl::ClientToForm(TPoint p) const {
   for (const TControl* c = this; c->parent_; c = c->parent_) {
     p.X += c->left_;

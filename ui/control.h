@@ -211,6 +211,10 @@ class TControl {
     field = std::forward<V>(value);
     Invalidate();
   }
+  // Moves a child (own coordinates) without asking for a repaint or a
+  // realignment: for a parent that places the child from its own state and
+  // repaints itself whole whenever that state moves it.
+  static void PlaceChild(TControl& child, const TRect& r);
   // Focusable kinds (windowed controls) set this; labels and spacers do not.
   void SetAcceptsFocus(bool a) { acceptsFocus_ = a; }
   bool AcceptsFocus() const { return acceptsFocus_; }

@@ -12,11 +12,7 @@ constexpr int kLineScroll = 8;   // pixels per horizontal arrow step
 constexpr int kMinAutoWidth = 50;
 }  // namespace
 
-TRzListView::TRzListView()
-    : vBar_(
-          *this, [this] { return VScrollBar(); }, [this](int row) { SetTopIndex(row); }),
-      hBar_(
-          *this, [this] { return HScrollBar(); }, [this](int x) { SetScrollX(x); }) {
+TRzListView::TRzListView() : TScrollingControl(1) {
   SetColor(gfx::clWindow);
   TabStop = true;
   SetBounds(0, 0, 250, 150);
@@ -132,7 +128,7 @@ int TRzListView::ColumnWidth(int column) const {
   int room = Width() - 2;
   int rowsRoom = Height() - 2 - HeaderHeight();
   if (ItemCount() * RowHeight() > rowsRoom) {
-    room -= scrollBarSize_;
+    room -= ScrollBarSize();
   }
   return std::max(room - others, kMinAutoWidth);
 }
@@ -145,23 +141,16 @@ int TRzListView::TotalColumnWidth() const {
   return w;
 }
 
-bool TRzListView::VScrollVisible() const {
-  int inner = Height() - 2 - HeaderHeight();
-  bool h = TotalColumnWidth() > Width() - 2;
-  if (h) {
-    inner -= scrollBarSize_;
+bool TRzListView::ScrollBarShown(bool vertical) const {
+  if (vertical) {
+    int inner = Height() - 2 - HeaderHeight();
+    if (TotalColumnWidth() > Width() - 2) {
+      inner -= ScrollBarSize();
+    }
+    return ItemCount() * RowHeight() > inner;
   }
-  return ItemCount() * RowHeight() > inner;
-}
-
-bool TRzListView::HScrollVisible() const {
-  int room = Width() - 2 - (VScrollVisible() ? scrollBarSize_ : 0);
+  int room = Width() - 2 - (VScrollVisible() ? ScrollBarSize() : 0);
   return TotalColumnWidth() > room;
-}
-
-TRect TRzListView::ViewRect() const {
-  return InsideScrollBars(ClientRect().Deflate(1), VScrollVisible(), HScrollVisible(),
-                          scrollBarSize_);
 }
 
 TRect TRzListView::RowsRect() const {
@@ -170,43 +159,29 @@ TRect TRzListView::RowsRect() const {
   return v;
 }
 
-TRect TRzListView::VScrollRect() const {
-  if (!VScrollVisible()) {
-    return {};
-  }
-  TRect v = ViewRect();
-  return {v.Right, v.Top, v.Right + scrollBarSize_, v.Bottom};
-}
-
-TRect TRzListView::HScrollRect() const {
-  if (!HScrollVisible()) {
-    return {};
-  }
-  TRect v = ViewRect();
-  return {v.Left, v.Bottom, v.Right, v.Bottom + scrollBarSize_};
-}
-
-TScrollBarState TRzListView::VScrollBar() const {
+TScrollBarState TRzListView::ScrollRange(bool vertical) const {
   TScrollBarState bar;
-  bar.Bounds = VScrollRect();
-  bar.Vertical = true;
-  bar.Pos = topIndex_;
-  bar.Max = MaxTopIndex();
-  bar.Page = VisibleRowCount();
-  bar.PageStep = std::max(bar.Page, 1);
+  if (vertical) {
+    bar.Pos = topIndex_;
+    bar.Max = MaxTopIndex();
+    bar.Page = VisibleRowCount();
+    bar.PageStep = std::max(bar.Page, 1);
+  } else {
+    bar.Pos = scrollX_;
+    bar.Max = MaxScrollX();
+    bar.Page = ViewRect().Width();
+    bar.LineStep = kLineScroll;
+    bar.PageStep = bar.Page;
+  }
   return bar;
 }
 
-TScrollBarState TRzListView::HScrollBar() const {
-  TScrollBarState bar;
-  bar.Bounds = HScrollRect();
-  bar.Vertical = false;
-  bar.Pos = scrollX_;
-  bar.Max = MaxScrollX();
-  bar.Page = ViewRect().Width();
-  bar.LineStep = kLineScroll;
-  bar.PageStep = bar.Page;
-  return bar;
+void TRzListView::ScrollTo(bool vertical, int pos) {
+  if (vertical) {
+    SetTopIndex(pos);
+  } else {
+    SetScrollX(pos);
+  }
 }
 
 int TRzListView::ColumnLeft(int column) const {
@@ -306,15 +281,14 @@ void TRzListView::ClampScroll() {
 
 void TRzListView::Resize() {
   ClampScroll();
-  TStyledWinControl::Resize();
+  TScrollingControl::Resize();
 }
 
 void TRzListView::ChangeScale(int m, int d) {
   for (TListColumn& c : columns_) {
     c.Width = gfx::MulDiv(c.Width, m, d);
   }
-  scrollBarSize_ = gfx::MulDiv(scrollBarSize_, m, d);
-  TStyledWinControl::ChangeScale(m, d);
+  TScrollingControl::ChangeScale(m, d);
 }
 
 // ---- painting
@@ -330,12 +304,7 @@ void TRzListView::Paint(TCanvas& canvas) {
   PaintRows(canvas, RowsRect());
   PaintHeader(canvas, view);
   canvas.PopClip();
-  vBar_.Paint(canvas);
-  hBar_.Paint(canvas);
-  if (VScrollVisible() && HScrollVisible()) {
-    TRect v = VScrollRect(), h = HScrollRect();
-    canvas.FillRect({v.Left, h.Top, v.Right, h.Bottom}, gfx::clBtnFace);
-  }
+  PaintScrollBars(canvas);
 }
 
 void TRzListView::PaintHeader(TCanvas& canvas, const TRect& view) {
@@ -454,14 +423,11 @@ void TRzListView::PaintRows(TCanvas& canvas, const TRect& rows) {
 // ---- input
 
 void TRzListView::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
-  TStyledWinControl::MouseDown(button, shift, x, y);
+  TScrollingControl::MouseDown(button, shift, x, y);
   if (button != mbLeft) {
     return;
   }
   TPoint p{x, y};
-  if (vBar_.MouseDown(p) || hBar_.MouseDown(p)) {
-    return;
-  }
   int column = ColumnAtPos(p);
   if (column >= 0) {
     if (OnColumnClick) {
@@ -472,21 +438,6 @@ void TRzListView::MouseDown(TMouseButton button, TShiftState shift, int x, int y
   int i = ItemAtPos(p);
   if (i >= 0) {
     SetItemIndex(i);
-  }
-}
-
-void TRzListView::MouseMove(TShiftState shift, int x, int y) {
-  TStyledWinControl::MouseMove(shift, x, y);
-  if (!vBar_.MouseMove({x, y})) {
-    hBar_.MouseMove({x, y});
-  }
-}
-
-void TRzListView::MouseUp(TMouseButton button, TShiftState shift, int x, int y) {
-  TStyledWinControl::MouseUp(button, shift, x, y);
-  if (button == mbLeft) {
-    vBar_.MouseUp({x, y});
-    hBar_.MouseUp({x, y});
   }
 }
 

@@ -20,11 +20,7 @@ constexpr int kLineScrollX = 8;  // pixels per horizontal arrow step
 
 }  // namespace
 
-TMemo::TMemo()
-    : vBar_(
-          *this, [this] { return VScrollBar(); }, [this](int row) { SetTopRow(row); }),
-      hBar_(
-          *this, [this] { return HScrollBar(); }, [this](int x) { SetScrollX(x); }) {
+TMemo::TMemo() : TScrollingControl(kBorder) {
   SetBounds(0, 0, 185, 89);
   TabStop = true;
   SetColor(gfx::clWindow);
@@ -127,7 +123,7 @@ void TMemo::CopyToClipboard() {
 // ---- geometry and scrolling
 
 const TMemoLayout& TMemo::Layout() const {
-  const int width = wordWrap_ ? TextRect().Width() - 2 * kMargin : 0;
+  const int width = wordWrap_ ? ViewRect().Width() - 2 * kMargin : 0;
   gfx::TTextEngine& engine = TextEngine();
   if (!layoutValid_ || !(layoutFont_ == Font()) || layoutWidth_ != width ||
       layoutEngine_ != &engine) {
@@ -144,13 +140,8 @@ int TMemo::RowHeight() const {
   return std::max(TextEngine().Metrics(Font()).Height, 1);
 }
 
-TRect TMemo::TextRect() const {
-  return InsideScrollBars(ClientRect().Deflate(kBorder), HasVScrollBar(), HasHScrollBar(),
-                          barSize_);
-}
-
 int TMemo::VisibleRows() const {
-  return std::max(TextRect().Height() / RowHeight(), 1);
+  return std::max(ViewRect().Height() / RowHeight(), 1);
 }
 
 int TMemo::MaxTopRow() const {
@@ -167,7 +158,7 @@ void TMemo::SetTopRow(int row) {
 }
 
 int TMemo::MaxScrollX() const {
-  return std::max(Layout().MaxWidth() + 2 * kMargin - TextRect().Width(), 0);
+  return std::max(Layout().MaxWidth() + 2 * kMargin - ViewRect().Width(), 0);
 }
 
 void TMemo::SetScrollX(int x) {
@@ -179,40 +170,38 @@ void TMemo::SetScrollX(int x) {
   Invalidate();
 }
 
-TScrollBarState TMemo::VScrollBar() const {
+bool TMemo::ScrollBarShown(bool vertical) const {
+  return scrollBars_ == ssBoth || scrollBars_ == (vertical ? ssVertical : ssHorizontal);
+}
+
+TScrollBarState TMemo::ScrollRange(bool vertical) const {
   TScrollBarState bar;
-  if (!HasVScrollBar()) {
-    return bar;
+  if (vertical) {
+    bar.Pos = topRow_;
+    bar.Max = MaxTopRow();
+    bar.Page = VisibleRows();
+    bar.PageStep = std::max(VisibleRows() - 1, 1);
+  } else {
+    bar.Pos = scrollX_;
+    bar.Max = MaxScrollX();
+    bar.Page = std::max(ViewRect().Width(), 1);
+    bar.LineStep = kLineScrollX;
+    bar.PageStep = bar.Page;
   }
-  TRect t = TextRect();
-  bar.Bounds = {t.Right, t.Top, t.Right + barSize_, t.Bottom};
-  bar.Vertical = true;
-  bar.Pos = topRow_;
-  bar.Max = MaxTopRow();
-  bar.Page = VisibleRows();
-  bar.PageStep = std::max(VisibleRows() - 1, 1);
   return bar;
 }
 
-TScrollBarState TMemo::HScrollBar() const {
-  TScrollBarState bar;
-  if (!HasHScrollBar()) {
-    return bar;
+void TMemo::ScrollTo(bool vertical, int pos) {
+  if (vertical) {
+    SetTopRow(pos);
+  } else {
+    SetScrollX(pos);
   }
-  TRect t = TextRect();
-  bar.Bounds = {t.Left, t.Bottom, t.Right, t.Bottom + barSize_};
-  bar.Vertical = false;
-  bar.Pos = scrollX_;
-  bar.Max = MaxScrollX();
-  bar.Page = std::max(t.Width(), 1);
-  bar.LineStep = kLineScrollX;
-  bar.PageStep = bar.Page;
-  return bar;
 }
 
 TMemoPos TMemo::PosAtPoint(TPoint p) const {
   const TMemoLayout& layout = Layout();
-  TRect t = TextRect();
+  TRect t = ViewRect();
   int dy = p.Y - t.Top;
   int row = topRow_ + (dy < 0 ? -1 - (-dy - 1) / RowHeight() : dy / RowHeight());
   if (row < 0) {
@@ -226,7 +215,7 @@ TMemoPos TMemo::PosAtPoint(TPoint p) const {
 
 TPoint TMemo::PointOfPos(TMemoPos pos) const {
   const TMemoLayout& layout = Layout();
-  TRect t = TextRect();
+  TRect t = ViewRect();
   return {t.Left + kMargin - scrollX_ + layout.XOf(pos),
           t.Top + (layout.RowOf(pos) - topRow_) * RowHeight()};
 }
@@ -240,7 +229,7 @@ void TMemo::ScrollToCaret() {
     SetTopRow(row - VisibleRows() + 1);
   }
   const int x = layout.XOf(caret_) + kMargin;
-  const int w = TextRect().Width();
+  const int w = ViewRect().Width();
   if (x < scrollX_ + kMargin) {
     SetScrollX(x - kMargin);
   } else if (x >= scrollX_ + w) {
@@ -254,17 +243,12 @@ void TMemo::Paint(TCanvas& canvas) {
   gfx::DrawEdge(canvas, ClientRect(), gfx::esSunken);  // the classic edit box
   canvas.FillRect(ClientRect().Deflate(kBorder), Color());
   PaintRows(canvas);
-  vBar_.Paint(canvas);
-  hBar_.Paint(canvas);
-  if (HasVScrollBar() && HasHScrollBar()) {
-    const TScrollBarState v = VScrollBar(), h = HScrollBar();
-    canvas.FillRect({v.Bounds.Left, h.Bounds.Top, v.Bounds.Right, h.Bounds.Bottom}, gfx::clBtnFace);
-  }
+  PaintScrollBars(canvas);
 }
 
 void TMemo::PaintRows(TCanvas& canvas) const {
   const TMemoLayout& layout = Layout();
-  const TRect t = TextRect();
+  const TRect t = ViewRect();
   if (t.IsEmpty()) {
     return;
   }
@@ -320,20 +304,13 @@ void TMemo::PaintRows(TCanvas& canvas) const {
   canvas.PopClip();
 }
 
-void TMemo::ChangeScale(int m, int d) {
-  barSize_ = gfx::MulDiv(barSize_, m, d);
-  TStyledWinControl::ChangeScale(m, d);
-}
-
 void TMemo::DoEnter() {
   Invalidate();
-  TStyledWinControl::DoEnter();
+  TScrollingControl::DoEnter();
 }
 
 void TMemo::DoExit() {
-  vBar_.Cancel();
-  hBar_.Cancel();
   selecting_ = false;
   Invalidate();
-  TStyledWinControl::DoExit();
+  TScrollingControl::DoExit();
 }
