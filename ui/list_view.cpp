@@ -8,7 +8,6 @@
 namespace {
 constexpr int kCellPadding = 6;  // text inset of a column
 constexpr int kWheelRows = 3;    // rows per notch
-constexpr int kLineScroll = 8;   // pixels per horizontal arrow step
 constexpr int kMinAutoWidth = 50;
 }  // namespace
 
@@ -159,33 +158,17 @@ TRect TRzListView::RowsRect() const {
   return v;
 }
 
-TScrollBarState TRzListView::ScrollRange(bool vertical) const {
+TScrollBarState TRzListView::RowRange() const {
   TScrollBarState bar;
-  if (vertical) {
-    bar.Pos = topIndex_;
-    bar.Max = MaxTopIndex();
-    bar.Page = VisibleRowCount();
-    bar.PageStep = std::max(bar.Page, 1);
-  } else {
-    bar.Pos = scrollX_;
-    bar.Max = MaxScrollX();
-    bar.Page = ViewRect().Width();
-    bar.LineStep = kLineScroll;
-    bar.PageStep = bar.Page;
-  }
+  bar.Pos = topIndex_;
+  bar.Max = MaxTopIndex();
+  bar.Page = VisibleRowCount();
+  bar.PageStep = std::max(bar.Page, 1);
   return bar;
 }
 
-void TRzListView::ScrollTo(bool vertical, int pos) {
-  if (vertical) {
-    SetTopIndex(pos);
-  } else {
-    SetScrollX(pos);
-  }
-}
-
 int TRzListView::ColumnLeft(int column) const {
-  int x = ViewRect().Left - scrollX_;
+  int x = ViewRect().Left - ScrollX();
   for (int i = 0; i < column; ++i) {
     x += ColumnWidth(i);
   }
@@ -195,7 +178,7 @@ int TRzListView::ColumnLeft(int column) const {
 TRect TRzListView::ItemRect(int i) const {
   TRect rows = RowsRect();
   int top = rows.Top + (i - topIndex_) * RowHeight();
-  int left = ViewRect().Left - scrollX_;
+  int left = ViewRect().Left - ScrollX();
   return {left, top, left + TotalColumnWidth(), top + RowHeight()};
 }
 
@@ -211,7 +194,7 @@ int TRzListView::ItemAtPos(TPoint p) const {
   if (!rowSelect_ && p.X >= ColumnLeft(0) + (columns_.empty() ? 0 : ColumnWidth(0))) {
     return -1;
   }
-  if (p.X >= ViewRect().Left - scrollX_ + TotalColumnWidth()) {
+  if (p.X >= ViewRect().Left - ScrollX() + TotalColumnWidth()) {
     return -1;
   }
   return i;
@@ -242,25 +225,7 @@ int TRzListView::MaxTopIndex() const {
 }
 
 void TRzListView::SetTopIndex(int i) {
-  i = std::clamp(i, 0, MaxTopIndex());
-  if (i == topIndex_) {
-    return;
-  }
-  topIndex_ = i;
-  Invalidate();
-}
-
-int TRzListView::MaxScrollX() const {
-  return std::max(TotalColumnWidth() - ViewRect().Width(), 0);
-}
-
-void TRzListView::SetScrollX(int x) {
-  x = std::clamp(x, 0, MaxScrollX());
-  if (x == scrollX_) {
-    return;
-  }
-  scrollX_ = x;
-  Invalidate();
+  ScrollField(topIndex_, i, MaxTopIndex());
 }
 
 void TRzListView::MakeVisible(int i) {
@@ -276,7 +241,7 @@ void TRzListView::MakeVisible(int i) {
 
 void TRzListView::ClampScroll() {
   topIndex_ = std::clamp(topIndex_, 0, MaxTopIndex());
-  scrollX_ = std::clamp(scrollX_, 0, MaxScrollX());
+  ClampScrollX();
 }
 
 void TRzListView::Resize() {
@@ -334,7 +299,7 @@ void TRzListView::PaintRows(TCanvas& canvas, const TRect& rows) {
   paintedRows_ = 0;
   int rh = RowHeight();
   int total = TotalColumnWidth();
-  int left = ViewRect().Left - scrollX_;
+  int left = ViewRect().Left - ScrollX();
   int right = std::min(left + total, rows.Right);
   bool focused = Focused();
   canvas.Font = Font();
@@ -479,10 +444,10 @@ bool TRzListView::KeyDown(TKey key, TShiftState shift) {
       target = n - 1;
       break;
     case Key_Left:
-      SetScrollX(scrollX_ - kLineScroll);
+      SetScrollX(ScrollX() - kLineScrollX);
       return true;
     case Key_Right:
-      SetScrollX(scrollX_ + kLineScroll);
+      SetScrollX(ScrollX() + kLineScrollX);
       return true;
     default:
       return false;

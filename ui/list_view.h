@@ -81,9 +81,6 @@ class TRzListView : public TScrollingControl {
   void SetTopIndex(int i);
   int MaxTopIndex() const;
   int VisibleRowCount() const;  // rows that fit wholly
-  int ScrollX() const { return scrollX_; }
-  void SetScrollX(int x);
-  int MaxScrollX() const;
   void MakeVisible(int i);
 
   // Rows painted by the last Paint (only the visible ones are).
@@ -101,8 +98,9 @@ class TRzListView : public TScrollingControl {
   void Resize() override;
   // A vertical bar while the rows overflow, a horizontal one while the columns do.
   bool ScrollBarShown(bool vertical) const override;
-  TScrollBarState ScrollRange(bool vertical) const override;
-  void ScrollTo(bool vertical, int pos) override;
+  int ContentWidth() const override { return TotalColumnWidth(); }
+  TScrollBarState RowRange() const override;
+  void ScrollToRow(int row) override { SetTopIndex(row); }
 
  private:
   // The reader's node of a row; null while no window shows the list.
@@ -124,7 +122,6 @@ class TRzListView : public TScrollingControl {
   int itemIndex_ = -1;
   int focusIndex_ = -1;  // the row last selected
   int topIndex_ = 0;
-  int scrollX_ = 0;
   int paintedRows_ = 0;
   mutable int textHeight_ = -1;
   mutable gfx::TFont measuredFont_;

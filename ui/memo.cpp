@@ -16,7 +16,6 @@ constexpr const char* kLineBreak = "\r\n";
 #else
 constexpr const char* kLineBreak = "\n";
 #endif
-constexpr int kLineScrollX = 8;  // pixels per horizontal arrow step
 
 }  // namespace
 
@@ -36,7 +35,7 @@ void TMemo::SetLines(std::vector<std::string> lines) {
   anchor_ = caret_ = {};
   goalX_ = -1;
   topRow_ = 0;
-  scrollX_ = 0;
+  ResetScrollX();
   Invalidate();
   NotifyAccessible(TAccEvent::ValueChange);
 }
@@ -67,7 +66,7 @@ void TMemo::SetWordWrap(bool wrap) {
   }
   wordWrap_ = wrap;
   layoutValid_ = false;
-  scrollX_ = 0;
+  ResetScrollX();
   Invalidate();
 }
 
@@ -149,54 +148,24 @@ int TMemo::MaxTopRow() const {
 }
 
 void TMemo::SetTopRow(int row) {
-  row = std::clamp(row, 0, MaxTopRow());
-  if (row == topRow_) {
-    return;
-  }
-  topRow_ = row;
-  Invalidate();
+  ScrollField(topRow_, row, MaxTopRow());
 }
 
-int TMemo::MaxScrollX() const {
-  return std::max(Layout().MaxWidth() + 2 * kMargin - ViewRect().Width(), 0);
-}
-
-void TMemo::SetScrollX(int x) {
-  x = std::clamp(x, 0, MaxScrollX());
-  if (x == scrollX_) {
-    return;
-  }
-  scrollX_ = x;
-  Invalidate();
+int TMemo::ContentWidth() const {
+  return Layout().MaxWidth() + 2 * kMargin;
 }
 
 bool TMemo::ScrollBarShown(bool vertical) const {
   return scrollBars_ == ssBoth || scrollBars_ == (vertical ? ssVertical : ssHorizontal);
 }
 
-TScrollBarState TMemo::ScrollRange(bool vertical) const {
+TScrollBarState TMemo::RowRange() const {
   TScrollBarState bar;
-  if (vertical) {
-    bar.Pos = topRow_;
-    bar.Max = MaxTopRow();
-    bar.Page = VisibleRows();
-    bar.PageStep = std::max(VisibleRows() - 1, 1);
-  } else {
-    bar.Pos = scrollX_;
-    bar.Max = MaxScrollX();
-    bar.Page = std::max(ViewRect().Width(), 1);
-    bar.LineStep = kLineScrollX;
-    bar.PageStep = bar.Page;
-  }
+  bar.Pos = topRow_;
+  bar.Max = MaxTopRow();
+  bar.Page = VisibleRows();
+  bar.PageStep = std::max(VisibleRows() - 1, 1);
   return bar;
-}
-
-void TMemo::ScrollTo(bool vertical, int pos) {
-  if (vertical) {
-    SetTopRow(pos);
-  } else {
-    SetScrollX(pos);
-  }
 }
 
 TMemoPos TMemo::PosAtPoint(TPoint p) const {
@@ -210,13 +179,13 @@ TMemoPos TMemo::PosAtPoint(TPoint p) const {
   if (row >= layout.RowCount()) {
     return LineEnd(static_cast<int>(lines_.size()) - 1);
   }
-  return layout.PosAt(row, p.X - t.Left - kMargin + scrollX_);
+  return layout.PosAt(row, p.X - t.Left - kMargin + ScrollX());
 }
 
 TPoint TMemo::PointOfPos(TMemoPos pos) const {
   const TMemoLayout& layout = Layout();
   TRect t = ViewRect();
-  return {t.Left + kMargin - scrollX_ + layout.XOf(pos),
+  return {t.Left + kMargin - ScrollX() + layout.XOf(pos),
           t.Top + (layout.RowOf(pos) - topRow_) * RowHeight()};
 }
 
@@ -230,9 +199,9 @@ void TMemo::ScrollToCaret() {
   }
   const int x = layout.XOf(caret_) + kMargin;
   const int w = ViewRect().Width();
-  if (x < scrollX_ + kMargin) {
+  if (x < ScrollX() + kMargin) {
     SetScrollX(x - kMargin);
-  } else if (x >= scrollX_ + w) {
+  } else if (x >= ScrollX() + w) {
     SetScrollX(x - w + 1);
   }
 }
@@ -265,7 +234,7 @@ void TMemo::PaintRows(TCanvas& canvas) const {
     }
     const TMemoRow& row = layout.Rows()[r];
     const std::string& line = lines_[row.Line];
-    const int x0 = t.Left + kMargin - scrollX_;
+    const int x0 = t.Left + kMargin - ScrollX();
     // The selected part of this row, as indexes into its boundaries.
     std::size_t s0 = 0, s1 = 0;
     if (showSelection && a.Line <= row.Line && b.Line >= row.Line) {

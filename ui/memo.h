@@ -47,9 +47,6 @@ class TMemo : public TScrollingControl {
   int TopRow() const { return topRow_; }
   void SetTopRow(int row);
   int MaxTopRow() const;
-  int ScrollX() const { return scrollX_; }
-  void SetScrollX(int x);
-  int MaxScrollX() const;
   // The text position under a point of the control (clamped to the text).
   TMemoPos PosAtPoint(TPoint p) const;
   // Where pos is drawn: the left of its character cell, in control coordinates.
@@ -70,8 +67,9 @@ class TMemo : public TScrollingControl {
   std::unique_ptr<TControlAccessible> CreateAccessible() override;
   // The bars ScrollBars asks for, shown (disabled) even with nothing to scroll.
   bool ScrollBarShown(bool vertical) const override;
-  TScrollBarState ScrollRange(bool vertical) const override;
-  void ScrollTo(bool vertical, int pos) override;
+  int ContentWidth() const override;
+  TScrollBarState RowRange() const override;
+  void ScrollToRow(int row) override { SetTopRow(row); }
 
  private:
   void PaintRows(TCanvas& canvas) const;
@@ -87,7 +85,6 @@ class TMemo : public TScrollingControl {
   TMemoPos anchor_, caret_;
   int goalX_ = -1;  // the x that Up and Down keep, -1 when unset
   int topRow_ = 0;
-  int scrollX_ = 0;
   bool selecting_ = false;  // the mouse is selecting text
 
   // Rows are rebuilt when the text, the font or the wrapping width changes.

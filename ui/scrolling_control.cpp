@@ -1,16 +1,30 @@
 #include "ui/scrolling_control.h"
 
+#include <algorithm>
+
 #include "gfx/canvas.h"
 #include "gfx/scale.h"
 
 TScrollingControl::TScrollingControl(int frameWidth)
     : frameWidth_(frameWidth),
       vBar_(Add<TScrollBar>([this] { return BarState(true); },
-                            [this](int pos) { ScrollTo(true, pos); })),
+                            [this](int pos) { ScrollToRow(pos); })),
       hBar_(Add<TScrollBar>([this] { return BarState(false); },
-                            [this](int pos) { ScrollTo(false, pos); })) {
+                            [this](int pos) { SetScrollX(pos); })) {
   vBar_->Name = "VertScrollBar";
   hBar_->Name = "HorzScrollBar";
+}
+
+int TScrollingControl::MaxScrollX() const {
+  return std::max(ContentWidth() - ViewRect().Width(), 0);
+}
+
+void TScrollingControl::SetScrollX(int x) {
+  ScrollField(scrollX_, x, MaxScrollX());
+}
+
+void TScrollingControl::ClampScrollX() {
+  scrollX_ = std::clamp(scrollX_, 0, MaxScrollX());
 }
 
 TRect TScrollingControl::ViewRect() const {
@@ -19,7 +33,16 @@ TRect TScrollingControl::ViewRect() const {
 }
 
 TScrollBarState TScrollingControl::BarState(bool vertical) const {
-  TScrollBarState bar = ScrollRange(vertical);
+  TScrollBarState bar;
+  if (vertical) {
+    bar = RowRange();
+  } else {
+    bar.Pos = scrollX_;
+    bar.Max = MaxScrollX();
+    bar.Page = std::max(ViewRect().Width(), 1);
+    bar.LineStep = kLineScrollX;
+    bar.PageStep = bar.Page;
+  }
   bar.Vertical = vertical;
   bar.Bounds = {};
   if (ScrollBarShown(vertical)) {

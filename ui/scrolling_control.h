@@ -1,13 +1,15 @@
 #pragma once
 
+#include <algorithm>
+
 #include "ui/scroll_bar.h"
 #include "ui/styled.h"
 
 // A framed control that shows part of something larger and scrolls it: a
 // vertical bar along its right edge and a horizontal one along the bottom,
 // each a child control that paints itself and takes its own presses. The host
-// says whether each bar shows, what it shows and what a new position means;
-// the base places the bars, fills the square between them and scales them.
+// says whether each bar shows and how its rows go; the base scrolls sideways
+// by pixels, places the bars, fills the square between them and scales them.
 class TScrollingControl : public TStyledWinControl {
  public:
   static constexpr int kScrollBarSize = 17;
@@ -26,6 +28,11 @@ class TScrollingControl : public TStyledWinControl {
   TScrollBar& VertScrollBar() const { return *vBar_; }
   TScrollBar& HorzScrollBar() const { return *hBar_; }
 
+  // ---- sideways, in pixels: 0 shows the content's left edge
+  int ScrollX() const { return scrollX_; }
+  void SetScrollX(int x);
+  int MaxScrollX() const;
+
   // The bars take their places from the host's state before they are hit.
   TControl* ControlAtPos(TPoint p) override;
   void ChangeScale(int m, int d) override;
@@ -34,10 +41,22 @@ class TScrollingControl : public TStyledWinControl {
  protected:
   // frameWidth: the host's own frame, which the bars sit inside.
   explicit TScrollingControl(int frameWidth);
+  // Pixels an arrow of the sideways bar (and a sideways key) moves.
+  static constexpr int kLineScrollX = 8;
   virtual bool ScrollBarShown(bool vertical) const = 0;
-  // Pos, Max, Page and the steps of a bar; its place is the base's.
-  virtual TScrollBarState ScrollRange(bool vertical) const = 0;
-  virtual void ScrollTo(bool vertical, int pos) = 0;
+  // The width of what scrolls sideways.
+  virtual int ContentWidth() const = 0;
+  // Pos, Max, Page and PageStep of the vertical bar, in rows.
+  virtual TScrollBarState RowRange() const = 0;
+  virtual void ScrollToRow(int row) = 0;
+  // Brings the sideways position back in range, or back to the left edge,
+  // for a host that repaints whole anyway.
+  void ClampScrollX();
+  void ResetScrollX() { scrollX_ = 0; }
+  // Sets a scroll position, kept within 0 to max; a new one repaints.
+  void ScrollField(int& field, int pos, int max) {
+    Change(field, std::clamp(pos, 0, std::max(max, 0)));
+  }
   // Puts the bars where the host's state now places them, and fills the
   // square between two shown bars. Hosts call it from Paint: whatever moves
   // a bar repaints the host whole.
@@ -48,6 +67,7 @@ class TScrollingControl : public TStyledWinControl {
   void PlaceScrollBars();
 
   int frameWidth_;
+  int scrollX_ = 0;
   int barSize_ = kScrollBarSize;
   TScrollBar* vBar_;
   TScrollBar* hBar_;

@@ -175,12 +175,13 @@ class TScrolled : public TScrollingControl {
 
  protected:
   bool ScrollBarShown(bool vertical) const override { return vertical; }
-  TScrollBarState ScrollRange(bool) const override {
+  int ContentWidth() const override { return 0; }
+  TScrollBarState RowRange() const override {
     TScrollBarState s = Bar(pos, 100, 20);
     s.PageStep = 10;
     return s;
   }
-  void ScrollTo(bool, int p) override {
+  void ScrollToRow(int p) override {
     pos = p;
     Invalidate();
   }
