@@ -139,6 +139,7 @@ class TCanvas {
   void DrawGreyed(int x, int y, const TBitmap& src);
 
   // --- Text, always with a transparent background in Font.Color.
+  // The width MeasureText gives (one line, no prefix).
   int TextWidth(std::string_view text);
   int TextHeight(std::string_view text);  // the font's line height
   TSize TextExtent(std::string_view text);

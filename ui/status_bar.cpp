@@ -2,6 +2,7 @@
 
 #include "gfx/canvas.h"
 #include "gfx/shading.h"
+#include "gfx/text_layout.h"
 #include "ui/form.h"
 
 TRzStatusBar::TRzStatusBar() {
@@ -95,7 +96,7 @@ void TRzStatusPane::Paint(TCanvas& canvas) {
 
   TRect area = CaptionRect();
   canvas.Font = Font();
-  int textWidth = canvas.TextWidth(Caption());
+  int textWidth = gfx::MeasureText(canvas.TextEngine(), Font(), Caption()).Width;
   int x = area.Left + captionOffset_ + 1;
   if (alignment_ == taRightJustify) {
     x = area.Right - captionOffset_ - 1 - textWidth;
@@ -103,7 +104,8 @@ void TRzStatusPane::Paint(TCanvas& canvas) {
   if (alignment_ == taCenter) {
     x = (area.Left + area.Right) / 2 - textWidth / 2;
   }
-  int y = area.Top + (area.Height() - canvas.TextHeight("Pp")) / 2;
+  int y =
+      area.Top + (area.Height() - gfx::MeasureText(canvas.TextEngine(), Font(), "Pp").Height) / 2;
   if (IsEnabled()) {
     canvas.TextRect(area, x, y, Caption());
   } else {
