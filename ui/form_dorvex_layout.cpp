@@ -1,5 +1,8 @@
 #include "ui/form_dorvex_layout.h"
 
+#include <string>
+#include <tuple>
+
 #include "resources/artwork.h"
 #include "ui/layout_helpers.h"
 
@@ -12,6 +15,31 @@ gfx::TFont ArialFont(int height, bool bold, gfx::TColor color) {
 TLabel* MakeLabel(TControl* parent, const char* name, int left, int top, int width, int height,
                   const std::string& caption, const gfx::TFont& font) {
   return PlaceLabel(parent, name, left, top, width, height, caption, font, gfx::clWindow);
+}
+
+struct THeading {
+  int Left;
+  int Width;
+  const char* Text;
+  gfx::TFont Font;
+};
+
+// A page named TabSheet<n> with a white band along its top (Panel<n>) holding
+// a large picture (Image<n>) and a heading (Label<n>); returned in that order.
+std::tuple<TRzTabSheet*, TPanel*, TImage*, TLabel*> AddPageWithTop(
+    TRzPageControl& pages, const std::string& n, const char* caption, int imageIndex,
+    const gfx::TFont& font, int bandHeight, const gfx::TBitmap& picture, const THeading& heading) {
+  TRzTabSheet* sheet = pages.AddPage("TabSheet" + n, caption);
+  sheet->SetImageIndex(imageIndex);
+  sheet->SetFont(font);
+  auto* band = Place<TPanel>(sheet, ("Panel" + n).c_str(), 0, 0, 669, bandHeight);
+  band->SetAlign(alTop);
+  band->SetColor(gfx::clWindow);
+  auto* image = Place<TImage>(band, ("Image" + n).c_str(), 8, 4, 32, 32);
+  image->SetPicture(picture);
+  TLabel* label = MakeLabel(band, ("Label" + n).c_str(), heading.Left, 13, heading.Width, 16,
+                            heading.Text, heading.Font);
+  return {sheet, band, image, label};
 }
 
 }  // namespace
@@ -117,15 +145,9 @@ void TFormDorvexLayout::BuildPages(TChartFactory& makeChart) {
   gfx::TFont pageFont = ArialFont(11, false, gfx::clWindowText);
   gfx::TFont headerFont = ArialFont(13, true, gfx::clBlack);
 
-  TabSheet1 = RzPageControl1->AddPage("TabSheet1", "日志");
-  TabSheet1->SetImageIndex(6);
-  TabSheet1->SetFont(pageFont);
-  Panel1 = Place<TPanel>(TabSheet1, "Panel1", 0, 0, 669, 40);
-  Panel1->SetAlign(alTop);
-  Panel1->SetColor(gfx::clWindow);
-  Image1 = Place<TImage>(Panel1, "Image1", 8, 4, 32, 32);
-  Image1->SetPicture(artwork::TableWindowIcon(32));
-  Label1 = MakeLabel(Panel1, "Label1", 48, 13, 145, 16, "开机/关机日志", headerFont);
+  std::tie(TabSheet1, Panel1, Image1, Label1) =
+      AddPageWithTop(*RzPageControl1, "1", "日志", 6, pageFont, 40, artwork::TableWindowIcon(32),
+                     {48, 145, "开机/关机日志", headerFont});
   LabTime = MakeLabel(Panel1, "LabTime", 288, 16, 121, 14, " Windows已运行时间:", pageFont);
   LabTimeText =
       MakeLabel(Panel1, "LabTimeText", 416, 16, 233, 14, "", ArialFont(11, false, gfx::clMaroon));
@@ -151,15 +173,9 @@ void TFormDorvexLayout::BuildPages(TChartFactory& makeChart) {
                        {"登录用户", 127, false},
                        {"信息", 0, true}});
 
-  TabSheet2 = RzPageControl1->AddPage("TabSheet2", "图表");
-  TabSheet2->SetImageIndex(7);
-  TabSheet2->SetFont(pageFont);
-  Panel2 = Place<TPanel>(TabSheet2, "Panel2", 0, 0, 669, 41);
-  Panel2->SetAlign(alTop);
-  Panel2->SetColor(gfx::clWindow);
-  Image2 = Place<TImage>(Panel2, "Image2", 8, 4, 32, 32);
-  Image2->SetPicture(artwork::BarChartIcon(32));
-  Label2 = MakeLabel(Panel2, "Label2", 56, 13, 273, 16, "运行时间图表", headerFont);
+  std::tie(TabSheet2, Panel2, Image2, Label2) =
+      AddPageWithTop(*RzPageControl1, "2", "图表", 7, pageFont, 41, artwork::BarChartIcon(32),
+                     {56, 273, "运行时间图表", headerFont});
 
   std::unique_ptr<TControl> chart = makeChart ? makeChart() : nullptr;
   if (!chart) {
