@@ -22,6 +22,7 @@ struct TChartPen {
   gfx::TColor Color = gfx::clBlack;
   int Width = 1;
   bool Visible = true;
+  friend bool operator==(const TChartPen&, const TChartPen&) = default;
 };
 
 struct TChartAxisTitle {
@@ -30,6 +31,7 @@ struct TChartAxisTitle {
   bool Visible = true;
   gfx::TFont Font;
   int32_t TitleSize = 0;
+  friend bool operator==(const TChartAxisTitle&, const TChartAxisTitle&) = default;
 };
 
 // One label drawn in the last paint.
@@ -153,18 +155,23 @@ class TChartAxis : private TAxisScale {
   // Asks the chart for a repaint.
   void Repaint();
 
- private:
-  // The paint and the mouse operations of the chart drive the axis.
-  friend class TChart;
-
-  // Paint steps, in the order the chart calls them.
-  void AdjustRange();
-  void PlaceAxis();
-  void ReserveSpace(gfx::TRect& rect);
-  void DrawAxis(gfx::TCanvas& canvas);
+  // --- Zoom and scroll: the range is fixed from then on.
+  // Shows [a, b] (either order; a range too small to divide is widened).
+  void SetMinMax(double a, double b);
+  // Moves the shown range by offset.
+  void Scroll(double offset);
   TAxisScaleSettings Settings() const;
   void Restore(const TAxisScaleSettings& s);
 
+  // --- Paint steps, in the order the chart calls them.
+  // Whether the axis shows in this paint, and its range from the series.
+  void AdjustRange(bool shown);
+  void PlaceAxis();
+  void ReserveSpace(gfx::TRect& rect);
+  using TAxisScale::ApplyMargins;
+  void DrawAxis(gfx::TCanvas& canvas);
+
+ private:
   int32_t TextWidth(const gfx::TFont& font, std::string_view text) const;
   double StepWith(double increment) const;
   double StepForCount(int32_t count, double increment) const;

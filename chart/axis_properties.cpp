@@ -1,5 +1,6 @@
 // The axis' properties: each change asks the chart for a repaint.
 #include <stdexcept>
+#include <utility>
 
 #include "chart/axis.h"
 #include "chart/chart.h"
@@ -56,6 +57,26 @@ void TChartAxis::SetIncrement(double v) {
     throw std::invalid_argument("Axis increment must be >= 0");
   }
   increment_ = v;
+  Repaint();
+}
+
+void TChartAxis::SetMinMax(double a, double b) {
+  automatic_ = automaticMinimum_ = automaticMaximum_ = false;
+  if (a > b) {
+    std::swap(a, b);
+  }
+  minimum_ = a;
+  maximum_ = b;
+  if (maximum_ - minimum_ < 1e-10) {
+    maximum_ = minimum_ + 1e-10;
+  }
+  Repaint();
+}
+
+void TChartAxis::Scroll(double offset) {
+  automatic_ = automaticMaximum_ = automaticMinimum_ = false;
+  maximum_ += offset;
+  minimum_ += offset;
   Repaint();
 }
 

@@ -8,7 +8,8 @@
 
 using namespace gfx;
 
-void TChartAxis::AdjustRange() {
+void TChartAxis::AdjustRange(bool shown) {
+  shown_ = shown;
   bool autoMin = automatic_ && automaticMinimum_;
   bool autoMax = automatic_ && automaticMaximum_;
   if (autoMin || autoMax) {

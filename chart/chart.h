@@ -142,9 +142,6 @@ class TChart : public TWinControl {
 
   void ZoomRect(const gfx::TRect& rect);
   void UndoZoom();
-  // Fixes an axis to a ... b (swapped when reversed, at least 1e-10 wide).
-  void SetMinMax(TChartAxis& axis, double a, double b);
-  void ScrollAxis(TChartAxis& axis, double offset);
 
   void ChangeScale(int m, int d) override;
   // A series' points were replaced, added or removed: the bars' nodes go.
@@ -155,8 +152,15 @@ class TChart : public TWinControl {
   void Resize() override;
 
  private:
+  // The steps of a redraw, in their order.
   void Redraw();
+  void DrawPanel(gfx::TCanvas& canvas);
   void DrawBevels(gfx::TCanvas& canvas, gfx::TRect& r);
+  void PrepareToolsAndSeries();
+  void PlaceAxes();
+  void ApplySeriesMargins();
+  void DrawBackWall(gfx::TCanvas& canvas);
+  void DrawAxes(gfx::TCanvas& canvas);
   void DrawSeries(gfx::TCanvas& canvas);
   void DrawZoomBand();
   void DrawZoomBand(gfx::TCanvas& canvas);

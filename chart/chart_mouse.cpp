@@ -108,10 +108,10 @@ void TChart::MouseMove(TShiftState shift, int mouseX, int mouseY) {
         }
         if (axis->Horizontal() && horizontal && x != scroll_.X1) {
           double d = axis->PixelToValue(scroll_.X1) - axis->PixelToValue(x);
-          SetMinMax(*axis, axis->Minimum() + d, axis->Maximum() + d);
+          axis->SetMinMax(axis->Minimum() + d, axis->Maximum() + d);
         } else if (!axis->Horizontal() && vertical && y != scroll_.Y1) {
           double d = axis->PixelToValue(scroll_.Y1) - axis->PixelToValue(y);
-          SetMinMax(*axis, axis->Minimum() + d, axis->Maximum() + d);
+          axis->SetMinMax(axis->Minimum() + d, axis->Maximum() + d);
         }
       }
       scroll_.X1 = x;
@@ -168,7 +168,7 @@ void TChart::WheelNotch(bool down) {
     for (TChartAxis* axis : axisList_) {
       if (!axis->Horizontal()) {
         double offset = (axis->Maximum() - axis->Minimum()) * 3 * 0.01;
-        ScrollAxis(*axis, down ? offset : -offset);
+        axis->Scroll(down ? offset : -offset);
       }
     }
   }
@@ -194,10 +194,10 @@ void TChart::ZoomRect(const TRect& rect) {
   if (!saved_) {
     SaveScales();
   }
-  SetMinMax(LeftAxis(), leftA, leftB);
-  SetMinMax(RightAxis(), rightA, rightB);
-  SetMinMax(TopAxis(), topA, topB);
-  SetMinMax(BottomAxis(), bottomA, bottomB);
+  LeftAxis().SetMinMax(leftA, leftB);
+  RightAxis().SetMinMax(rightA, rightB);
+  TopAxis().SetMinMax(topA, topB);
+  BottomAxis().SetMinMax(bottomA, bottomB);
   zoomed_ = true;
 }
 
@@ -210,26 +210,6 @@ void TChart::UndoZoom() {
   }
   Repaint();
   zoomed_ = false;
-}
-
-void TChart::SetMinMax(TChartAxis& axis, double a, double b) {
-  axis.automatic_ = axis.automaticMinimum_ = axis.automaticMaximum_ = false;
-  if (a > b) {
-    std::swap(a, b);
-  }
-  axis.minimum_ = a;
-  axis.maximum_ = b;
-  if (axis.maximum_ - axis.minimum_ < 1e-10) {
-    axis.maximum_ = axis.minimum_ + 1e-10;
-  }
-  Repaint();
-}
-
-void TChart::ScrollAxis(TChartAxis& axis, double offset) {
-  axis.automatic_ = axis.automaticMaximum_ = axis.automaticMinimum_ = false;
-  axis.maximum_ += offset;
-  axis.minimum_ += offset;
-  Repaint();
 }
 
 void TChart::DrawZoomBand() {

@@ -94,19 +94,38 @@ void TChart::Redraw() {
   canvas.SetTextEngine(&TextEngine());
   drawnWith_ = &TextEngine();
 
-  // 1, 2: the plot area from the margins; repaint requests off from here on.
   SetPlotRect(CalcMarginRect());
   marginRect_ = plot_;
+  // Changes the steps make to axes and series ask for no repaint.
   TPaintScope scope(painting_, autoRepaint_);
 
-  // 3: panel and bevels.
+  DrawPanel(canvas);
+  PrepareToolsAndSeries();
+  PlaceAxes();
+  ApplySeriesMargins();
+  DrawBackWall(canvas);
+  if (axisBehind_) {
+    DrawAxes(canvas);
+  }
+  DrawSeries(canvas);
+  if (!axisBehind_) {
+    DrawAxes(canvas);
+  }
+  if (zoom_.Active) {
+    DrawZoomBand(canvas);
+  }
+  stale_ = false;
+}
+
+void TChart::DrawPanel(TCanvas& canvas) {
   TRect panel = PanelRect();
   if (color_ != clNone) {
     canvas.FillRect(panel, color_);
   }
   DrawBevels(canvas, panel);
+}
 
-  // 4: tools and series get ready.
+void TChart::PrepareToolsAndSeries() {
   for (TChartTool* t : toolList_) {
     if (t->Active()) {
       t->ChartPaintStart();
@@ -117,11 +136,13 @@ void TChart::Redraw() {
       s->PrepareForPaint();
     }
   }
+}
 
-  // 6, 7: ranges, room for the shown axes, and the final plot area.
+// Ranges first, then room for the shown axes' labels and titles out of the
+// margins' plot area, then the axes placed along what is left.
+void TChart::PlaceAxes() {
   for (TChartAxis* axis : axisList_) {
-    axis->shown_ = IsAxisShown(*axis);
-    axis->AdjustRange();
+    axis->AdjustRange(IsAxisShown(*axis));
   }
   for (TChartAxis* axis : axisList_) {
     axis->PlaceAxis();
@@ -136,8 +157,11 @@ void TChart::Redraw() {
   for (TChartAxis* axis : axisList_) {
     axis->PlaceAxis();
   }
+}
 
-  // 8: the series' margins.
+// Widens each automatic end of an axis by the pixels its series need there
+// (the bar series' side margins).
+void TChart::ApplySeriesMargins() {
   for (TChartAxis* axis : axisList_) {
     int32_t low = 0, high = 0;
     for (TChartSeries* s : seriesList_) {
@@ -161,41 +185,29 @@ void TChart::Redraw() {
                     (axis->Horizontal() ? axis->AutomaticMaximum() : axis->AutomaticMinimum());
     axis->ApplyMargins(autoLow ? low : 0, autoHigh ? high : 0);
   }
-
-  // 9: the back wall's outline.
-  if (backWallPen_.Visible) {
-    canvas.Pen.Color = backWallPen_.Color;
-    canvas.Pen.Width = backWallPen_.Width;
-    canvas.Pen.Style = psSolid;
-    canvas.Pen.Mode = pmCopy;
-    canvas.Brush.Style = bsClear;
-    canvas.Rectangle(plot_.Left, plot_.Top, plot_.Right + 1, plot_.Bottom + 1);
-  }
-
-  // 10, 11: the axes behind the series (or over them), the series clipped
-  // to the plot area.
-  auto drawAxes = [&] {
-    for (TChartAxis* axis : axisList_) {
-      if (axis->Shown()) {
-        axis->DrawAxis(canvas);
-      }
-    }
-  };
-  if (axisBehind_) {
-    drawAxes();
-  }
-  DrawSeries(canvas);
-  if (!axisBehind_) {
-    drawAxes();
-  }
-
-  // 13: a zoom drag in progress.
-  if (zoom_.Active) {
-    DrawZoomBand(canvas);
-  }
-  stale_ = false;
 }
 
+void TChart::DrawBackWall(TCanvas& canvas) {
+  if (!backWallPen_.Visible) {
+    return;
+  }
+  canvas.Pen.Color = backWallPen_.Color;
+  canvas.Pen.Width = backWallPen_.Width;
+  canvas.Pen.Style = psSolid;
+  canvas.Pen.Mode = pmCopy;
+  canvas.Brush.Style = bsClear;
+  canvas.Rectangle(plot_.Left, plot_.Top, plot_.Right + 1, plot_.Bottom + 1);
+}
+
+void TChart::DrawAxes(TCanvas& canvas) {
+  for (TChartAxis* axis : axisList_) {
+    if (axis->Shown()) {
+      axis->DrawAxis(canvas);
+    }
+  }
+}
+
+// Each active series clipped to the plot area, unless it clips itself.
 void TChart::DrawSeries(TCanvas& canvas) {
   for (TChartSeries* s : seriesList_) {
     if (!s->Active()) {

@@ -61,31 +61,10 @@ void TMarksTipTool::CancelHint() {
 }
 
 std::string TMarksTipTool::TipText(TChartSeries& series, int32_t index) {
-  TChart* chart = ParentChart() != nullptr ? ParentChart() : series.ParentChart();
-  // Borrow the series' mark text in this tool's style without repainting.
-  TSeriesMarksStyle oldStyle = series.Marks().Style();
-  bool oldRepaint = chart != nullptr && chart->AutoRepaint();
-  std::string text;
-  if (chart != nullptr) {
-    chart->SetAutoRepaint(false);
+  std::string text = series.MarkText(index, style_);
+  if (OnGetText) {
+    OnGetText(*this, text);
   }
-  auto restore = [&] {
-    series.Marks().SetStyle(oldStyle);
-    if (chart != nullptr) {
-      chart->SetAutoRepaint(oldRepaint);
-    }
-  };
-  try {
-    series.Marks().SetStyle(style_);
-    text = series.MarkText(index);
-    if (OnGetText) {
-      OnGetText(*this, text);
-    }
-  } catch (...) {
-    restore();
-    throw;
-  }
-  restore();
   return text;
 }
 

@@ -6,6 +6,7 @@
 struct TNumberSeparators {
   std::string Thousand = ",";
   std::string Decimal = ".";
+  friend bool operator==(const TNumberSeparators&, const TNumberSeparators&) = default;
 };
 
 // A value in the picture "#,##0.###": at least one integer digit, grouped by

@@ -44,9 +44,7 @@ int32_t TChartSeries::Add(double value, const std::string& label, TColor color) 
 }
 
 int32_t TChartSeries::AddPoint(double x, double y, const std::string& label, TColor color) {
-  xValues_.PendingValue = x;
-  yValues_.PendingValue = y;
-  int32_t index = xValues_.InsertOrdered();
+  int32_t index = xValues_.InsertOrdered(x);
   yValues_.InsertAt(index, y);
 
   auto at = [index](auto& list) { return list.begin() + index; };
@@ -101,7 +99,7 @@ std::string TChartSeries::ValueText(double value) const {
   return FormatValue(value, separators);
 }
 
-std::string TChartSeries::MarkText(int32_t index) const {
+std::string TChartSeries::MarkText(int32_t index, TSeriesMarksStyle style) const {
   std::string value = ValueText(YValue(index));
   std::string label = PointLabel(index);
   if (label.empty()) {
@@ -109,7 +107,7 @@ std::string TChartSeries::MarkText(int32_t index) const {
   }
   std::string separator = marks_.MultiLine() ? "\r" : " ";
   std::string text;
-  switch (marks_.Style()) {
+  switch (style) {
     case smsValue:
       text = value;
       break;
@@ -138,7 +136,7 @@ void TChartSeries::CalcVisibleRange() {
     firstVisible_ = lastVisible_ = -1;
     return;
   }
-  if (xValues_.Order == loNone || horiz_ == nullptr || chart_ == nullptr) {
+  if (xValues_.Order() == loNone || horiz_ == nullptr || chart_ == nullptr) {
     firstVisible_ = 0;
     lastVisible_ = count - 1;
     return;

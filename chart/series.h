@@ -61,7 +61,7 @@ class TChartSeries {
 
   const TChartValueList& XValues() const { return xValues_; }
   const TChartValueList& YValues() const { return yValues_; }
-  void SetYValuesName(std::string name) { yValues_.Name = std::move(name); }
+  void SetYValuesName(std::string name) { yValues_.SetName(std::move(name)); }
 
   bool Active() const { return active_; }
   void SetActive(bool v);
@@ -109,8 +109,9 @@ class TChartSeries {
   bool XAlongHorizontal() const { return YMandatory(); }
   virtual bool UsesAxes() const { return true; }
 
-  // The text of a point in the current Marks style.
-  std::string MarkText(int32_t index) const;
+  // The text of a point in the current Marks style, or in another one.
+  std::string MarkText(int32_t index) const { return MarkText(index, marks_.Style()); }
+  std::string MarkText(int32_t index, TSeriesMarksStyle style) const;
   std::string ValueText(double value) const;
 
   // Paint steps, called by the chart in this order.

@@ -12,16 +12,15 @@ void TChartValueList::Grow() {
   }
 }
 
-int32_t TChartValueList::InsertOrdered() {
-  double v = PendingValue;
+int32_t TChartValueList::InsertOrdered(double v) {
   int32_t index = count_;
-  if (Order == loAscending && count_ > 0 && v < values_[count_ - 1]) {
+  if (order_ == loAscending && count_ > 0 && v < values_[count_ - 1]) {
     int32_t i = count_ - 1;
     while (i >= 0 && values_[i] > v) {
       --i;
     }
     index = i + 1;
-  } else if (Order == loDescending && count_ > 0 && v > values_[count_ - 1]) {
+  } else if (order_ == loDescending && count_ > 0 && v > values_[count_ - 1]) {
     int32_t i = count_ - 1;
     while (i >= 0 && values_[i] < v) {
       --i;

@@ -10,19 +10,22 @@ enum TChartListOrder { loNone, loAscending, loDescending };
 // values; the statistics are computed lazily after a change.
 class TChartValueList {
  public:
-  TChartValueList(std::string name, TChartListOrder order) : Name(std::move(name)), Order(order) {}
+  TChartValueList(std::string name, TChartListOrder order)
+      : name_(std::move(name)), order_(order) {}
 
-  std::string Name;
-  TChartListOrder Order;
-  bool DateTime = false;
-  double PendingValue = 0;  // the value InsertOrdered inserts
+  const std::string& Name() const { return name_; }
+  void SetName(std::string name) { name_ = std::move(name); }
+  TChartListOrder Order() const { return order_; }
+  // Whether the values are dates (days since 1899-12-30).
+  bool DateTime() const { return dateTime_; }
+  void SetDateTime(bool on) { dateTime_ = on; }
 
   int32_t Count() const { return count_; }
   int32_t Capacity() const { return static_cast<int32_t>(values_.size()); }
   double ValueAt(int32_t index) const { return values_[static_cast<size_t>(index)]; }
 
-  // Inserts PendingValue where Order puts it and returns its index.
-  int32_t InsertOrdered();
+  // Inserts value where Order puts it (after equal ones) and returns its index.
+  int32_t InsertOrdered(double value);
   void InsertAt(int32_t index, double value);
   void RemoveAll();
 
@@ -35,6 +38,9 @@ class TChartValueList {
   void Grow();
   void Recalc() const;
 
+  std::string name_;
+  TChartListOrder order_;
+  bool dateTime_ = false;
   std::vector<double> values_;  // its size is the capacity
   int32_t count_ = 0;
   mutable bool modified_ = true;

@@ -47,11 +47,13 @@ struct TPen {
   int Width = 1;
   TPenStyle Style = psSolid;
   TPenMode Mode = pmCopy;
+  friend bool operator==(const TPen&, const TPen&) = default;
 };
 
 struct TBrush {
   TColor Color = clWhite;
   TBrushStyle Style = bsSolid;
+  friend bool operator==(const TBrush&, const TBrush&) = default;
 };
 
 class TCanvas {
@@ -137,6 +139,7 @@ class TCanvas {
   void DrawGreyed(int x, int y, const TBitmap& src);
 
   // --- Text, always with a transparent background in Font.Color.
+  // The width MeasureText gives (one line, no prefix).
   int TextWidth(std::string_view text);
   int TextHeight(std::string_view text);  // the font's line height
   TSize TextExtent(std::string_view text);

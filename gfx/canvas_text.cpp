@@ -25,7 +25,7 @@ TFontMetrics TCanvas::FontMetrics() {
 }
 
 int TCanvas::TextWidth(std::string_view text) {
-  return TextEngine().TextWidth(Font, text);
+  return MeasureText(TextEngine(), Font, text).Width;
 }
 
 int TCanvas::TextHeight(std::string_view) {

@@ -10,15 +10,6 @@ TRzButton::TRzButton() {
   SetTransparent(true);
 }
 
-void TRzButton::SetCaption(const std::string& text) {
-  if (text == caption_) {
-    return;
-  }
-  caption_ = text;
-  Invalidate();
-  NotifyAccessible(TAccEvent::NameChange);
-}
-
 // ---- painting
 
 void TRzButton::Paint(TCanvas& canvas) {
@@ -33,12 +24,12 @@ void TRzButton::Paint(TCanvas& canvas) {
     PaintRing(canvas, face);
   }
 
-  canvas.Font = Font;
+  canvas.Font = Font();
   if (!IsEnabled()) {
     canvas.Font.Color = gfx::clGrayText;
   }
   TRect text = r;
-  canvas.DrawTextIn(caption_, text, gfx::dtSingleLine | gfx::dtCenter | gfx::dtVCenter);
+  canvas.DrawTextIn(Caption(), text, gfx::dtSingleLine | gfx::dtCenter | gfx::dtVCenter);
 
   if (Focused() && showFocusRect_) {
     canvas.DrawFocusRect(r.Deflate(3));
@@ -61,7 +52,7 @@ void TRzButton::PaintFrame(TCanvas& canvas, const TRect& r) {
   canvas.SetPixel(rt - 2, b - 2, light);
 
   // The frame proper, one pixel in, without its corner pixels.
-  const gfx::TColor frame = IsEnabled() ? frameColor_ : gfx::Darken(Color, 80);
+  const gfx::TColor frame = IsEnabled() ? frameColor_ : gfx::Darken(Color(), 80);
   canvas.FillRect({l + 2, t + 1, rt - 2, t + 2}, frame);
   canvas.FillRect({l + 2, b - 2, rt - 2, b - 1}, frame);
   canvas.FillRect({l + 1, t + 2, l + 2, b - 2}, frame);
@@ -70,14 +61,15 @@ void TRzButton::PaintFrame(TCanvas& canvas, const TRect& r) {
 
 void TRzButton::PaintFace(TCanvas& canvas, const TRect& face) {
   if (Down()) {
-    canvas.FillRect(face, gfx::Darken(Color, 10));
+    canvas.FillRect(face, gfx::Darken(Color(), 10));
     return;
   }
   TRect upper{face.Left, face.Top, face.Right, face.Bottom - 2};
-  gfx::FillGradientOrFlat(canvas, upper, gfx::Lighten(Color, 30), gfx::Darken(Color, 10), Color);
+  gfx::FillGradientOrFlat(canvas, upper, gfx::Lighten(Color(), 30), gfx::Darken(Color(), 10),
+                          Color());
   canvas.FillRect({face.Left, face.Bottom - 2, face.Right, face.Bottom - 1},
-                  gfx::Darken(Color, 20));
-  canvas.FillRect({face.Left, face.Bottom - 1, face.Right, face.Bottom}, gfx::Darken(Color, 30));
+                  gfx::Darken(Color(), 20));
+  canvas.FillRect({face.Left, face.Bottom - 1, face.Right, face.Bottom}, gfx::Darken(Color(), 30));
 }
 
 void TRzButton::PaintRing(TCanvas& canvas, const TRect& face) {
@@ -93,7 +85,7 @@ void TRzButton::PaintRing(TCanvas& canvas, const TRect& face) {
     if (gfx::TooClose(h, gfx::clBtnFace)) {
       h = gfx::Darken(h, 30);
     }
-    const gfx::TColor base = gfx::Lighten(Color, 30);
+    const gfx::TColor base = gfx::Lighten(Color(), 30);
     top = gfx::Blend(h, base, 60);
     bottom = gfx::Blend(h, base, 160);
   } else {

@@ -13,8 +13,6 @@ class TRzButton : public TPushButton<TStyledWinControl> {
  public:
   TRzButton();
 
-  const std::string& Caption() const { return caption_; }
-  void SetCaption(const std::string& text);
   // The orange ring while the mouse is over the button.
   bool HotTrack() const { return hotTrack_; }
   void SetHotTrack(bool on) { Change(hotTrack_, on); }
@@ -38,7 +36,6 @@ class TRzButton : public TPushButton<TStyledWinControl> {
   void PaintFace(TCanvas& canvas, const TRect& face);
   void PaintRing(TCanvas& canvas, const TRect& face);
 
-  std::string caption_;
   bool hotTrack_ = false;
   gfx::TColor frameColor_ = gfx::cl3DDkShadow;
   gfx::TColor hotTrackColor_ = gfx::MakeColor(0xF0, 0x9B, 0x14);

@@ -111,6 +111,13 @@ void TControl::SetBounds(int left, int top, int width, int height) {
   }
 }
 
+void TControl::PlaceChild(TControl& child, const TRect& r) {
+  child.left_ = r.Left;
+  child.top_ = r.Top;
+  child.width_ = std::max(r.Width(), 0);
+  child.height_ = std::max(r.Height(), 0);
+}
+
 TPoint TControl::ClientToForm(TPoint p) const {
   for (const TControl* c = this; c->parent_; c = c->parent_) {
     p.X += c->left_;
@@ -384,6 +391,15 @@ bool TControl::MouseCapture() const {
 
 TCursor TControl::CursorAt(int, int) const {
   return Cursor;
+}
+
+void TControl::SetCaption(const std::string& text) {
+  if (text == caption_) {
+    return;
+  }
+  caption_ = text;
+  NotifyAccessible(TAccEvent::NameChange);
+  CaptionChanged();
 }
 
 void TControl::SetTabOrder(int order) {

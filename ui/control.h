@@ -141,6 +141,11 @@ class TControl {
   // Pointer shape at a point of the control; crDefault defers to the parent.
   virtual TCursor CursorAt(int x, int y) const;
 
+  // The text the control shows (a button's label, a tab's title, a window's
+  // title); a new one is repainted and the reader hears of it.
+  const std::string& Caption() const { return caption_; }
+  void SetCaption(const std::string& text);
+
   // Tooltip text; shown by the application's hint facility when ShowHint is on.
   std::string Hint;
   bool ShowHint = false;
@@ -193,6 +198,10 @@ class TControl {
   // made when asked for, and the reader hears of the reorder.
   void AccessiblePartsReplaced();
 
+  // Asks for a repaint of what shows the caption; by default the whole control.
+  virtual void CaptionChanged() { Invalidate(); }
+  // Stores the caption without asking for a repaint, for use while painting.
+  void StoreCaption(const std::string& text) { caption_ = text; }
   // Sets a field that shows in the picture; a new value asks for a repaint.
   template <class T, class V>
   void Change(T& field, V&& value) {
@@ -202,6 +211,10 @@ class TControl {
     field = std::forward<V>(value);
     Invalidate();
   }
+  // Moves a child (own coordinates) without asking for a repaint or a
+  // realignment: for a parent that places the child from its own state and
+  // repaints itself whole whenever that state moves it.
+  static void PlaceChild(TControl& child, const TRect& r);
   // Focusable kinds (windowed controls) set this; labels and spacers do not.
   void SetAcceptsFocus(bool a) { acceptsFocus_ = a; }
   bool AcceptsFocus() const { return acceptsFocus_; }
@@ -221,6 +234,7 @@ class TControl {
   // A child came or went: the reader hears of the reorder.
   void ChildrenChanged();
   std::unique_ptr<TControlAccessible> accessible_;
+  std::string caption_;
   TControl* parent_ = nullptr;
   gfx::TTextEngine* textEngine_ = nullptr;
   std::vector<std::unique_ptr<TControl>> children_;

@@ -33,13 +33,26 @@ void TForm::DoCreate() {
   });
 }
 
+void TForm::SetIcon(gfx::TBitmap icon) {
+  icon_ = std::move(icon);
+  if (window_ && !icon_.IsEmpty()) {
+    window_->SetIcon(icon_);
+  }
+}
+
+void TForm::CaptionChanged() {
+  if (window_) {
+    window_->SetTitle(Caption());
+  }
+}
+
 void TForm::ShowWindow() {
   closed_ = false;
   if (TApplication* app = Application()) {
     if (!window_) {
       TWindowParams params;
       params.Kind = Kind;
-      params.Title = Caption;
+      params.Title = Caption();
       params.ClientWidth = Width();
       params.ClientHeight = Height();
       params.Centred = Kind != wkPopup;
@@ -47,8 +60,8 @@ void TForm::ShowWindow() {
         params.Owner = Owner->Window();
       }
       window_ = app->Platform().CreatePlatformWindow(params, this);
-      if (!Icon.IsEmpty()) {
-        window_->SetIcon(Icon);
+      if (!icon_.IsEmpty()) {
+        window_->SetIcon(icon_);
       }
     }
   }
@@ -145,7 +158,7 @@ void TForm::Resize() {
 }
 
 void TForm::ChangeScale(int m, int d) {
-  Font.Height = gfx::MulDiv(Font.Height, m, d);
+  font_.Height = gfx::MulDiv(font_.Height, m, d);
   // The form's own position is the platform's; only its client size scales.
   int l = Left(), t = Top();
   TWinControl::ChangeScale(m, d);

@@ -20,10 +20,12 @@ class TForm : public TWinControl, public TWindowEvents {
   TForm();
   ~TForm() override;
 
-  std::string Caption;
-  gfx::TColor Color = gfx::clBtnFace;
-  gfx::TFont Font;
-  gfx::TBitmap Icon;
+  gfx::TColor Color() const { return color_; }
+  void SetColor(gfx::TColor color) { Change(color_, color); }
+  const gfx::TFont& Font() const { return font_; }
+  void SetFont(const gfx::TFont& font) { Change(font_, font); }
+  const gfx::TBitmap& Icon() const { return icon_; }
+  void SetIcon(gfx::TBitmap icon);
   TWindowKind Kind = wkMain;
   // The window this one is centred over and stays above (modal windows).
   TForm* Owner = nullptr;
@@ -112,6 +114,8 @@ class TForm : public TWinControl, public TWindowEvents {
   std::unique_ptr<TControlAccessible> CreateAccessible() override;
   void InvalidateArea(const TRect& r) override;
   void Resize() override;
+  // The window's title bar shows the caption.
+  void CaptionChanged() override;
 
  private:
   void PaintAll();
@@ -122,6 +126,9 @@ class TForm : public TWinControl, public TWindowEvents {
   void UpdateCursor(TPoint p);
   TControl* EnabledTarget(TControl* c) const;
 
+  gfx::TColor color_ = gfx::clBtnFace;
+  gfx::TFont font_;
+  gfx::TBitmap icon_;
   std::unique_ptr<TPlatformWindow> window_;
   gfx::TBitmap image_;
   std::vector<TRect> dirty_;

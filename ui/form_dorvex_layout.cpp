@@ -1,5 +1,8 @@
 #include "ui/form_dorvex_layout.h"
 
+#include <string>
+#include <tuple>
+
 #include "resources/artwork.h"
 #include "ui/layout_helpers.h"
 
@@ -14,15 +17,40 @@ TLabel* MakeLabel(TControl* parent, const char* name, int left, int top, int wid
   return PlaceLabel(parent, name, left, top, width, height, caption, font, gfx::clWindow);
 }
 
+struct THeading {
+  int Left;
+  int Width;
+  const char* Text;
+  gfx::TFont Font;
+};
+
+// A page named TabSheet<n> with a white band along its top (Panel<n>) holding
+// a large picture (Image<n>) and a heading (Label<n>); returned in that order.
+std::tuple<TRzTabSheet*, TPanel*, TImage*, TLabel*> AddPageWithTop(
+    TRzPageControl& pages, const std::string& n, const char* caption, int imageIndex,
+    const gfx::TFont& font, int bandHeight, const gfx::TBitmap& picture, const THeading& heading) {
+  TRzTabSheet* sheet = pages.AddPage("TabSheet" + n, caption);
+  sheet->SetImageIndex(imageIndex);
+  sheet->SetFont(font);
+  auto* band = Place<TPanel>(sheet, ("Panel" + n).c_str(), 0, 0, 669, bandHeight);
+  band->SetAlign(alTop);
+  band->SetColor(gfx::clWindow);
+  auto* image = Place<TImage>(band, ("Image" + n).c_str(), 8, 4, 32, 32);
+  image->SetPicture(picture);
+  TLabel* label = MakeLabel(band, ("Label" + n).c_str(), heading.Left, 13, heading.Width, 16,
+                            heading.Text, heading.Font);
+  return {sheet, band, image, label};
+}
+
 }  // namespace
 
 TFormDorvexLayout::TFormDorvexLayout(int dpi, TChartFactory makeChart) : dpi_(dpi > 0 ? dpi : 96) {
   Name = "FormDorvex";
-  Caption = "Dorvex";
+  SetCaption("Dorvex");
   Kind = wkMain;
-  Color = gfx::clWindow;
-  Font = ArialFont(11, false, gfx::clWindowText);
-  Icon = artwork::ProgramIcon(32);
+  SetColor(gfx::clWindow);
+  SetFont(ArialFont(11, false, gfx::clWindowText));
+  SetIcon(artwork::ProgramIcon(32));
   ImageList1 = artwork::ToolbarImages();
   ImageList2 = artwork::StateMarkers();
   Timer1.Name = "Timer1";
@@ -50,7 +78,7 @@ void TFormDorvexLayout::BuildToolbar() {
   RzToolbar1->ShowButtonCaptions = true;
   RzToolbar1->AutoSize = true;
   RzToolbar1->Images = &ImageList1;
-  RzToolbar1->Font = Font;
+  RzToolbar1->SetFont(Font());
 
   // Design positions; the toolbar lays them out again once they are all in place.
   auto button = [&](const char* name, int left, int image, const char* caption, gfx::TColor color) {
@@ -58,14 +86,14 @@ void TFormDorvexLayout::BuildToolbar() {
     b->SetImageIndex(image);
     b->SetCaption(caption);
     b->SetLayout(blGlyphTop);
-    b->Font = ArialFont(11, false, color);
+    b->SetFont(ArialFont(11, false, color));
     b->ShowHint = true;
     RzToolbar1->ToolbarControls.push_back(b);
     return b;
   };
   auto spacer = [&](const char* name, int left) {
     auto* s = Place<TRzSpacer>(RzToolbar1, name, left, 5, 25, 50);
-    s->Grooved = true;
+    s->SetGrooved(true);
     RzToolbar1->ToolbarControls.push_back(s);
     return s;
   };
@@ -83,7 +111,7 @@ void TFormDorvexLayout::BuildToolbar() {
   LabVer->SetCaption("版本 2.0");
   LabVer->SetAlignment(taRightJustify);
   LabVer->SetTransparent(true);
-  LabVer->Font = Font;
+  LabVer->SetFont(Font());
   RzToolbar1->ToolbarControls.push_back(LabVer);
   RzToolbar1->LayoutControls();
 }
@@ -91,7 +119,7 @@ void TFormDorvexLayout::BuildToolbar() {
 void TFormDorvexLayout::BuildStatusBar() {
   RzStatusBar1 = Place<TRzStatusBar>(this, "RzStatusBar1", 0, kClientHeight - 19, kClientWidth, 19);
   RzStatusBar1->SetAlign(alBottom);
-  RzStatusBar1->Font = Font;
+  RzStatusBar1->SetFont(Font());
   RzClockStatus1 = Place<TRzClockStatus>(RzStatusBar1, "RzClockStatus1", 0, 0, 150, 19);
   RzStatusPane1 = Place<TRzStatusPane>(RzStatusBar1, "RzStatusPane1", 150, 0, 100, 19);
   RzStatusPane2 = Place<TRzStatusPane>(RzStatusBar1, "RzStatusPane2", 250, 0, 100, 19);
@@ -100,7 +128,7 @@ void TFormDorvexLayout::BuildStatusBar() {
   for (TRzStatusPane* p : {static_cast<TRzStatusPane*>(RzClockStatus1), RzStatusPane1,
                            RzStatusPane2, RzStatusPane3, RzStatusPane4}) {
     p->SetAlign(alLeft);
-    p->Font = Font;
+    p->SetFont(Font());
   }
 }
 
@@ -110,22 +138,16 @@ void TFormDorvexLayout::BuildPages(TChartFactory& makeChart) {
   RzPageControl1->SetFixedDimension(20);
   RzPageControl1->SetBackgroundColor(gfx::cl3DLight);
   RzPageControl1->SetHighlightBarColor(gfx::clWindow);
-  RzPageControl1->Color = gfx::clWindow;
+  RzPageControl1->SetColor(gfx::clWindow);
   RzPageControl1->SetTextColorSelected(gfx::clBlue);
-  RzPageControl1->Font = ArialFont(11, true, gfx::clWindowText);
+  RzPageControl1->SetFont(ArialFont(11, true, gfx::clWindowText));
 
   gfx::TFont pageFont = ArialFont(11, false, gfx::clWindowText);
   gfx::TFont headerFont = ArialFont(13, true, gfx::clBlack);
 
-  TabSheet1 = RzPageControl1->AddPage("TabSheet1", "日志");
-  TabSheet1->SetImageIndex(6);
-  TabSheet1->Font = pageFont;
-  Panel1 = Place<TPanel>(TabSheet1, "Panel1", 0, 0, 669, 40);
-  Panel1->SetAlign(alTop);
-  Panel1->Color = gfx::clWindow;
-  Image1 = Place<TImage>(Panel1, "Image1", 8, 4, 32, 32);
-  Image1->SetPicture(artwork::TableWindowIcon(32));
-  Label1 = MakeLabel(Panel1, "Label1", 48, 13, 145, 16, "开机/关机日志", headerFont);
+  std::tie(TabSheet1, Panel1, Image1, Label1) =
+      AddPageWithTop(*RzPageControl1, "1", "日志", 6, pageFont, 40, artwork::TableWindowIcon(32),
+                     {48, 145, "开机/关机日志", headerFont});
   LabTime = MakeLabel(Panel1, "LabTime", 288, 16, 121, 14, " Windows已运行时间:", pageFont);
   LabTimeText =
       MakeLabel(Panel1, "LabTimeText", 416, 16, 233, 14, "", ArialFont(11, false, gfx::clMaroon));
@@ -135,10 +157,12 @@ void TFormDorvexLayout::BuildPages(TChartFactory& makeChart) {
   RzLWMsg->SetGridLines(true);
   RzLWMsg->SetRowSelect(true);
   RzLWMsg->SetHideSelection(false);
-  RzLWMsg->Color = gfx::clWhite;
-  RzLWMsg->Font.Name = "MS Sans Serif";
-  RzLWMsg->Font.Height = 11;
-  RzLWMsg->Font.Color = gfx::clBlack;
+  RzLWMsg->SetColor(gfx::clWhite);
+  gfx::TFont listFont = RzLWMsg->Font();
+  listFont.Name = "MS Sans Serif";
+  listFont.Height = 11;
+  listFont.Color = gfx::clBlack;
+  RzLWMsg->SetFont(listFont);
   RzLWMsg->SetSmallImages(&ImageList2);
   RzLWMsg->SetLargeImages(&ImageList2);
   RzLWMsg->SetStateImages(&ImageList2);
@@ -149,20 +173,14 @@ void TFormDorvexLayout::BuildPages(TChartFactory& makeChart) {
                        {"登录用户", 127, false},
                        {"信息", 0, true}});
 
-  TabSheet2 = RzPageControl1->AddPage("TabSheet2", "图表");
-  TabSheet2->SetImageIndex(7);
-  TabSheet2->Font = pageFont;
-  Panel2 = Place<TPanel>(TabSheet2, "Panel2", 0, 0, 669, 41);
-  Panel2->SetAlign(alTop);
-  Panel2->Color = gfx::clWindow;
-  Image2 = Place<TImage>(Panel2, "Image2", 8, 4, 32, 32);
-  Image2->SetPicture(artwork::BarChartIcon(32));
-  Label2 = MakeLabel(Panel2, "Label2", 56, 13, 273, 16, "运行时间图表", headerFont);
+  std::tie(TabSheet2, Panel2, Image2, Label2) =
+      AddPageWithTop(*RzPageControl1, "2", "图表", 7, pageFont, 41, artwork::BarChartIcon(32),
+                     {56, 273, "运行时间图表", headerFont});
 
   std::unique_ptr<TControl> chart = makeChart ? makeChart() : nullptr;
   if (!chart) {
     auto placeholder = std::make_unique<TPanel>();
-    placeholder->Color = gfx::clWhite;
+    placeholder->SetColor(gfx::clWhite);
     chart = std::move(placeholder);
   }
   chart->Name = "Chart1";

@@ -14,7 +14,7 @@ constexpr size_t kMaxDirtyAreas = 8;
 }  // namespace
 
 void TForm::Paint(TCanvas& canvas) {
-  canvas.FillRect(ClientRect(), Color);
+  canvas.FillRect(ClientRect(), color_);
 }
 
 void TForm::InvalidateArea(const TRect& r) {
@@ -59,7 +59,7 @@ void TForm::PaintControl(TControl* control, TPoint origin, const TRect& clip) {
     canvas.SetOrigin(origin);
     canvas.PushClipRect(area.Offset(-origin.X, -origin.Y));
     canvas.SetTextEngine(&control->TextEngine());
-    canvas.Font = Font;
+    canvas.Font = font_;
     try {
       control->Paint(canvas);
     } catch (...) {

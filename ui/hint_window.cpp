@@ -10,16 +10,18 @@ constexpr int kPadY = 2;
 
 THintWindow::THintWindow() {
   Kind = wkPopup;
-  Color = gfx::clInfoBk;
-  Font.Name = "Arial";
-  Font.Height = 12;
-  Font.Color = gfx::clInfoText;
+  SetColor(gfx::clInfoBk);
+  gfx::TFont font = Font();
+  font.Name = "Arial";
+  font.Height = 12;
+  font.Color = gfx::clInfoText;
+  SetFont(font);
 }
 
 void THintWindow::ActivateHint(const std::string& text, TPoint screenPos) {
   text_ = text;
   pos_ = screenPos;
-  const TSize s = gfx::MeasureText(TextEngine(), Font, text_, gfx::dtNoPrefix);
+  const TSize s = gfx::MeasureText(TextEngine(), Font(), text_, gfx::dtNoPrefix);
   SetClientSize(s.Width + 2 * kPadX + 2, s.Height + 2 * kPadY + 2);
   ShowWindow();
   if (Window()) {
@@ -31,11 +33,11 @@ void THintWindow::ActivateHint(const std::string& text, TPoint screenPos) {
 
 void THintWindow::Paint(TCanvas& canvas) {
   TRect r = ClientRect();
-  canvas.FillRect(r, Color);
+  canvas.FillRect(r, Color());
   canvas.FrameRect(r, gfx::clBlack);
   TRect text = r.Deflate(1);
   text.Left += kPadX;
   text.Top += kPadY;
-  canvas.Font = Font;
+  canvas.Font = Font();
   canvas.DrawTextIn(text_, text, gfx::dtLeft | gfx::dtNoPrefix);
 }

@@ -2,21 +2,12 @@
 
 #include "gfx/canvas.h"
 
-void TLabel::SetCaption(const std::string& text) {
-  if (text == caption_) {
-    return;
-  }
-  caption_ = text;
-  Invalidate();
-  NotifyAccessible(TAccEvent::NameChange);
-}
-
 void TLabel::Paint(TCanvas& canvas) {
   TRect r = ClientRect();
   if (!Transparent()) {
-    canvas.FillRect(r, Color);
+    canvas.FillRect(r, Color());
   }
-  canvas.Font = Font;
+  canvas.Font = Font();
   canvas.Font.Color = TextColor();
   unsigned flags = gfx::dtSingleLine | gfx::dtExpandTabs;
   if (alignment_ == taRightJustify) {
@@ -25,5 +16,5 @@ void TLabel::Paint(TCanvas& canvas) {
   if (alignment_ == taCenter) {
     flags |= gfx::dtCenter;
   }
-  canvas.DrawTextIn(caption_, r, flags);
+  canvas.DrawTextIn(Caption(), r, flags);
 }

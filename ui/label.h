@@ -7,19 +7,16 @@
 // A line of text in a fixed box; "&" marks an underlined accelerator letter.
 class TLabel : public TStyledControl {
  public:
-  TLabel() { Color = gfx::clBtnFace; }
-  const std::string& Caption() const { return caption_; }
-  void SetCaption(const std::string& text);
+  TLabel() { SetColor(gfx::clBtnFace); }
   TAlignment Alignment() const { return alignment_; }
   void SetAlignment(TAlignment a) { Change(alignment_, a); }
   // The colour the caption is drawn in.
-  virtual gfx::TColor TextColor() const { return Font.Color; }
+  virtual gfx::TColor TextColor() const { return Font().Color; }
   void Paint(TCanvas& canvas) override;
 
  protected:
   std::unique_ptr<TControlAccessible> CreateAccessible() override;
 
  private:
-  std::string caption_;
   TAlignment alignment_ = taLeftJustify;
 };

@@ -31,8 +31,8 @@ inline TLabel* PlaceLabel(TControl* parent, const char* name, int left, int top,
                           gfx::TColor background) {
   auto* l = Place<TLabel>(parent, name, left, top, width, height);
   l->SetCaption(caption);
-  l->Font = font;
-  l->Color = background;
+  l->SetFont(font);
+  l->SetColor(background);
   l->SetTransparent(true);
   return l;
 }

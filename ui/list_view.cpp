@@ -8,25 +8,20 @@
 namespace {
 constexpr int kCellPadding = 6;  // text inset of a column
 constexpr int kWheelRows = 3;    // rows per notch
-constexpr int kLineScroll = 8;   // pixels per horizontal arrow step
 constexpr int kMinAutoWidth = 50;
 }  // namespace
 
-TRzListView::TRzListView()
-    : vBar_(
-          *this, [this] { return VScrollBar(); }, [this](int row) { SetTopIndex(row); }),
-      hBar_(
-          *this, [this] { return HScrollBar(); }, [this](int x) { SetScrollX(x); }) {
-  Color = gfx::clWindow;
+TRzListView::TRzListView() : TScrollingControl(1) {
+  SetColor(gfx::clWindow);
   TabStop = true;
   SetBounds(0, 0, 250, 150);
 }
 
 int TRzListView::TextHeight() const {
   gfx::TTextEngine& engine = TextEngine();
-  if (textHeight_ < 0 || !(measuredFont_ == Font) || measuredEngine_ != &engine) {
-    textHeight_ = gfx::MeasureText(engine, Font, "Pp").Height;
-    measuredFont_ = Font;
+  if (textHeight_ < 0 || !(measuredFont_ == Font()) || measuredEngine_ != &engine) {
+    textHeight_ = gfx::MeasureText(engine, Font(), "Pp").Height;
+    measuredFont_ = Font();
     measuredEngine_ = &engine;
   }
   return textHeight_;
@@ -132,7 +127,7 @@ int TRzListView::ColumnWidth(int column) const {
   int room = Width() - 2;
   int rowsRoom = Height() - 2 - HeaderHeight();
   if (ItemCount() * RowHeight() > rowsRoom) {
-    room -= scrollBarSize_;
+    room -= ScrollBarSize();
   }
   return std::max(room - others, kMinAutoWidth);
 }
@@ -145,23 +140,16 @@ int TRzListView::TotalColumnWidth() const {
   return w;
 }
 
-bool TRzListView::VScrollVisible() const {
-  int inner = Height() - 2 - HeaderHeight();
-  bool h = TotalColumnWidth() > Width() - 2;
-  if (h) {
-    inner -= scrollBarSize_;
+bool TRzListView::ScrollBarShown(bool vertical) const {
+  if (vertical) {
+    int inner = Height() - 2 - HeaderHeight();
+    if (TotalColumnWidth() > Width() - 2) {
+      inner -= ScrollBarSize();
+    }
+    return ItemCount() * RowHeight() > inner;
   }
-  return ItemCount() * RowHeight() > inner;
-}
-
-bool TRzListView::HScrollVisible() const {
-  int room = Width() - 2 - (VScrollVisible() ? scrollBarSize_ : 0);
+  int room = Width() - 2 - (VScrollVisible() ? ScrollBarSize() : 0);
   return TotalColumnWidth() > room;
-}
-
-TRect TRzListView::ViewRect() const {
-  return InsideScrollBars(ClientRect().Deflate(1), VScrollVisible(), HScrollVisible(),
-                          scrollBarSize_);
 }
 
 TRect TRzListView::RowsRect() const {
@@ -170,26 +158,8 @@ TRect TRzListView::RowsRect() const {
   return v;
 }
 
-TRect TRzListView::VScrollRect() const {
-  if (!VScrollVisible()) {
-    return {};
-  }
-  TRect v = ViewRect();
-  return {v.Right, v.Top, v.Right + scrollBarSize_, v.Bottom};
-}
-
-TRect TRzListView::HScrollRect() const {
-  if (!HScrollVisible()) {
-    return {};
-  }
-  TRect v = ViewRect();
-  return {v.Left, v.Bottom, v.Right, v.Bottom + scrollBarSize_};
-}
-
-TScrollBarState TRzListView::VScrollBar() const {
+TScrollBarState TRzListView::RowRange() const {
   TScrollBarState bar;
-  bar.Bounds = VScrollRect();
-  bar.Vertical = true;
   bar.Pos = topIndex_;
   bar.Max = MaxTopIndex();
   bar.Page = VisibleRowCount();
@@ -197,20 +167,8 @@ TScrollBarState TRzListView::VScrollBar() const {
   return bar;
 }
 
-TScrollBarState TRzListView::HScrollBar() const {
-  TScrollBarState bar;
-  bar.Bounds = HScrollRect();
-  bar.Vertical = false;
-  bar.Pos = scrollX_;
-  bar.Max = MaxScrollX();
-  bar.Page = ViewRect().Width();
-  bar.LineStep = kLineScroll;
-  bar.PageStep = bar.Page;
-  return bar;
-}
-
 int TRzListView::ColumnLeft(int column) const {
-  int x = ViewRect().Left - scrollX_;
+  int x = ViewRect().Left - ScrollX();
   for (int i = 0; i < column; ++i) {
     x += ColumnWidth(i);
   }
@@ -220,7 +178,7 @@ int TRzListView::ColumnLeft(int column) const {
 TRect TRzListView::ItemRect(int i) const {
   TRect rows = RowsRect();
   int top = rows.Top + (i - topIndex_) * RowHeight();
-  int left = ViewRect().Left - scrollX_;
+  int left = ViewRect().Left - ScrollX();
   return {left, top, left + TotalColumnWidth(), top + RowHeight()};
 }
 
@@ -236,7 +194,7 @@ int TRzListView::ItemAtPos(TPoint p) const {
   if (!rowSelect_ && p.X >= ColumnLeft(0) + (columns_.empty() ? 0 : ColumnWidth(0))) {
     return -1;
   }
-  if (p.X >= ViewRect().Left - scrollX_ + TotalColumnWidth()) {
+  if (p.X >= ViewRect().Left - ScrollX() + TotalColumnWidth()) {
     return -1;
   }
   return i;
@@ -267,25 +225,7 @@ int TRzListView::MaxTopIndex() const {
 }
 
 void TRzListView::SetTopIndex(int i) {
-  i = std::clamp(i, 0, MaxTopIndex());
-  if (i == topIndex_) {
-    return;
-  }
-  topIndex_ = i;
-  Invalidate();
-}
-
-int TRzListView::MaxScrollX() const {
-  return std::max(TotalColumnWidth() - ViewRect().Width(), 0);
-}
-
-void TRzListView::SetScrollX(int x) {
-  x = std::clamp(x, 0, MaxScrollX());
-  if (x == scrollX_) {
-    return;
-  }
-  scrollX_ = x;
-  Invalidate();
+  ScrollField(topIndex_, i, MaxTopIndex());
 }
 
 void TRzListView::MakeVisible(int i) {
@@ -301,20 +241,19 @@ void TRzListView::MakeVisible(int i) {
 
 void TRzListView::ClampScroll() {
   topIndex_ = std::clamp(topIndex_, 0, MaxTopIndex());
-  scrollX_ = std::clamp(scrollX_, 0, MaxScrollX());
+  ClampScrollX();
 }
 
 void TRzListView::Resize() {
   ClampScroll();
-  TStyledWinControl::Resize();
+  TScrollingControl::Resize();
 }
 
 void TRzListView::ChangeScale(int m, int d) {
   for (TListColumn& c : columns_) {
     c.Width = gfx::MulDiv(c.Width, m, d);
   }
-  scrollBarSize_ = gfx::MulDiv(scrollBarSize_, m, d);
-  TStyledWinControl::ChangeScale(m, d);
+  TScrollingControl::ChangeScale(m, d);
 }
 
 // ---- painting
@@ -324,18 +263,13 @@ void TRzListView::Paint(TCanvas& canvas) {
   TRect all = ClientRect();
   canvas.FrameRect(all, frameColor_);
   TRect inner = all.Deflate(1);
-  canvas.FillRect(inner, Color);
+  canvas.FillRect(inner, Color());
   TRect view = ViewRect();
   canvas.PushClipRect(view);
   PaintRows(canvas, RowsRect());
   PaintHeader(canvas, view);
   canvas.PopClip();
-  vBar_.Paint(canvas);
-  hBar_.Paint(canvas);
-  if (VScrollVisible() && HScrollVisible()) {
-    TRect v = VScrollRect(), h = HScrollRect();
-    canvas.FillRect({v.Left, h.Top, v.Right, h.Bottom}, gfx::clBtnFace);
-  }
+  PaintScrollBars(canvas);
 }
 
 void TRzListView::PaintHeader(TCanvas& canvas, const TRect& view) {
@@ -343,7 +277,7 @@ void TRzListView::PaintHeader(TCanvas& canvas, const TRect& view) {
   TRect header{view.Left, view.Top, view.Right, view.Top + hh};
   canvas.FillRect(header, gfx::clWindow);
   canvas.FillRect({header.Left, header.Bottom - 1, header.Right, header.Bottom}, gfx::cl3DLight);
-  canvas.Font = Font;
+  canvas.Font = Font();
   canvas.Font.Color = gfx::clBtnText;
   int textTop = header.Top + (hh - 1 - TextHeight()) / 2;
   for (int i = 0; i < static_cast<int>(columns_.size()); ++i) {
@@ -365,11 +299,11 @@ void TRzListView::PaintRows(TCanvas& canvas, const TRect& rows) {
   paintedRows_ = 0;
   int rh = RowHeight();
   int total = TotalColumnWidth();
-  int left = ViewRect().Left - scrollX_;
+  int left = ViewRect().Left - ScrollX();
   int right = std::min(left + total, rows.Right);
   bool focused = Focused();
-  canvas.Font = Font;
-  gfx::TColor textColor = Font.Color;
+  canvas.Font = Font();
+  gfx::TColor textColor = Font().Color;
   int count = ItemCount();
   TRect clip = canvas.ClipBounds().Intersect(rows);
   // Only the rows that intersect the area being painted.
@@ -454,14 +388,11 @@ void TRzListView::PaintRows(TCanvas& canvas, const TRect& rows) {
 // ---- input
 
 void TRzListView::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
-  TStyledWinControl::MouseDown(button, shift, x, y);
+  TScrollingControl::MouseDown(button, shift, x, y);
   if (button != mbLeft) {
     return;
   }
   TPoint p{x, y};
-  if (vBar_.MouseDown(p) || hBar_.MouseDown(p)) {
-    return;
-  }
   int column = ColumnAtPos(p);
   if (column >= 0) {
     if (OnColumnClick) {
@@ -472,21 +403,6 @@ void TRzListView::MouseDown(TMouseButton button, TShiftState shift, int x, int y
   int i = ItemAtPos(p);
   if (i >= 0) {
     SetItemIndex(i);
-  }
-}
-
-void TRzListView::MouseMove(TShiftState shift, int x, int y) {
-  TStyledWinControl::MouseMove(shift, x, y);
-  if (!vBar_.MouseMove({x, y})) {
-    hBar_.MouseMove({x, y});
-  }
-}
-
-void TRzListView::MouseUp(TMouseButton button, TShiftState shift, int x, int y) {
-  TStyledWinControl::MouseUp(button, shift, x, y);
-  if (button == mbLeft) {
-    vBar_.MouseUp({x, y});
-    hBar_.MouseUp({x, y});
   }
 }
 
@@ -528,10 +444,10 @@ bool TRzListView::KeyDown(TKey key, TShiftState shift) {
       target = n - 1;
       break;
     case Key_Left:
-      SetScrollX(scrollX_ - kLineScroll);
+      SetScrollX(ScrollX() - kLineScrollX);
       return true;
     case Key_Right:
-      SetScrollX(scrollX_ + kLineScroll);
+      SetScrollX(ScrollX() + kLineScrollX);
       return true;
     default:
       return false;

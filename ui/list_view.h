@@ -6,8 +6,7 @@
 #include <vector>
 
 #include "gfx/image_list.h"
-#include "ui/scroll_bar.h"
-#include "ui/styled.h"
+#include "ui/scrolling_control.h"
 
 struct TListColumn {
   std::string Caption;
@@ -26,7 +25,7 @@ struct TListItem {
 
 // A report-style list: a header of columns above rows of texts, with grid lines,
 // whole-row selection, state pictures and scrolling. Only visible rows are painted.
-class TRzListView : public TStyledWinControl {
+class TRzListView : public TScrollingControl {
  public:
   TRzListView();
 
@@ -66,11 +65,9 @@ class TRzListView : public TStyledWinControl {
   int FocusedIndex() const;
 
   // ---- geometry (own coordinates)
-  static constexpr int kScrollBarSize = 17;
   int HeaderHeight() const;
   int RowHeight() const;
-  // Inside the frame and the scroll bars: the header and the rows.
-  TRect ViewRect() const;
+  // Below the header in ViewRect.
   TRect RowsRect() const;
   int ColumnWidth(int column) const;
   int TotalColumnWidth() const;
@@ -78,21 +75,12 @@ class TRzListView : public TStyledWinControl {
   TRect ItemRect(int i) const;
   int ItemAtPos(TPoint p) const;
   int ColumnAtPos(TPoint p) const;  // header hit, or -1
-  bool VScrollVisible() const;
-  bool HScrollVisible() const;
-  TRect VScrollRect() const;
-  TRect HScrollRect() const;
-  TScrollBarState VScrollBar() const;
-  TScrollBarState HScrollBar() const;
 
   // ---- scrolling
   int TopIndex() const { return topIndex_; }
   void SetTopIndex(int i);
   int MaxTopIndex() const;
   int VisibleRowCount() const;  // rows that fit wholly
-  int ScrollX() const { return scrollX_; }
-  void SetScrollX(int x);
-  int MaxScrollX() const;
   void MakeVisible(int i);
 
   // Rows painted by the last Paint (only the visible ones are).
@@ -101,8 +89,6 @@ class TRzListView : public TStyledWinControl {
   void Paint(TCanvas& canvas) override;
   bool Opaque() const override { return true; }
   void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
-  void MouseMove(TShiftState shift, int x, int y) override;
-  void MouseUp(TMouseButton button, TShiftState shift, int x, int y) override;
   bool MouseWheel(TShiftState shift, int wheelDelta, TPoint pos) override;
   bool KeyDown(TKey key, TShiftState shift) override;
   void ChangeScale(int m, int d) override;
@@ -110,6 +96,11 @@ class TRzListView : public TStyledWinControl {
  protected:
   std::unique_ptr<TControlAccessible> CreateAccessible() override;
   void Resize() override;
+  // A vertical bar while the rows overflow, a horizontal one while the columns do.
+  bool ScrollBarShown(bool vertical) const override;
+  int ContentWidth() const override { return TotalColumnWidth(); }
+  TScrollBarState RowRange() const override;
+  void ScrollToRow(int row) override { SetTopIndex(row); }
 
  private:
   // The reader's node of a row; null while no window shows the list.
@@ -131,11 +122,7 @@ class TRzListView : public TStyledWinControl {
   int itemIndex_ = -1;
   int focusIndex_ = -1;  // the row last selected
   int topIndex_ = 0;
-  int scrollX_ = 0;
   int paintedRows_ = 0;
-  int scrollBarSize_ = kScrollBarSize;
-  TScrollBar vBar_;
-  TScrollBar hBar_;
   mutable int textHeight_ = -1;
   mutable gfx::TFont measuredFont_;
   mutable const gfx::TTextEngine* measuredEngine_ = nullptr;

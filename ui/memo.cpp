@@ -16,18 +16,13 @@ constexpr const char* kLineBreak = "\r\n";
 #else
 constexpr const char* kLineBreak = "\n";
 #endif
-constexpr int kLineScrollX = 8;  // pixels per horizontal arrow step
 
 }  // namespace
 
-TMemo::TMemo()
-    : vBar_(
-          *this, [this] { return VScrollBar(); }, [this](int row) { SetTopRow(row); }),
-      hBar_(
-          *this, [this] { return HScrollBar(); }, [this](int x) { SetScrollX(x); }) {
+TMemo::TMemo() : TScrollingControl(kBorder) {
   SetBounds(0, 0, 185, 89);
   TabStop = true;
-  Color = gfx::clWindow;
+  SetColor(gfx::clWindow);
   Cursor = crIBeam;
 }
 
@@ -40,7 +35,7 @@ void TMemo::SetLines(std::vector<std::string> lines) {
   anchor_ = caret_ = {};
   goalX_ = -1;
   topRow_ = 0;
-  scrollX_ = 0;
+  ResetScrollX();
   Invalidate();
   NotifyAccessible(TAccEvent::ValueChange);
 }
@@ -71,7 +66,7 @@ void TMemo::SetWordWrap(bool wrap) {
   }
   wordWrap_ = wrap;
   layoutValid_ = false;
-  scrollX_ = 0;
+  ResetScrollX();
   Invalidate();
 }
 
@@ -127,30 +122,25 @@ void TMemo::CopyToClipboard() {
 // ---- geometry and scrolling
 
 const TMemoLayout& TMemo::Layout() const {
-  const int width = wordWrap_ ? TextRect().Width() - 2 * kMargin : 0;
+  const int width = wordWrap_ ? ViewRect().Width() - 2 * kMargin : 0;
   gfx::TTextEngine& engine = TextEngine();
-  if (!layoutValid_ || !(layoutFont_ == Font) || layoutWidth_ != width ||
+  if (!layoutValid_ || !(layoutFont_ == Font()) || layoutWidth_ != width ||
       layoutEngine_ != &engine) {
-    layout_.Build(lines_, engine, Font, width > 0 || !wordWrap_ ? width : 1);
+    layout_.Build(lines_, engine, Font(), width > 0 || !wordWrap_ ? width : 1);
     layoutValid_ = true;
     layoutEngine_ = &engine;
-    layoutFont_ = Font;
+    layoutFont_ = Font();
     layoutWidth_ = width;
   }
   return layout_;
 }
 
 int TMemo::RowHeight() const {
-  return std::max(TextEngine().Metrics(Font).Height, 1);
-}
-
-TRect TMemo::TextRect() const {
-  return InsideScrollBars(ClientRect().Deflate(kBorder), HasVScrollBar(), HasHScrollBar(),
-                          barSize_);
+  return std::max(TextEngine().Metrics(Font()).Height, 1);
 }
 
 int TMemo::VisibleRows() const {
-  return std::max(TextRect().Height() / RowHeight(), 1);
+  return std::max(ViewRect().Height() / RowHeight(), 1);
 }
 
 int TMemo::MaxTopRow() const {
@@ -158,35 +148,19 @@ int TMemo::MaxTopRow() const {
 }
 
 void TMemo::SetTopRow(int row) {
-  row = std::clamp(row, 0, MaxTopRow());
-  if (row == topRow_) {
-    return;
-  }
-  topRow_ = row;
-  Invalidate();
+  ScrollField(topRow_, row, MaxTopRow());
 }
 
-int TMemo::MaxScrollX() const {
-  return std::max(Layout().MaxWidth() + 2 * kMargin - TextRect().Width(), 0);
+int TMemo::ContentWidth() const {
+  return Layout().MaxWidth() + 2 * kMargin;
 }
 
-void TMemo::SetScrollX(int x) {
-  x = std::clamp(x, 0, MaxScrollX());
-  if (x == scrollX_) {
-    return;
-  }
-  scrollX_ = x;
-  Invalidate();
+bool TMemo::ScrollBarShown(bool vertical) const {
+  return scrollBars_ == ssBoth || scrollBars_ == (vertical ? ssVertical : ssHorizontal);
 }
 
-TScrollBarState TMemo::VScrollBar() const {
+TScrollBarState TMemo::RowRange() const {
   TScrollBarState bar;
-  if (!HasVScrollBar()) {
-    return bar;
-  }
-  TRect t = TextRect();
-  bar.Bounds = {t.Right, t.Top, t.Right + barSize_, t.Bottom};
-  bar.Vertical = true;
   bar.Pos = topRow_;
   bar.Max = MaxTopRow();
   bar.Page = VisibleRows();
@@ -194,25 +168,9 @@ TScrollBarState TMemo::VScrollBar() const {
   return bar;
 }
 
-TScrollBarState TMemo::HScrollBar() const {
-  TScrollBarState bar;
-  if (!HasHScrollBar()) {
-    return bar;
-  }
-  TRect t = TextRect();
-  bar.Bounds = {t.Left, t.Bottom, t.Right, t.Bottom + barSize_};
-  bar.Vertical = false;
-  bar.Pos = scrollX_;
-  bar.Max = MaxScrollX();
-  bar.Page = std::max(t.Width(), 1);
-  bar.LineStep = kLineScrollX;
-  bar.PageStep = bar.Page;
-  return bar;
-}
-
 TMemoPos TMemo::PosAtPoint(TPoint p) const {
   const TMemoLayout& layout = Layout();
-  TRect t = TextRect();
+  TRect t = ViewRect();
   int dy = p.Y - t.Top;
   int row = topRow_ + (dy < 0 ? -1 - (-dy - 1) / RowHeight() : dy / RowHeight());
   if (row < 0) {
@@ -221,13 +179,13 @@ TMemoPos TMemo::PosAtPoint(TPoint p) const {
   if (row >= layout.RowCount()) {
     return LineEnd(static_cast<int>(lines_.size()) - 1);
   }
-  return layout.PosAt(row, p.X - t.Left - kMargin + scrollX_);
+  return layout.PosAt(row, p.X - t.Left - kMargin + ScrollX());
 }
 
 TPoint TMemo::PointOfPos(TMemoPos pos) const {
   const TMemoLayout& layout = Layout();
-  TRect t = TextRect();
-  return {t.Left + kMargin - scrollX_ + layout.XOf(pos),
+  TRect t = ViewRect();
+  return {t.Left + kMargin - ScrollX() + layout.XOf(pos),
           t.Top + (layout.RowOf(pos) - topRow_) * RowHeight()};
 }
 
@@ -240,10 +198,10 @@ void TMemo::ScrollToCaret() {
     SetTopRow(row - VisibleRows() + 1);
   }
   const int x = layout.XOf(caret_) + kMargin;
-  const int w = TextRect().Width();
-  if (x < scrollX_ + kMargin) {
+  const int w = ViewRect().Width();
+  if (x < ScrollX() + kMargin) {
     SetScrollX(x - kMargin);
-  } else if (x >= scrollX_ + w) {
+  } else if (x >= ScrollX() + w) {
     SetScrollX(x - w + 1);
   }
 }
@@ -252,19 +210,14 @@ void TMemo::ScrollToCaret() {
 
 void TMemo::Paint(TCanvas& canvas) {
   gfx::DrawEdge(canvas, ClientRect(), gfx::esSunken);  // the classic edit box
-  canvas.FillRect(ClientRect().Deflate(kBorder), Color);
+  canvas.FillRect(ClientRect().Deflate(kBorder), Color());
   PaintRows(canvas);
-  vBar_.Paint(canvas);
-  hBar_.Paint(canvas);
-  if (HasVScrollBar() && HasHScrollBar()) {
-    const TScrollBarState v = VScrollBar(), h = HScrollBar();
-    canvas.FillRect({v.Bounds.Left, h.Bounds.Top, v.Bounds.Right, h.Bounds.Bottom}, gfx::clBtnFace);
-  }
+  PaintScrollBars(canvas);
 }
 
 void TMemo::PaintRows(TCanvas& canvas) const {
   const TMemoLayout& layout = Layout();
-  const TRect t = TextRect();
+  const TRect t = ViewRect();
   if (t.IsEmpty()) {
     return;
   }
@@ -273,7 +226,7 @@ void TMemo::PaintRows(TCanvas& canvas) const {
   const bool focused = Focused();
   const TMemoPos a = std::min(anchor_, caret_), b = std::max(anchor_, caret_);
   const bool showSelection = focused && a != b;
-  canvas.Font = Font;
+  canvas.Font = Font();
   for (int r = topRow_; r < layout.RowCount(); ++r) {
     const int y = t.Top + (r - topRow_) * rh;
     if (y >= t.Bottom) {
@@ -281,7 +234,7 @@ void TMemo::PaintRows(TCanvas& canvas) const {
     }
     const TMemoRow& row = layout.Rows()[r];
     const std::string& line = lines_[row.Line];
-    const int x0 = t.Left + kMargin - scrollX_;
+    const int x0 = t.Left + kMargin - ScrollX();
     // The selected part of this row, as indexes into its boundaries.
     std::size_t s0 = 0, s1 = 0;
     if (showSelection && a.Line <= row.Line && b.Line >= row.Line) {
@@ -303,37 +256,30 @@ void TMemo::PaintRows(TCanvas& canvas) const {
       return std::string_view(line).substr(row.Offsets[k0], row.Offsets[k1] - row.Offsets[k0]);
     };
     const std::size_t last = row.Offsets.size() - 1;
-    canvas.Font.Color = Font.Color;
+    canvas.Font.Color = Font().Color;
     canvas.DrawTextAt(x0, y, piece(0, s0));
     if (s1 > s0) {
       canvas.FillRect({x0 + row.Xs[s0], y, x0 + row.Xs[s1], y + rh}, gfx::clHighlight);
       canvas.Font.Color = gfx::clHighlightText;
       canvas.DrawTextAt(x0 + row.Xs[s0], y, piece(s0, s1));
-      canvas.Font.Color = Font.Color;
+      canvas.Font.Color = Font().Color;
     }
     canvas.DrawTextAt(x0 + row.Xs[s1], y, piece(s1, last));
   }
   if (focused && !HasSelection()) {
     const TPoint c = PointOfPos(caret_);
-    canvas.FillRect({c.X, c.Y, c.X + 1, c.Y + rh}, Font.Color);
+    canvas.FillRect({c.X, c.Y, c.X + 1, c.Y + rh}, Font().Color);
   }
   canvas.PopClip();
 }
 
-void TMemo::ChangeScale(int m, int d) {
-  barSize_ = gfx::MulDiv(barSize_, m, d);
-  TStyledWinControl::ChangeScale(m, d);
-}
-
 void TMemo::DoEnter() {
   Invalidate();
-  TStyledWinControl::DoEnter();
+  TScrollingControl::DoEnter();
 }
 
 void TMemo::DoExit() {
-  vBar_.Cancel();
-  hBar_.Cancel();
   selecting_ = false;
   Invalidate();
-  TStyledWinControl::DoExit();
+  TScrollingControl::DoExit();
 }

@@ -4,8 +4,7 @@
 #include <vector>
 
 #include "ui/memo_layout.h"
-#include "ui/scroll_bar.h"
-#include "ui/styled.h"
+#include "ui/scrolling_control.h"
 
 enum TScrollStyle { ssNone, ssHorizontal, ssVertical, ssBoth };
 
@@ -13,10 +12,9 @@ enum TScrollStyle { ssNone, ssHorizontal, ssVertical, ssBoth };
 // box's width when WordWrap is on, scroll bars that stay shown (disabled while
 // there is nothing to scroll), and a selection made with the mouse or the keyboard
 // that can be copied to the clipboard. Typing and deleting change nothing.
-class TMemo : public TStyledWinControl {
+class TMemo : public TScrollingControl {
  public:
   static constexpr int kBorder = 2;
-  static constexpr int kScrollBarSize = 17;
   static constexpr int kMargin = 2;
   static constexpr int kWheelRows = 3;
 
@@ -45,19 +43,10 @@ class TMemo : public TStyledWinControl {
   // ---- geometry and scrolling
   const TMemoLayout& Layout() const;
   int RowHeight() const;
-  // Inside the frame and the scroll bars.
-  TRect TextRect() const;
   int VisibleRows() const;
   int TopRow() const { return topRow_; }
   void SetTopRow(int row);
   int MaxTopRow() const;
-  int ScrollX() const { return scrollX_; }
-  void SetScrollX(int x);
-  int MaxScrollX() const;
-  bool HasVScrollBar() const { return scrollBars_ == ssVertical || scrollBars_ == ssBoth; }
-  bool HasHScrollBar() const { return scrollBars_ == ssHorizontal || scrollBars_ == ssBoth; }
-  TScrollBarState VScrollBar() const;
-  TScrollBarState HScrollBar() const;
   // The text position under a point of the control (clamped to the text).
   TMemoPos PosAtPoint(TPoint p) const;
   // Where pos is drawn: the left of its character cell, in control coordinates.
@@ -71,12 +60,16 @@ class TMemo : public TStyledWinControl {
   bool KeyDown(TKey key, TShiftState shift) override;
   bool KeyChar(char32_t ch) override;
   TCursor CursorAt(int x, int y) const override;
-  void ChangeScale(int m, int d) override;
   void DoEnter() override;
   void DoExit() override;
 
  protected:
   std::unique_ptr<TControlAccessible> CreateAccessible() override;
+  // The bars ScrollBars asks for, shown (disabled) even with nothing to scroll.
+  bool ScrollBarShown(bool vertical) const override;
+  int ContentWidth() const override;
+  TScrollBarState RowRange() const override;
+  void ScrollToRow(int row) override { SetTopRow(row); }
 
  private:
   void PaintRows(TCanvas& canvas) const;
@@ -92,11 +85,7 @@ class TMemo : public TStyledWinControl {
   TMemoPos anchor_, caret_;
   int goalX_ = -1;  // the x that Up and Down keep, -1 when unset
   int topRow_ = 0;
-  int scrollX_ = 0;
-  int barSize_ = kScrollBarSize;
   bool selecting_ = false;  // the mouse is selecting text
-  TScrollBar vBar_;
-  TScrollBar hBar_;
 
   // Rows are rebuilt when the text, the font or the wrapping width changes.
   mutable TMemoLayout layout_;

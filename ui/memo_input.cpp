@@ -40,12 +40,12 @@ void TMemo::MoveCaret(TMemoPos pos, bool extend, bool keepGoalX) {
 }
 
 void TMemo::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
-  TStyledWinControl::MouseDown(button, shift, x, y);
+  TScrollingControl::MouseDown(button, shift, x, y);
   if (button != mbLeft) {
     return;
   }
   const TPoint p{x, y};
-  if (vBar_.MouseDown(p) || hBar_.MouseDown(p) || !TextRect().Contains(p)) {
+  if (!ViewRect().Contains(p)) {
     return;
   }
   selecting_ = true;
@@ -53,23 +53,18 @@ void TMemo::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
 }
 
 void TMemo::MouseMove(TShiftState shift, int x, int y) {
-  TStyledWinControl::MouseMove(shift, x, y);
-  if (vBar_.MouseMove({x, y}) || hBar_.MouseMove({x, y})) {
-    return;
-  }
+  TScrollingControl::MouseMove(shift, x, y);
   if (selecting_) {
     MoveCaret(PosAtPoint({x, y}), true);
   }
 }
 
 void TMemo::MouseUp(TMouseButton button, TShiftState shift, int x, int y) {
-  TStyledWinControl::MouseUp(button, shift, x, y);
+  TScrollingControl::MouseUp(button, shift, x, y);
   if (button != mbLeft) {
     return;
   }
   selecting_ = false;
-  vBar_.MouseUp({x, y});
-  hBar_.MouseUp({x, y});
 }
 
 bool TMemo::MouseWheel(TShiftState, int wheelDelta, TPoint) {
@@ -156,7 +151,7 @@ bool TMemo::KeyChar(char32_t ch) {
 }
 
 TCursor TMemo::CursorAt(int x, int y) const {
-  if (TextRect().Contains(x, y)) {
+  if (ViewRect().Contains(x, y)) {
     return crIBeam;
   }
   return crArrow;

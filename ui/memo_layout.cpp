@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "gfx/text.h"
+#include "gfx/text_layout.h"
 #include "gfx/utf8.h"
 
 namespace {
@@ -41,8 +42,11 @@ void TMemoLayout::Build(const std::vector<std::string>& lines, gfx::TTextEngine&
                         const gfx::TFont& font, int wrapWidth) {
   rows_.clear();
   maxWidth_ = 0;
+  // Not gfx's word wrap: the edit box breaks a word wider than the box at the
+  // character that does not fit, where drawn text keeps it whole, and the
+  // caret needs every character's place.
   auto width = [&](std::string_view line, int from, int to) {
-    return engine.TextWidth(font, line.substr(from, to - from));
+    return gfx::MeasureText(engine, font, line.substr(from, to - from)).Width;
   };
   for (int li = 0; li < static_cast<int>(lines.size()); ++li) {
     const std::string_view line = lines[li];

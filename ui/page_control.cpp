@@ -13,15 +13,10 @@ TRzPageControl* TRzTabSheet::PageControl() const {
   return dynamic_cast<TRzPageControl*>(Parent());
 }
 
-void TRzTabSheet::SetCaption(const std::string& caption) {
-  if (caption == caption_) {
-    return;
-  }
-  caption_ = caption;
+void TRzTabSheet::CaptionChanged() {
   if (TRzPageControl* pages = PageControl()) {
     pages->InvalidateRect({0, 0, pages->Width(), pages->TabRowHeight() + 1});
   }
-  NotifyAccessible(TAccEvent::NameChange);
   // A reader that has seen the page has seen its tab, which comes before it.
   if (HasAccessible()) {
     NotifyAccessible(TAccEvent::NameChange, TabAccessible());
@@ -43,9 +38,11 @@ TAccessible* TRzTabSheet::TabAccessible() const {
 }
 
 TRzPageControl::TRzPageControl() {
-  Color = gfx::clWindow;
+  SetColor(gfx::clWindow);
   TabStop = true;
-  Font.Bold = true;
+  gfx::TFont font = Font();
+  font.Bold = true;
+  SetFont(font);
   SetBounds(0, 0, 289, 193);
 }
 
@@ -53,8 +50,9 @@ TRzTabSheet* TRzPageControl::AddPage(const std::string& name, const std::string&
   auto* page = Add<TRzTabSheet>();
   page->Name = name;
   page->SetCaption(caption);
-  page->Font = Font;
-  page->Font.Bold = false;
+  gfx::TFont pageFont = Font();
+  pageFont.Bold = false;
+  page->SetFont(pageFont);
   pages_.push_back(page);
   page->SetVisible(false);
   if (tabIndex_ < 0) {
@@ -110,8 +108,8 @@ void TRzPageControl::SetActivePage(TRzTabSheet* page) {
 int TRzPageControl::TabWidth(int index) const {
   gfx::TTextEngine& engine = TextEngine();
   const int w =
-      std::max(gfx::MeasureText(engine, Font, pages_[index]->Caption(), gfx::dtSingleLine).Width,
-               gfx::MeasureText(engine, Font, "AAA").Width);
+      std::max(gfx::MeasureText(engine, Font(), pages_[index]->Caption(), gfx::dtSingleLine).Width,
+               gfx::MeasureText(engine, Font(), "AAA").Width);
   // Never wider than the row's free width (the control less the shadow) minus 4.
   return std::min(w + 16, Width() - 2 - 4);
 }
@@ -205,7 +203,7 @@ void TRzPageControl::PaintTab(TCanvas& canvas, int i) {
   const gfx::TRegion& region = TabRegion(r);
   canvas.PushClipRegion(region);
   if (selected) {
-    canvas.FillRect(r, Color);
+    canvas.FillRect(r, Color());
   } else if (useGradients_) {
     gfx::FillGradientOrFlat(canvas, r, tabUnselectedColor_, tabShadowColor_, tabUnselectedColor_);
   } else {
@@ -229,7 +227,7 @@ void TRzPageControl::PaintTab(TCanvas& canvas, int i) {
                                    {r.Right - 1, r.Top + 2}, {r.Right - 1, r.Bottom + 1}};
   canvas.Polyline(line);
   TRect text = CaptionRect(i);
-  canvas.Font = Font;
+  canvas.Font = Font();
   const unsigned flags = gfx::dtCenter | gfx::dtTop | gfx::dtSingleLine;
   if (!pages_[i]->Enabled()) {
     TRect raised = text.Offset(1, 1);
@@ -246,7 +244,7 @@ void TRzPageControl::PaintCard(TCanvas& canvas) {
   int w = Width(), h = Height();
   int row = TabRowHeight();
   TRect card{0, row, w - 2, h - 2};
-  canvas.FillRect({card.Left, card.Top + 1, card.Right, card.Bottom}, Color);
+  canvas.FillRect({card.Left, card.Top + 1, card.Right, card.Bottom}, Color());
   if (showCardFrame_) {
     gfx::TColor frame = gfx::Adjust(flatColor_, flatColorAdjustment_);
     canvas.FillRect({card.Left, card.Bottom - 1, card.Right, card.Bottom}, frame);
@@ -262,7 +260,7 @@ void TRzPageControl::PaintCard(TCanvas& canvas) {
     canvas.FillRect({card.Left, card.Top, std::max(card.Left, gapL), card.Top + 1}, frame);
     canvas.FillRect({std::max(card.Left, gapR), card.Top, card.Right, card.Top + 1}, frame);
     if (tabIndex_ >= 0) {
-      canvas.FillRect({gapL, card.Top, gapR, card.Top + 1}, Color);
+      canvas.FillRect({gapL, card.Top, gapR, card.Top + 1}, Color());
     }
   }
   if (showShadow_) {

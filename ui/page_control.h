@@ -13,10 +13,7 @@ class TRzPageControl;
 // One page of a page control; its tab shows Caption.
 class TRzTabSheet : public TPanel {
  public:
-  TRzTabSheet() { Color = gfx::clWindow; }
-  const std::string& Caption() const { return caption_; }
-  // The tab is sized from its caption: the whole row is laid out again.
-  void SetCaption(const std::string& caption);
+  TRzTabSheet() { SetColor(gfx::clWindow); }
   // The tab's picture; the page control shows none without an image list.
   int ImageIndex() const { return imageIndex_; }
   void SetImageIndex(int index) { imageIndex_ = index; }
@@ -26,9 +23,10 @@ class TRzTabSheet : public TPanel {
 
  protected:
   std::unique_ptr<TControlAccessible> CreateAccessible() override;
+  // The tab is sized from the caption: the whole row is laid out again.
+  void CaptionChanged() override;
 
  private:
-  std::string caption_;
   int imageIndex_ = -1;
 };
 

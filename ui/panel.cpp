@@ -4,6 +4,6 @@
 
 void TPanel::Paint(TCanvas& canvas) {
   if (!Transparent()) {
-    canvas.FillRect(ClientRect(), Color);
+    canvas.FillRect(ClientRect(), Color());
   }
 }

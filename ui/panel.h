@@ -5,7 +5,7 @@
 // A plain rectangle in its colour that holds other controls (no bevel).
 class TPanel : public TStyledWinControl {
  public:
-  TPanel() { Color = gfx::clBtnFace; }
+  TPanel() { SetColor(gfx::clBtnFace); }
   void Paint(TCanvas& canvas) override;
   bool Opaque() const override { return !Transparent(); }
 };

@@ -1,6 +1,7 @@
 #include "ui/scroll_bar.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "gfx/canvas.h"
 #include "gfx/edge.h"
@@ -206,14 +207,19 @@ void PaintScrollBar(gfx::TCanvas& canvas, const TScrollBarState& bar, TScrollPar
 
 // ---- the mouse
 
-TScrollBar::TScrollBar(TControl& host, std::function<TScrollBarState()> state,
-                       std::function<void(int pos)> scroll)
-    : host_(host), state_(std::move(state)), scroll_(std::move(scroll)) {
+TScrollBar::TScrollBar(std::function<TScrollBarState()> state, std::function<void(int pos)> scroll)
+    : state_(std::move(state)), scroll_(std::move(scroll)) {
   repeat_.SetEnabled(false);
   repeat_.OnTimer = [this] { Repeat(); };
 }
 
-void TScrollBar::Paint(gfx::TCanvas& canvas) const {
+TScrollBarState TScrollBar::State() const {
+  TScrollBarState bar = state_();
+  bar.Bounds = bar.Bounds.Offset(-Left(), -Top());
+  return bar;
+}
+
+void TScrollBar::Paint(gfx::TCanvas& canvas) {
   PaintScrollBar(canvas, State(), PressedPart());
 }
 
@@ -229,7 +235,7 @@ void TScrollBar::SetMouse(TPoint p) {
   const TScrollPart shown = PressedPart();
   if (shown != shown_) {
     shown_ = shown;
-    host_.InvalidateRect(State().Bounds);
+    Invalidate();
   }
 }
 
@@ -241,11 +247,16 @@ void TScrollBar::Step() {
   }
 }
 
-bool TScrollBar::MouseDown(TPoint p) {
-  const TScrollBarState bar = State();
-  if (!bar.Bounds.Contains(p)) {
-    return false;
+void TScrollBar::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
+  TControl::MouseDown(button, shift, x, y);
+  if (TControl* host = Parent(); host && host->CanFocus() && host->FocusOnClick()) {
+    host->SetFocus();
   }
+  if (button != mbLeft) {
+    return;
+  }
+  const TPoint p{x, y};
+  const TScrollBarState bar = State();
   held_ = bar.PartAt(p);
   if (held_ == spThumb) {
     const TRect thumb = bar.ThumbRect();
@@ -256,13 +267,14 @@ bool TScrollBar::MouseDown(TPoint p) {
     repeat_.SetEnabled(true);
   }
   SetMouse(p);
-  return true;
 }
 
-bool TScrollBar::MouseMove(TPoint p) {
+void TScrollBar::MouseMove(TShiftState shift, int x, int y) {
+  TControl::MouseMove(shift, x, y);
   if (held_ == spNone) {
-    return false;
+    return;
   }
+  const TPoint p{x, y};
   if (held_ == spThumb) {
     const TScrollBarState bar = State();
     const TRect track = bar.TrackRect();
@@ -273,16 +285,15 @@ bool TScrollBar::MouseMove(TPoint p) {
     }
   }
   SetMouse(p);
-  return true;
 }
 
-bool TScrollBar::MouseUp(TPoint p) {
-  if (held_ == spNone) {
-    return false;
+void TScrollBar::MouseUp(TMouseButton button, TShiftState shift, int x, int y) {
+  TControl::MouseUp(button, shift, x, y);
+  if (button != mbLeft || held_ == spNone) {
+    return;
   }
   Cancel();
-  mouse_ = p;
-  return true;
+  mouse_ = {x, y};
 }
 
 void TScrollBar::Cancel() {
@@ -293,7 +304,7 @@ void TScrollBar::Cancel() {
 
 void TScrollBar::Repeat() {
   // The window may have taken the mouse away (an error box, another window).
-  if (!host_.MouseCapture()) {
+  if (!MouseCapture()) {
     Cancel();
     return;
   }

@@ -1,4 +1,4 @@
-// The classic scroll bar, drawn inside the control that scrolls (its host):
+// The classic scroll bar of a control that scrolls (its host):
 // two arrow buttons with their arrows, a dotted track and a raised thumb whose
 // length follows the page. Positions run from 0 to Max; Page units are visible
 // at once. With nothing to scroll (Max 0) it is shown disabled.
@@ -54,38 +54,40 @@ TRect InsideScrollBars(TRect r, bool vertical, bool horizontal, int size);
 // of the track inverted.
 void PaintScrollBar(gfx::TCanvas& canvas, const TScrollBarState& bar, TScrollPart pressed = spNone);
 
-// One bar of a host, with what the mouse does on it: a held arrow or piece of
-// track steps once, then again after a pause and then quickly for as long as
-// the pointer stays on it (paging stops when the thumb reaches the pointer);
-// the thumb follows a drag. The host paints it and passes the mouse on.
-class TScrollBar {
+// One bar of a scrolling control, and a child control of it: it paints
+// itself and takes its own presses. A held arrow or piece of track steps once,
+// then again after a pause and then quickly for as long as the pointer stays
+// on it (paging stops when the thumb reaches the pointer); the thumb follows a
+// drag. The host places the bar and says what it shows.
+class TScrollBar : public TControl {
  public:
   static constexpr uint32_t kRepeatDelayMs = 400;
   static constexpr uint32_t kRepeatMs = 50;
 
-  // `state` gives the bar as it is now; `scroll` moves the host to a position.
-  TScrollBar(TControl& host, std::function<TScrollBarState()> state,
-             std::function<void(int pos)> scroll);
+  // `state` gives the bar as it is now, in the host's coordinates; `scroll`
+  // moves the host to a position.
+  TScrollBar(std::function<TScrollBarState()> state, std::function<void(int pos)> scroll);
 
-  TScrollBarState State() const { return state_(); }
-  void Paint(gfx::TCanvas& canvas) const;
-  // True when the press is on the bar (the bar then keeps it until release).
-  bool MouseDown(TPoint p);
-  // True while a press on the bar is held.
-  bool MouseMove(TPoint p);
-  bool MouseUp(TPoint p);
+  // The bar as it is now, in its own coordinates.
+  TScrollBarState State() const;
   // Forgets a press (the focus went elsewhere).
   void Cancel();
   // The part shown pressed: held, with the pointer still on it.
   TScrollPart PressedPart() const;
   bool Dragging() const { return held_ == spThumb; }
 
+  void Paint(gfx::TCanvas& canvas) override;
+  bool Opaque() const override { return true; }
+  // A press focuses the host, as one anywhere else on it does.
+  void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
+  void MouseMove(TShiftState shift, int x, int y) override;
+  void MouseUp(TMouseButton button, TShiftState shift, int x, int y) override;
+
  private:
   void Step();
   void Repeat();
   void SetMouse(TPoint p);
 
-  TControl& host_;
   std::function<TScrollBarState()> state_;
   std::function<void(int)> scroll_;
   TScrollPart held_ = spNone;

@@ -3,7 +3,7 @@
 #include "gfx/canvas.h"
 
 void TRzSpacer::Paint(TCanvas& canvas) {
-  if (!Grooved) {
+  if (!grooved_) {
     return;
   }
   int w = Width(), h = Height();

@@ -9,6 +9,11 @@ class TRzSpacer : public TControl {
     SetBounds(0, 0, 8, 25);
     SetTransparent(true);
   }
-  bool Grooved = false;
+  // An etched line down the middle.
+  bool Grooved() const { return grooved_; }
+  void SetGrooved(bool on) { Change(grooved_, on); }
   void Paint(TCanvas& canvas) override;
+
+ private:
+  bool grooved_ = false;
 };

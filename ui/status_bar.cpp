@@ -2,16 +2,17 @@
 
 #include "gfx/canvas.h"
 #include "gfx/shading.h"
+#include "gfx/text_layout.h"
 #include "ui/form.h"
 
 TRzStatusBar::TRzStatusBar() {
-  Color = gfx::clBtnFace;
+  SetColor(gfx::clBtnFace);
   SetBounds(0, 0, 200, 19);
 }
 
 bool TRzStatusBar::SizeGripValid() const {
   const TForm* form = Form();
-  if (!ShowSizeGrip || !form || !form->Sizeable()) {
+  if (!showSizeGrip_ || !form || !form->Sizeable()) {
     return false;
   }
   return !(form->Window() && form->Window()->Maximized());
@@ -22,7 +23,7 @@ TRect TRzStatusBar::SizeGripRect() const {
 }
 
 void TRzStatusBar::Paint(TCanvas& canvas) {
-  canvas.FillRect(ClientRect(), Color);
+  canvas.FillRect(ClientRect(), Color());
   if (!SizeGripValid()) {
     return;
   }
@@ -61,16 +62,7 @@ void TRzStatusBar::MouseDown(TMouseButton button, TShiftState shift, int x, int 
 TRzStatusPane::TRzStatusPane() {
   SetBounds(0, 0, 100, 19);
   SetTransparent(true);
-  Color = gfx::clBtnFace;
-}
-
-void TRzStatusPane::SetCaption(const std::string& text) {
-  if (text == caption_) {
-    return;
-  }
-  caption_ = text;
-  Invalidate();
-  NotifyAccessible(TAccEvent::NameChange);
+  SetColor(gfx::clBtnFace);
 }
 
 bool TRzStatusPane::ReachesSizeGrip() const {
@@ -83,7 +75,7 @@ bool TRzStatusPane::HitTest(int x, int y) const {
 }
 
 TRect TRzStatusPane::CaptionRect() const {
-  TRect area = ClientRect().Deflate(BorderWidth + 1);
+  TRect area = ClientRect().Deflate(borderWidth_ + 1);
   if (ReachesSizeGrip()) {
     area.Right -= kGripShare;
   }
@@ -92,10 +84,10 @@ TRect TRzStatusPane::CaptionRect() const {
 
 void TRzStatusPane::Paint(TCanvas& canvas) {
   if (!Transparent()) {
-    canvas.FillRect(ClientRect(), Color);
+    canvas.FillRect(ClientRect(), Color());
   }
-  TRect f = ClientRect().Deflate(BorderWidth);
-  gfx::TColor frame = gfx::Lighten(FlatColor, FlatColorAdjustment);
+  TRect f = ClientRect().Deflate(borderWidth_);
+  gfx::TColor frame = gfx::Lighten(flatColor_, flatColorAdjustment_);
   // Four lines, each one pixel short at both ends: the corners stay open.
   canvas.FillRect({f.Left, f.Top + 1, f.Left + 1, f.Bottom - 1}, frame);
   canvas.FillRect({f.Left + 1, f.Top, f.Right - 1, f.Top + 1}, frame);
@@ -103,22 +95,23 @@ void TRzStatusPane::Paint(TCanvas& canvas) {
   canvas.FillRect({f.Left + 1, f.Bottom - 1, f.Right - 1, f.Bottom}, frame);
 
   TRect area = CaptionRect();
-  canvas.Font = Font;
-  int textWidth = canvas.TextWidth(caption_);
-  int x = area.Left + CaptionOffset + 1;
-  if (Alignment == taRightJustify) {
-    x = area.Right - CaptionOffset - 1 - textWidth;
+  canvas.Font = Font();
+  int textWidth = gfx::MeasureText(canvas.TextEngine(), Font(), Caption()).Width;
+  int x = area.Left + captionOffset_ + 1;
+  if (alignment_ == taRightJustify) {
+    x = area.Right - captionOffset_ - 1 - textWidth;
   }
-  if (Alignment == taCenter) {
+  if (alignment_ == taCenter) {
     x = (area.Left + area.Right) / 2 - textWidth / 2;
   }
-  int y = area.Top + (area.Height() - canvas.TextHeight("Pp")) / 2;
+  int y =
+      area.Top + (area.Height() - gfx::MeasureText(canvas.TextEngine(), Font(), "Pp").Height) / 2;
   if (IsEnabled()) {
-    canvas.TextRect(area, x, y, caption_);
+    canvas.TextRect(area, x, y, Caption());
   } else {
     canvas.Font.Color = gfx::clBtnHighlight;
-    canvas.TextRect(area, x + 1, y + 1, caption_);
+    canvas.TextRect(area, x + 1, y + 1, Caption());
     canvas.Font.Color = gfx::clBtnShadow;
-    canvas.TextRect(area, x, y, caption_);
+    canvas.TextRect(area, x, y, Caption());
   }
 }

@@ -8,7 +8,8 @@
 class TRzStatusBar : public TStyledWinControl {
  public:
   TRzStatusBar();
-  bool ShowSizeGrip = true;
+  bool ShowSizeGrip() const { return showSizeGrip_; }
+  void SetShowSizeGrip(bool on) { Change(showSizeGrip_, on); }
   static constexpr int kGripWidth = 13;
   // Whether the grip shows now: the owning window is sizeable and not maximised.
   bool SizeGripValid() const;
@@ -20,20 +21,26 @@ class TRzStatusBar : public TStyledWinControl {
 
  protected:
   std::unique_ptr<TControlAccessible> CreateAccessible() override;
+
+ private:
+  bool showSizeGrip_ = true;
 };
 
 // One text field of a status bar.
 class TRzStatusPane : public TStyledControl {
  public:
   TRzStatusPane();
-  const std::string& Caption() const { return caption_; }
-  // Repaints only when the text changes.
-  void SetCaption(const std::string& text);
-  TAlignment Alignment = taLeftJustify;
-  int CaptionOffset = 2;
-  int BorderWidth = 1;
-  gfx::TColor FlatColor = gfx::clBtnShadow;
-  int FlatColorAdjustment = 30;
+  TAlignment Alignment() const { return alignment_; }
+  void SetAlignment(TAlignment a) { Change(alignment_, a); }
+  int CaptionOffset() const { return captionOffset_; }
+  void SetCaptionOffset(int v) { Change(captionOffset_, v); }
+  int BorderWidth() const { return borderWidth_; }
+  void SetBorderWidth(int v) { Change(borderWidth_, v); }
+  // The frame: FlatColor lightened by FlatColorAdjustment.
+  gfx::TColor FlatColor() const { return flatColor_; }
+  void SetFlatColor(gfx::TColor c) { Change(flatColor_, c); }
+  int FlatColorAdjustment() const { return flatColorAdjustment_; }
+  void SetFlatColorAdjustment(int v) { Change(flatColorAdjustment_, v); }
   // The area the caption is drawn and clipped in.
   TRect CaptionRect() const;
   // Whether the pane ends where the bar's size grip is shown; its last 12 pixels go to the grip.
@@ -44,9 +51,11 @@ class TRzStatusPane : public TStyledControl {
 
  protected:
   std::unique_ptr<TControlAccessible> CreateAccessible() override;
-  // Stores the text without asking for a repaint, for use while painting.
-  void StoreCaption(const std::string& text) { caption_ = text; }
 
  private:
-  std::string caption_;
+  TAlignment alignment_ = taLeftJustify;
+  int captionOffset_ = 2;
+  int borderWidth_ = 1;
+  gfx::TColor flatColor_ = gfx::clBtnShadow;
+  int flatColorAdjustment_ = 30;
 };

@@ -9,13 +9,19 @@
 template <class Base>
 class TStyled : public Base {
  public:
-  gfx::TFont Font;
-  gfx::TColor Color = gfx::clBtnFace;
+  const gfx::TFont& Font() const { return font_; }
+  void SetFont(const gfx::TFont& font) { this->Change(font_, font); }
+  gfx::TColor Color() const { return color_; }
+  void SetColor(gfx::TColor color) { this->Change(color_, color); }
 
   void ChangeScale(int m, int d) override {
-    Font.Height = gfx::MulDiv(Font.Height, m, d);
+    font_.Height = gfx::MulDiv(font_.Height, m, d);
     Base::ChangeScale(m, d);
   }
+
+ private:
+  gfx::TFont font_;
+  gfx::TColor color_ = gfx::clBtnFace;
 };
 
 using TStyledControl = TStyled<TControl>;

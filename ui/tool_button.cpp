@@ -15,16 +15,7 @@ constexpr int kGap = 4;
 TRzToolButton::TRzToolButton() {
   SetBounds(0, 0, 25, 25);
   SetTransparent(true);
-  Color = gfx::clBtnFace;
-}
-
-void TRzToolButton::SetCaption(const std::string& text) {
-  if (text == caption_) {
-    return;
-  }
-  caption_ = text;
-  Invalidate();
-  NotifyAccessible(TAccEvent::NameChange);
+  SetColor(gfx::clBtnFace);
 }
 
 TToolButtonState TRzToolButton::State() const {
@@ -92,10 +83,10 @@ const gfx::TImageList* TRzToolButton::EffectiveImages() const {
 }
 
 TSize TRzToolButton::CaptionSize() const {
-  if (!CaptionShown() || caption_.empty()) {
+  if (!CaptionShown() || Caption().empty()) {
     return {};
   }
-  return gfx::MeasureText(TextEngine(), Font, caption_, gfx::dtWordBreak | gfx::dtExpandTabs,
+  return gfx::MeasureText(TextEngine(), Font(), Caption(), gfx::dtWordBreak | gfx::dtExpandTabs,
                           Width() - 2 * kContentInset);
 }
 
@@ -205,18 +196,18 @@ void TRzToolButton::Paint(TCanvas& canvas) {
       images->Draw(canvas, glyph.Left, glyph.Top, index, !greyed);
     }
   }
-  if (CaptionShown() && !caption_.empty()) {
-    canvas.Font = Font;
+  if (CaptionShown() && !Caption().empty()) {
+    canvas.Font = Font();
     if (!enabled) {
       canvas.Font.Color = gfx::clBtnShadow;
     }
     TRect cr = caption;
-    canvas.DrawTextIn(caption_, cr, gfx::dtWordBreak | gfx::dtCenter | gfx::dtExpandTabs);
+    canvas.DrawTextIn(Caption(), cr, gfx::dtWordBreak | gfx::dtCenter | gfx::dtExpandTabs);
   }
 }
 
 bool TRzToolButton::DialogChar(char32_t letter) {
-  char accel = gfx::AcceleratorOf(caption_);
+  char accel = gfx::AcceleratorOf(Caption());
   if (accel == 0 || letter > 0x7F) {
     return false;
   }

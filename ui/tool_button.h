@@ -16,8 +16,6 @@ class TRzToolButton : public TPushButton<TStyledControl> {
  public:
   TRzToolButton();
 
-  const std::string& Caption() const { return caption_; }
-  void SetCaption(const std::string& text);
   // Pictures of the image list: normal, hot, down and disabled (-1 none).
   int ImageIndex() const { return imageIndex_; }
   void SetImageIndex(int v) { Change(imageIndex_, v); }
@@ -70,7 +68,6 @@ class TRzToolButton : public TPushButton<TStyledControl> {
   void Place(TRect& glyph, TRect& caption) const;
   void PaintSelection(TCanvas& canvas) const;
   int PictureIndex() const;
-  std::string caption_;
   int imageIndex_ = -1;
   int hotIndex_ = -1;
   int downIndex_ = -1;

@@ -8,7 +8,7 @@
 #include "gfx/shading.h"
 
 TRzToolbar::TRzToolbar() {
-  Color = gfx::clBtnFace;
+  SetColor(gfx::clBtnFace);
   SetBounds(0, 0, 185, 29);
 }
 
@@ -123,6 +123,6 @@ void TRzToolbar::Paint(TCanvas& canvas) {
     gfx::TColor end = gfx::Darken(gfx::clBtnFace, 10);
     gfx::FillGradient(canvas, band, gfx::clWindow, end);
   } else {
-    canvas.FillRect(band, Color);
+    canvas.FillRect(band, Color());
   }
 }

@@ -33,7 +33,9 @@ bool IsHtmExtension(const std::string& ext) {
 
 TRzURLLabel::TRzURLLabel() {
   Cursor = crHandPoint;
-  Font.Underline = true;
+  gfx::TFont font = Font();
+  font.Underline = true;
+  SetFont(font);
   SetAcceptsFocus(true);
   TabStop = true;
 }

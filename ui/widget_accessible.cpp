@@ -21,7 +21,7 @@ class TFormAccessible : public TControlAccessible {
   TAccRole Role() const override {
     return form_.Kind == wkDialog ? TAccRole::Dialog : TAccRole::Window;
   }
-  std::string Name() const override { return form_.Caption; }
+  std::string Name() const override { return form_.Caption(); }
   uint32_t States() const override {
     return form_.Window() && form_.Window()->Visible() ? 0u : uint32_t{asInvisible};
   }

@@ -126,7 +126,7 @@ TEST_F(FormDorvexAccessibleTest, BoundsAtNinetySixDotsPerInch) {
             Bounds(origin.X + 450, origin.Y + 456, 200, 19));
   // The list: page at (1, 60 + 24), the list 40 below the page's top; rows
   // under the header, the whole width inside the frame.
-  const int text = TextHeight(form->RzLWMsg->Font);
+  const int text = TextHeight(form->RzLWMsg->Font());
   const int header = text + 6, row = std::max(text, 16) + 1;
   EXPECT_EQ(Node(form->RzLWMsg).ScreenBounds(), Bounds(origin.X + 1, origin.Y + 124, 669, 329));
   EXPECT_EQ(Row(0).ScreenBounds(), Bounds(origin.X + 2, origin.Y + 125 + header, 667, row));
@@ -150,8 +150,8 @@ TEST_F(FormDorvexAccessibleTest, BoundsAtOneHundredFortyFourDotsPerInch) {
             Bounds(origin.X + scaled(150), origin.Y + barTop, scaled(100), scaled(19)));
   // Rows follow the scaled list font.
   const TRect list = Node(form->RzLWMsg).ScreenBounds();
-  const int text = TextHeight(form->RzLWMsg->Font);
-  ASSERT_EQ(form->RzLWMsg->Font.Height, scaled(11));
+  const int text = TextHeight(form->RzLWMsg->Font());
+  ASSERT_EQ(form->RzLWMsg->Font().Height, scaled(11));
   const int header = text + 6, row = std::max(text, 16) + 1;
   EXPECT_EQ(Row(1).ScreenBounds(), Bounds(list.Left + 1, list.Top + 1 + header + row,
                                           form->RzLWMsg->TotalColumnWidth(), row));

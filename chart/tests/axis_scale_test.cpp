@@ -147,8 +147,8 @@ class AxisStep : public ::testing::Test {
 
 TEST_F(AxisStep, AtLeastOneForFewPointsAlongTheAxis) {
   f.AddHours({1, 2, 3, 4, 5});
-  f.chart.SetMinMax(f.chart.BottomAxis(), 0, 4);
-  f.chart.SetMinMax(f.chart.LeftAxis(), 0, 4);
+  f.chart.BottomAxis().SetMinMax(0, 4);
+  f.chart.LeftAxis().SetMinMax(0, 4);
   f.Paint();
   EXPECT_EQ(f.chart.BottomAxis().StepForCount(40), 1);
   // The Y values run along the left axis: no raise.
@@ -175,7 +175,7 @@ TEST_F(AxisStep, ComputeStepWorkedExample) {
 }
 
 TEST_F(AxisStep, WholeStepsOnAHorizontalAxisKeepTheLabelsApart) {
-  f.chart.SetMinMax(f.chart.BottomAxis(), 0, 1000);
+  f.chart.BottomAxis().SetMinMax(0, 1000);
   const TChartAxis& bottom = f.chart.BottomAxis();
   for (int width = 100; width < 300 && bottom.PixelSize() != 100; ++width) {
     f.chart.SetBounds(0, 0, width, 200);
@@ -211,7 +211,11 @@ TEST_F(AxisStep, EveryPropertyChangeAsksForARepaint) {
       [&] {
         left.SetTitle({"h", 90, true, ChartFont(), 0});
       },
-      [&] { left.SetLabelsFont(ChartFont()); },
+      [&] {
+        gfx::TFont bigger = ChartFont();
+        bigger.Height += 2;
+        left.SetLabelsFont(bigger);
+      },
       [&] { left.SetEndPosition(50); },
   };
   for (size_t i = 0; i < changes.size(); ++i) {
@@ -220,6 +224,21 @@ TEST_F(AxisStep, EveryPropertyChangeAsksForARepaint) {
     changes[i]();
     EXPECT_TRUE(f.chart.IsImageStale()) << "change " << i;
   }
+}
+
+TEST_F(AxisStep, SettingWhatIsAlreadySetDrawsNothingAgain) {
+  TChartAxis& left = f.chart.LeftAxis();
+  left.SetTickLength(9);
+  left.SetLabelsFont(ChartFont());
+  f.Paint();
+  const int64_t redraws = f.chart.RedrawCount();
+  left.SetTickLength(9);
+  left.SetLabelsFont(ChartFont());
+  left.SetVisible(true);
+  f.chart.SetColor(f.chart.Color());
+  EXPECT_FALSE(f.chart.IsImageStale());
+  f.Paint();
+  EXPECT_EQ(f.chart.RedrawCount(), redraws);
 }
 
 TEST_F(AxisStep, BadRangesAndStepsAreRefused) {

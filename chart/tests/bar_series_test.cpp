@@ -68,11 +68,11 @@ TEST(VisibleRange, AllPointsWhileUnzoomedAndOnlyTheWindowWhenFixed) {
   f.Paint();
   EXPECT_EQ(f.Series().FirstVisibleIndex(), 0);
   EXPECT_EQ(f.Series().LastVisibleIndex(), 9);
-  f.chart.SetMinMax(f.chart.BottomAxis(), 2.5, 6.2);
+  f.chart.BottomAxis().SetMinMax(2.5, 6.2);
   f.Paint();
   EXPECT_EQ(f.Series().FirstVisibleIndex(), 3);
   EXPECT_EQ(f.Series().LastVisibleIndex(), 6);
-  f.chart.SetMinMax(f.chart.BottomAxis(), 20, 30);
+  f.chart.BottomAxis().SetMinMax(20, 30);
   f.Paint();
   EXPECT_EQ(f.Series().FirstVisibleIndex(), -1);
   EXPECT_TRUE(f.Series().DrawnBars().empty());

@@ -21,7 +21,7 @@ class ValueLabels : public ::testing::Test {
     TChartAxis& left = f.chart.LeftAxis();
     left.SetLabelsSeparation(0);
     left.SetIncrement(step);
-    f.chart.SetMinMax(left, lo, hi);
+    left.SetMinMax(lo, hi);
     f.Paint();
     ASSERT_EQ(left.LabelStep(), step);
   }

@@ -198,7 +198,7 @@ TEST_F(Pixels, RotatedTitleFillsItsBand) {
 
 TEST_F(Pixels, AxesInFrontPaintOverTheBars) {
   // Scrolled so that the second bar straddles the left axis line.
-  f.chart.SetMinMax(f.chart.BottomAxis(), 0.95, 7.95);
+  f.chart.BottomAxis().SetMinMax(0.95, 7.95);
   f.Paint();
   TBarSeries& s = f.Series();
   int x = f.chart.PlotRect().Left;

@@ -9,13 +9,10 @@ using namespace gfx;
 TEST(ValueList, AscendingInsertKeepsEqualValuesInInsertionOrder) {
   TChartValueList list("X", loAscending);
   for (double v : {1.0, 3.0, 3.0, 5.0}) {
-    list.PendingValue = v;
-    list.InsertOrdered();
+    list.InsertOrdered(v);
   }
-  list.PendingValue = 3.0;
-  EXPECT_EQ(list.InsertOrdered(), 3);  // after the equal ones
-  list.PendingValue = 0.5;
-  EXPECT_EQ(list.InsertOrdered(), 0);
+  EXPECT_EQ(list.InsertOrdered(3.0), 3);  // after the equal ones
+  EXPECT_EQ(list.InsertOrdered(0.5), 0);
   std::vector<double> values;
   for (int i = 0; i < list.Count(); ++i) {
     values.push_back(list.ValueAt(i));
@@ -26,16 +23,14 @@ TEST(ValueList, AscendingInsertKeepsEqualValuesInInsertionOrder) {
 TEST(ValueList, DescendingAndNoneOrders) {
   TChartValueList down("Y", loDescending);
   for (double v : {5.0, 2.0, 4.0}) {
-    down.PendingValue = v;
-    down.InsertOrdered();
+    down.InsertOrdered(v);
   }
   EXPECT_EQ(down.ValueAt(0), 5);
   EXPECT_EQ(down.ValueAt(1), 4);
   EXPECT_EQ(down.ValueAt(2), 2);
   TChartValueList none("Y", loNone);
   for (double v : {5.0, 2.0, 4.0}) {
-    none.PendingValue = v;
-    none.InsertOrdered();
+    none.InsertOrdered(v);
   }
   EXPECT_EQ(none.ValueAt(2), 4);
 }

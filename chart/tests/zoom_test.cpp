@@ -140,10 +140,10 @@ TEST_F(Zoom, WheelDoesNotSaveSoAnUndoKeepsItsRange) {
 }
 
 TEST_F(Zoom, SetMinMaxSwapsAndWidensAZeroRange) {
-  f.chart.SetMinMax(f.chart.BottomAxis(), 5, 2);
+  f.chart.BottomAxis().SetMinMax(5, 2);
   EXPECT_EQ(f.chart.BottomAxis().Minimum(), 2);
   EXPECT_EQ(f.chart.BottomAxis().Maximum(), 5);
-  f.chart.SetMinMax(f.chart.BottomAxis(), 3, 3);
+  f.chart.BottomAxis().SetMinMax(3, 3);
   EXPECT_EQ(f.chart.BottomAxis().Maximum(), 3 + 1e-10);
 }
 

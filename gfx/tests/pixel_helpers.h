@@ -1,6 +1,8 @@
 // Helpers to state expected pixels as pictures: one character per pixel.
 #pragma once
 
+#include <algorithm>
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -32,11 +34,13 @@ inline int CountColor(const gfx::TBitmap& bmp, gfx::TColor color) {
   return n;
 }
 
-// Bounding box of the pixels that differ from `background`.
-inline gfx::TRect InkBounds(const gfx::TBitmap& bmp, gfx::TColor background) {
-  gfx::TRect r{bmp.Width(), bmp.Height(), 0, 0};
-  for (int y = 0; y < bmp.Height(); ++y) {
-    for (int x = 0; x < bmp.Width(); ++x) {
+// Bounding box of the pixels inside `area` that differ from `background`.
+inline gfx::TRect InkBounds(const gfx::TBitmap& bmp, gfx::TColor background,
+                            gfx::TRect area = {0, 0, 1 << 20, 1 << 20}) {
+  area = area.Intersect(bmp.BoundsRect());
+  gfx::TRect r{area.Right, area.Bottom, area.Left, area.Top};
+  for (int y = area.Top; y < area.Bottom; ++y) {
+    for (int x = area.Left; x < area.Right; ++x) {
       if (gfx::ColorOfPixel(bmp.At(x, y)) != background) {
         r.Left = std::min(r.Left, x);
         r.Top = std::min(r.Top, y);
@@ -46,6 +50,18 @@ inline gfx::TRect InkBounds(const gfx::TBitmap& bmp, gfx::TColor background) {
     }
   }
   return r.IsEmpty() ? gfx::TRect{} : r;
+}
+
+// Number of pixels inside `area` whose red part is below `below` (dark ink on white).
+inline int DarkPixels(const gfx::TBitmap& bmp, const gfx::TRect& area, int below = 128) {
+  int n = 0;
+  const gfx::TRect a = area.Intersect(bmp.BoundsRect());
+  for (int y = a.Top; y < a.Bottom; ++y) {
+    for (int x = a.Left; x < a.Right; ++x) {
+      n += gfx::RedOf(gfx::ColorOfPixel(bmp.At(x, y))) < below ? 1 : 0;
+    }
+  }
+  return n;
 }
 
 }  // namespace gfx_test

@@ -29,7 +29,7 @@ class TOkButton : public TPushButton<TStyledWinControl> {
     TRect r = ClientRect();
     canvas.FillRect(r, Down() ? gfx::Darken(gfx::clBtnFace, 10) : gfx::clBtnFace);
     canvas.FrameRect(r, Focused() ? gfx::clHighlight : gfx::clBtnShadow);
-    canvas.Font = Font;
+    canvas.Font = Font();
     TRect text = Down() ? r.Offset(1, 1) : r;
     canvas.DrawTextIn("OK", text, gfx::dtCenter | gfx::dtVCenter | gfx::dtSingleLine);
     if (Focused()) {
@@ -43,12 +43,14 @@ class TMessageForm : public TForm {
   TMessageForm(const std::string& text, const std::string& title, TMessageBoxIcon icon)
       : text_(text), icon_(icon) {
     Kind = wkDialog;
-    Caption = title;
-    Color = gfx::clWindow;
-    Font.Name = "Arial";
-    Font.Height = 12;
-    const TSize size =
-        gfx::MeasureText(TextEngine(), Font, text_, gfx::dtWordBreak | gfx::dtNoPrefix, kTextWidth);
+    SetCaption(title);
+    SetColor(gfx::clWindow);
+    gfx::TFont font = Font();
+    font.Name = "Arial";
+    font.Height = 12;
+    SetFont(font);
+    const TSize size = gfx::MeasureText(TextEngine(), Font(), text_,
+                                        gfx::dtWordBreak | gfx::dtNoPrefix, kTextWidth);
     textRect_ = {0, 0, size.Width, size.Height};
     int textLeft = kMargin + (icon_ == mbiNone ? 0 : kIconSize + 12);
     textRect_ =
@@ -57,7 +59,7 @@ class TMessageForm : public TForm {
     int height = std::max(textRect_.Bottom, kMargin + kIconSize) + kMargin + kFooter;
     SetClientSize(width, height);
     button_ = Add<TOkButton>();
-    button_->Font = Font;
+    button_->SetFont(Font());
     button_->SetBounds(width - kMargin - kButtonWidth,
                        height - kFooter + (kFooter - kButtonHeight) / 2, kButtonWidth,
                        kButtonHeight);
@@ -66,12 +68,12 @@ class TMessageForm : public TForm {
   }
 
   void Paint(TCanvas& canvas) override {
-    canvas.FillRect(ClientRect(), Color);
+    canvas.FillRect(ClientRect(), Color());
     canvas.FillRect({0, Height() - kFooter, Width(), Height()}, gfx::clBtnFace);
     if (icon_ == mbiError) {
       PaintErrorIcon(canvas, kMargin, kMargin);
     }
-    canvas.Font = Font;
+    canvas.Font = Font();
     TRect r = textRect_;
     canvas.DrawTextIn(text_, r, gfx::dtWordBreak | gfx::dtNoPrefix);
   }

@@ -24,11 +24,12 @@ TRzURLLabel* MakeLink(TControl* parent, const char* name, int left, int top,
   auto* l = Place<TRzURLLabel>(parent, name, left, top, 0, 0);
   l->SetCaption(caption);
   l->SetURL(url);
-  l->Font = MakeFont("Verdana", 11, false, gfx::clBlue);
-  l->Font.Underline = true;
+  gfx::TFont font = MakeFont("Verdana", 11, false, gfx::clBlue);
+  font.Underline = true;
+  l->SetFont(font);
   l->SetUnvisitedColor(gfx::clBlue);
   l->SetVisitedColor(gfx::MakeColor(0x82, 0x5F, 0x46));
-  l->Color = gfx::clWhite;
+  l->SetColor(gfx::clWhite);
   l->SetTransparent(true);
   return l;
 }
@@ -36,7 +37,7 @@ TRzURLLabel* MakeLink(TControl* parent, const char* name, int left, int top,
 // A label's size for its caption, as a single line with the "&" prefix.
 TSize CaptionSize(const TLabel& label) {
   const bool empty = label.Caption().empty();
-  const TSize s = gfx::MeasureText(label.TextEngine(), label.Font, empty ? " " : label.Caption(),
+  const TSize s = gfx::MeasureText(label.TextEngine(), label.Font(), empty ? " " : label.Caption(),
                                    gfx::dtSingleLine | gfx::dtExpandTabs);
   return {empty ? 0 : s.Width, s.Height};
 }
@@ -55,11 +56,11 @@ void AutoSize(TLabel& label) {
 
 TFormAbout::TFormAbout(TForm* owner, int dpi) {
   Name = "FormAbout";
-  Caption = "关于";
+  SetCaption("关于");
   Kind = wkDialog;
   Owner = owner;
-  Color = gfx::clWhite;
-  Font = MakeFont("Arial", 12, false, gfx::clWindowText);
+  SetColor(gfx::clWhite);
+  SetFont(MakeFont("Arial", 12, false, gfx::clWindowText));
   SetBounds(0, 0, kClientWidth, kClientHeight);
 
   Image1 = Place<TImage>(this, "Image1", 31, 24, 32, 32);
@@ -71,7 +72,7 @@ TFormAbout::TFormAbout(TForm* owner, int dpi) {
                      MakeFont("Arial", 16, true, gfx::clPurple));
 
   Memo1 = Place<TMemo>(this, "Memo1", 32, 120, 369, 113);
-  Memo1->Font = Font;
+  Memo1->SetFont(Font());
   Memo1->SetScrollBars(ssBoth);
   Memo1->SetWordWrap(true);
   Memo1->SetLines({
@@ -82,21 +83,21 @@ TFormAbout::TFormAbout(TForm* owner, int dpi) {
       "(4)监测儿童过度使用电脑。",
   });
 
-  Label5 = MakeLabel(this, "Label5", 93, 242, 27, 15, "主页:", Font);
+  Label5 = MakeLabel(this, "Label5", 93, 242, 27, 15, "主页:", Font());
   Label5->SetAlignment(taRightJustify);
   RzURLLabel4 = MakeLink(this, "RzURLLabel4", 125, 241, kHomePage, kHomePage);
 
-  Label6 = MakeLabel(this, "Label6", 32, 266, 88, 13, "邮件:", Font);
+  Label6 = MakeLabel(this, "Label6", 32, 266, 88, 13, "邮件:", Font());
   Label6->SetAlignment(taRightJustify);
   RzURLLabel1 =
       MakeLink(this, "RzURLLabel1", 124, 265, kMailAddress, std::string("mailto:") + kMailAddress);
 
   Button1 = Place<TRzButton>(this, "Button1", 288, 312, 89, 25);
   Button1->SetCaption("关闭");
-  Button1->Font = Font;
+  Button1->SetFont(Font());
   Button1->SetHotTrack(true);
   Button1->SetFrameColor(gfx::MakeColor(0x00, 0x3C, 0x74));
-  Button1->Color = gfx::MakeColor(0xBE, 0xDA, 0xF1);
+  Button1->SetColor(gfx::MakeColor(0xBE, 0xDA, 0xF1));
   Button1->OnClick = [this] { Button1Click(); };
 
   // The button takes the focus when the window opens; the memo comes next,

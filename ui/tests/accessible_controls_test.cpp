@@ -213,7 +213,7 @@ TEST_F(AccessibleControlsTest, TabsAreSelectedByTheirDefaultActionAndTellIt) {
   EXPECT_EQ(AccLine(tab0), "PageTab \"日志\" [focusable focused selectable selected] (切换)");
   EXPECT_EQ(AccLine(tab1), "PageTab \"图表\" [focusable selectable] (切换)");
   // Sized from its bold caption, 3 pixels below the control's top.
-  const gfx::TFont& font = form.RzPageControl1->Font;
+  const gfx::TFont& font = form.RzPageControl1->Font();
   const int tabWidth = std::max(Measure(font, "日志").Width, Measure(font, "AAA").Width) + 16;
   const TPoint tabAt = OnScreen(*form.RzPageControl1, {0, 3});
   EXPECT_EQ(tab0.ScreenBounds(), Bounds(tabAt.X, tabAt.Y, tabWidth, 20));
@@ -309,3 +309,29 @@ TEST_F(AccessibleControlsTest, ShowingTheWindowTellsTheFocusAndLabelsTellNewName
 }
 
 }  // namespace
+
+TEST_F(AccessibleControlsTest, EveryCaptionRepaintsAndTellsOnlyWhenItChanges) {
+  // Every kind that shows a caption; a reader has read them all.
+  const std::vector<TControl*> shown = {form.TBRefresh, form.RzStatusPane1, form.Label1, &form};
+  AccTree(Root());
+  for (TControl* c : shown) {
+    SCOPED_TRACE(c->Name);
+    form.UpdateWindow();
+    window->AccEvents.clear();
+    const std::string before = c->Caption();
+    c->SetCaption(before);
+    EXPECT_FALSE(form.HasDirtyAreas());
+    EXPECT_TRUE(window->AccEvents.empty());
+    c->SetCaption(before + "x");
+    EXPECT_EQ(c->Caption(), before + "x");
+    EXPECT_EQ(Events(TAccEvent::NameChange),
+              (std::vector<std::string>{AccessibleText(before + "x")}));
+    if (c != &form) {
+      ASSERT_TRUE(form.HasDirtyAreas());
+      const TRect dirty = form.DirtyAreas().back();
+      EXPECT_TRUE(dirty.Intersect(c->FormRect()) == c->FormRect());
+    }
+  }
+  // The window's caption is its title bar's.
+  EXPECT_EQ(window->Title, "Dorvexx");
+}

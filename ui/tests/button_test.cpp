@@ -13,7 +13,7 @@ const TColor kOrange = gfx::MakeColor(0xF0, 0x9B, 0x14);
 class ButtonTest : public WidgetTest {
  protected:
   ButtonTest() {
-    form.Color = gfx::clWhite;
+    form.SetColor(gfx::clWhite);
     form.SetBounds(0, 0, 120, 50);
     // Something else to hold the focus, so the button starts without it.
     other = form.Add<TRzButton>();
@@ -22,9 +22,11 @@ class ButtonTest : public WidgetTest {
     button->SetBounds(10, 10, 89, 25);
     button->SetHotTrack(true);
     button->SetFrameColor(kFrame);
-    button->Color = kFace;
+    button->SetColor(kFace);
     button->SetCaption("关闭");
-    button->Font.Height = 12;
+    gfx::TFont font = button->Font();
+    font.Height = 12;
+    button->SetFont(font);
     button->OnClick = [this] { ++clicks; };
     form.ShowWindow();
     form.SetActiveControl(other);
@@ -177,7 +179,7 @@ TEST_F(ButtonTest, DisabledFrameIsTheFaceDarkenedBy80) {
 }
 
 TEST_F(ButtonTest, CaptionCentredInTheWindowFont) {
-  const TSize s = Measure(button->Font, "关闭");
+  const TSize s = Measure(button->Font(), "关闭");
   // Find the inked columns and rows of the caption.
   int minX = 1000, maxX = -1, minY = 1000, maxY = -1;
   Repaint();

@@ -136,8 +136,8 @@ TEST_F(ControlTest, NothingIsPaintedUnderAnOpaqueChildThatCoversTheArea) {
   form.ResetPaintCount();
   form.UpdateWindow();
   EXPECT_EQ(form.PaintCount(), 2);
-  EXPECT_EQ(PixelAt(form.Image(), 95, 95), gfx::ColorToRGB(panel->Color));
-  EXPECT_EQ(PixelAt(form.Image(), 105, 105), gfx::ColorToRGB(form.Color));
+  EXPECT_EQ(PixelAt(form.Image(), 95, 95), gfx::ColorToRGB(panel->Color()));
+  EXPECT_EQ(PixelAt(form.Image(), 105, 105), gfx::ColorToRGB(form.Color()));
 }
 
 TEST_F(ControlTest, ScalingKeepsTouchingEdgesTogether) {

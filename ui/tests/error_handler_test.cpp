@@ -103,7 +103,7 @@ TEST_F(ErrorHandlerTest, APaintThatFailsInTheMessageLoopIsShownAndTheProgramGoes
 TEST_F(ErrorHandlerTest, AFailingControlLeavesTheRestOfTheWindowPainted) {
   TForm form;
   form.SetClientSize(100, 40);
-  form.Color = gfx::clWhite;
+  form.SetColor(gfx::clWhite);
   auto* failing = form.Add<TControl>();
   failing->SetBounds(0, 0, 50, 40);
   struct TBlue : TControl {

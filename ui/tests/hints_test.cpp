@@ -12,7 +12,7 @@ namespace {
 class HintsTest : public UiTest {
  protected:
   HintsTest() {
-    form.Caption = "Main";
+    form.SetCaption("Main");
     form.SetClientSize(300, 200);
     a = form.Add<TControl>();
     a->SetBounds(0, 0, 100, 100);

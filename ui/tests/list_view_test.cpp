@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -203,6 +204,34 @@ TEST_F(ListViewTest, TheScrollBarsAreClassicOnesWithArrowsAndRepeat) {
   form.WindowMouseMove(ssLeft, At(thumb.Left + 5, 5000));
   form.WindowMouseUp(mbLeft, 0, At(thumb.Left + 5, 5000));
   EXPECT_EQ(list->TopIndex(), list->MaxTopIndex());
+}
+
+TEST_F(ListViewTest, AnArrowOfTheSidewaysBarMovesTheColumnsEightPixels) {
+  AddRows(3);
+  form.SetClientSize(400, 475);
+  ASSERT_TRUE(list->HScrollVisible());
+  form.UpdateWindow();
+  // One line across the header and one across the first row, as shown.
+  const TRect view = list->ViewRect();
+  const int ys[] = {list->HeaderHeight() / 2 + view.Top, list->ItemRect(0).Top + 3};
+  auto line = [&](int y) {
+    std::vector<gfx::TColor> pixels;
+    for (int x = view.Left; x < view.Right; ++x) {
+      const TPoint p = At(x, y);
+      pixels.push_back(PixelAt(form.Image(), p.X, p.Y));
+    }
+    return pixels;
+  };
+  const std::vector<gfx::TColor> before[] = {line(ys[0]), line(ys[1])};
+  const TRect right = list->HScrollBar().ArrowRect(false);
+  Click(right.Left + 5, right.Top + 5);
+  EXPECT_EQ(list->ScrollX(), 8);
+  form.UpdateWindow();
+  for (int i = 0; i < 2; ++i) {
+    const std::vector<gfx::TColor> after = line(ys[i]);
+    ASSERT_NE(after, before[i]);
+    EXPECT_TRUE(std::equal(after.begin(), after.end() - 8, before[i].begin() + 8)) << i;
+  }
 }
 
 TEST_F(ListViewTest, ScrollsSidewaysWhenTheColumnsDoNotFit) {

@@ -1,5 +1,8 @@
 #include "ui/memo.h"
 
+#include <algorithm>
+#include <vector>
+
 #include "ui/tests/widget_fixture.h"
 
 namespace {
@@ -16,7 +19,9 @@ class MemoTest : public WidgetTest {
     form.SetBounds(0, 0, 400, 200);
     memo = form.Add<TMemo>();
     memo->SetBounds(10, 10, 200, 100);
-    memo->Font.Height = 12;
+    gfx::TFont font = memo->Font();
+    font.Height = 12;
+    memo->SetFont(font);
     memo->SetScrollBars(ssBoth);
     memo->SetLines({"first line", "second line", "third"});
     form.ShowWindow();
@@ -47,7 +52,7 @@ class MemoTest : public WidgetTest {
 };
 
 TEST_F(MemoTest, BothScrollBarsStayShownAndDisabledWhileTheTextFits) {
-  const TRect t = memo->TextRect();
+  const TRect t = memo->ViewRect();
   EXPECT_EQ(t, (TRect{2, 2, 200 - 2 - 17, 100 - 2 - 17}));
   EXPECT_EQ(memo->VScrollBar().Bounds, (TRect{t.Right, 2, t.Right + 17, t.Bottom}));
   EXPECT_EQ(memo->HScrollBar().Bounds, (TRect{2, t.Bottom, t.Right, t.Bottom + 17}));
@@ -57,10 +62,36 @@ TEST_F(MemoTest, BothScrollBarsStayShownAndDisabledWhileTheTextFits) {
   EXPECT_EQ(memo->VisibleRows(), t.Height() / memo->RowHeight());
 }
 
+TEST_F(MemoTest, AnArrowOfTheSidewaysBarMovesTheTextEightPixels) {
+  memo->SetWordWrap(false);
+  memo->SetLines({"first line, long enough to run past the right edge of the box"});
+  form.UpdateWindow();
+  const TRect view = memo->ViewRect();
+  const int y = view.Top + memo->RowHeight() / 2;
+  auto line = [&] {
+    std::vector<gfx::TColor> pixels;
+    for (int x = view.Left; x < view.Right; ++x) {
+      pixels.push_back(PixelOf(*memo, x, y));
+    }
+    return pixels;
+  };
+  const std::vector<gfx::TColor> before = line();
+  const TRect right = memo->HScrollBar().ArrowRect(false);
+  const TPoint press = At({right.Left + 5, right.Top + 5});
+  form.WindowMouseMove(0, press);
+  form.WindowMouseDown(mbLeft, ssLeft, press);
+  form.WindowMouseUp(mbLeft, 0, press);
+  EXPECT_EQ(memo->ScrollX(), 8);
+  form.UpdateWindow();
+  const std::vector<gfx::TColor> after = line();
+  ASSERT_NE(after, before);
+  EXPECT_TRUE(std::equal(after.begin(), after.end() - 8, before.begin() + 8));
+}
+
 TEST_F(MemoTest, WrappedRowsFitTheTextArea) {
   memo->SetLines({"(1)显示电脑启动时间、关机时间、登录用户等信息；"});
-  const int room = memo->TextRect().Width() - 2 * TMemo::kMargin;
-  ASSERT_GT(TextWidth(memo->Font, memo->Lines()[0]), room);
+  const int room = memo->ViewRect().Width() - 2 * TMemo::kMargin;
+  ASSERT_GT(TextWidth(memo->Font(), memo->Lines()[0]), room);
   ASSERT_GE(memo->Layout().RowCount(), 2);
   for (const TMemoRow& r : memo->Layout().Rows()) {
     EXPECT_LE(r.Width(), room);
@@ -69,8 +100,8 @@ TEST_F(MemoTest, WrappedRowsFitTheTextArea) {
   // Without wrapping the line runs on and the horizontal bar can scroll it.
   memo->SetWordWrap(false);
   EXPECT_EQ(memo->Layout().RowCount(), 1);
-  EXPECT_EQ(memo->MaxScrollX(), TextWidth(memo->Font, memo->Lines()[0]) + 2 * TMemo::kMargin -
-                                    memo->TextRect().Width());
+  EXPECT_EQ(memo->MaxScrollX(), TextWidth(memo->Font(), memo->Lines()[0]) + 2 * TMemo::kMargin -
+                                    memo->ViewRect().Width());
   EXPECT_TRUE(memo->HScrollBar().Enabled());
   memo->SetScrollX(100000);
   EXPECT_EQ(memo->ScrollX(), memo->MaxScrollX());
@@ -230,7 +261,7 @@ TEST_F(MemoTest, SelectionIsHighlightedOnlyWhileFocused) {
   memo->SetSelection({0, 0}, {0, 5});
   form.RepaintAll();
   const TPoint p = memo->PointOfPos({0, 0});
-  const int w = TextWidth(memo->Font, "first");
+  const int w = TextWidth(memo->Font(), "first");
   // The highlight fills the selected cells; the row height is the font's.
   int highlighted = 0;
   for (int x = p.X; x < p.X + w; ++x) {

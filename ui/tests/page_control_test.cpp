@@ -18,7 +18,7 @@ class PageControlTest : public UiTest {
 };
 
 TEST_F(PageControlTest, TabsSizedFromTheirBoldCaptions) {
-  gfx::TFont bold = pc->Font;
+  gfx::TFont bold = pc->Font();
   int w1 = std::max(Measure(bold, "日志").Width, Measure(bold, "AAA").Width) + 16;
   int w2 = std::max(Measure(bold, "图表").Width, Measure(bold, "AAA").Width) + 16;
   EXPECT_EQ(pc->TabRect(0), (TRect{0, 3, w1, 23}));
@@ -163,7 +163,7 @@ TEST_F(PageControlLookTest, HotTabGetsAnOrangeBarAndTheSelectedColour) {
 TEST_F(PageControlLookTest, CardShadowBlendsThirtyThenFifteen) {
   form.UpdateWindow();
   int w = pc->Width(), h = pc->Height();
-  gfx::TColor under = Rgb(form.Color);
+  gfx::TColor under = Rgb(form.Color());
   EXPECT_EQ(At(w - 3, 100), Rgb(gfx::clBtnShadow));
   EXPECT_EQ(At(w - 2, 100), gfx::Blend(gfx::clBlack, under, 30));
   EXPECT_EQ(At(w - 1, 100), gfx::Blend(gfx::clBlack, under, 15));
@@ -175,7 +175,7 @@ TEST_F(PageControlLookTest, CardShadowBlendsThirtyThenFifteen) {
 TEST_F(PageControlLookTest, CaptionAtTheTopOfItsArea) {
   EXPECT_EQ(pc->CaptionRect(0).Top, 4);  // 3 below the taller selected tab's top
   EXPECT_EQ(pc->CaptionRect(1).Top, 6);
-  TSize s = Measure(pc->Font, "图表");
+  TSize s = Measure(pc->Font(), "图表");
   TRect c = pc->CaptionRect(1);
   EXPECT_EQ(c.Width(), pc->TabRect(1).Width() - 10);
   EXPECT_LE(s.Height, c.Height() + 6);

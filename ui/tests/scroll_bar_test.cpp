@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "gfx/canvas.h"
+#include "ui/scrolling_control.h"
 #include "ui/tests/ui_fixture.h"
 
 namespace {
@@ -161,31 +162,29 @@ TEST_F(ScrollBarPaint, PressedPartsLookPushedIn) {
   EXPECT_EQ(paging.At(3, bar.PageRect(false).Top + 2), up.At(3, bar.PageRect(false).Top + 2));
 }
 
-// A control that scrolls through a bar along its right edge.
-class TScrolled : public TControl {
+// A third scrolling control, with no scroll-bar code of its own: 100
+// positions, 20 in view, a vertical bar along its right edge paging by 10.
+class TScrolled : public TScrollingControl {
  public:
-  TScrolled()
-      : bar(
-            *this, [this] { return State(); }, [this](int p) { SetPos(p); }) {
-    SetBounds(0, 0, 100, 200);
-  }
-  TScrollBarState State() const {
+  TScrolled() : TScrollingControl(0) { SetBounds(0, 0, 100, 200); }
+  TScrollBarState State() const { return VScrollBar(); }
+  TScrollBar& bar() const { return VertScrollBar(); }
+  void Paint(TCanvas& canvas) override { PaintScrollBars(canvas); }
+
+  int pos = 0;
+
+ protected:
+  bool ScrollBarShown(bool vertical) const override { return vertical; }
+  int ContentWidth() const override { return 0; }
+  TScrollBarState RowRange() const override {
     TScrollBarState s = Bar(pos, 100, 20);
-    s.Bounds = {83, 0, 100, 200};
     s.PageStep = 10;
     return s;
   }
-  void SetPos(int p) {
+  void ScrollToRow(int p) override {
     pos = p;
     Invalidate();
   }
-  void Paint(TCanvas& canvas) override { bar.Paint(canvas); }
-  void MouseDown(TMouseButton, TShiftState, int x, int y) override { bar.MouseDown({x, y}); }
-  void MouseMove(TShiftState, int x, int y) override { bar.MouseMove({x, y}); }
-  void MouseUp(TMouseButton, TShiftState, int x, int y) override { bar.MouseUp({x, y}); }
-
-  int pos = 0;
-  TScrollBar bar;
 };
 
 class ScrollBarMouse : public UiTest {
@@ -207,7 +206,7 @@ TEST_F(ScrollBarMouse, AHeldArrowStepsAgainAfterAPauseWhileThePointerStaysOnIt) 
   const TPoint down{90, 195};
   Press(down);
   EXPECT_EQ(host->pos, 1);
-  EXPECT_EQ(host->bar.PressedPart(), spLineDown);
+  EXPECT_EQ(host->bar().PressedPart(), spLineDown);
   Advance(TScrollBar::kRepeatDelayMs - 1);
   EXPECT_EQ(host->pos, 1);
   Advance(1);
@@ -216,15 +215,15 @@ TEST_F(ScrollBarMouse, AHeldArrowStepsAgainAfterAPauseWhileThePointerStaysOnIt) 
   EXPECT_EQ(host->pos, 5);
   // Off the arrow: shown up, and it waits.
   form.WindowMouseMove(ssLeft, {50, 100});
-  EXPECT_EQ(host->bar.PressedPart(), spNone);
+  EXPECT_EQ(host->bar().PressedPart(), spNone);
   Advance(3 * TScrollBar::kRepeatMs);
   EXPECT_EQ(host->pos, 5);
   form.WindowMouseMove(ssLeft, down);
-  EXPECT_EQ(host->bar.PressedPart(), spLineDown);
+  EXPECT_EQ(host->bar().PressedPart(), spLineDown);
   Advance(TScrollBar::kRepeatMs);
   EXPECT_EQ(host->pos, 6);
   form.WindowMouseUp(mbLeft, 0, down);
-  EXPECT_EQ(host->bar.PressedPart(), spNone);
+  EXPECT_EQ(host->bar().PressedPart(), spNone);
   Advance(10 * TScrollBar::kRepeatMs);
   EXPECT_EQ(host->pos, 6);
 }
@@ -243,7 +242,7 @@ TEST_F(ScrollBarMouse, ThePressedLookReachesTheWindow) {
 TEST_F(ScrollBarMouse, PagingStopsWhenTheThumbReachesThePointer) {
   Press({90, 150});
   EXPECT_EQ(host->pos, 10);
-  EXPECT_EQ(host->bar.PressedPart(), spPageDown);
+  EXPECT_EQ(host->bar().PressedPart(), spPageDown);
   Advance(TScrollBar::kRepeatDelayMs + 100 * TScrollBar::kRepeatMs);
   EXPECT_TRUE(host->State().ThumbRect().Contains(90, 150));
   EXPECT_LT(host->pos, 100);
@@ -253,7 +252,7 @@ TEST_F(ScrollBarMouse, PagingStopsWhenTheThumbReachesThePointer) {
 TEST_F(ScrollBarMouse, TheThumbFollowsADragFromWhereItWasTaken) {
   const TRect thumb = host->State().ThumbRect();
   Press({90, thumb.Top + 10});
-  EXPECT_TRUE(host->bar.Dragging());
+  EXPECT_TRUE(host->bar().Dragging());
   form.WindowMouseMove(ssLeft, {90, thumb.Top + 10 + 70});
   EXPECT_EQ(host->pos, host->State().PosForThumbOffset(70));
   EXPECT_NEAR(host->State().ThumbRect().Top, thumb.Top + 70, 1);
@@ -263,7 +262,7 @@ TEST_F(ScrollBarMouse, TheThumbFollowsADragFromWhereItWasTaken) {
   form.WindowMouseMove(ssLeft, {10, -5000});
   EXPECT_EQ(host->pos, 0);
   form.WindowMouseUp(mbLeft, 0, {10, -5000});
-  EXPECT_FALSE(host->bar.Dragging());
+  EXPECT_FALSE(host->bar().Dragging());
   form.WindowMouseMove(0, {90, 150});
   EXPECT_EQ(host->pos, 0);
 }
@@ -274,7 +273,7 @@ TEST_F(ScrollBarMouse, RepeatingEndsWhenTheWindowTakesTheMouseAway) {
   form.CancelMode();  // the error box, or another window, took the mouse
   Advance(TScrollBar::kRepeatDelayMs + 10 * TScrollBar::kRepeatMs);
   EXPECT_EQ(host->pos, 1);
-  EXPECT_EQ(host->bar.PressedPart(), spNone);
+  EXPECT_EQ(host->bar().PressedPart(), spNone);
 }
 
 }  // namespace

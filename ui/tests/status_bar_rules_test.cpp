@@ -43,11 +43,11 @@ TEST_F(StatusBarRulesTest, CaptionSitsAtFiveAndIsCentredOnPpHeight) {
   // The same caption drawn by hand where the rules put it: x = 5, y = 2 + (15 - h("Pp")) / 2.
   TRect area = pane->CaptionRect();
   ASSERT_EQ(area, (TRect{2, 2, 98, 17}));
-  int h = Measure(pane->Font, "Pp").Height;
+  int h = Measure(pane->Font(), "Pp").Height;
   gfx::TBitmap expected(pane->Width(), pane->Height());
   gfx::TCanvas canvas(expected);
   canvas.FillRect(pane->ClientRect(), gfx::clBtnFace);
-  canvas.Font = pane->Font;
+  canvas.Font = pane->Font();
   canvas.TextRect(area, 5, 2 + (area.Height() - h) / 2, text);
   TPoint o = pane->ClientToForm({0, 0});
   int differing = 0, ink = 0;

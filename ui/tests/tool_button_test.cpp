@@ -21,7 +21,7 @@ class ToolButtonTest : public UiTest {
 };
 
 TEST_F(ToolButtonTest, PictureAboveTheCaptionCentredInTheContentArea) {
-  TSize cap = Measure(button->Font, "关于(A)");
+  TSize cap = Measure(button->Font(), "关于(A)");
   int free = 56 - 32 - cap.Height - 4;
   EXPECT_EQ(button->GlyphRect(), Bounds(24, 2 + free / 2, 32, 32));
   TRect c = button->CaptionRect();

@@ -10,13 +10,15 @@ class UrlLabelTest : public WidgetTest {
  protected:
   UrlLabelTest() {
     SetLinkOpener(&opener);
-    form.Color = gfx::clWhite;
+    form.SetColor(gfx::clWhite);
     form.SetBounds(0, 0, 300, 40);
     label = form.Add<TRzURLLabel>();
     label->SetBounds(10, 10, 200, 16);
     label->SetCaption("https://www.dorvex.net/");
-    label->Font.Name = "Verdana";
-    label->Font.Height = 11;
+    gfx::TFont font = label->Font();
+    font.Name = "Verdana";
+    font.Height = 11;
+    label->SetFont(font);
     label->SetUnvisitedColor(gfx::clBlue);
     label->SetVisitedColor(kBrown);
     label->SetTransparent(true);
@@ -48,7 +50,7 @@ TEST_F(UrlLabelTest, DefaultsAreUnderlinedHighlightPurpleAndAPointingHand) {
   TRzURLLabel fresh;
   EXPECT_EQ(fresh.UnvisitedColor(), gfx::clHighlight);
   EXPECT_EQ(fresh.VisitedColor(), gfx::clPurple);
-  EXPECT_TRUE(fresh.Font.Underline);
+  EXPECT_TRUE(fresh.Font().Underline);
   EXPECT_FALSE(fresh.Visited());
   EXPECT_EQ(fresh.Cursor, crHandPoint);
   form.WindowMouseMove(0, {15, 15});
@@ -56,7 +58,7 @@ TEST_F(UrlLabelTest, DefaultsAreUnderlinedHighlightPurpleAndAPointingHand) {
 }
 
 TEST_F(UrlLabelTest, ColourTurnsVisitedAfterAnAcceptedClick) {
-  const int textWidth = TextWidth(label->Font, label->Caption());
+  const int textWidth = TextWidth(label->Font(), label->Caption());
   // The underline runs the width of the text, in the unvisited colour.
   EXPECT_GE(CountColor(gfx::clBlue), textWidth);
   EXPECT_EQ(CountColor(kBrown), 0);

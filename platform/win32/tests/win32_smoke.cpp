@@ -15,8 +15,8 @@ class TSmokeAbout : public TForm {
  public:
   TSmokeAbout() {
     Kind = wkDialog;
-    Caption = "关于";
-    Color = gfx::clWhite;
+    SetCaption("关于");
+    SetColor(gfx::clWhite);
     SetClientSize(422, 347);
   }
   void Paint(TCanvas& canvas) override {

@@ -40,8 +40,8 @@ class TProbeForm : public TForm {
 TEST_F(X11Test, WindowHasItsTitleSizeAndShowsThePresentedImage) {
   TApplication app(*platform);
   TProbeForm form;
-  form.Caption = "Dorvex 测试";
-  form.Color = gfx::MakeColor(10, 200, 30);
+  form.SetCaption("Dorvex 测试");
+  form.SetColor(gfx::MakeColor(10, 200, 30));
   form.SetClientSize(200, 120);
   form.ShowWindow();
   auto* w = dynamic_cast<x11::TX11Window*>(form.Window());
@@ -79,7 +79,7 @@ TEST_F(X11Test, WindowHasItsTitleSizeAndShowsThePresentedImage) {
 TEST_F(X11Test, TheCloseBoxAsksTheFormAndKeysAndButtonsArrive) {
   TApplication app(*platform);
   TProbeForm form;
-  form.Caption = "probe";
+  form.SetCaption("probe");
   form.SetClientSize(100, 100);
   int downs = 0;
   auto* c = form.Add<TControl>();
@@ -117,7 +117,7 @@ TEST_F(X11Test, TheCloseBoxAsksTheFormAndKeysAndButtonsArrive) {
 TEST_F(X11Test, AResizeByTheUserReachesTheToolkit) {
   TApplication app(*platform);
   TProbeForm form;
-  form.Caption = "resize";
+  form.SetCaption("resize");
   form.SetClientSize(150, 100);
   auto* band = form.Add<TControl>();
   band->SetBounds(0, 0, 10, 19);

@@ -5,16 +5,16 @@
 
 #include "freetype_engine.h"
 #include "gfx/canvas.h"
+#include "gfx/tests/pixel_helpers.h"
 #include "linux_gfx.h"
-#include "test_util.h"
 
 namespace {
 
 using gfx::TBitmap;
 using gfx::TCanvas;
 using gfx::TRect;
-using text_test::DarkPixels;
-using text_test::InkBounds;
+using gfx_test::DarkPixels;
+using gfx_test::InkBounds;
 
 const std::string kRefresh = "\xE5\x88\xB7\xE6\x96\xB0(&R)";  // 刷新(&R)
 const std::string kRefreshShown = "\xE5\x88\xB7\xE6\x96\xB0(R)";
