@@ -1,12 +1,14 @@
 #include <windows.h>
+// After windows.h, which it needs.
+#include <sddl.h>
 
 #include <string>
 
+#include "bootlog/eventlog/eventlog_source.h"
+#include "bootlog/eventlog/evt_file_api.h"
 #include "bootlog/format_check.h"
 #include "bootlog/system_log.h"
 #include "platform/win32/advapi_eventlog_api.h"
-#include "bootlog/eventlog/eventlog_source.h"
-#include "bootlog/eventlog/evt_file_api.h"
 
 namespace {
 
@@ -47,6 +49,26 @@ class SystemEventLogSource : public EventLogSource {
     const std::string name = EventLogSource::LookupUserName(event);
     return name == kUnknownUserName ? name : Utf8FromAnsi(name);
   }
+  // Logons name their user in the data as a SID text ("S-1-5-21-...").
+  std::string LookupSidText(const std::string& sidText) override {
+    PSID sid = nullptr;
+    if (sidText.empty() || !ConvertStringSidToSidA(sidText.c_str(), &sid)) {
+      return kUnknownUserName;
+    }
+    char name[kNameChars] = {}, domain[kNameChars] = {};
+    DWORD nameSize = kNameChars, domainSize = kNameChars;
+    SID_NAME_USE use;
+    const BOOL found = LookupAccountSidA(nullptr, sid, name, &nameSize, domain, &domainSize, &use);
+    LocalFree(sid);
+    if (!found) {
+      return kUnknownUserName;
+    }
+    name[kNameChars - 1] = '\0';
+    return Utf8FromAnsi(name);
+  }
+
+ private:
+  static constexpr DWORD kNameChars = 261;
 };
 
 // A saved log's accounts are looked up on this computer, as for the live log.
