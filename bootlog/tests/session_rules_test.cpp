@@ -252,6 +252,16 @@ TEST(SessionRules, DirectionMarksInTheTimesAreSkipped) {
   ExpectSession(table[1], kBoot, sleep, "");
 }
 
+TEST(SessionRules, AClockSetBackBetweenTwoWakesLosesNeitherStop) {
+  // The newer wake record's wake is earlier than the older wake record's own time.
+  TBootTable table = ReadLog({Boot(kBoot), Wake(kBoot + 100, kBoot + 1000, kTargetSleep),
+                              Wake(kBoot + 500, kBoot + 900, kTargetSleep)});
+  ASSERT_EQ(table.size(), 3u);
+  ExpectSession(table[0], kBoot + 900, 0, "");
+  ExpectSession(table[1], kBoot + 1000, kBoot + 500, "");
+  ExpectSession(table[2], kBoot, kBoot + 100, "");
+}
+
 TEST(SessionRules, TheOldestWakeStopsAtTheEndOfTheLog) {
   TBootTable table = ReadLog({Wake(kBoot, kBoot + kHour, kTargetSleep)});
   ASSERT_EQ(table.size(), 2u);
