@@ -69,7 +69,7 @@ class TReconstruction {
   }
 
   TBootRecord& Append() {
-    wakeStop_.reset();
+    hasWakeStop_ = false;
     return table_.emplace_back();
   }
 
@@ -96,6 +96,7 @@ class TReconstruction {
     const TWake wake = *pending_;
     pending_.reset();
     Stop(ConvertEventTime(wake.SleepUtc, formats_), wake.Kind);
+    hasWakeStop_ = true;
     wakeStop_ = wake.SleepUtc;
   }
 
@@ -124,7 +125,7 @@ class TReconstruction {
     if (table_.empty() || IsTimeSet(table_.back().StartTime)) {
       Stop(ConvertEventTime(event.TimeGenerated, formats_),
            StopKindOf(event, kSleepTargetStateIndex));
-    } else if (wakeStop_ && *wakeStop_ > event.TimeGenerated) {
+    } else if (hasWakeStop_ && wakeStop_ > event.TimeGenerated) {
       table_.back().StopTime = ConvertEventTime(event.TimeGenerated, formats_);
       wakeStop_ = event.TimeGenerated;
     }
@@ -148,7 +149,8 @@ class TReconstruction {
   TBootTable& table_;
   std::optional<TWake> pending_;
   // Seconds of the last record's stop while it is the one a wake record gave.
-  std::optional<uint32_t> wakeStop_;
+  bool hasWakeStop_ = false;
+  uint32_t wakeStop_ = 0;
 };
 
 }  // namespace
