@@ -49,7 +49,13 @@ class SystemEventLogSource : public EventLogSource {
     const std::string name = EventLogSource::LookupUserName(event);
     return name == kUnknownUserName ? name : Utf8FromAnsi(name);
   }
-  // Logons name their user in the data as a SID text ("S-1-5-21-...").
+};
+
+// This computer's own log: a logon names its user in the data as a SID text
+// ("S-1-5-21-..."), looked up here like the record's SID.
+class LiveEventLogSource : public SystemEventLogSource {
+ public:
+  using SystemEventLogSource::SystemEventLogSource;
   std::string LookupSidText(const std::string& sidText) override {
     PSID sid = nullptr;
     if (sidText.empty() || !ConvertStringSidToSidA(sidText.c_str(), &sid)) {
@@ -87,7 +93,7 @@ class SavedLogApi : public EvtFileApi {
 }  // namespace
 
 std::unique_ptr<EventSource> CreateSystemEventSource() {
-  return std::make_unique<SystemEventLogSource>(std::make_unique<AdvapiEventLogApi>());
+  return std::make_unique<LiveEventLogSource>(std::make_unique<AdvapiEventLogApi>());
 }
 
 std::unique_ptr<EventSource> OpenSavedSystemLog(const std::string& path, std::string& problem) {
