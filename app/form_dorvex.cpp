@@ -8,6 +8,7 @@
 #include "bootlog/duration.h"
 #include "bootlog/reconstruct.h"
 #include "bootlog/status_texts.h"
+#include "bootlog/uptime.h"
 #include "chart/boot_chart.h"
 #include "ui/about/form_about.h"
 #include "ui/application.h"
@@ -81,9 +82,9 @@ void TFormDorvex::ShowStatistics() {
 
 void TFormDorvex::Timer1Timer() {
   // A 64-bit count: the 32-bit one wraps after 49.7 days and shows a wrong uptime.
-  const uint64_t seconds = Application()->Platform().TickCount64() / 1000;
+  TPlatform& platform = Application()->Platform();
   LabTimeText->SetCaption(
-      DurationText(static_cast<int32_t>(std::min<uint64_t>(seconds, INT32_MAX))));
+      DurationText(UptimeSeconds(BootTable(), platform.TickCount64(), platform.UtcSeconds())));
 }
 
 void TFormDorvex::TBAboutClick() {

@@ -9,6 +9,24 @@ const char* const kStateRunning = "正常,运行中...";
 const char* const kStateCleanShutdown = "正常关机";
 const char* const kStateAbnormal = "非正常关机";
 const char* const kStateNoStart = "无开机记录";
+const char* const kStateSleep = "睡眠";
+const char* const kStateHibernation = "休眠";
+
+namespace {
+
+const char* StoppedText(TStopKind kind) {
+  switch (kind) {
+    case TStopKind::Sleep:
+      return kStateSleep;
+    case TStopKind::Hibernation:
+      return kStateHibernation;
+    case TStopKind::Shutdown:
+      break;
+  }
+  return kStateCleanShutdown;
+}
+
+}  // namespace
 
 int32_t SecondsBetween(TDateTime a, TDateTime b) {
   const double seconds = std::fabs(a - b) * 86400.0;
@@ -34,7 +52,7 @@ int64_t CompleteBootTable(TBootTable& table, const RegionalFormats& formats,
     r.RunSeconds = 0;
     row.StateImage = 0;
     if (hasStart && hasStop) {
-      r.StateText = kStateCleanShutdown;
+      r.StateText = StoppedText(r.StopKind);
       r.RunSeconds = SecondsBetween(r.StopTime, r.StartTime);
     } else if (i == 0) {
       r.StateText = kStateRunning;

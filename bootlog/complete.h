@@ -13,6 +13,8 @@ extern const char* const kStateRunning;        // "正常,运行中..."
 extern const char* const kStateCleanShutdown;  // "正常关机"
 extern const char* const kStateAbnormal;       // "非正常关机"
 extern const char* const kStateNoStart;        // "无开机记录"
+extern const char* const kStateSleep;          // "睡眠"
+extern const char* const kStateHibernation;    // "休眠"
 
 // One list row: the five column texts and the state marker (0 green, 1 orange).
 struct TBootRow {

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <sstream>
+#include <vector>
 
 namespace {
 
@@ -20,10 +21,49 @@ bool ReadUint32(const std::string& line, size_t& pos, uint32_t& out) {
   return pos > start;
 }
 
+// "[SOURCE] " at the start of a line; pos is left on the code.
+std::string ParseSource(const std::string& line, size_t& pos, TLogEvent& event) {
+  const size_t close = line.find(']', 1);
+  if (close == std::string::npos) {
+    return "expected a ']' after the source name";
+  }
+  if (close == 1) {
+    return "expected a source name between '[' and ']'";
+  }
+  event.SourceName.assign(line, 1, close - 1);
+  pos = close + 1;
+  if (pos >= line.size() || line[pos] != ' ') {
+    return "expected a blank after the source name";
+  }
+  while (pos < line.size() && line[pos] == ' ') {
+    ++pos;
+  }
+  return {};
+}
+
+// The rest of the line from pos, split at every '|'.
+void SplitValues(const std::string& line, size_t pos, std::vector<std::string>& values) {
+  for (;;) {
+    const size_t bar = line.find('|', pos);
+    values.emplace_back(line, pos, bar == std::string::npos ? std::string::npos : bar - pos);
+    if (bar == std::string::npos) {
+      return;
+    }
+    pos = bar + 1;
+  }
+}
+
 // Empty when the line is well formed, else why not.
 std::string ParseLine(const std::string& line, TLogEvent& event) {
   size_t pos = 0;
   uint32_t code = 0;
+  event.SourceName.clear();
+  event.Strings.clear();
+  if (line[0] == '[') {
+    if (std::string why = ParseSource(line, pos, event); !why.empty()) {
+      return why;
+    }
+  }
   if (!ReadUint32(line, pos, code)) {
     return "expected an event code (decimal, 32 bits)";
   }
@@ -44,6 +84,12 @@ std::string ParseLine(const std::string& line, TLogEvent& event) {
   }
   if (line[pos] != ' ') {
     return "expected a blank after the time";
+  }
+  if (!event.SourceName.empty()) {
+    if (pos + 1 < line.size()) {
+      SplitValues(line, pos + 1, event.Strings);
+    }
+    return {};
   }
   event.HasUserSid = true;
   event.UserSid.assign(line, pos + 1);

@@ -15,7 +15,10 @@ class EFixtureError : public std::runtime_error {
 // Events from a text file, one per line, newest first: "CODE TIME [USER]".
 // CODE is the decimal 32-bit event identifier, TIME the seconds since
 // 1970-01-01 UTC, USER the rest of the line after one blank (absent: the
-// lookup fails). Blank lines and lines starting with '#' are skipped.
+// lookup fails). A record of a named source, with its data values, reads
+// "[SOURCE] CODE TIME [VALUE|VALUE|...]": the values are the rest of the line
+// after one blank, split at every '|'; such a record has no user of its own.
+// Blank lines and lines starting with '#' are skipped.
 //
 // The file is read line by line, never whole: memory does not grow with it.
 // Every open first reads it through once, so a malformed fixture yields no

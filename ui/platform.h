@@ -96,6 +96,8 @@ class TPlatform {
   virtual uint64_t TickCount64() = 0;
   // The local date and time: days since 1899-12-30, the fraction the time of day.
   virtual double LocalNow() = 0;
+  // Seconds since 1970-01-01 00:00:00 UTC by the computer's clock.
+  virtual int64_t UtcSeconds() = 0;
 
   virtual int ScreenDpi() = 0;
   // Bits per pixel of the screen; 8 or fewer means a palette display.

@@ -115,6 +115,34 @@ TEST_F(FormDorvexTest, UptimeLabelFollowsTheTickCount) {
   EXPECT_EQ(form->LabTimeText->Caption(), "50 天");
 }
 
+TEST_F(FormDorvexTest, UptimeLabelCountsFromTheWakeOfTheRunningRecord) {
+  // Booted on the 1st, shut down with Fast Startup on the 5th, switched on on the 9th.
+  const uint32_t boot = At(2020, 12, 1, 9, 0), off = At(2020, 12, 5, 18, 0);
+  const uint32_t on = At(2020, 12, 9, 8, 30);
+  const std::string wake = "[Microsoft-Windows-Power-Troubleshooter] 1 " + std::to_string(on + 20) +
+                           " 2020-12-05T10:00:00.5Z|2020-12-09T00:30:00.1Z|0|0|0|0|0|0|0|0|6\n";
+  logs = {wake + "[Microsoft-Windows-Kernel-Power] 42 " + std::to_string(off) + " 6\n6005 " +
+          std::to_string(boot) + "\n"};
+  auto form = Make();
+  EXPECT_EQ(Rows(*form)[0][0], "2020/12/9 8:30:00");
+  EXPECT_EQ(Rows(*form)[1][1], "2020/12/5 18:00:00");
+  form->ShowWindow();
+  platform.Ticks = 8ull * 86400 * 1000;  // the tick count went on since the 1st
+  platform.Utc = on + 125;
+  platform.Advance(app, 1000);
+  EXPECT_EQ(form->LabTimeText->Caption(), "2 分5 秒");
+  platform.Utc = on - 30;  // the clock set back before the wake
+  platform.Advance(app, 1000);
+  EXPECT_EQ(form->LabTimeText->Caption(), "");
+
+  // The next refresh finds a full boot on top: the tick count again.
+  logs.push_back("6005 " + std::to_string(on + 3600) + "\n" + logs[0]);
+  form->TBRefresh->Click();
+  platform.Utc = on + 7200;
+  platform.Advance(app, 1000);
+  EXPECT_EQ(form->LabTimeText->Caption(), "8 天3 秒");
+}
+
 TEST_F(FormDorvexTest, CommandsOpenTheAddressesAndExitCloses) {
   auto form = Make();
   form->ShowWindow();

@@ -43,6 +43,33 @@ TEST(CompleteBootTable, StatesMarkersAndColumns) {
   EXPECT_EQ(c.TotalSeconds, 36000);
 }
 
+TEST(CompleteBootTable, StopsBySleepAndHibernationHaveTheirOwnTextsAndTheGreenMarker) {
+  const TDateTime t = EncodeDateTime(2020, 12, 6, 9, 0, 0), hour = 1.0 / 24;
+  TBootTable table = {Record(t + 5 * hour, t + 6 * hour), Record(t + 3 * hour, t + 4 * hour),
+                      Record(t + hour, t + 2 * hour), Record(t, 0), Record(0, t)};
+  table[0].StopKind = TStopKind::Sleep;
+  table[1].StopKind = TStopKind::Hibernation;
+  table[2].StopKind = TStopKind::Shutdown;
+  // Without both times the stop's kind plays no part.
+  table[3].StopKind = TStopKind::Sleep;
+  table[4].StopKind = TStopKind::Hibernation;
+  const TBootCompletion c = CompleteBootTable(table, kChinese);
+  ASSERT_EQ(c.Rows.size(), 5u);
+  const char* const texts[] = {"睡眠", "休眠", "正常关机", "非正常关机", "无开机记录"};
+  const int images[] = {0, 0, 0, 1, 1};
+  for (size_t i = 0; i < 5; ++i) {
+    EXPECT_EQ(c.Rows[i].Columns[4], texts[i]) << i;
+    EXPECT_EQ(table[i].StateText, texts[i]) << i;
+    EXPECT_EQ(c.Rows[i].StateImage, images[i]) << i;
+  }
+  EXPECT_EQ(c.Rows[0].Columns[2], "60 分");
+  EXPECT_EQ(c.TotalSeconds, 3 * 3600);
+
+  TBootTable running = {Record(t, 0)};
+  running[0].StopKind = TStopKind::Sleep;
+  EXPECT_EQ(CompleteBootTable(running, kChinese).Rows[0].Columns[4], "正常,运行中...");
+}
+
 TEST(CompleteBootTable, TrimsOnlyOneTrailingRecord) {
   TBootTable table = {Record(0, 0, "a"), Record(0, 0, "b"), Record(0, 0, "c")};
   const TBootCompletion c = CompleteBootTable(table, kChinese);

@@ -54,6 +54,11 @@ TEST(FixtureEventSource, MalformedLinesNameFileAndLine) {
       {"\n\n-6005 1\n", ":3: expected an event code"},
       {"6005\t1\n", ":1: expected a blank after the event code"},
       {"6005 1\n6005 x", ":2: expected a time"},
+      {"[Microsoft-Windows-Winlogon 7001 5\n", ":1: expected a ']' after the source name"},
+      {"[] 7001 5\n", ":1: expected a source name"},
+      {"[Winlogon]7001 5\n", ":1: expected a blank after the source name"},
+      {"[Winlogon] \n", ":1: expected an event code"},
+      {"[Winlogon] 7001 5x|y\n", ":1: expected a blank after the time"},
   };
   TTempFolder dir;
   for (const auto& [text, message] : cases) {
@@ -71,6 +76,41 @@ TEST(FixtureEventSource, MalformedLinesNameFileAndLine) {
     TLogEvent e;
     EXPECT_FALSE(file.ReadNextEvent(e)) << text;
   }
+}
+
+TEST(FixtureEventSource, SourcesAndDataValues) {
+  const char* const text =
+      "[Microsoft-Windows-Power-Troubleshooter] 1 1607230000 "
+      "2020-12-06T03:53:19.5Z|\xE2\x80\x8E"
+      "2020-12-06T04:53:19.5Z||4\n"
+      "[Service Control Manager]   7001 1607229000 a b|c \n"
+      "[Microsoft-Windows-Kernel-Power] 42 1607226800\n"
+      "[Microsoft-Windows-Kernel-Power] 42 1607226800 \n"
+      "7035 1607226000 Li | Wang\n";
+  ListedEventSource source = FixtureEventSource::FromText(text, "log.txt");
+  ASSERT_TRUE(source.OpenSystemLog());
+  std::vector<TLogEvent> events;
+  TLogEvent e;
+  while (source.ReadNextEvent(e)) {
+    events.push_back(e);
+  }
+  ASSERT_EQ(events.size(), 5u);
+  EXPECT_EQ(events[0].SourceName, "Microsoft-Windows-Power-Troubleshooter");
+  EXPECT_EQ(events[0].EventCode, 1);
+  EXPECT_EQ(events[0].TimeGenerated, 1607230000u);
+  EXPECT_EQ(events[0].Strings, (std::vector<std::string>{"2020-12-06T03:53:19.5Z",
+                                                         "\xE2\x80\x8E"
+                                                         "2020-12-06T04:53:19.5Z",
+                                                         "", "4"}));
+  EXPECT_EQ(source.LookupUserName(events[0]), "N/A");
+  EXPECT_EQ(events[1].SourceName, "Service Control Manager");
+  EXPECT_EQ(events[1].Strings, (std::vector<std::string>{"a b", "c "}));
+  EXPECT_TRUE(events[2].Strings.empty());
+  EXPECT_TRUE(events[3].Strings.empty());
+  // A line without a source reads as before: the user keeps its '|', no source, no values.
+  EXPECT_EQ(events[4].SourceName, "");
+  EXPECT_TRUE(events[4].Strings.empty());
+  EXPECT_EQ(source.LookupUserName(events[4]), "Li | Wang");
 }
 
 TEST(FixtureEventSource, MissingFileCannotBeRead) {

@@ -28,8 +28,9 @@ class THeadlessPlatform : public TPlatform {
   ~THeadlessPlatform() override;
 
   // ---- settings a test or tool may change before creating the application
-  uint64_t Ticks = 0;    // TickCount64
-  double Now = 45658.5;  // LocalNow: 2025-01-01 12:00:00
+  uint64_t Ticks = 0;        // TickCount64
+  double Now = 45658.5;      // LocalNow: 2025-01-01 12:00:00
+  int64_t Utc = 1735704000;  // UtcSeconds: 2025-01-01 04:00:00
   int Dpi = 96;
   int Depth = 32;
   TRect Desktop{0, 0, 1920, 1080};
@@ -56,6 +57,7 @@ class THeadlessPlatform : public TPlatform {
   bool ProcessEvents(std::optional<uint64_t> timeoutMs) override;
   uint64_t TickCount64() override { return Ticks; }
   double LocalNow() override { return Now; }
+  int64_t UtcSeconds() override { return Utc; }
   int ScreenDpi() override { return Dpi; }
   int ColorDepth() override { return Depth; }
   TRect DesktopRect() override { return Desktop; }

@@ -1,4 +1,6 @@
 #include <windows.h>
+// After windows.h, which it needs.
+#include <sddl.h>
 
 #include <string>
 
@@ -54,6 +56,32 @@ class SystemEventLogSource : public EventLogSource {
   }
 };
 
+// This computer's own log: a logon names its user in the data as a SID text
+// ("S-1-5-21-..."), looked up here like the record's SID.
+class LiveEventLogSource : public SystemEventLogSource {
+ public:
+  using SystemEventLogSource::SystemEventLogSource;
+  std::string LookupSidText(const std::string& sidText) override {
+    PSID sid = nullptr;
+    if (sidText.empty() || !ConvertStringSidToSidA(sidText.c_str(), &sid)) {
+      return kUnknownUserName;
+    }
+    char name[kNameChars] = {}, domain[kNameChars] = {};
+    DWORD nameSize = kNameChars, domainSize = kNameChars;
+    SID_NAME_USE use;
+    const BOOL found = LookupAccountSidA(nullptr, sid, name, &nameSize, domain, &domainSize, &use);
+    LocalFree(sid);
+    if (!found) {
+      return kUnknownUserName;
+    }
+    name[kNameChars - 1] = '\0';
+    return Utf8FromAnsi(name);
+  }
+
+ private:
+  static constexpr DWORD kNameChars = 261;
+};
+
 // A saved log's accounts are looked up on this computer, as for the live log.
 class SavedLogApi : public EvtFileApi {
  public:
@@ -103,7 +131,7 @@ class SavedEvtxApi : public EvtxFileApi {
 }  // namespace
 
 std::unique_ptr<EventSource> CreateSystemEventSource() {
-  return std::make_unique<SystemEventLogSource>(std::make_unique<AdvapiEventLogApi>());
+  return std::make_unique<LiveEventLogSource>(std::make_unique<AdvapiEventLogApi>());
 }
 
 std::unique_ptr<EventSource> OpenSavedSystemLog(const std::string& path, std::string& problem) {

@@ -128,6 +128,14 @@ class TWin32Platform : public TPlatform {
                           t.wMilliseconds);
   }
 
+  int64_t UtcSeconds() override {
+    FILETIME ft;
+    GetSystemTimeAsFileTime(&ft);
+    const uint64_t ticks = (static_cast<uint64_t>(ft.dwHighDateTime) << 32) | ft.dwLowDateTime;
+    // 100 ns ticks since 1601-01-01.
+    return static_cast<int64_t>(ticks / 10000000) - 11644473600;
+  }
+
   int ScreenDpi() override { return DeviceCaps(LOGPIXELSX); }
   int ColorDepth() override { return DeviceCaps(BITSPIXEL) * DeviceCaps(PLANES); }
 

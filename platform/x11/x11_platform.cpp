@@ -126,6 +126,12 @@ double TX11Platform::LocalNow() {
   return kUnixEpochDays + localSeconds / 86400.0;
 }
 
+int64_t TX11Platform::UtcSeconds() {
+  timespec ts{};
+  clock_gettime(CLOCK_REALTIME, &ts);
+  return static_cast<int64_t>(ts.tv_sec);
+}
+
 int TX11Platform::ScreenDpi() {
   // The desktop's font resolution setting, as toolkits read it; 96 without one.
   const char* resources = XResourceManagerString(display_->Dpy);

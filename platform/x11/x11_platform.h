@@ -23,6 +23,7 @@ class TX11Platform : public TPlatform {
   bool ProcessEvents(std::optional<uint64_t> timeoutMs) override;
   uint64_t TickCount64() override;
   double LocalNow() override;
+  int64_t UtcSeconds() override;
   int ScreenDpi() override;
   int ColorDepth() override;
   TRect DesktopRect() override;

@@ -1,4 +1,5 @@
 // Renders the main window as it looks after start-up into a PNG, without a screen.
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <exception>
@@ -131,6 +132,9 @@ int main(int argc, char** argv) {
   platform.Now = opt.Now;
   // The uptime label shows the tick count at the first timer tick, one second on.
   platform.Ticks = opt.Uptime >= 1 ? static_cast<uint64_t>(opt.Uptime) * 1000 - 1000 : 0;
+  // The same moment in UTC, as the boot table shows its times in UTC+8: the
+  // uptime label counts from a wake by it.
+  platform.Utc = std::llround((opt.Now - kUnixEpochDate) * 86400.0) - 8 * 3600;
   platform.Program = argv[0];
   TApplication app(platform);
 

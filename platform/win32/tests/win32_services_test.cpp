@@ -104,6 +104,27 @@ TEST(Win32Services, LocalNowIsTheComputersClock) {
   EXPECT_GT(now, 45000.0);  // after 2023
 }
 
+TEST(Win32Services, UtcSecondsIsTheComputersClockInUtc) {
+  auto platform = CreateWin32Platform();
+  SYSTEMTIME t;
+  GetSystemTime(&t);
+  const int64_t utc = platform->UtcSeconds();
+  const int clock = t.wHour * 3600 + t.wMinute * 60 + t.wSecond;
+  const int64_t ofDay = utc % 86400;
+  EXPECT_TRUE(std::llabs(ofDay - clock) <= 2 || std::llabs(ofDay - clock) >= 86398) << utc;
+  EXPECT_GT(utc, 1672531200);  // after 2023
+}
+
+TEST(Win32Services, LogonSidTextsAreLookedUpOnThisComputer) {
+  const std::unique_ptr<EventSource> log = CreateSystemEventSource();
+  EXPECT_EQ(log->LookupSidText("S-1-5-18"), "SYSTEM");
+  EXPECT_EQ(log->LookupSidText("S-1-5-19"), "LOCAL SERVICE");
+  // An account of another computer, and texts that are no SID.
+  EXPECT_EQ(log->LookupSidText("S-1-5-21-2595688666-2948619230-3055395256-1001"), "N/A");
+  EXPECT_EQ(log->LookupSidText("S-1-5-21-x"), "N/A");
+  EXPECT_EQ(log->LookupSidText(""), "N/A");
+}
+
 TEST(Win32Services, ScreenResolutionAndColourDepth) {
   auto platform = CreateWin32Platform();
   HDC dc = GetDC(nullptr);
