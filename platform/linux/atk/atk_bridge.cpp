@@ -7,14 +7,18 @@
 
 #include <cstdlib>
 #include <cstring>
+#include <memory>
 
 #include "platform/linux/atk/atk_events.h"
 #include "platform/linux/atk/atk_node.h"
 #include "platform/linux/atk/glib_wait.h"
+#include "ui/timer.h"
 
 namespace platform_atk {
 
 namespace {
+
+constexpr uint32_t kAnnounceDelayMs = 100;
 
 DBusConnection* watchedBus = nullptr;
 bool listenerAppeared = false;
@@ -65,17 +69,23 @@ std::unique_ptr<TAtkBridge> TAtkBridge::Start(const std::string& programName,
   }
   g_log_set_default_handler(Quiet, nullptr);
   InstallApplication(programName);
-  if (atk_bridge_adaptor_init(nullptr, nullptr) != 0) {
+  // The bridge shares libatspi's connection and swallows the registry's
+  // signals in its own filter: ours comes first.
+  watchedBus = atspi_get_a11y_bus();
+  if (watchedBus == nullptr) {
     return nullptr;
   }
-  watchedBus = atspi_get_a11y_bus();
-  if (watchedBus != nullptr) {
-    dbus_connection_add_filter(watchedBus, WatchListeners, nullptr, nullptr);
+  dbus_connection_add_filter(watchedBus, WatchListeners, nullptr, nullptr);
+  if (atk_bridge_adaptor_init(nullptr, nullptr) != 0) {
+    dbus_connection_remove_filter(watchedBus, WatchListeners, nullptr);
+    watchedBus = nullptr;
+    return nullptr;
   }
   return std::unique_ptr<TAtkBridge>(new TAtkBridge);
 }
 
 TAtkBridge::~TAtkBridge() {
+  AppTimers().Remove(announce_);
   if (watchedBus != nullptr) {
     dbus_connection_remove_filter(watchedBus, WatchListeners, nullptr);
     watchedBus = nullptr;
@@ -120,9 +130,15 @@ void TAtkBridge::Wait(int fd, int timeoutMs) {
   }
   if (listenerAppeared) {
     listenerAppeared = false;
-    if (TAccessible* active = FindAccessible(ActiveRoot())) {
-      AnnounceFocus(*active);
-    }
+    // A reader registers many events in a row: tell it once, when it is done.
+    AppTimers().Remove(announce_);
+    auto id = std::make_shared<TTimerQueue::TTimerId>(0);
+    *id = announce_ = AppTimers().Add(kAnnounceDelayMs, [id] {
+      AppTimers().Remove(*id);
+      if (TAccessible* active = FindAccessible(ActiveRoot())) {
+        AnnounceFocus(*active);
+      }
+    });
   }
 }
 

@@ -38,6 +38,7 @@ class TAtkBridge {
  private:
   TAtkBridge() = default;
   bool sweep_ = false;
+  uint64_t announce_ = 0;  // the timer that tells a new reader the focus
 };
 
 }  // namespace platform_atk

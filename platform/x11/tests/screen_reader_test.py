@@ -167,11 +167,20 @@ if first is not None:
     check(table_obj.queryTable().getAccessibleAt(0, 0).name == first_name, "the refilled table")
 changes.stop()
 
-# Tab and arrow keys as a user presses them: focus and selection events.
+# The window given the keyboard is the active frame, the one Orca reads. A
+# reader that begins to listen then hears at once what has the focus.
 subprocess.run(["xdotool", "windowfocus", "--sync", WINDOW], check=True)
+pump(1, lambda: frame.getState().contains(pyatspi.STATE_ACTIVE))
+check(frame.getState().contains(pyatspi.STATE_ACTIVE), "the focused window is the active frame")
 heard = Events("object:state-changed:focused", "object:selection-changed",
                "object:active-descendant-changed")
-pump(1)
+pump(2, lambda: heard.of("object:state-changed:focused", 1))
+pump(0.5)
+check(heard.of("object:state-changed:focused", 1) == ["日志"],
+      "the focus told again to a new listener: %r" % (heard.seen,))
+
+# Tab and arrow keys as a user presses them: focus and selection events.
+heard.seen.clear()
 keys("Tab")
 pump(3, lambda: heard.of("object:state-changed:focused", 1))
 keys("Down")
@@ -185,6 +194,7 @@ heard.stop()
 
 # The about window: opened by its button's action, its text read, closed by "关闭".
 windows = Events("window:create", "window:activate", "window:destroy")
+pump(0.5)
 buttons[1].queryAction().doAction(0)
 pump(5, lambda: app.childCount > 1)
 dialog = app[1] if app.childCount > 1 else None
