@@ -316,6 +316,9 @@ AtkObject* Make(uint32_t id, int column, unsigned facets, AtkRole role) {
   GetIndexInParent(object);
   // What a new object says first is what a reader is told on its first visit.
   SetReportedStates(object, StatesOf(object));
+  if (TAccessible* node = NodeOf(object); node && node->Role() == TAccRole::Text) {
+    SetReportedText(object, ReaderText(*node));
+  }
   return object;
 }
 

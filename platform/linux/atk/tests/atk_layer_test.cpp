@@ -13,6 +13,7 @@
 #include "app/tests/boot_logs.h"
 #include "bootlog/fixture_source.h"
 #include "platform/headless/headless_platform.h"
+#include "platform/linux/atk/atk_application.h"
 #include "platform/linux/atk/atk_events.h"
 #include "platform/linux/atk/atk_node.h"
 #include "ui/about/form_about.h"
@@ -170,7 +171,6 @@ class AtkLayerTest : public ::testing::Test {
 TEST_F(AtkLayerTest, FrameToolbarButtonsPanesTabsAndChartAsAReaderFindsThem) {
   EXPECT_EQ(atk_object_get_role(root), ATK_ROLE_FRAME);
   EXPECT_EQ(NameOf(root), "Dorvex");
-  EXPECT_EQ(atk_object_get_parent(root), nullptr);  // no bridge: no application above
   AtkObject* refresh = Find(root, ATK_ROLE_PUSH_BUTTON, "刷新(R)");
   ASSERT_NE(refresh, nullptr);
   EXPECT_EQ(atk_object_get_role(atk_object_get_parent(refresh)), ATK_ROLE_TOOL_BAR);
@@ -461,6 +461,84 @@ TEST_F(AtkLayerTest, TheAboutDialogIsModalAndItsMemoReadsAsText) {
   // The last line, from after the last line break to the end.
   EXPECT_EQ(line, text.substr(text.rfind('\n') + 1));
   EXPECT_EQ(end, count);
+}
+
+TEST_F(AtkLayerTest, TheMemosNewTextIsToldAsRemovedAndInserted) {
+  TFormAbout about(form.get());
+  about.ShowWindow();
+  AtkObject* memo = ObjectOf(*about.Memo1->Accessible());
+  const std::string before = atk_text_get_text(ATK_TEXT(memo), 0, -1);
+  TSignalLog removed("text-remove", ATK_TYPE_TEXT);
+  TSignalLog inserted("text-insert", ATK_TYPE_TEXT);
+  about.Memo1->SetLines({"一", "二"});
+  SendAccessibilityEvent(TAccEvent::ValueChange, *about.Memo1->Accessible());
+  ASSERT_EQ(removed.records.size(), 1u);
+  ASSERT_EQ(inserted.records.size(), 1u);
+  EXPECT_EQ(atk_text_get_character_count(ATK_TEXT(memo)), 3);
+  gchar* now = atk_text_get_text(ATK_TEXT(memo), 0, -1);
+  EXPECT_STREQ(now, "一\n二");
+  g_free(now);
+  // Told once: the same text again is no change.
+  SendAccessibilityEvent(TAccEvent::ValueChange, *about.Memo1->Accessible());
+  EXPECT_EQ(inserted.records.size(), 1u);
+  EXPECT_FALSE(before.empty());
+}
+
+// Runs last: the application object stays for the rest of the process.
+TEST_F(AtkLayerTest, TheApplicationHoldsTheShownWindowsAndReadersHearKeysFirst) {
+  AtkObject* application = InstallApplication("dorvex-test");
+  EXPECT_EQ(atk_get_root(), application);
+  EXPECT_STREQ(atk_get_toolkit_name(), "Dorvex");
+  EXPECT_EQ(atk_object_get_role(application), ATK_ROLE_APPLICATION);
+  EXPECT_EQ(NameOf(application), "dorvex-test");
+  EXPECT_EQ(atk_object_get_n_accessible_children(application), 0);
+  const uint32_t id = form->WindowAccessible()->Id();
+  EXPECT_EQ(AddWindowRoot(id), 0);
+  EXPECT_EQ(atk_object_get_n_accessible_children(application), 1);
+  AtkObject* frame = atk_object_ref_accessible_child(application, 0);
+  EXPECT_EQ(frame, root);
+  EXPECT_EQ(atk_object_get_parent(root), application);
+  EXPECT_EQ(atk_object_get_index_in_parent(root), 0);
+  g_object_unref(frame);
+
+  // The frame is active while its window has the keyboard.
+  EXPECT_FALSE(Has(root, ATK_STATE_ACTIVE));
+  WindowActivated(*form->WindowAccessible(), true);
+  EXPECT_TRUE(Has(root, ATK_STATE_ACTIVE));
+  WindowActivated(*form->WindowAccessible(), false);
+  EXPECT_FALSE(Has(root, ATK_STATE_ACTIVE));
+
+  // Keys go to the readers' snoopers; one that takes a key keeps it from the program.
+  struct TSeen {
+    std::vector<guint> Keys;
+    std::string Text;
+    gint Consume = FALSE;
+  } seen;
+  auto snoop = [](AtkKeyEventStruct* event, gpointer data) -> gint {
+    auto* s = static_cast<TSeen*>(data);
+    s->Keys.push_back(event->keyval);
+    s->Text = event->string ? event->string : "";
+    return event->type == ATK_KEY_EVENT_PRESS ? s->Consume : FALSE;
+  };
+  const guint listener = atk_add_key_event_listener(snoop, &seen);
+  TKeyEvent key;
+  key.Keysym = 0x72;  // r
+  key.Text = "r";
+  EXPECT_FALSE(SnoopKey(key));
+  seen.Consume = TRUE;
+  EXPECT_TRUE(SnoopKey(key));
+  key.Press = false;
+  EXPECT_FALSE(SnoopKey(key));
+  EXPECT_EQ(seen.Keys, (std::vector<guint>{0x72, 0x72, 0x72}));
+  EXPECT_EQ(seen.Text, "r");
+  atk_remove_key_event_listener(listener);
+  key.Press = true;
+  EXPECT_FALSE(SnoopKey(key));
+  EXPECT_EQ(seen.Keys.size(), 3u);
+
+  EXPECT_EQ(RemoveWindowRoot(id), 0);
+  EXPECT_EQ(RemoveWindowRoot(id), -1);
+  EXPECT_EQ(atk_object_get_n_accessible_children(application), 0);
 }
 
 }  // namespace
