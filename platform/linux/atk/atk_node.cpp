@@ -154,12 +154,8 @@ gint GetIndexInParent(AtkObject* object) {
 }
 
 AtkRole GetRole(AtkObject* object) {
-  int column = -1;
-  if (CellNode(object, column) != nullptr) {
-    return ATK_ROLE_TABLE_CELL;
-  }
   if (Self(object)->Column >= 0) {
-    return ATK_ROLE_TABLE_CELL;  // gone, but it was one
+    return ATK_ROLE_TABLE_CELL;  // gone or not
   }
   TAccessible* node = NodeOf(object);
   if (node == nullptr) {
