@@ -2,7 +2,8 @@
 # Checks the Debian package on this machine: Debian's own checker (lintian)
 # finds no error or warning in it, its dependencies cover every
 # library the program links, apt installs it, the installed /usr/bin/dorvex
-# passes the end-to-end check, and a purge leaves none of its files behind.
+# passes the end-to-end check and a screen reader reads it, and a purge
+# leaves none of its files behind.
 # Needs root or sudo (CI runs as root); without either it says so and skips.
 # Usage: scripts/deb-check.sh dorvex_VERSION_ARCH.deb [SCREENSHOT.png]
 set -euo pipefail
@@ -64,6 +65,9 @@ installed || fail "$name is not installed after apt-get install"
 desktop-file-validate /usr/share/applications/net.dorvex.Dorvex.desktop ||
   fail "the installed desktop entry does not validate"
 bash scripts/linux-e2e.sh /usr/bin/dorvex "$shot"
+# A screen reader reads the installed program through the bridge the package pulls in.
+bash platform/x11/tests/run_screen_reader_test.sh /usr/bin/dorvex ||
+  fail "a screen reader cannot read the installed /usr/bin/dorvex"
 
 "${apt[@]}" purge "$name" >/dev/null || fail "apt-get purge $name failed"
 installed && fail "$name is still installed after the purge"

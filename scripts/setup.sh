@@ -17,6 +17,8 @@ NATIVE_PACKAGES=(
   libsystemd-dev systemd-journal-remote
   clang-14 libclang-rt-14-dev llvm-14
   libevtx-utils
+  libatk1.0-dev libatk-bridge2.0-dev libpcre2-dev
+  at-spi2-core dbus dbus-x11 python3-pyatspi
 )
 WINDOWS_PACKAGES=(
   g++-mingw-w64-i686 mingw-w64-i686-dev
@@ -51,7 +53,19 @@ update() {
 if [ "${#missing[@]}" -gt 0 ] || [ -n "${NEED_UPDATE:-}" ]; then
   update
 fi
+# GLib's headers pull libpcre2-dev, which must be at the version of the installed
+# libpcre2-8-0: with the i386 copy installed too (Wine), a newer -dev would upgrade
+# one architecture's copy only, which the other's then blocks.
+pinned() {
+  local arch version
+  arch=$(dpkg --print-architecture)
+  version=$(dpkg-query -W -f='${Version}' "libpcre2-8-0:$arch" 2>/dev/null || true)
+  for p in "$@"; do
+    if [ "$p" = libpcre2-dev ] && [ -n "$version" ]; then echo "$p=$version"; else echo "$p"; fi
+  done
+}
 if [ "${#missing[@]}" -gt 0 ]; then
+  mapfile -t missing < <(pinned "${missing[@]}")
   echo "setup: installing ${missing[*]}"
   install=($SUDO apt-get -o DPkg::Lock::Timeout=600 install -y -q --no-install-recommends)
   if ! "${install[@]}" "${missing[@]}"; then

@@ -57,6 +57,23 @@ enum class TAccEvent {
   DialogEnd,
 };
 
+class TAccessible;
+
+// What a node that shows rows of cells under column headers (the boot list)
+// tells besides its children, for readers that address cells by row and column.
+class TAccTable {
+ public:
+  virtual ~TAccTable() = default;
+  virtual int RowCount() const = 0;
+  virtual int ColumnCount() const = 0;
+  virtual std::string ColumnHeader(int column) const = 0;
+  virtual std::string CellText(int row, int column) const = 0;
+  // The node of a row and of a column's header, made when first asked for; null
+  // outside the table.
+  virtual TAccessible* RowNode(int row) = 0;
+  virtual TAccessible* HeaderNode(int column) = 0;
+};
+
 // One node of a window's accessible tree: a control, or a part of one (a list row,
 // a tab, a bar). Nodes come and go with what the window shows (a refresh replaces
 // the rows); a bridge keeps a node's Id, never its address, and finds it again
@@ -106,6 +123,10 @@ class TAccessible {
   // Moves the keyboard focus here and/or selects this node; false when it cannot.
   virtual bool TakeFocus() { return false; }
   virtual bool TakeSelection() { return false; }
+
+  // The table this node shows, or null; a row of one tells its row.
+  virtual TAccTable* Table() { return nullptr; }
+  virtual int TableRow() const { return -1; }
 
  private:
   uint32_t id_;

@@ -492,14 +492,20 @@ bool TControl::AccessibilityOn() const {
 
 void TControl::NotifyAccessible(TAccEvent event) {
   const bool introduces = event == TAccEvent::Focus || event == TAccEvent::Selection;
-  if ((accessible_ || introduces) && AccessibilityOn()) {
+  if (accessible_) {
+    NotifyAccessible(event, accessible_.get());
+  } else if (introduces && AccessibilityOn()) {
     NotifyAccessible(event, Accessible());
   }
 }
 
+// Once per row a refill adds while a reader looks on: the form is looked up once.
 void TControl::NotifyAccessible(TAccEvent event, TAccessible* part) {
-  if (part && AccessibilityOn()) {
-    Form()->AccessibilityChanged(event, *part);
+  if (part == nullptr) {
+    return;
+  }
+  if (TForm* form = Form(); form && form->Window()) {
+    form->AccessibilityChanged(event, *part);
   }
 }
 

@@ -75,6 +75,7 @@ class TListRowAccessible : public TPartAccessible {
     return states;
   }
   TRect ScreenBounds() const override { return Owner().ToScreen(list_.ItemRect(row_)); }
+  int TableRow() const override { return row_; }
   std::string DefaultAction() const override { return kAccSelect; }
   bool DoDefaultAction() override { return TakeSelection(); }
   bool TakeSelection() override {
@@ -102,7 +103,7 @@ class TListRowAccessible : public TPartAccessible {
   int row_;
 };
 
-class TListViewAccessible : public TControlAccessible {
+class TListViewAccessible : public TControlAccessible, public TAccTable {
  public:
   explicit TListViewAccessible(TRzListView& list) : TControlAccessible(list), list_(list) {}
 
@@ -148,8 +149,50 @@ class TListViewAccessible : public TControlAccessible {
     return this;
   }
 
+  // The table leaves out columns without a header: the state picture's, which has no text.
+  TAccTable* Table() override { return this; }
+  int RowCount() const override { return list_.ItemCount(); }
+  int ColumnCount() const override { return static_cast<int>(TextColumns().size()); }
+  std::string ColumnHeader(int column) const override {
+    const int c = ListColumn(column);
+    return c >= 0 ? AccessibleText(list_.Columns()[c].Caption) : std::string();
+  }
+  std::string CellText(int row, int column) const override {
+    const int c = ListColumn(column);
+    if (row < 0 || row >= list_.ItemCount() || c < 0) {
+      return {};
+    }
+    const TListItem& item = list_.Item(row);
+    if (c == 0) {
+      return item.Caption;
+    }
+    const size_t sub = static_cast<size_t>(c - 1);
+    return sub < item.SubItems.size() ? item.SubItems[sub] : std::string();
+  }
+  TAccessible* RowNode(int row) override {
+    return row >= 0 && row < list_.ItemCount() ? Part(Columns() + row) : nullptr;
+  }
+  TAccessible* HeaderNode(int column) override {
+    const int c = ListColumn(column);
+    return c >= 0 ? Part(c) : nullptr;
+  }
+
  private:
   int Columns() const { return static_cast<int>(list_.Columns().size()); }
+  std::vector<int> TextColumns() const {
+    std::vector<int> shown;
+    for (int c = 0; c < Columns(); ++c) {
+      if (!AccessibleText(list_.Columns()[c].Caption).empty()) {
+        shown.push_back(c);
+      }
+    }
+    return shown;
+  }
+  // The list's column of a table column; -1 outside.
+  int ListColumn(int column) const {
+    const std::vector<int> shown = TextColumns();
+    return column >= 0 && column < static_cast<int>(shown.size()) ? shown[column] : -1;
+  }
   TRzListView& list_;
   mutable TPartNodes parts_;
 };

@@ -4,17 +4,13 @@
 #include <sys/resource.h>
 
 #include "app/form_dorvex.h"
-#include "bench/generated_log.h"
+#include "bench/app/million_event_window.h"
 #include "linux_gfx.h"
 #include "platform/headless/headless_platform.h"
 #include "ui/application.h"
 #include "ui/control_accessible.h"
 
 namespace {
-
-TFormDorvex::TSources Sources(int64_t boots, int users) {
-  return {[boots, users] { return std::make_unique<GeneratedLog>(boots, users); }, {}};
-}
 
 void ReportPeakMemory(benchmark::State& state) {
   rusage usage{};
@@ -38,18 +34,6 @@ void BM_StartUpToFirstFrame(benchmark::State& state) {
   ReportPeakMemory(state);
 }
 BENCHMARK(BM_StartUpToFirstFrame)->Unit(benchmark::kMillisecond);
-
-// The main window shown over 1,000,000 events (31,250 boots of 32 events).
-struct TMillionEventWindow {
-  TMillionEventWindow() {
-    app.MainForm = &form;
-    form.ShowWindow();
-  }
-  bool installed = (platform_linux::InstallLinuxGfx(), true);
-  headless::THeadlessPlatform platform;
-  TApplication app{platform};
-  TFormDorvex form{96, Sources(31250, 30)};
-};
 
 // One refresh: list, chart and panes.
 void BM_RefreshMillionEvents(benchmark::State& state) {

@@ -13,6 +13,7 @@
 #include <cstring>
 #include <ctime>
 
+#include "platform/linux/atk/atk_bridge.h"
 #include "platform/x11/open_address.h"
 #include "platform/x11/x11_display.h"
 #include "platform/x11/x11_message_box.h"
@@ -43,9 +44,30 @@ std::unique_ptr<TX11Platform> TX11Platform::Open() {
   return std::unique_ptr<TX11Platform>(new TX11Platform(std::make_unique<TX11Display>(dpy)));
 }
 
-TX11Platform::TX11Platform(std::unique_ptr<TX11Display> display) : display_(std::move(display)) {}
+TX11Platform::TX11Platform(std::unique_ptr<TX11Display> display) : display_(std::move(display)) {
+  // A session may name its accessibility bus on the display instead of the session bus.
+  ::Display* dpy = display_->Dpy;
+  const Atom busAtom = XInternAtom(dpy, "AT_SPI_BUS", True);
+  bool busOnDisplay = false;
+  if (busAtom != None) {
+    Atom type;
+    int format;
+    unsigned long count = 0, after = 0;
+    unsigned char* data = nullptr;
+    if (XGetWindowProperty(dpy, RootWindow(dpy, display_->Screen), busAtom, 0, 1024, False,
+                           AnyPropertyType, &type, &format, &count, &after, &data) == Success &&
+        data) {
+      busOnDisplay = count > 0;
+      XFree(data);
+    }
+  }
+  const std::string path = ProgramPath();
+  atk_ = platform_atk::TAtkBridge::Start(path.substr(path.rfind('/') + 1), busOnDisplay);
+}
 
-TX11Platform::~TX11Platform() = default;
+TX11Platform::~TX11Platform() {
+  atk_.reset();
+}
 
 void TX11Platform::RemoveWindow(TX11Window* w) {
   windows_.erase(std::remove(windows_.begin(), windows_.end(), w), windows_.end());
@@ -59,9 +81,13 @@ std::unique_ptr<TPlatformWindow> TX11Platform::CreatePlatformWindow(const TWindo
 bool TX11Platform::ProcessEvents(std::optional<uint64_t> timeoutMs) {
   ::Display* dpy = display_->Dpy;
   XFlush(dpy);
-  if (XPending(dpy) == 0) {
+  const int wait = XPending(dpy) != 0 ? 0
+                   : timeoutMs        ? static_cast<int>(std::min<uint64_t>(*timeoutMs, INT_MAX))
+                                      : -1;
+  if (atk_) {
+    atk_->Wait(ConnectionNumber(dpy), wait);
+  } else if (wait != 0) {
     pollfd fd{ConnectionNumber(dpy), POLLIN, 0};
-    int wait = timeoutMs ? static_cast<int>(std::min<uint64_t>(*timeoutMs, INT_MAX)) : -1;
     poll(&fd, 1, wait);
   }
   while (XPending(dpy) > 0) {

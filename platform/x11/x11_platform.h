@@ -6,6 +6,10 @@
 
 #include "ui/platform.h"
 
+namespace platform_atk {
+class TAtkBridge;
+}
+
 namespace x11 {
 
 class TX11Window;
@@ -37,6 +41,8 @@ class TX11Platform : public TPlatform {
   TX11Display& Display() { return *display_; }
   void AddWindow(TX11Window* w) { windows_.push_back(w); }
   void RemoveWindow(TX11Window* w);
+  // The screen readers' bridge; null when none can be reached.
+  platform_atk::TAtkBridge* Atk() { return atk_.get(); }
 
  private:
   explicit TX11Platform(std::unique_ptr<TX11Display> display);
@@ -44,6 +50,7 @@ class TX11Platform : public TPlatform {
   std::unique_ptr<TX11Display> display_;
   std::vector<TX11Window*> windows_;
   std::string clipboard_;
+  std::unique_ptr<platform_atk::TAtkBridge> atk_;
 };
 
 }  // namespace x11

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "platform/linux/atk/atk_bridge.h"
 #include "platform/x11/x11_platform.h"
 
 namespace x11 {
@@ -71,6 +72,9 @@ TX11Window::TX11Window(TX11Platform& platform, const TWindowParams& params, TWin
 }
 
 TX11Window::~TX11Window() {
+  if (accessibleRoot_ != 0 && platform_.Atk()) {
+    platform_.Atk()->WindowClosed(accessibleRoot_);
+  }
   platform_.RemoveWindow(this);
   XFreeGC(x_.Dpy, gc_);
   XDestroyWindow(x_.Dpy, window_);
@@ -134,6 +138,49 @@ void TX11Window::Show() {
   everShown_ = true;
   mapped_ = true;
   XFlush(x_.Dpy);
+  if (TAccessible* root = AccessibleRoot()) {
+    accessibleRoot_ = root->Id();
+    platform_.Atk()->WindowShown(*root);
+  }
+}
+
+TAccessible* TX11Window::AccessibleRoot() const {
+  if (!platform_.Atk() || !events_ || params_.Kind == wkPopup) {
+    return nullptr;
+  }
+  return events_->WindowAccessible();
+}
+
+void TX11Window::AccessibilityEvent(TAccEvent event, const TAccessible& node) {
+  if (accessibleRoot_ != 0 && platform_.Atk()) {
+    platform_.Atk()->AccessibilityEvent(event, node);
+  }
+}
+
+bool TX11Window::KeyTakenByReader(XKeyEvent& key) {
+  if (accessibleRoot_ == 0 || !platform_.Atk()) {
+    return false;
+  }
+  char text[16] = {};
+  KeySym sym = 0;
+  const int length = XLookupString(&key, text, sizeof(text), &sym, nullptr);
+  platform_atk::TKeyEvent event;
+  event.Press = key.type == KeyPress;
+  event.State = key.state;
+  event.Keysym = static_cast<unsigned>(sym);
+  // Latin-1 from XLookupString; readers take UTF-8.
+  for (int i = 0; i < length; ++i) {
+    const auto ch = static_cast<unsigned char>(text[i]);
+    if (ch < 0x80) {
+      event.Text += static_cast<char>(ch);
+    } else {
+      event.Text += static_cast<char>(0xC0 | (ch >> 6));
+      event.Text += static_cast<char>(0x80 | (ch & 0x3F));
+    }
+  }
+  event.Keycode = static_cast<uint16_t>(key.keycode);
+  event.Time = static_cast<uint32_t>(key.time);
+  return platform_.Atk()->Key(event);
 }
 
 void TX11Window::Hide() {
@@ -353,6 +400,9 @@ void TX11Window::HandleEvent(XEvent& ev) {
       char buf[16] = {};
       KeySym sym = 0;
       int n = XLookupString(&ev.xkey, buf, sizeof(buf), &sym, nullptr);
+      if (KeyTakenByReader(ev.xkey)) {
+        break;
+      }
       TShiftState shift = ShiftFromX(ev.xkey.state);
       if (TKey key = KeyFromKeysym(sym)) {
         events_->WindowKeyDown(key, shift);
@@ -371,6 +421,9 @@ void TX11Window::HandleEvent(XEvent& ev) {
       if (!inputEnabled_) {
         break;
       }
+      if (KeyTakenByReader(ev.xkey)) {
+        break;
+      }
       KeySym sym = XLookupKeysym(&ev.xkey, 0);
       if (TKey key = KeyFromKeysym(sym)) {
         events_->WindowKeyUp(key, ShiftFromX(ev.xkey.state));
@@ -383,11 +436,22 @@ void TX11Window::HandleEvent(XEvent& ev) {
         events_->WindowCloseRequest();
       }
       break;
-    case FocusOut:
-      if (ev.xfocus.mode == NotifyNormal) {
+    case FocusIn:
+    case FocusOut: {
+      const bool in = ev.type == FocusIn;
+      if (!in && ev.xfocus.mode == NotifyNormal) {
         events_->WindowDeactivated();
       }
+      // The pointer's focus is not the window's; a reader hears the window's.
+      const int detail = ev.xfocus.detail;
+      if (accessibleRoot_ != 0 && detail != NotifyPointer && detail != NotifyPointerRoot &&
+          detail != NotifyDetailNone && detail != NotifyInferior) {
+        if (TAccessible* root = FindAccessible(accessibleRoot_)) {
+          platform_.Atk()->WindowFocused(*root, in);
+        }
+      }
       break;
+    }
     case UnmapNotify:
       mapped_ = false;
       break;

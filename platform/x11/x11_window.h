@@ -34,6 +34,7 @@ class TX11Window : public TPlatformWindow {
   void BeginResizeDrag(TPoint screenPos) override;
   void SetInputEnabled(bool enabled) override { inputEnabled_ = enabled; }
   void GrabFocus() override;
+  void AccessibilityEvent(TAccEvent event, const TAccessible& node) override;
 
   ::Window Handle() const { return window_; }
   // Handles one event addressed to this window.
@@ -42,6 +43,10 @@ class TX11Window : public TPlatformWindow {
  private:
   void Blit(const TRect& r);
   void ApplySizeHints();
+  // The root of the window's accessible tree when a reader's bridge is up, else null.
+  TAccessible* AccessibleRoot() const;
+  // A reader's bridge takes keys first; true when it consumed this one.
+  bool KeyTakenByReader(XKeyEvent& key);
   TX11Platform& platform_;
   TX11Display& x_;
   TWindowParams params_;
@@ -55,6 +60,7 @@ class TX11Window : public TPlatformWindow {
   bool everShown_ = false;
   bool inputEnabled_ = true;
   TShiftState buttons_ = 0;
+  uint32_t accessibleRoot_ = 0;  // told to the bridge when first shown
 };
 
 // Modifier and button bits of an X event state as the toolkit's shift state.

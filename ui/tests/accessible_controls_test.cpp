@@ -335,3 +335,33 @@ TEST_F(AccessibleControlsTest, EveryCaptionRepaintsAndTellsOnlyWhenItChanges) {
   // The window's caption is its title bar's.
   EXPECT_EQ(window->Title, "Dorvexx");
 }
+
+TEST_F(AccessibleControlsTest, TheListIsATableOfItsColumnsWithHeaders) {
+  AddRows(3);
+  list->Item(1).Caption = "x";
+  TAccTable* table = Node(list).Table();
+  ASSERT_NE(table, nullptr);
+  EXPECT_EQ(table->RowCount(), 3);
+  // The state picture's column has no header and no text: the table leaves it out.
+  ASSERT_EQ(table->ColumnCount(), 5);
+  EXPECT_EQ(table->ColumnHeader(0), "开机时间");
+  EXPECT_EQ(table->ColumnHeader(4), "信息");
+  EXPECT_EQ(table->ColumnHeader(5), "");
+  EXPECT_EQ(table->CellText(2, 0), "2009/3/3 9:00:00");
+  EXPECT_EQ(table->CellText(2, 3), "A");
+  EXPECT_EQ(table->CellText(2, 4), "正常关机");
+  EXPECT_EQ(table->CellText(3, 0), "");
+  EXPECT_EQ(table->CellText(0, -1), "");
+  // Rows and headers are the list's own children, which know their row.
+  EXPECT_EQ(table->RowNode(2), &Row(2));
+  EXPECT_EQ(Row(2).TableRow(), 2);
+  EXPECT_EQ(table->RowNode(3), nullptr);
+  EXPECT_EQ(table->HeaderNode(0), Node(list).Child(1));
+  EXPECT_EQ(table->HeaderNode(5), nullptr);
+  EXPECT_EQ(Node(list).Child(1)->TableRow(), -1);
+  // A row with fewer cells than columns reads empty cells.
+  list->Item(0).SubItems.resize(1);
+  EXPECT_EQ(table->CellText(0, 2), "");
+  // Other nodes show no table.
+  EXPECT_EQ(Root().Table(), nullptr);
+}

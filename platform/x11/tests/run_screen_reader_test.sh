@@ -1,0 +1,32 @@
+#!/usr/bin/env bash
+# The screen reader test: a private X display, a session bus of its own with
+# at-spi2-core's accessibility bus and registry (started on demand, as on a
+# desktop), the program (over a fixture log, or the machine's own), and the
+# pyatspi client. Usage: run_screen_reader_test.sh PROGRAM [FIXTURE]
+set -euo pipefail
+here=$(cd "$(dirname "$0")" && pwd)
+source "$here/../../../scripts/xvfb-lib.sh"
+
+if [ -z "${DORVEX_READER_SESSION:-}" ]; then
+  start_xvfb
+  trap stop_xvfb EXIT
+  # Exported before the bus starts, or the registry cannot pass keys on.
+  export DISPLAY DORVEX_READER_SESSION=1
+  unset DBUS_SESSION_BUS_ADDRESS NO_AT_BRIDGE
+  status=0
+  dbus-run-session -- bash "$0" "$@" || status=$?
+  exit "$status"
+fi
+
+program=$1
+"$@" &
+pid=$!
+trap 'kill "$pid" 2>/dev/null || true; wait "$pid" 2>/dev/null || true' EXIT
+if ! window=$(wait_window Dorvex); then
+  echo "FAIL: the program's window did not appear" >&2
+  exit 1
+fi
+# A fixture shows rows; the machine's own log may have none.
+rows=any
+[ $# -ge 2 ] && rows=some
+/usr/bin/python3 "$here/screen_reader_test.py" "$(basename "$program")" "$window" "$rows"
