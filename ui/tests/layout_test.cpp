@@ -116,9 +116,9 @@ TEST_F(LayoutTest, ScalesEverythingAtAnotherResolution) {
                      {OnSheet(form, 60, 53), "Panel1"}});
   // Text grows with the resolution as the fonts do.
   TFormDorvexLayout small;
-  gfx::TFont grown = small.Label1->Font;
+  gfx::TFont grown = small.Label1->Font();
   grown.Height = gfx::MulDiv(grown.Height, 3, 2);
-  EXPECT_EQ(Measure(form.Label1->Font, "开机/关机日志"), Measure(grown, "开机/关机日志"));
+  EXPECT_EQ(Measure(form.Label1->Font(), "开机/关机日志"), Measure(grown, "开机/关机日志"));
 }
 
 TEST_F(LayoutTest, TheTimeTextIsDrawnInMaroonWithinItsPlace) {

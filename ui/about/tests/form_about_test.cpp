@@ -25,7 +25,7 @@ gfx::TFont Arial(int height, bool bold) {
 class FormAboutTest : public WidgetTest {
  protected:
   FormAboutTest() {
-    main.Caption = "Dorvex";
+    main.SetCaption("Dorvex");
     main.SetBounds(0, 0, 673, 475);
     app->MainForm = &main;
     main.ShowWindow();
@@ -184,7 +184,7 @@ TEST_F(FormAboutTest, LinksAndButtonAreConfigured) {
   EXPECT_EQ(about.RzURLLabel1->Target(), "mailto:support@dorvex.net");
   EXPECT_TRUE(about.Button1->HotTrack());
   EXPECT_EQ(about.Button1->FrameColor(), gfx::MakeColor(0x00, 0x3C, 0x74));
-  EXPECT_EQ(about.Button1->Color, gfx::MakeColor(0xBE, 0xDA, 0xF1));
+  EXPECT_EQ(about.Button1->Color(), gfx::MakeColor(0xBE, 0xDA, 0xF1));
   EXPECT_EQ(about.Button1->HotTrackColor(), gfx::MakeColor(0xF0, 0x9B, 0x14));
   EXPECT_EQ(about.Button1->HighlightColor(), gfx::clHighlight);
   EXPECT_TRUE(about.Button1->ShowFocusRect());
@@ -210,9 +210,9 @@ TEST_F(FormAboutTest, ScaledToTheScreenResolution) {
   TFormAbout about(&main, 144);
   EXPECT_EQ(about.Width(), gfx::MulDiv(422, 144, 96));
   EXPECT_EQ(about.Button1->BoundsRect(), Bounds(432, 468, gfx::MulDiv(89, 144, 96), 38));
-  EXPECT_EQ(about.Font.Height, 18);
-  EXPECT_EQ(about.Label1->Font.Height, gfx::MulDiv(19, 144, 96));
-  const TSize title = Measure(about.Label1->Font, "Dorvex");
+  EXPECT_EQ(about.Font().Height, 18);
+  EXPECT_EQ(about.Label1->Font().Height, gfx::MulDiv(19, 144, 96));
+  const TSize title = Measure(about.Label1->Font(), "Dorvex");
   EXPECT_EQ(about.Label1->Width(), title.Width);
   EXPECT_EQ(about.Label5->Left() + about.Label5->Width(), 180);
   EXPECT_EQ(about.Label6->Left() + about.Label6->Width(), 180);
@@ -297,7 +297,7 @@ TEST_F(FormAboutTest, LinkColoursBeforeAndAfterAClick) {
   int blueBefore = 0, brownBefore = -1, blueAfter = -1, brownAfter = 0, mailBlue = 0;
   int underline = 0;
   OpenWith({[&](TFormAbout& a) {
-              underline = TextWidth(a.RzURLLabel4->Font, TFormAbout::kHomePage);
+              underline = TextWidth(a.RzURLLabel4->Font(), TFormAbout::kHomePage);
               blueBefore = CountColor(*a.RzURLLabel4, gfx::clBlue);
               brownBefore = CountColor(*a.RzURLLabel4, kBrown);
               ClickAt(a, Middle(*a.RzURLLabel4));
