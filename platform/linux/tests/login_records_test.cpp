@@ -2,21 +2,12 @@
 
 #include <gtest/gtest.h>
 
-#include <cstring>
-
 #include "bootlog/tests/temp_folder.h"
 #include "platform/linux/tests/table_rows.h"
+#include "platform/linux/tests/wtmp_records.h"
 #include "platform/linux/tests/wtmpdb_file.h"
 
 namespace {
-
-std::string WtmpRecord(int16_t type, const char* user, uint32_t seconds) {
-  std::string r(384, '\0');
-  r[0] = static_cast<char>(type);
-  std::memcpy(&r[44], user, std::strlen(user));
-  std::memcpy(&r[340], &seconds, 4);
-  return r;
-}
 
 // The same three boots in both stores: a clean one with a login, one that
 // crashed, and the one running with a login.
