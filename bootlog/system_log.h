@@ -12,7 +12,16 @@ std::unique_ptr<EventSource> CreateSystemEventSource();
 RegionalFormats SystemRegionalFormats();
 
 // Log files the developer tools name, read with this platform's account
-// lookup: a saved System log (.evt) and a wtmpdb database. nullptr, with why
-// in `problem` (naming the file), when the file cannot serve as one.
+// lookup: a saved System log (.evt or .evtx) and a wtmpdb database (with FILE.1,
+// where logrotate renames it, after it). nullptr, with why in `problem` (naming
+// the file), when the file cannot serve as one. Accounts of saved logs that
+// this computer cannot name show as SID texts.
 std::unique_ptr<EventSource> OpenSavedSystemLog(const std::string& path, std::string& problem);
+std::unique_ptr<EventSource> OpenSavedEvtxLog(const std::string& path, std::string& problem);
 std::unique_ptr<EventSource> OpenLoginDatabase(const std::string& path, std::string& problem);
+
+// For the tools' --journal: this computer's boot and login records without
+// what the platform joins to them, and the sleeps a systemd journal (a file
+// or a folder of them) records, to join to a log.
+std::unique_ptr<EventSource> CreateLoginRecordSource();
+std::unique_ptr<EventSource> OpenJournal(const std::string& path, std::string& problem);

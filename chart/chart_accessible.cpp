@@ -7,6 +7,7 @@
 #include "chart/chart.h"
 #include "chart/marks_tip.h"
 #include "ui/control_accessible.h"
+#include "ui/form.h"
 
 namespace {
 
@@ -48,12 +49,11 @@ class TBarAccessible : public TPartAccessible {
   // Where the last paint put the bar, in chart pixels; empty before the chart
   // has been laid out for the current points.
   TRect Placed() const {
-    if (chart_.Showing()) {
-      try {
-        chart_.UpdateImage();  // the reader asks before the window repaints
-      } catch (...) {
-        return {};  // the image stays stale and the next paint reports it
-      }
+    // The reader may ask before the window repaints: the window's own paint runs
+    // first, so an error in it is reported like any other paint's.
+    TForm* form = chart_.Form();
+    if (form != nullptr && chart_.Showing() && form->HasDirtyAreas()) {
+      form->UpdateWindow();
     }
     auto* bars = dynamic_cast<const TBarSeries*>(&series_);
     if (!bars || series_.FirstVisibleIndex() < 0 || point_ >= series_.Count()) {

@@ -1,6 +1,7 @@
 #include "chart/marks_tip.h"
 
 #include "chart/chart.h"
+#include "ui/application.h"
 #include "ui/hints.h"
 
 TChart* TMarksTipTool::TargetChart() const {
@@ -23,19 +24,25 @@ void TMarksTipTool::SetActive(bool on) {
 }
 
 int TMarksTipTool::MouseDelay() const {
-  return AppHints().HintPause;
+  const TApplication* app = Application();
+  return app ? app->HintPause() : THintManager::kDefaultPause;
 }
 
 void TMarksTipTool::SetMouseDelay(int ms) {
-  AppHints().HintPause = ms;
+  if (TApplication* app = Application()) {
+    app->SetHintPause(ms);
+  }
 }
 
 int TMarksTipTool::HideDelay() const {
-  return AppHints().HintHidePause;
+  const TApplication* app = Application();
+  return app ? app->HintHidePause() : THintManager::kDefaultHidePause;
 }
 
 void TMarksTipTool::SetHideDelay(int ms) {
-  AppHints().HintHidePause = ms;
+  if (TApplication* app = Application()) {
+    app->SetHintHidePause(ms);
+  }
 }
 
 void TMarksTipTool::CancelHint() {
@@ -49,7 +56,7 @@ void TMarksTipTool::CancelHint() {
   std::string old = std::move(chart->Hint);
   chart->Hint.clear();
   if (!old.empty()) {
-    AppHints().CancelHint();
+    CancelAppHint();
   }
 }
 
@@ -123,7 +130,7 @@ void TMarksTipTool::ChartMouseEvent(TChartMouseEvent kind, TMouseButton, TShiftS
 
   const std::string text = TipText(*found, index);
   if (text != chart->Hint) {
-    AppHints().CancelHint();
+    CancelAppHint();
     chart->ShowHint = true;
     chart->Hint = text;
   }

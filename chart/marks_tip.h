@@ -25,7 +25,8 @@ class TMarksTipTool : public TChartTool {
   void SetActive(bool on) override;
 
   // Views of the application's hint pause and hint hide pause: they are
-  // settings of every hint of the program.
+  // settings of every hint of the program. Without an application there are
+  // no settings: the defaults are read and setting does nothing.
   int MouseDelay() const;
   void SetMouseDelay(int ms);
   int HideDelay() const;

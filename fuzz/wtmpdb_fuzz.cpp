@@ -1,9 +1,15 @@
-// Database files of any content read as the wtmpdb System log. SQLite refuses
-// or reads them; the events must come newest first in the order of a second,
-// and, for a database SQLite finds sound, be the ones its rows give.
+// Database files of any content read as the wtmpdb System log, a database
+// followed by its rotated wtmp.db.1. SQLite refuses or reads them; the events
+// of each file must come newest first in the order of a second and, for
+// databases SQLite finds sound, be the ones their rows give.
+//
+// An input holding the SQLite header again further on is the pair of files,
+// split there; a first part of "-" is the empty file logrotate leaves.
 #include <sqlite3.h>
 
 #include <algorithm>
+#include <cstring>
+#include <filesystem>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -28,14 +34,6 @@ bool Sound(sqlite3* db) {
             std::string(reinterpret_cast<const char*>(sqlite3_column_text(check, 0))) == "ok";
   sqlite3_finalize(check);
   return ok;
-}
-
-bool SoundFile(const std::string& path) {
-  sqlite3* db = nullptr;
-  const bool sound =
-      sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READONLY, nullptr) == SQLITE_OK && Sound(db);
-  sqlite3_close(db);
-  return sound;
 }
 
 // The events the rows give, worked out row by row here (SQLite only compares
@@ -79,20 +77,23 @@ void Sort(std::vector<TSeenEvent>& events) {
   });
 }
 
-}  // namespace
-
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  static FuzzInputFile file("wtmp.db");
-  const std::string& path = file.Write(data, size);
-
-  WtmpdbEventSource source(path);
-  const bool opened = source.OpenSystemLog();
-  // SQLite does not always fail the same way twice on a damaged file, so only
-  // a database it finds sound must get the same answer from both.
-  if (opened != WtmpdbEventSource::Problem(path).empty()) {
-    FuzzCheck(!SoundFile(path), "the open and the tools' check disagree");
+// The events of one file as the source should give them; false when they
+// cannot be known (the file is damaged, or no wtmpdb database).
+bool ExpectedEvents(const std::string& path, std::vector<TSeenEvent>& events) {
+  if (std::filesystem::file_size(path) == 0) {
+    return true;
   }
-  const std::vector<TSeenEvent> events = ReadEvents(source);
+  sqlite3* db = nullptr;
+  const bool known =
+      sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READONLY, nullptr) == SQLITE_OK && Sound(db) &&
+      EventsOfRows(db, events);
+  sqlite3_close(db);
+  Sort(events);
+  return known;
+}
+
+// Each file's events newest first, a stop before a login before a start.
+void CheckOrder(const std::vector<TSeenEvent>& events) {
   for (size_t i = 0; i < events.size(); ++i) {
     const int code = events[i].Code;
     FuzzCheck(code == kEventLogStarted || code == kEventLogStopped || code == kServiceControl,
@@ -101,18 +102,64 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
                   (events[i - 1].Time == events[i].Time && Rank(events[i - 1].Code) <= Rank(code)),
               "events not newest first, a stop before a login before a start");
   }
+}
 
-  // Only a database the source took is read here: what it refuses may not end.
-  std::vector<TSeenEvent> fromRows;
-  sqlite3* db = nullptr;
-  if (opened && sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READONLY, nullptr) == SQLITE_OK &&
-      Sound(db) && EventsOfRows(db, fromRows)) {
-    std::vector<TSeenEvent> sorted = events;
-    Sort(sorted);
-    Sort(fromRows);
-    FuzzCheck(sorted == fromRows, "the events are not the ones the rows give");
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  static FuzzInputFile file("wtmp.db");
+  static const char kMagic[] = "SQLite format 3";  // with its NUL: 16 bytes
+  const std::string input(reinterpret_cast<const char*>(data), size);
+  const size_t split = input.size() > 1 ? input.rfind(std::string(kMagic, sizeof kMagic)) : 0;
+  const bool pair = split != std::string::npos && split > 0;
+  const std::string newest = !pair                           ? input
+                             : input.substr(0, split) == "-" ? ""
+                                                             : input.substr(0, split);
+  const std::string& path =
+      file.Write(reinterpret_cast<const uint8_t*>(newest.data()), newest.size());
+  const std::string older = path + ".1";
+  std::error_code ignored;
+  std::filesystem::remove(older, ignored);
+  if (pair) {
+    FILE* f = std::fopen(older.c_str(), "wb");
+    FuzzCheck(f != nullptr &&
+                  std::fwrite(input.data() + split, 1, size - split, f) == size - split &&
+                  std::fclose(f) == 0,
+              "cannot write the rotated file");
   }
-  sqlite3_close(db);
+  const std::vector<std::string> files = WtmpdbEventSource::Rotated(path);
+  FuzzCheck(files.size() == (pair ? 2u : 1u), "the rotated file is not found");
+
+  WtmpdbEventSource source(files);
+  const bool opened = source.OpenSystemLog();
+  const std::vector<TSeenEvent> events = ReadEvents(source);
+
+  // Only databases the source took are read here: what it refuses may not end.
+  std::vector<TSeenEvent> first, second;
+  const bool firstKnown = opened && ExpectedEvents(path, first);
+  if (firstKnown) {
+    // SQLite does not always fail the same way twice on a damaged file, so
+    // only sound databases must get the same answer from the tools' check.
+    const bool secondKnown =
+        pair && WtmpdbEventSource::Problem(older).empty() && ExpectedEvents(older, second);
+    if (!pair || secondKnown) {
+      FuzzCheck(WtmpdbEventSource::Problem(files).empty(),
+                "the open and the tools' check disagree");
+    }
+    FuzzCheck(events.size() >= first.size(), "events of the newest file are missing");
+    std::vector<TSeenEvent> newestEvents(events.begin(), events.begin() + first.size());
+    std::vector<TSeenEvent> olderEvents(events.begin() + first.size(), events.end());
+    CheckOrder(newestEvents);
+    CheckOrder(olderEvents);
+    Sort(newestEvents);
+    FuzzCheck(newestEvents == first, "the events are not the ones the newest file's rows give");
+    if (secondKnown) {
+      Sort(olderEvents);
+      FuzzCheck(olderEvents == second, "the events are not the ones the rotated file's rows give");
+    }
+  } else if (!opened) {
+    FuzzCheck(events.empty(), "events of a log that did not open");
+  }
 
   // The refresh reads it as the System log.
   TBootTable table;

@@ -6,6 +6,7 @@
 #include "gfx/shading.h"
 #include "ui/error_handler.h"
 #include "ui/form.h"
+#include "ui/guarded.h"
 #include "ui/hint_window.h"
 #include "ui/hints.h"
 #include "ui/timer.h"
@@ -28,16 +29,16 @@ TApplication::TApplication(TPlatform& platform) : platform_(platform) {
   gfx::SetFullColor(gfx::IsFullColorDepth(platform_.ColorDepth()));
   AppTimers().SetClock([this] { return platform_.TickCount64(); });
   hintWindow_ = std::make_unique<THintWindow>();
-  AppHints().OnShow = [this](const std::string& text, TPoint pos) {
+  hints_.OnShow = [this](const std::string& text, TPoint pos) {
     hintWindow_->ActivateHint(text, pos);
   };
-  AppHints().OnHide = [this] { hintWindow_->HideWindow(); };
+  hints_.OnHide = [this] { hintWindow_->HideWindow(); };
 }
 
 TApplication::~TApplication() {
-  AppHints().CancelHint();
-  AppHints().OnShow = nullptr;
-  AppHints().OnHide = nullptr;
+  hints_.CancelHint();
+  hints_.OnShow = nullptr;
+  hints_.OnHide = nullptr;
   hintWindow_.reset();
   AppTimers().SetClock(nullptr);
   if (gApplication == this) {
@@ -65,11 +66,7 @@ void TApplication::Run() {
 bool TApplication::HandleMessage(std::optional<uint64_t> timeoutMs) {
   UpdateWindows();
   bool alive = true;
-  try {
-    alive = platform_.ProcessEvents(timeoutMs);
-  } catch (...) {
-    HandleException(std::current_exception());
-  }
+  RunGuarded([&] { alive = platform_.ProcessEvents(timeoutMs); });
   AppTimers().RunDue();
   UpdateWindows();
   if (!alive) {
@@ -109,7 +106,7 @@ void TApplication::ShowException(const std::string& message) {
   for (TForm* f : forms_) {
     f->CancelMode();
   }
-  AppHints().CancelHint();
+  hints_.CancelHint();
   platform_.ShowMessageBox(ErrorMessageText(message), Title, mbiError);
 }
 
@@ -126,10 +123,10 @@ void TApplication::UnregisterForm(TForm* form) {
   }
 }
 
-void HandleAppException() {
+void ReportError(std::exception_ptr error) {
   if (TApplication* app = Application()) {
-    app->HandleException(std::current_exception());
+    app->HandleException(error);
     return;
   }
-  throw;
+  std::rethrow_exception(error);
 }

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "ui/hints.h"
 #include "ui/platform.h"
 
 class TForm;
@@ -45,6 +46,14 @@ class TApplication {
   void HandleException(std::exception_ptr error);
   void ShowException(const std::string& message);
 
+  // The hint settings of every control: how long the pointer rests before a hint
+  // shows, and how long it stays (milliseconds).
+  int HintPause() const { return hints_.Pause(); }
+  void SetHintPause(int ms) { hints_.SetPause(ms); }
+  int HintHidePause() const { return hints_.HidePause(); }
+  void SetHintHidePause(int ms) { hints_.SetHidePause(ms); }
+  THintManager& Hints() { return hints_; }
+
   void RegisterForm(TForm* form);
   void UnregisterForm(TForm* form);
   const std::vector<TForm*>& Forms() const { return forms_; }
@@ -52,6 +61,7 @@ class TApplication {
  private:
   TPlatform& platform_;
   std::vector<TForm*> forms_;
+  THintManager hints_;
   std::unique_ptr<THintWindow> hintWindow_;
   int dpi_ = 96;
   bool terminated_ = false;
@@ -59,7 +69,3 @@ class TApplication {
 
 // The application of this process, or null before it is created.
 TApplication* Application();
-
-// Passes the exception being handled to the application's error handler; rethrows it
-// when there is no application (tests without a platform see it directly).
-void HandleAppException();

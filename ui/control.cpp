@@ -22,7 +22,9 @@ TControl::~TControl() {
   if (TForm* form = Form()) {
     form->ControlGone(this);
   }
-  AppHints().ControlDestroyed(this);
+  if (THintManager* hints = AppHints()) {
+    hints->ControlDestroyed(this);
+  }
 }
 
 TControl* TControl::InsertControl(std::unique_ptr<TControl> child) {

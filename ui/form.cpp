@@ -1,63 +1,12 @@
-#include "ui/form.h"
-
+// The window shell: the platform window's life, showing, the modal loop and closing.
 #include <algorithm>
-#include <functional>
-#include <utility>
 
-#include "gfx/canvas.h"
 #include "gfx/scale.h"
 #include "ui/application.h"
 #include "ui/control_accessible.h"
+#include "ui/form.h"
+#include "ui/guarded.h"
 #include "ui/hints.h"
-
-namespace {
-
-constexpr size_t kMaxDirtyAreas = 8;
-constexpr TShiftState kButtons = ssLeft | ssRight | ssMiddle;
-
-TShiftState ButtonBit(TMouseButton b) {
-  return b == mbLeft ? ssLeft : b == mbRight ? ssRight : ssMiddle;
-}
-
-// Controls of the subtree in tab order: siblings by TabOrder, then by z-order.
-void CollectTabOrder(TControl* c, std::vector<TControl*>& out) {
-  std::vector<TControl*> kids;
-  for (int i = 0; i < c->ControlCount(); ++i) {
-    kids.push_back(c->Control(i));
-  }
-  std::stable_sort(kids.begin(), kids.end(),
-                   [](TControl* a, TControl* b) { return a->TabOrder() < b->TabOrder(); });
-  for (TControl* k : kids) {
-    out.push_back(k);
-    CollectTabOrder(k, out);
-  }
-}
-
-bool IsAncestor(const TControl* ancestor, const TControl* c) {
-  for (; c; c = c->Parent()) {
-    if (c == ancestor) {
-      return true;
-    }
-  }
-  return false;
-}
-
-bool AcceleratorWalk(TControl* c, char32_t letter) {
-  if (!c->Visible() || !c->Enabled()) {
-    return false;
-  }
-  if (c->DialogChar(letter)) {
-    return true;
-  }
-  for (int i = 0; i < c->ControlCount(); ++i) {
-    if (AcceleratorWalk(c->Control(i), letter)) {
-      return true;
-    }
-  }
-  return false;
-}
-
-}  // namespace
 
 TForm::TForm() {
   SetBounds(0, 0, 320, 240);
@@ -67,7 +16,7 @@ TForm::TForm() {
 }
 
 TForm::~TForm() {
-  AppHints().CancelHint();
+  CancelAppHint();
   if (TApplication* app = Application()) {
     app->UnregisterForm(this);
   }
@@ -76,16 +25,8 @@ TForm::~TForm() {
   window_.reset();
 }
 
-void TForm::Guarded(const std::function<void()>& action) {
-  try {
-    action();
-  } catch (...) {
-    HandleAppException();
-  }
-}
-
 void TForm::DoCreate() {
-  Guarded([this] {
+  RunGuarded([this] {
     if (OnCreate) {
       OnCreate();
     }
@@ -183,142 +124,19 @@ void TForm::Close() {
   if (closed_) {
     return;
   }
-  Guarded([this] {
+  RunGuarded([this] {
     if (OnClose) {
       OnClose();
     }
   });
   closed_ = true;
   CancelMode();
-  AppHints().CancelHint();
+  CancelAppHint();
   HideWindow();
   TApplication* app = Application();
   if (app && app->MainForm == this) {
     app->Terminate();
   }
-}
-
-// ---- painting
-
-void TForm::Paint(TCanvas& canvas) {
-  canvas.FillRect(ClientRect(), Color);
-}
-
-void TForm::InvalidateArea(const TRect& r) {
-  TRect clipped = r.Intersect(ClientRect());
-  if (clipped.IsEmpty()) {
-    return;
-  }
-  // Merge with an overlapping area; past a handful of areas collapse to their union.
-  for (auto it = dirty_.begin(); it != dirty_.end(); ++it) {
-    if (!it->Intersect(clipped).IsEmpty()) {
-      clipped = UnionRect(*it, clipped);
-      dirty_.erase(it);
-      InvalidateArea(clipped);
-      return;
-    }
-  }
-  dirty_.push_back(clipped);
-  if (dirty_.size() > kMaxDirtyAreas) {
-    TRect all;
-    for (const TRect& d : dirty_) {
-      all = UnionRect(all, d);
-    }
-    dirty_.assign(1, all);
-  }
-}
-
-void TForm::PaintControl(TControl* control, TPoint origin, const TRect& clip) {
-  TRect bounds = Bounds(origin.X, origin.Y, control->Width(), control->Height());
-  TRect area = bounds.Intersect(clip);
-  if (area.IsEmpty()) {
-    return;
-  }
-  // Under an opaque child that covers the whole area there is nothing to see.
-  bool covered = false;
-  for (int i = 0; i < control->ControlCount() && !covered; ++i) {
-    TControl* c = control->Control(i);
-    TRect cb = Bounds(origin.X + c->Left(), origin.Y + c->Top(), c->Width(), c->Height());
-    covered = c->Visible() && c->Opaque() && cb.Intersect(area) == area;
-  }
-  if (!covered) {
-    TCanvas canvas(image_);
-    canvas.SetOrigin(origin);
-    canvas.PushClipRect(area.Offset(-origin.X, -origin.Y));
-    canvas.SetTextEngine(&control->TextEngine());
-    canvas.Font = Font;
-    try {
-      control->Paint(canvas);
-    } catch (...) {
-      if (!paintError_) {
-        paintError_ = std::current_exception();
-      }
-    }
-    ++paintCount_;
-  }
-  for (int i = 0; i < control->ControlCount(); ++i) {
-    TControl* c = control->Control(i);
-    if (!c->Visible()) {
-      continue;
-    }
-    PaintControl(c, {origin.X + c->Left(), origin.Y + c->Top()}, area);
-  }
-}
-
-void TForm::PaintArea(const TRect& area) {
-  if (image_.Width() != Width() || image_.Height() != Height()) {
-    image_.SetSize(Width(), Height());
-  }
-  PaintControl(this, {0, 0}, area.Intersect(ClientRect()));
-}
-
-void TForm::PaintAll() {
-  dirty_.clear();
-  image_.SetSize(Width(), Height());
-  PaintArea(ClientRect());
-}
-
-void TForm::RepaintAll() {
-  PaintAll();
-  ReportPaintError();
-}
-
-void TForm::UpdateWindow() {
-  SendAccessibilityEvents();
-  if (dirty_.empty()) {
-    return;
-  }
-  if (image_.Width() != Width() || image_.Height() != Height()) {
-    PaintAll();
-    if (window_) {
-      window_->Present(image_, image_.BoundsRect());
-    }
-  } else {
-    std::vector<TRect> areas;
-    areas.swap(dirty_);
-    TRect all;
-    for (const TRect& r : areas) {
-      PaintArea(r);
-      all = UnionRect(all, r);
-    }
-    if (window_) {
-      window_->Present(image_, all);
-    }
-  }
-  ReportPaintError();
-}
-
-void TForm::ReportPaintError() {
-  if (!paintError_) {
-    return;
-  }
-  // The paint is over: the error box's own message loop may paint again.
-  std::exception_ptr error = std::exchange(paintError_, nullptr);
-  if (TApplication* app = Application()) {
-    app->HandleException(error);
-    return;
-  }
-  std::rethrow_exception(error);
 }
 
 void TForm::Resize() {
@@ -334,317 +152,10 @@ void TForm::ChangeScale(int m, int d) {
   SetBounds(l, t, Width(), Height());
 }
 
-// ---- focus, capture and pointer
-
-void TForm::SetActiveControl(TControl* control) {
-  if (control == active_) {
-    return;
-  }
-  if (control && (!control->CanFocus() || control->Form() != this)) {
-    return;
-  }
-  TControl* old = active_;
-  active_ = control;
-  if (old) {
-    old->Invalidate();
-    Guarded([old] { old->DoExit(); });
-  }
-  if (control) {
-    control->Invalidate();
-    Guarded([control] { control->DoEnter(); });
-  }
-  // Told once the window is up (ShowWindow), not while it is being prepared.
-  if (control && active_ == control && window_ && window_->Visible()) {
-    if (TControlAccessible* node = control->Accessible()) {
-      AccessibilityChanged(TAccEvent::Focus, *node->FocusTarget());
-    }
-  }
-}
-
-TControl* TForm::FirstTabControl() {
-  std::vector<TControl*> order;
-  CollectTabOrder(this, order);
-  for (TControl* c : order) {
-    if (c->TabStop && c->CanFocus()) {
-      return c;
-    }
-  }
-  return nullptr;
-}
-
-bool TForm::SelectNext(bool forward) {
-  std::vector<TControl*> order;
-  CollectTabOrder(this, order);
-  std::vector<TControl*> stops;
-  for (TControl* c : order) {
-    if (c->TabStop && c->CanFocus()) {
-      stops.push_back(c);
-    }
-  }
-  if (stops.empty()) {
-    return false;
-  }
-  auto it = std::find(stops.begin(), stops.end(), active_);
-  size_t n = stops.size();
-  size_t next;
-  if (it == stops.end()) {
-    next = forward ? 0 : n - 1;
-  } else {
-    size_t i = static_cast<size_t>(it - stops.begin());
-    next = forward ? (i + 1) % n : (i + n - 1) % n;
-  }
-  SetActiveControl(stops[next]);
-  return true;
-}
-
-void TForm::SetCaptureControl(TControl* control, TControl* requester) {
-  if (!control && capture_ != requester) {
-    return;
-  }
-  capture_ = control;
-  autoCapture_ = false;
-}
-
-void TForm::CancelMode() {
-  capture_ = nullptr;
-  autoCapture_ = false;
-}
-
-bool TForm::DispatchAccelerator(char32_t letter) {
-  if (letter >= 'a' && letter <= 'z') {
-    letter = letter - 'a' + 'A';
-  }
-  bool handled = false;
-  Guarded([&] { handled = AcceleratorWalk(this, letter); });
-  return handled;
-}
-
-TControl* TForm::EnabledTarget(TControl* c) const {
-  // Disabled controls let the mouse through to their parent, as on Windows.
-  while (c && !c->IsEnabled()) {
-    c = c->Parent();
-  }
-  return c;
-}
-
-void TForm::UpdateHover(TPoint p) {
-  TControl* over = ClientRect().Contains(p) ? EnabledTarget(ControlAtPos(p)) : nullptr;
-  if (over != hover_) {
-    TControl* old = hover_;
-    hover_ = over;
-    if (old) {
-      Guarded([old] { old->MouseLeave(); });
-    }
-    if (over && hover_ == over) {
-      Guarded([over] { over->MouseEnter(); });
-    }
-  }
-}
-
-void TForm::UpdateCursor(TPoint p) {
-  TControl* target = capture_ ? capture_ : EnabledTarget(ControlAtPos(p));
-  TCursor cursor = crDefault;
-  for (TControl* c = target; c && cursor == crDefault; c = c->Parent()) {
-    TPoint local = c->FormToClient(p);
-    cursor = c->CursorAt(local.X, local.Y);
-  }
-  if (cursor == crDefault) {
-    cursor = crArrow;
-  }
-  if (cursor != cursor_) {
-    cursor_ = cursor;
-    if (window_) {
-      window_->SetCursor(cursor);
-    }
-  }
-}
-
-void TForm::ControlGone(TControl* control) {
-  if (IsAncestor(control, active_)) {
-    active_ = nullptr;
-  }
-  if (IsAncestor(control, hover_)) {
-    hover_ = nullptr;
-  }
-  if (IsAncestor(control, capture_)) {
-    capture_ = nullptr;
-  }
-}
-
-void TForm::ControlHidden(TControl* control) {
-  if (IsAncestor(control, active_)) {
-    SetActiveControl(nullptr);
-  }
-  if (IsAncestor(control, capture_)) {
-    CancelMode();
-  }
-  if (IsAncestor(control, hover_)) {
-    TControl* old = hover_;
-    hover_ = nullptr;
-    Guarded([old] { old->MouseLeave(); });
-  }
-}
-
-// ---- platform window events
-
 void TForm::WindowResized(int clientWidth, int clientHeight) {
-  Guarded([&] { SetBounds(Left(), Top(), clientWidth, clientHeight); });
-}
-
-void TForm::WindowMouseDown(TMouseButton button, TShiftState shift, TPoint p) {
-  AppHints().CancelHint();
-  TControl* target = capture_ ? capture_ : EnabledTarget(ControlAtPos(p));
-  if (!target) {
-    return;
-  }
-  if (!capture_) {
-    // Holding a button keeps the mouse with the pressed control until release.
-    capture_ = target;
-    autoCapture_ = true;
-  }
-  if (target->CanFocus() && target->FocusOnClick() && target != this) {
-    SetActiveControl(target);
-  }
-  TPoint local = target->FormToClient(p);
-  Guarded([&] { target->MouseDown(button, shift | ButtonBit(button), local.X, local.Y); });
-}
-
-void TForm::WindowMouseMove(TShiftState shift, TPoint p) {
-  if (!capture_) {
-    UpdateHover(p);
-  }
-  UpdateCursor(p);
-  TControl* target = capture_ ? capture_ : hover_;
-  if (target) {
-    TPoint local = target->FormToClient(p);
-    Guarded([&] { target->MouseMove(shift, local.X, local.Y); });
-  }
-  TPoint screen = window_ ? window_->ClientToScreen(p) : p;
-  AppHints().MouseOver(capture_ ? nullptr : hover_, screen);
-}
-
-void TForm::WindowMouseUp(TMouseButton button, TShiftState shift, TPoint p) {
-  TControl* target = capture_ ? capture_ : EnabledTarget(ControlAtPos(p));
-  TShiftState remaining = (shift & ~ButtonBit(button));
-  if (capture_ && autoCapture_ && (remaining & kButtons) == 0) {
-    capture_ = nullptr;
-    autoCapture_ = false;
-  }
-  if (target) {
-    TPoint local = target->FormToClient(p);
-    Guarded([&] { target->MouseUp(button, remaining, local.X, local.Y); });
-  }
-  if (!capture_) {
-    UpdateHover(p);
-    UpdateCursor(p);
-  }
-}
-
-void TForm::WindowMouseWheel(TShiftState shift, int wheelDelta, TPoint p) {
-  AppHints().CancelHint();
-  TControl* c = capture_ ? capture_ : EnabledTarget(ControlAtPos(p));
-  Guarded([&] {
-    for (; c; c = c->Parent()) {
-      if (c->MouseWheel(shift, wheelDelta, c->FormToClient(p))) {
-        break;
-      }
-    }
-  });
-}
-
-void TForm::WindowMouseLeave() {
-  if (capture_) {
-    return;
-  }
-  if (hover_) {
-    TControl* old = hover_;
-    hover_ = nullptr;
-    Guarded([old] { old->MouseLeave(); });
-  }
-  AppHints().MouseOver(nullptr, {});
-}
-
-void TForm::WindowKeyDown(TKey key, TShiftState shift) {
-  AppHints().CancelHint();
-  bool alt = (shift & ssAlt) != 0, ctrl = (shift & ssCtrl) != 0;
-  if (alt && !ctrl && key == Key_F4) {
-    WindowCloseRequest();
-    return;
-  }
-  if (alt && !ctrl && ((key >= 'A' && key <= 'Z') || (key >= '0' && key <= '9'))) {
-    DispatchAccelerator(key);
-    return;
-  }
-  bool handled = false;
-  Guarded([&] {
-    for (TControl* c = active_; c && !handled; c = c->Parent()) {
-      handled = c->KeyDown(key, shift);
-    }
-  });
-  if (handled) {
-    return;
-  }
-  if (key == Key_Tab && !ctrl && !alt) {
-    SelectNext((shift & ssShift) == 0);
-  }
-}
-
-void TForm::WindowKeyUp(TKey key, TShiftState shift) {
-  Guarded([&] {
-    for (TControl* c = active_; c; c = c->Parent()) {
-      if (c->KeyUp(key, shift)) {
-        break;
-      }
-    }
-  });
-}
-
-void TForm::WindowChar(char32_t ch) {
-  Guarded([&] {
-    for (TControl* c = active_; c; c = c->Parent()) {
-      if (c->KeyChar(ch)) {
-        break;
-      }
-    }
-  });
+  RunGuarded([&] { SetBounds(Left(), Top(), clientWidth, clientHeight); });
 }
 
 void TForm::WindowCloseRequest() {
   Close();
-}
-
-void TForm::WindowDeactivated() {
-  CancelMode();
-  AppHints().CancelHint();
-}
-
-// ---- accessibility
-
-TAccessible* TForm::WindowAccessible() {
-  return Accessible();
-}
-
-void TForm::AccessibilityChanged(TAccEvent event, TAccessible& node) {
-  if (!window_) {
-    return;
-  }
-  if (event != TAccEvent::Reorder) {
-    window_->AccessibilityEvent(event, node);
-    return;
-  }
-  if (std::find(pendingReorders_.begin(), pendingReorders_.end(), node.Id()) ==
-      pendingReorders_.end()) {
-    pendingReorders_.push_back(node.Id());
-  }
-}
-
-void TForm::SendAccessibilityEvents() {
-  std::vector<uint32_t> ids;
-  ids.swap(pendingReorders_);
-  for (uint32_t id : ids) {
-    // A node that went meanwhile is told of by its parent's reorder.
-    if (TAccessible* node = FindAccessible(id); node && window_) {
-      window_->AccessibilityEvent(TAccEvent::Reorder, *node);
-    }
-  }
 }

@@ -121,7 +121,6 @@ class TForm : public TWinControl, public TWindowEvents {
   void UpdateHover(TPoint p);
   void UpdateCursor(TPoint p);
   TControl* EnabledTarget(TControl* c) const;
-  void Guarded(const std::function<void()>& action);
 
   std::unique_ptr<TPlatformWindow> window_;
   gfx::TBitmap image_;

@@ -1,9 +1,21 @@
 #include "ui/hints.h"
 
+#include <algorithm>
+
+#include "ui/application.h"
 #include "ui/control.h"
 
 THintManager::~THintManager() {
   StopTimers();
+}
+
+void THintManager::SetPause(int ms) {
+  // A negative pause would wrap to weeks in the timer queue.
+  pause_ = std::max(ms, 0);
+}
+
+void THintManager::SetHidePause(int ms) {
+  hidePause_ = std::max(ms, 0);
 }
 
 void THintManager::MouseOver(TControl* control, TPoint screenPos) {
@@ -18,7 +30,7 @@ void THintManager::MouseOver(TControl* control, TPoint screenPos) {
   if (!control_) {
     return;
   }
-  pauseTimer_ = AppTimers().Add(static_cast<uint32_t>(HintPause), [this] { PauseElapsed(); });
+  pauseTimer_ = AppTimers().Add(static_cast<uint32_t>(pause_), [this] { PauseElapsed(); });
 }
 
 void THintManager::CancelHint() {
@@ -69,7 +81,7 @@ void THintManager::PauseElapsed() {
   if (OnShow) {
     OnShow(shownText_, {pos_.X, pos_.Y + kPointerOffset});
   }
-  hideTimer_ = AppTimers().Add(static_cast<uint32_t>(HintHidePause), [this] {
+  hideTimer_ = AppTimers().Add(static_cast<uint32_t>(hidePause_), [this] {
     StopTimers();
     Hide();
   });
@@ -86,7 +98,13 @@ void THintManager::Hide() {
   }
 }
 
-THintManager& AppHints() {
-  static THintManager manager;
-  return manager;
+THintManager* AppHints() {
+  TApplication* app = Application();
+  return app ? &app->Hints() : nullptr;
+}
+
+void CancelAppHint() {
+  if (THintManager* hints = AppHints()) {
+    hints->CancelHint();
+  }
 }

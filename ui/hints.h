@@ -20,8 +20,13 @@ class THintManager {
   THintManager(const THintManager&) = delete;
   THintManager& operator=(const THintManager&) = delete;
 
-  int HintPause = 500;
-  int HintHidePause = 2500;
+  static constexpr int kDefaultPause = 500;
+  static constexpr int kDefaultHidePause = 2500;
+  // Set through the application object, whose settings these are.
+  int Pause() const { return pause_; }
+  void SetPause(int ms);
+  int HidePause() const { return hidePause_; }
+  void SetHidePause(int ms);
   // Pixels between the pointer and the hint window's top edge.
   static constexpr int kPointerOffset = 20;
 
@@ -47,6 +52,8 @@ class THintManager {
   void StopTimers();
   void PauseElapsed();
   void Hide();
+  int pause_ = kDefaultPause;
+  int hidePause_ = kDefaultHidePause;
   TControl* control_ = nullptr;
   TPoint pos_;
   bool visible_ = false;
@@ -56,5 +63,7 @@ class THintManager {
   TTimerQueue::TTimerId hideTimer_ = 0;
 };
 
-// The hint facility of this process.
-THintManager& AppHints();
+// The application's hint facility; null when there is no application.
+THintManager* AppHints();
+// Hides the application's hint, if any, so that its pause starts again.
+void CancelAppHint();

@@ -1,6 +1,6 @@
 #include "ui/timer.h"
 
-#include "ui/application.h"
+#include "ui/guarded.h"
 
 #include <algorithm>
 #include <chrono>
@@ -98,13 +98,11 @@ void TTimer::Restart() {
   // A zero interval never fires, as on Windows' component.
   if (enabled_ && interval_ > 0) {
     id_ = AppTimers().Add(interval_, [this] {
-      try {
+      RunGuarded([this] {
         if (OnTimer) {
           OnTimer();
         }
-      } catch (...) {
-        HandleAppException();
-      }
+      });
     });
   }
 }

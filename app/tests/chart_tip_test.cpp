@@ -50,8 +50,8 @@ class ChartTip : public ::testing::Test {
   }
   void Move(TPoint p) { window->Events->WindowMouseMove(0, p); }
   void Wait(uint64_t ms) { platform.Advance(app, ms); }
-  bool Shown() const { return AppHints().HintVisible(); }
-  const std::string& Text() const { return AppHints().HintText(); }
+  bool Shown() { return app.Hints().HintVisible(); }
+  const std::string& Text() { return app.Hints().HintText(); }
 
   headless::THeadlessPlatform platform;
   TApplication app{platform};

@@ -1,7 +1,55 @@
 #include "bootlog/eventlog/eventlog_record.h"
 
+#include <cstring>
+
 #include "bootlog/event_source.h"
 #include "bootlog/little_endian.h"
+
+namespace {
+
+// A NUL-terminated text starting at `at`, or false when its NUL is not in the record.
+bool TextAt(const uint8_t* bytes, size_t size, size_t at, size_t& length) {
+  if (at >= size) {
+    return false;
+  }
+  const void* nul = std::memchr(bytes + at, 0, size - at);
+  if (!nul) {
+    return false;
+  }
+  length = static_cast<size_t>(static_cast<const uint8_t*>(nul) - (bytes + at));
+  return true;
+}
+
+void DecodeSourceName(const uint8_t* bytes, size_t size, std::string& name) {
+  size_t length = 0;
+  if (TextAt(bytes, size, eventlog_record::kFixedSize, length)) {
+    name.assign(reinterpret_cast<const char*>(bytes) + eventlog_record::kFixedSize, length);
+  } else {
+    name.clear();
+  }
+}
+
+// All the strings or none: a count or offset that lies gives no strings.
+void DecodeStrings(const uint8_t* bytes, size_t size, std::vector<std::string>& strings) {
+  strings.clear();
+  const size_t count = Le16(bytes + eventlog_record::kNumStrings);
+  size_t at = Le32(bytes + eventlog_record::kStringOffset);
+  if (count == 0 || at < eventlog_record::kFixedSize || count > size) {
+    return;
+  }
+  strings.reserve(count);
+  for (size_t i = 0; i < count; ++i) {
+    size_t length = 0;
+    if (!TextAt(bytes, size, at, length)) {
+      strings.clear();
+      return;
+    }
+    strings.emplace_back(reinterpret_cast<const char*>(bytes) + at, length);
+    at += length + 1;
+  }
+}
+
+}  // namespace
 
 bool DecodeEventLogRecord(const uint8_t* bytes, size_t size, TLogEvent& event) {
   using namespace eventlog_record;
@@ -23,6 +71,10 @@ bool DecodeEventLogRecord(const uint8_t* bytes, size_t size, TLogEvent& event) {
   } else {
     event.UserSid.clear();
   }
+  // The texts end before the record's closing copy of its length.
+  const size_t textEnd = size >= kFixedSize + 4 ? size - 4 : size;
+  DecodeSourceName(bytes, textEnd, event.SourceName);
+  DecodeStrings(bytes, textEnd, event.Strings);
   return true;
 }
 

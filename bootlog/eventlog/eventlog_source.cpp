@@ -1,6 +1,7 @@
 #include "bootlog/eventlog/eventlog_source.h"
 
 #include "bootlog/eventlog/eventlog_record.h"
+#include "bootlog/eventlog/sid_text.h"
 
 namespace {
 
@@ -60,20 +61,32 @@ bool EventLogSource::ReadNextEvent(TLogEvent& event) {
   return false;
 }
 
-std::string EventLogSource::LookupUserName(const TLogEvent& event) {
-  if (!event.HasUserSid || ValidSidLength(event.UserSid) == 0) {
-    return kUnknownUserName;
-  }
+std::string EventLogSource::AccountName(const std::string& sid) {
   char name[kNameChars] = {}, domain[kNameChars] = {};
   uint32_t nameSize = kNameChars, domainSize = kNameChars;
-  if (!api_.LookupAccount(event.UserSid.data(), name, nameSize, domain, domainSize)) {
+  if (!api_.LookupAccount(sid.data(), name, nameSize, domain, domainSize)) {
+    if (unnamed_ == TUnnamedAccount::kSidText) {
+      const std::string text = SidText(reinterpret_cast<const uint8_t*>(sid.data()), sid.size());
+      return text.empty() ? kUnknownUserName : text;
+    }
     return kUnknownUserName;
   }
   name[kNameChars - 1] = '\0';
   return name;
 }
 
-std::string EventLogSource::LookupSidText(const std::string& /*sidText*/) {
-  // Records read through the service carry no SID texts the lookup takes yet.
-  return kUnknownUserName;
+std::string EventLogSource::LookupUserName(const TLogEvent& event) {
+  const size_t length = event.HasUserSid ? ValidSidLength(event.UserSid) : 0;
+  if (length == 0) {
+    return kUnknownUserName;
+  }
+  return AccountName(event.UserSid.substr(0, length));
+}
+
+std::string EventLogSource::LookupSidText(const std::string& sidText) {
+  const std::string sid = SidFromText(sidText);
+  if (sid.empty()) {
+    return kUnknownUserName;
+  }
+  return AccountName(sid);
 }

@@ -7,13 +7,20 @@
 #include "bootlog/event_source.h"
 #include "bootlog/eventlog/eventlog_api.h"
 
+// What an account this computer cannot name shows as: "N/A" on this
+// computer's own log; its SID text in a log saved elsewhere, so that another
+// computer's log does not lose its users.
+enum class TUnnamedAccount { kUnknownUser, kSidText };
+
 // The Windows System log read backwards, one record per read: a 56-byte
 // attempt, then a read of exactly the size the service asks for.
 class EventLogSource : public EventSource {
  public:
-  explicit EventLogSource(EventLogApi& api) : api_(api) {}
-  explicit EventLogSource(std::unique_ptr<EventLogApi> api)
-      : owned_(std::move(api)), api_(*owned_) {}
+  explicit EventLogSource(EventLogApi& api, TUnnamedAccount unnamed = TUnnamedAccount::kUnknownUser)
+      : api_(api), unnamed_(unnamed) {}
+  explicit EventLogSource(std::unique_ptr<EventLogApi> api,
+                          TUnnamedAccount unnamed = TUnnamedAccount::kUnknownUser)
+      : owned_(std::move(api)), api_(*owned_), unnamed_(unnamed) {}
   ~EventLogSource() override;
   EventLogSource(const EventLogSource&) = delete;
   EventLogSource& operator=(const EventLogSource&) = delete;
@@ -25,9 +32,11 @@ class EventLogSource : public EventSource {
 
  private:
   void End();
+  std::string AccountName(const std::string& sid);
 
   std::unique_ptr<EventLogApi> owned_;  // before api_: it outlives the closing of the log
   EventLogApi& api_;
+  TUnnamedAccount unnamed_;
   EventLogApi::Handle log_ = nullptr;
   std::vector<uint8_t> buffer_;
   uint32_t request_ = 0;

@@ -60,22 +60,7 @@ bool EvtFileApi::ReadLog(Handle log, uint32_t flags, uint32_t, void* buffer, uin
 
 bool EvtFileApi::LookupAccount(const void* sid, char* name, uint32_t& nameSize, char* domain,
                                uint32_t& domainSize) {
-  std::string account, where;
-  if (!WellKnownAccount(static_cast<const uint8_t*>(sid), account, where)) {
-    error_ = kErrorNoneMapped;
-    return false;
-  }
-  if (account.size() >= nameSize || where.size() >= domainSize) {
-    nameSize = static_cast<uint32_t>(account.size() + 1);
-    domainSize = static_cast<uint32_t>(where.size() + 1);
-    error_ = kErrorInsufficientBuffer;
-    return false;
-  }
-  std::memcpy(name, account.c_str(), account.size() + 1);
-  std::memcpy(domain, where.c_str(), where.size() + 1);
-  nameSize = static_cast<uint32_t>(account.size());
-  domainSize = static_cast<uint32_t>(where.size());
-  return true;
+  return LookupWellKnownAccount(sid, name, nameSize, domain, domainSize, error_);
 }
 
 void EvtFileApi::CloseLog(Handle) {

@@ -1,6 +1,7 @@
 #include "bootlog/eventlog/well_known_sids.h"
 
 #include <cstddef>
+#include <cstring>
 
 #include "bootlog/little_endian.h"
 
@@ -43,4 +44,25 @@ bool WellKnownAccount(const uint8_t* sid, std::string& name, std::string& domain
     }
   }
   return false;
+}
+
+bool LookupWellKnownAccount(const void* sid, char* name, uint32_t& nameSize, char* domain,
+                            uint32_t& domainSize, uint32_t& error) {
+  constexpr uint32_t kErrorInsufficientBuffer = 122, kErrorNoneMapped = 1332;
+  std::string account, where;
+  if (!WellKnownAccount(static_cast<const uint8_t*>(sid), account, where)) {
+    error = kErrorNoneMapped;
+    return false;
+  }
+  if (account.size() >= nameSize || where.size() >= domainSize) {
+    nameSize = static_cast<uint32_t>(account.size() + 1);
+    domainSize = static_cast<uint32_t>(where.size() + 1);
+    error = kErrorInsufficientBuffer;
+    return false;
+  }
+  std::memcpy(name, account.c_str(), account.size() + 1);
+  std::memcpy(domain, where.c_str(), where.size() + 1);
+  nameSize = static_cast<uint32_t>(account.size());
+  domainSize = static_cast<uint32_t>(where.size());
+  return true;
 }

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "chart_fixture.h"
+#include "platform/headless/headless_platform.h"
+#include "ui/application.h"
 #include "ui/hints.h"
 
 class MarksTip : public ::testing::Test {
@@ -102,13 +104,14 @@ TEST_F(MarksTip, TextHookAndCancelHook) {
 
 TEST_F(MarksTip, DelaysAreTheApplicationsSettings) {
   TMarksTipTool& tool = ChartTool1(f.chart);
-  EXPECT_EQ(tool.MouseDelay(), 500);
-  EXPECT_EQ(tool.HideDelay(), 2500);
+  EXPECT_EQ(tool.MouseDelay(), 500);  // no application: the defaults
+  headless::THeadlessPlatform platform;
+  TApplication app(platform);
   tool.SetMouseDelay(100);
   tool.SetHideDelay(300);
-  EXPECT_EQ(AppHints().HintPause, 100);
-  EXPECT_EQ(AppHints().HintHidePause, 300);
-  AppHints().HintPause = 500;
-  AppHints().HintHidePause = 2500;
-  EXPECT_EQ(tool.MouseDelay(), 500);
+  EXPECT_EQ(app.HintPause(), 100);
+  EXPECT_EQ(app.HintHidePause(), 300);
+  app.SetHintPause(700);
+  EXPECT_EQ(tool.MouseDelay(), 700);
+  EXPECT_EQ(tool.HideDelay(), 300);
 }

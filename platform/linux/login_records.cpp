@@ -6,9 +6,12 @@
 #include "platform/linux/wtmpdb_source.h"
 
 std::unique_ptr<EventSource> LoginRecordSource(const TLoginRecordFiles& files) {
-  std::error_code error;
-  if (std::filesystem::exists(files.Database, error)) {
-    return std::make_unique<WtmpdbEventSource>(files.Database);
+  for (const std::string& database : files.Databases) {
+    std::error_code error;
+    if (std::filesystem::exists(database, error)) {
+      return std::make_unique<WtmpdbEventSource>(
+          std::vector<std::string>{database, database + ".1"});
+    }
   }
   return std::make_unique<WtmpEventSource>(files.Wtmp);
 }

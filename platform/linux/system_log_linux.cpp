@@ -3,16 +3,34 @@
 
 #include <cstring>
 
+#include "bootlog/eventlog/eventlog_source.h"
+#include "bootlog/eventlog/evt_file_api.h"
+#include "bootlog/eventlog/evtx_file_api.h"
 #include "bootlog/format_check.h"
+#include "bootlog/merged_source.h"
 #include "bootlog/system_log.h"
+#include "platform/linux/journal_source.h"
 #include "platform/linux/locale_formats.h"
 #include "platform/linux/login_records.h"
 #include "platform/linux/wtmpdb_source.h"
-#include "bootlog/eventlog/eventlog_source.h"
-#include "bootlog/eventlog/evt_file_api.h"
 
 std::unique_ptr<EventSource> CreateSystemEventSource() {
+  // Neither wtmpdb nor wtmp records sleeps; the journal does.
+  return std::make_unique<MergedEventSource>(
+      LoginRecordSource(),
+      std::make_unique<JournalSleepSource>(JournalSleepSource::SystemJournal()));
+}
+
+std::unique_ptr<EventSource> CreateLoginRecordSource() {
   return LoginRecordSource();
+}
+
+std::unique_ptr<EventSource> OpenJournal(const std::string& path, std::string& problem) {
+  problem = JournalSleepSource::Problem(path);
+  if (!problem.empty()) {
+    return nullptr;
+  }
+  return std::make_unique<JournalSleepSource>(path);
 }
 
 std::unique_ptr<EventSource> OpenSavedSystemLog(const std::string& path, std::string& problem) {
@@ -20,15 +38,26 @@ std::unique_ptr<EventSource> OpenSavedSystemLog(const std::string& path, std::st
   if (!problem.empty()) {
     return nullptr;
   }
-  return std::make_unique<EventLogSource>(std::make_unique<EvtFileApi>(path));
+  return std::make_unique<EventLogSource>(std::make_unique<EvtFileApi>(path),
+                                          TUnnamedAccount::kSidText);
 }
 
-std::unique_ptr<EventSource> OpenLoginDatabase(const std::string& path, std::string& problem) {
-  problem = WtmpdbEventSource::Problem(path);
+std::unique_ptr<EventSource> OpenSavedEvtxLog(const std::string& path, std::string& problem) {
+  problem = EvtxFileApi::Problem(path);
   if (!problem.empty()) {
     return nullptr;
   }
-  return std::make_unique<WtmpdbEventSource>(path);
+  return std::make_unique<EventLogSource>(std::make_unique<EvtxFileApi>(path),
+                                          TUnnamedAccount::kSidText);
+}
+
+std::unique_ptr<EventSource> OpenLoginDatabase(const std::string& path, std::string& problem) {
+  const std::vector<std::string> files = WtmpdbEventSource::Rotated(path);
+  problem = WtmpdbEventSource::Problem(files);
+  if (!problem.empty()) {
+    return nullptr;
+  }
+  return std::make_unique<WtmpdbEventSource>(files);
 }
 
 RegionalFormats SystemRegionalFormats() {

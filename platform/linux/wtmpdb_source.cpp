@@ -3,6 +3,7 @@
 #include <sqlite3.h>
 
 #include <cstdint>
+#include <filesystem>
 
 namespace {
 
@@ -49,14 +50,21 @@ void WtmpdbEventSource::Close() {
   rowWaiting_ = false;
 }
 
-bool WtmpdbEventSource::Start(std::string& problem) {
+bool WtmpdbEventSource::Start(size_t file, std::string& problem) {
   Close();
-  int rc = sqlite3_open_v2(path_.c_str(), &db_, SQLITE_OPEN_READONLY, nullptr);
+  file_ = file;
+  const std::string& path = files_[file];
+  std::error_code error;
+  if (std::filesystem::is_regular_file(path, error) &&
+      std::filesystem::file_size(path, error) == 0 && !error) {
+    return true;  // no rows yet
+  }
+  int rc = sqlite3_open_v2(path.c_str(), &db_, SQLITE_OPEN_READONLY, nullptr);
   if (rc == SQLITE_OK) {
     rc = sqlite3_prepare_v2(db_, kEvents, -1, &rows_, nullptr);
   }
   if (rc == SQLITE_OK && !HoldsStoredRows(db_)) {
-    problem = path_ + ": wtmp is not a table of stored rows";
+    problem = path + ": wtmp is not a table of stored rows";
     Close();
     return false;
   }
@@ -68,30 +76,58 @@ bool WtmpdbEventSource::Start(std::string& problem) {
   if (rc == SQLITE_ROW || rc == SQLITE_DONE) {
     return true;
   }
-  problem = path_ + ": " + (db_ ? sqlite3_errmsg(db_) : sqlite3_errstr(rc));
+  problem = path + ": " + (db_ ? sqlite3_errmsg(db_) : sqlite3_errstr(rc));
   Close();
   return false;
 }
 
-std::string WtmpdbEventSource::Problem(const std::string& path) {
-  WtmpdbEventSource source(path);
+std::vector<std::string> WtmpdbEventSource::Rotated(const std::string& path) {
+  std::error_code error;
+  if (std::filesystem::exists(path + ".1", error)) {
+    return {path, path + ".1"};
+  }
+  return {path};
+}
+
+std::string WtmpdbEventSource::Problem(const std::vector<std::string>& files) {
+  WtmpdbEventSource source(files);
   std::string problem;
-  source.Start(problem);
+  for (size_t i = 0; i < files.size() && problem.empty(); ++i) {
+    std::error_code error;
+    if (i == 0 || std::filesystem::exists(files[i], error)) {
+      source.Start(i, problem);
+    }
+  }
   return problem;
 }
 
 bool WtmpdbEventSource::OpenSystemLog() {
   std::string ignored;
-  return Start(ignored);
+  if (files_.empty() || !Start(0, ignored)) {
+    file_ = files_.size();
+    return false;
+  }
+  return true;
 }
 
 bool WtmpdbEventSource::ReadNextEvent(TLogEvent& event) {
-  if (!rows_) {
-    return false;
-  }
-  if (!rowWaiting_ && sqlite3_step(rows_) != SQLITE_ROW) {
-    Close();  // the end, or a read error, which ends the log the same way
-    return false;
+  while (!rowWaiting_) {
+    const int rc = rows_ ? sqlite3_step(rows_) : SQLITE_DONE;
+    if (rc == SQLITE_ROW) {
+      break;
+    }
+    Close();
+    size_t next = file_ + 1;
+    std::error_code error;
+    while (next < files_.size() && !std::filesystem::exists(files_[next], error)) {
+      ++next;
+    }
+    std::string ignored;
+    // A read error ends the log, as does an older file that cannot be opened.
+    if (rc != SQLITE_DONE || next >= files_.size() || !Start(next, ignored)) {
+      file_ = files_.size();
+      return false;
+    }
   }
   rowWaiting_ = false;
   event.TimeGenerated = static_cast<uint32_t>(sqlite3_column_int64(rows_, 0));

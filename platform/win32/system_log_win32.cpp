@@ -6,6 +6,7 @@
 
 #include "bootlog/eventlog/eventlog_source.h"
 #include "bootlog/eventlog/evt_file_api.h"
+#include "bootlog/eventlog/evtx_file_api.h"
 #include "bootlog/format_check.h"
 #include "bootlog/system_log.h"
 #include "platform/win32/advapi_eventlog_api.h"
@@ -90,6 +91,39 @@ class SavedLogApi : public EvtFileApi {
   AdvapiEventLogApi advapi_;
 };
 
+// The same for a saved .evtx log, whose texts come in the ANSI code page as
+// ReadEventLogA gives them.
+class SavedEvtxApi : public EvtxFileApi {
+ public:
+  using EvtxFileApi::EvtxFileApi;
+  bool LookupAccount(const void* sid, char* name, uint32_t& nameSize, char* domain,
+                     uint32_t& domainSize) override {
+    return advapi_.LookupAccount(sid, name, nameSize, domain, domainSize);
+  }
+
+ protected:
+  std::string Ansi(const std::string& utf8) const override {
+    const int chars =
+        MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), nullptr, 0);
+    if (chars <= 0) {
+      return {};
+    }
+    std::wstring wide(static_cast<size_t>(chars), L'\0');
+    MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), wide.data(), chars);
+    const int bytes =
+        WideCharToMultiByte(CP_ACP, 0, wide.data(), chars, nullptr, 0, nullptr, nullptr);
+    if (bytes <= 0) {
+      return {};
+    }
+    std::string out(static_cast<size_t>(bytes), '\0');
+    WideCharToMultiByte(CP_ACP, 0, wide.data(), chars, out.data(), bytes, nullptr, nullptr);
+    return out;
+  }
+
+ private:
+  AdvapiEventLogApi advapi_;
+};
+
 }  // namespace
 
 std::unique_ptr<EventSource> CreateSystemEventSource() {
@@ -101,11 +135,30 @@ std::unique_ptr<EventSource> OpenSavedSystemLog(const std::string& path, std::st
   if (!problem.empty()) {
     return nullptr;
   }
-  return std::make_unique<SystemEventLogSource>(std::make_unique<SavedLogApi>(path));
+  return std::make_unique<SystemEventLogSource>(std::make_unique<SavedLogApi>(path),
+                                                TUnnamedAccount::kSidText);
+}
+
+std::unique_ptr<EventSource> OpenSavedEvtxLog(const std::string& path, std::string& problem) {
+  problem = EvtxFileApi::Problem(path);
+  if (!problem.empty()) {
+    return nullptr;
+  }
+  return std::make_unique<SystemEventLogSource>(std::make_unique<SavedEvtxApi>(path),
+                                                TUnnamedAccount::kSidText);
 }
 
 std::unique_ptr<EventSource> OpenLoginDatabase(const std::string& path, std::string& problem) {
   problem = path + ": wtmpdb databases are read on Linux only";
+  return nullptr;
+}
+
+std::unique_ptr<EventSource> CreateLoginRecordSource() {
+  return CreateSystemEventSource();
+}
+
+std::unique_ptr<EventSource> OpenJournal(const std::string& path, std::string& problem) {
+  problem = path + ": journals are read on Linux only";
   return nullptr;
 }
 

@@ -17,6 +17,7 @@
 #include "platform/x11/x11_display.h"
 #include "platform/x11/x11_message_box.h"
 #include "platform/x11/x11_window.h"
+#include "ui/guarded.h"
 
 namespace x11 {
 
@@ -66,7 +67,8 @@ bool TX11Platform::ProcessEvents(std::optional<uint64_t> timeoutMs) {
   while (XPending(dpy) > 0) {
     XEvent ev;
     XNextEvent(dpy, &ev);
-    Dispatch(&ev);
+    // One event's error leaves the rest of the queue to be handled.
+    RunGuarded([&] { Dispatch(&ev); });
   }
   return true;
 }

@@ -4,6 +4,7 @@
 
 #include "bootlog/fixture_source.h"
 #include "bootlog/listed_source.h"
+#include "bootlog/merged_source.h"
 #include "bootlog/system_log.h"
 #include "bootlog/wtmp_source.h"
 
@@ -28,12 +29,33 @@ std::string FileProblem(const std::string& path) {
 }  // namespace
 
 bool TLogSourceOption::Names(const std::string& option) {
-  return option == "--events" || option == "--evt" || option == "--wtmp" || option == "--wtmpdb";
+  return option == "--events" || option == "--evt" || option == "--evtx" || option == "--wtmp" ||
+         option == "--wtmpdb" || option == "--journal";
 }
 
 bool TLogSourceOption::Take(const std::string& option, const std::string& file,
                             std::string& problem) {
-  if (Given()) {
+  // Sleeps join login records only: a Windows log has its own.
+  const auto windowsLog = [](const std::string& o) {
+    return o == "--events" || o == "--evt" || o == "--evtx";
+  };
+  if (option == "--journal") {
+    if (!journal_.empty()) {
+      problem = "option '--journal' given twice";
+      return false;
+    }
+    if (windowsLog(option_)) {
+      problem = "options '" + option_ + "' and '--journal' exclude each other";
+      return false;
+    }
+    journal_ = file;
+    return true;
+  }
+  if (!journal_.empty() && windowsLog(option)) {
+    problem = "options '--journal' and '" + option + "' exclude each other";
+    return false;
+  }
+  if (!option_.empty()) {
     problem = option == option_
                   ? "option '" + option + "' given twice"
                   : "options '" + option_ + "' and '" + option + "' exclude each other";
@@ -45,6 +67,35 @@ bool TLogSourceOption::Take(const std::string& option, const std::string& file,
 }
 
 TLogOpener TLogSourceOption::Opener(std::string& problem) const {
+  TLogOpener log = LogOpener(problem);
+  if (!log || journal_.empty()) {
+    return log;
+  }
+  std::error_code error;
+  const auto type = std::filesystem::status(journal_, error).type();
+  if (type == std::filesystem::file_type::not_found) {
+    problem = journal_ + ": no such file or folder";
+    return {};
+  }
+  if (!OpenJournal(journal_, problem)) {
+    return {};
+  }
+  const std::string journal = journal_;
+  return [log, journal]() -> std::unique_ptr<EventSource> {
+    std::string ignored;
+    std::unique_ptr<EventSource> sleeps = OpenJournal(journal, ignored);
+    if (!sleeps) {
+      sleeps = std::make_unique<ListedEventSource>();  // gone since: no sleeps
+    }
+    return std::make_unique<MergedEventSource>(log(), std::move(sleeps));
+  };
+}
+
+TLogOpener TLogSourceOption::LogOpener(std::string& problem) const {
+  if (option_.empty()) {
+    problem.clear();
+    return [] { return CreateLoginRecordSource(); };
+  }
   problem = FileProblem(file_);
   if (!problem.empty()) {
     return {};
@@ -63,7 +114,9 @@ TLogOpener TLogSourceOption::Opener(std::string& problem) const {
     };
   }
   using TOpen = std::unique_ptr<EventSource> (*)(const std::string&, std::string&);
-  const TOpen open = option_ == "--evt" ? OpenSavedSystemLog : OpenLoginDatabase;
+  const TOpen open = option_ == "--evt"    ? OpenSavedSystemLog
+                     : option_ == "--evtx" ? OpenSavedEvtxLog
+                                           : OpenLoginDatabase;
   if (!open(file, problem)) {
     return {};
   }

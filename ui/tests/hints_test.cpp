@@ -26,7 +26,7 @@ class HintsTest : public UiTest {
     window = platform.Windows().back();
   }
   void Move(int x, int y) { form.WindowMouseMove(0, {x, y}); }
-  bool Visible() const { return AppHints().HintVisible(); }
+  bool Visible() const { return app->Hints().HintVisible(); }
 
   TForm form;
   TControl* a = nullptr;
@@ -35,15 +35,15 @@ class HintsTest : public UiTest {
 };
 
 TEST_F(HintsTest, ShownAfterThePauseBelowThePointerAndHiddenAfterTheHidePause) {
-  EXPECT_EQ(AppHints().HintPause, 500);
-  EXPECT_EQ(AppHints().HintHidePause, 2500);
+  EXPECT_EQ(app->HintPause(), 500);
+  EXPECT_EQ(app->HintHidePause(), 2500);
   Move(10, 10);
   Advance(499);
   EXPECT_FALSE(Visible());
   Move(12, 11);  // moving within the control does not restart the pause
   Advance(1);
   ASSERT_TRUE(Visible());
-  EXPECT_EQ(AppHints().HintText(), "first");
+  EXPECT_EQ(app->Hints().HintText(), "first");
   auto* hint = platform.WindowWithTitle("");
   ASSERT_NE(hint, nullptr);
   TPoint screen = window->ClientToScreen({12, 11});
@@ -69,7 +69,7 @@ TEST_F(HintsTest, LeavingTheControlHidesAtOnceAndTheNextOneWaitsItsPause) {
   Advance(499);
   EXPECT_FALSE(Visible());
   Advance(1);
-  EXPECT_EQ(AppHints().HintText(), "second");
+  EXPECT_EQ(app->Hints().HintText(), "second");
   form.WindowMouseLeave();
   EXPECT_FALSE(Visible());
 }
@@ -80,17 +80,17 @@ TEST_F(HintsTest, CancelRestartsThePauseAndAnEmptyHintShowsNothing) {
   Advance(1000);
   EXPECT_FALSE(Visible());
   // What a hover tip does on reaching a bar: cancel, then set the new text.
-  AppHints().CancelHint();
+  app->Hints().CancelHint();
   a->Hint = "2024-03-05 7.25";
   Move(11, 10);
   Advance(499);
   EXPECT_FALSE(Visible());
   Advance(1);
   ASSERT_TRUE(Visible());
-  EXPECT_EQ(AppHints().HintText(), "2024-03-05 7.25");
-  AppHints().CancelHint();
+  EXPECT_EQ(app->Hints().HintText(), "2024-03-05 7.25");
+  app->Hints().CancelHint();
   EXPECT_FALSE(Visible());
-  AppHints().HintPause = 100;
+  app->SetHintPause(100);
   Move(12, 10);
   Advance(100);
   EXPECT_TRUE(Visible());
@@ -107,6 +107,27 @@ TEST_F(HintsTest, ShowHintOffOrAButtonPressShowsNothing) {
   form.WindowMouseUp(mbLeft, 0, {160, 10});
   Advance(300);
   EXPECT_FALSE(Visible());
+}
+
+TEST_F(HintsTest, TheSettingsAreTheApplicationsAndANewOneStartsFromTheDefaults) {
+  app->SetHintPause(100);
+  app->SetHintHidePause(200);
+  Move(10, 10);
+  Advance(100);
+  ASSERT_TRUE(Visible());
+  Advance(200);
+  EXPECT_FALSE(Visible());
+  // A negative pause is no pause, not a wait of weeks.
+  app->SetHintPause(-1);
+  EXPECT_EQ(app->HintPause(), 0);
+  Move(160, 10);
+  Advance(0);
+  EXPECT_TRUE(Visible());
+
+  headless::THeadlessPlatform other;
+  TApplication next(other);
+  EXPECT_EQ(next.HintPause(), 500);
+  EXPECT_EQ(next.HintHidePause(), 2500);
 }
 
 }  // namespace

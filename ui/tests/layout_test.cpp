@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "gfx/scale.h"
 #include "ui/form_dorvex_layout.h"
 #include "ui/tests/ui_fixture.h"
 
@@ -10,120 +11,134 @@ namespace {
 
 using LayoutTest = UiTest;
 
-TEST_F(LayoutTest, EveryControlAtItsPlaceAt96Dpi) {
-  TFormDorvexLayout form;
-  EXPECT_EQ(form.Caption, "Dorvex");
-  EXPECT_EQ(form.Width(), 673);
-  EXPECT_EQ(form.Height(), 475);
-  EXPECT_EQ(form.Color, gfx::clWindow);
-  EXPECT_EQ(form.Font.Name, "Arial");
-  EXPECT_EQ(form.Font.Height, 11);
-
-  EXPECT_EQ(form.RzToolbar1->BoundsRect(), (TRect{0, 0, 673, 60}));
-  EXPECT_EQ(form.RzStatusBar1->BoundsRect(), (TRect{0, 456, 673, 475}));
-  EXPECT_EQ(form.RzPageControl1->BoundsRect(), (TRect{0, 60, 673, 456}));
-  EXPECT_EQ(form.TabSheet1->Width(), 669);
-  EXPECT_EQ(form.TabSheet1->Height(), 369);
-  EXPECT_EQ(form.Panel1->BoundsRect(), (TRect{0, 0, 669, 40}));
-  EXPECT_EQ(form.Image1->BoundsRect(), Bounds(8, 4, 32, 32));
-  EXPECT_EQ(form.Label1->BoundsRect(), Bounds(48, 13, 145, 16));
-  EXPECT_EQ(form.LabTime->BoundsRect(), Bounds(288, 16, 121, 14));
-  EXPECT_EQ(form.LabTimeText->BoundsRect(), Bounds(416, 16, 233, 14));
-  EXPECT_EQ(form.RzLWMsg->BoundsRect(), Bounds(0, 40, 669, 329));
-
-  form.RzPageControl1->SetTabIndex(1);
-  EXPECT_EQ(form.Panel2->BoundsRect(), (TRect{0, 0, 669, 41}));
-  EXPECT_EQ(form.Image2->BoundsRect(), Bounds(8, 4, 32, 32));
-  EXPECT_EQ(form.Label2->BoundsRect(), Bounds(56, 13, 273, 16));
-  EXPECT_EQ(form.Chart1->BoundsRect(), Bounds(0, 41, 669, 328));
-  EXPECT_EQ(form.Chart1->Name, "Chart1");
-
-  std::vector<TRect> panes;
-  for (TControl* p :
-       {static_cast<TControl*>(form.RzClockStatus1), static_cast<TControl*>(form.RzStatusPane1),
-        static_cast<TControl*>(form.RzStatusPane2), static_cast<TControl*>(form.RzStatusPane3),
-        static_cast<TControl*>(form.RzStatusPane4)}) {
-    panes.push_back(p->BoundsRect());
-  }
-  EXPECT_EQ(panes, (std::vector<TRect>{{0, 0, 150, 19},
-                                       {150, 0, 250, 19},
-                                       {250, 0, 350, 19},
-                                       {350, 0, 450, 19},
-                                       {450, 0, 650, 19}}));
+// What is under the pointer, through the window's own input routing: the name of
+// the control a move at `p` (client pixels) reaches.
+std::string Under(TForm& form, TPoint p) {
+  form.WindowMouseMove(0, p);
+  const TControl* c = form.MouseControl();
+  return c ? c->Name : "<none>";
 }
 
-TEST_F(LayoutTest, TextsFontsColoursAndParts) {
-  TFormDorvexLayout form;
-  EXPECT_EQ(form.TBRefresh->Caption(), "刷新(&R)");
-  EXPECT_EQ(form.TBHelp->Caption(), "帮助(&H)");
-  EXPECT_EQ(form.TBAbout->Caption(), "关于(&A)");
-  EXPECT_EQ(form.TBUpdate->Caption(), "升级(&U)");
-  EXPECT_EQ(form.TBHomePage->Caption(), "主页(&H)");
-  EXPECT_EQ(form.TBExit->Caption(), "退出(&E)");
-  EXPECT_EQ(form.TBRefresh->Font.Color, gfx::clBlack);
-  EXPECT_EQ(form.TBExit->Font.Color, gfx::clWindowText);
-  EXPECT_EQ(form.LabVer->Caption(), "版本 2.0");
-  EXPECT_EQ(form.LabVer->Alignment(), taRightJustify);
-  EXPECT_EQ(form.Label1->Caption(), "开机/关机日志");
-  EXPECT_EQ(form.Label1->Font.Height, 13);
-  EXPECT_TRUE(form.Label1->Font.Bold);
-  EXPECT_EQ(form.LabTime->Caption(), " Windows已运行时间:");
-  EXPECT_EQ(form.LabTimeText->Caption(), "");
-  EXPECT_EQ(form.LabTimeText->Font.Color, gfx::clMaroon);
-  EXPECT_EQ(form.Label2->Caption(), "运行时间图表");
-  EXPECT_EQ(form.TabSheet1->Caption(), "日志");
-  EXPECT_EQ(form.TabSheet2->Caption(), "图表");
-  EXPECT_EQ(form.RzPageControl1->TabIndex(), 0);
-  EXPECT_EQ(form.RzLWMsg->Font.Name, "MS Sans Serif");
-  EXPECT_EQ(form.RzLWMsg->Color, gfx::clWhite);
-  EXPECT_EQ(form.ImageList1.Count(), 6);
-  EXPECT_EQ(form.ImageList1.Width(), 32);
-  EXPECT_EQ(form.ImageList2.Count(), 2);
-  EXPECT_EQ(form.ImageList2.Width(), 16);
-  EXPECT_EQ(form.Timer1.Interval(), 1000u);
-  EXPECT_TRUE(form.Timer1.Enabled());
-  for (const char* name :
-       {"RzToolbar1",    "TBRefresh",     "RzSpacer1",      "TBHelp",        "TBAbout",
-        "RzSpacer2",     "TBUpdate",      "TBHomePage",     "RzSpacer3",     "TBExit",
-        "LabVer",        "RzStatusBar1",  "RzClockStatus1", "RzStatusPane1", "RzStatusPane2",
-        "RzStatusPane3", "RzStatusPane4", "RzPageControl1", "TabSheet1",     "TabSheet2",
-        "Panel1",        "Panel2",        "Image1",         "Image2",        "Label1",
-        "Label2",        "LabTime",       "LabTimeText",    "RzLWMsg",       "Chart1"}) {
-    EXPECT_NE(form.FindControl(name), nullptr) << name;
+struct TSpot {
+  TPoint At;
+  const char* Name;
+};
+
+void ExpectUnder(TForm& form, const std::vector<TSpot>& spots) {
+  for (const TSpot& s : spots) {
+    EXPECT_EQ(Under(form, s.At), s.Name) << "at " << s.At.X << "," << s.At.Y;
   }
+}
+
+// A point given in the pixels of the first page's sheet.
+TPoint OnSheet(TFormDorvexLayout& form, int x, int y) {
+  return form.TabSheet1->ClientToForm({x, y});
+}
+
+TEST_F(LayoutTest, ThePointerFindsEachControlAtItsPlaceAt96Dpi) {
+  TFormDorvexLayout form;
+  form.ShowWindow();
+  ExpectUnder(form, {{{0, 30}, "RzToolbar1"},
+                     {{4, 0}, "TBRefresh"},
+                     {{83, 59}, "TBRefresh"},
+                     {{109, 30}, "TBAbout"},
+                     {{4, 60}, "RzPageControl1"},
+                     {{0, 456}, "RzClockStatus1"},
+                     {{149, 474}, "RzClockStatus1"},
+                     {{150, 460}, "RzStatusPane1"},
+                     {{250, 460}, "RzStatusPane2"},
+                     {{350, 460}, "RzStatusPane3"},
+                     {{450, 460}, "RzStatusPane4"},
+                     {{640, 460}, "RzStatusPane4"},
+                     {{660, 460}, "RzStatusBar1"}});
+  ExpectUnder(form, {{OnSheet(form, 7, 4), "Panel1"},
+                     {OnSheet(form, 8, 4), "Image1"},
+                     {OnSheet(form, 39, 35), "Image1"},
+                     {OnSheet(form, 40, 35), "Panel1"},
+                     {OnSheet(form, 48, 13), "Label1"},
+                     {OnSheet(form, 192, 28), "Label1"},
+                     {OnSheet(form, 288, 16), "LabTime"},
+                     {OnSheet(form, 416, 16), "LabTimeText"},
+                     {OnSheet(form, 648, 29), "LabTimeText"},
+                     {OnSheet(form, 0, 39), "Panel1"},
+                     {OnSheet(form, 0, 40), "RzLWMsg"},
+                     {OnSheet(form, 668, 368), "RzLWMsg"}});
+  // The sheet fills the page under its tabs, 669 x 369.
+  EXPECT_EQ(Under(form, OnSheet(form, 669, 100)), "RzPageControl1");
+  EXPECT_EQ(Under(form, OnSheet(form, 100, 369)), "RzPageControl1");
+
+  form.RzPageControl1->SetTabIndex(1);
+  const auto onChartSheet = [&](int x, int y) { return form.TabSheet2->ClientToForm({x, y}); };
+  ExpectUnder(form, {{onChartSheet(8, 4), "Image2"},
+                     {onChartSheet(56, 13), "Label2"},
+                     {onChartSheet(55, 13), "Panel2"},
+                     {onChartSheet(0, 40), "Panel2"},
+                     {onChartSheet(0, 41), "Chart1"},
+                     {onChartSheet(668, 368), "Chart1"}});
 }
 
 TEST_F(LayoutTest, ResizingKeepsBandHeightsAndHeaderPositions) {
   TFormDorvexLayout form;
+  form.ShowWindow();
   form.SetClientSize(800, 600);
-  EXPECT_EQ(form.RzToolbar1->BoundsRect(), (TRect{0, 0, 800, 60}));
-  EXPECT_EQ(form.RzStatusBar1->BoundsRect(), (TRect{0, 581, 800, 600}));
-  EXPECT_EQ(form.RzPageControl1->BoundsRect(), (TRect{0, 60, 800, 581}));
-  EXPECT_EQ(form.Panel1->Width(), 796);
-  EXPECT_EQ(form.Panel1->Height(), 40);
-  EXPECT_EQ(form.RzLWMsg->BoundsRect(), Bounds(0, 40, 796, 521 - 27 - 40));
-  EXPECT_EQ(form.LabTimeText->BoundsRect(), Bounds(416, 16, 233, 14));
-  EXPECT_EQ(form.RzStatusPane4->BoundsRect(), (TRect{450, 0, 650, 19}));
+  form.UpdateWindow();
+  EXPECT_EQ(form.Image().Width(), 800);
+  ExpectUnder(form, {{{2, 59}, "RzToolbar1"},
+                     {{2, 60}, "RzPageControl1"},
+                     {{10, 581}, "RzClockStatus1"},
+                     {{450, 599}, "RzStatusPane4"},
+                     {{700, 590}, "RzStatusBar1"},
+                     {OnSheet(form, 795, 39), "Panel1"},
+                     {OnSheet(form, 795, 40), "RzLWMsg"},
+                     {OnSheet(form, 648, 16), "LabTimeText"},
+                     {OnSheet(form, 649, 16), "Panel1"}});
   // Narrow: the label keeps its place and the panel's edge cuts it.
   form.SetClientSize(600, 475);
-  EXPECT_EQ(form.LabTimeText->Left(), 416);
-  EXPECT_LT(form.Panel1->Width(), form.LabTimeText->Left() + form.LabTimeText->Width());
+  EXPECT_EQ(Under(form, OnSheet(form, 416, 16)), "LabTimeText");
+  EXPECT_EQ(Under(form, OnSheet(form, 596, 16)), "RzPageControl1");
 }
 
 TEST_F(LayoutTest, ScalesEverythingAtAnotherResolution) {
   TFormDorvexLayout form(144);
-  EXPECT_EQ(form.Width(), 1010);  // 673 * 1.5, rounded
-  EXPECT_EQ(form.Height(), 713);
-  EXPECT_EQ(form.RzToolbar1->Height(), 90);
-  EXPECT_EQ(form.TBRefresh->BoundsRect(), (TRect{6, 0, 126, 90}));
-  EXPECT_EQ(form.TBAbout->Left(), 164);  // 109 * 1.5, rounded
-  EXPECT_EQ(form.LabVer->Left(), 719);   // 479 * 1.5, rounded up
-  EXPECT_EQ(form.RzStatusBar1->Height(), 29);
-  EXPECT_EQ(form.RzStatusPane4->Width(), 300);
-  EXPECT_EQ(form.Label1->Font.Height, 20);
-  EXPECT_EQ(form.TBRefresh->Font.Height, 17);
-  EXPECT_EQ(form.RzLWMsg->Columns()[1].Width, 225);
-  EXPECT_EQ(form.Image1->BoundsRect(), Bounds(12, 6, 48, 48));
+  form.ShowWindow();
+  auto* w = platform.WindowWithTitle("Dorvex");
+  ASSERT_NE(w, nullptr);
+  EXPECT_EQ(w->ClientSize(), (TSize{1010, 713}));  // 673 x 475 at 1.5, rounded
+  ExpectUnder(form, {{{5, 45}, "RzToolbar1"},
+                     {{6, 0}, "TBRefresh"},
+                     {{125, 89}, "TBRefresh"},
+                     {{164, 45}, "TBAbout"},
+                     {{6, 90}, "RzPageControl1"},
+                     {{10, 684}, "RzClockStatus1"},
+                     {{675, 700}, "RzStatusPane4"},
+                     {OnSheet(form, 12, 6), "Image1"},
+                     {OnSheet(form, 59, 53), "Image1"},
+                     {OnSheet(form, 60, 53), "Panel1"}});
+  // Text grows with the resolution as the fonts do.
+  TFormDorvexLayout small;
+  gfx::TFont grown = small.Label1->Font;
+  grown.Height = gfx::MulDiv(grown.Height, 3, 2);
+  EXPECT_EQ(Measure(form.Label1->Font, "开机/关机日志"), Measure(grown, "开机/关机日志"));
+}
+
+TEST_F(LayoutTest, TheTimeTextIsDrawnInMaroonWithinItsPlace) {
+  TFormDorvexLayout form;
+  form.ShowWindow();
+  form.LabTimeText->SetCaption("3 天 4 小时");
+  form.UpdateWindow();
+  const TPoint at = OnSheet(form, 416, 16);
+  int inside = 0, outside = 0;
+  for (int y = 0; y < form.Height(); ++y) {
+    for (int x = 0; x < form.Width(); ++x) {
+      if (PixelAt(form.Image(), x, y) != gfx::clMaroon) {
+        continue;
+      }
+      const bool in = x >= at.X && x < at.X + 233 && y >= at.Y && y < at.Y + 14;
+      (in ? inside : outside) += 1;
+    }
+  }
+  EXPECT_GT(inside, 0);
+  EXPECT_EQ(outside, 0);
 }
 
 TEST_F(LayoutTest, TabOrderAndAcceleratorsReachTheVisibleButtons) {

@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "bootlog/convert_time.h"
-#include "bootlog/reconstruct.h"
 #include "bootlog/eventlog/tests/fake_eventlog_api.h"
+#include "bootlog/reconstruct.h"
 
 namespace {
 
@@ -136,6 +136,90 @@ TEST(EventLogSource, FeedsTheReconstruction) {
   EXPECT_DOUBLE_EQ(table[0].StartTime, ConvertEventTime(900, RegionalFormats{}));
   EXPECT_DOUBLE_EQ(table[1].StopTime, ConvertEventTime(800, RegionalFormats{}));
   EXPECT_DOUBLE_EQ(table[1].StartTime, ConvertEventTime(100, RegionalFormats{}));
+}
+
+TEST(EventLogSource, SourceNamesAndStringsOfTodaysRecords) {
+  FakeEventLogApi api;
+  const std::string mark = "\xE2\x80\x8E";  // U+200E, as UTF-8 bytes
+  api.records = {
+      MakeStringsRecord(7001, 300, "Microsoft-Windows-Winlogon", {"1", "S-1-5-21-1-2-3-1001"}),
+      MakeStringsRecord(1, 200, "Microsoft-Windows-Power-Troubleshooter",
+                        {mark + "2020-12-06T03:53:19.5Z", "", "x"}),
+      MakeStringsRecord(0x80001775, 100, "EventLog", {}),
+  };
+  EventLogSource source(api);
+  ASSERT_TRUE(source.OpenSystemLog());
+  const std::vector<TLogEvent> events = ReadAll(source);
+  ASSERT_EQ(events.size(), 3u);
+  EXPECT_EQ(events[0].SourceName, "Microsoft-Windows-Winlogon");
+  EXPECT_EQ(events[0].Strings, (std::vector<std::string>{"1", "S-1-5-21-1-2-3-1001"}));
+  EXPECT_EQ(events[1].SourceName, "Microsoft-Windows-Power-Troubleshooter");
+  // Direction marks and empty values pass through as they are.
+  EXPECT_EQ(events[1].Strings,
+            (std::vector<std::string>{mark + "2020-12-06T03:53:19.5Z", "", "x"}));
+  EXPECT_EQ(events[2].SourceName, "EventLog");
+  EXPECT_EQ(events[2].EventCode, 6005);
+  EXPECT_TRUE(events[2].Strings.empty());
+}
+
+TEST(EventLogSource, LyingOffsetsAndCountsGiveNoStrings) {
+  const std::vector<uint8_t> good =
+      MakeStringsRecord(7001, 300, "Microsoft-Windows-Winlogon", {"1", "S-1-5-18"});
+  auto with = [&good](size_t at, uint32_t value, int bytes) {
+    std::vector<uint8_t> r = good;
+    for (int i = 0; i < bytes; ++i) {
+      r[at + i] = static_cast<uint8_t>(value >> (8 * i));
+    }
+    return r;
+  };
+  const uint32_t size = static_cast<uint32_t>(good.size());
+  FakeEventLogApi api;
+  api.records = {
+      with(26, 40, 2),          // more than the bytes left could hold
+      with(26, 0xFFFF, 2),      // far more
+      with(36, size, 4),        // strings start at the record's end
+      with(36, 0xFFFFFFF0, 4),  // far outside
+      with(36, 8, 4),           // inside the fixed part
+  };
+  // A source name whose NUL is missing: every byte after the fixed part is a letter.
+  std::vector<uint8_t> noNul = good;
+  for (size_t i = 56; i < noNul.size() - 4; ++i) {
+    noNul[i] = 'A';
+  }
+  api.records.push_back(noNul);
+  EventLogSource source(api);
+  ASSERT_TRUE(source.OpenSystemLog());
+  const std::vector<TLogEvent> events = ReadAll(source);
+  ASSERT_EQ(events.size(), 6u);
+  for (size_t i = 0; i < 4; ++i) {
+    EXPECT_TRUE(events[i].Strings.empty()) << i;
+    EXPECT_EQ(events[i].SourceName, "Microsoft-Windows-Winlogon") << i;
+  }
+  EXPECT_TRUE(events[4].Strings.empty());
+  EXPECT_EQ(events[5].SourceName, "");
+  EXPECT_TRUE(events[5].Strings.empty());
+}
+
+TEST(EventLogSource, SavedLogsShowAccountsTheyCannotNameBySid) {
+  FakeEventLogApi api;
+  api.accounts = {"", "", "", "", "", "", "", "", "", "", "", "", "", "", "", "", "", "", "SYSTEM"};
+  std::vector<uint8_t> domainUser = MakeRecord(7035, 100, 21);  // S-1-5-21: no name here
+  api.records = {MakeRecord(7035, 300, 18), domainUser, MakeRecord(7035, 50)};
+  EventLogSource saved(api, TUnnamedAccount::kSidText);
+  ASSERT_TRUE(saved.OpenSystemLog());
+  const std::vector<TLogEvent> events = ReadAll(saved);
+  ASSERT_EQ(events.size(), 3u);
+  EXPECT_EQ(saved.LookupUserName(events[0]), "SYSTEM");
+  EXPECT_EQ(saved.LookupUserName(events[1]), "S-1-5-21");
+  EXPECT_EQ(saved.LookupUserName(events[2]), "N/A");  // no SID at all
+  EXPECT_EQ(saved.LookupSidText("S-1-5-18"), "SYSTEM");
+  EXPECT_EQ(saved.LookupSidText("S-1-5-21-1-2-3-1001"), "S-1-5-21-1-2-3-1001");
+  EXPECT_EQ(saved.LookupSidText("S-1-5-21-x"), "N/A");
+
+  EventLogSource live(api);
+  EXPECT_EQ(live.LookupUserName(events[1]), "N/A");
+  EXPECT_EQ(live.LookupSidText("S-1-5-18"), "SYSTEM");
+  EXPECT_EQ(live.LookupSidText("S-1-5-21-1-2-3-1001"), "N/A");
 }
 
 }  // namespace

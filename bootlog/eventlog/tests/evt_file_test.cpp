@@ -3,12 +3,12 @@
 #include <cstring>
 
 #include "bootlog/complete.h"
-#include "bootlog/reconstruct.h"
-#include "bootlog/tests/temp_folder.h"
 #include "bootlog/eventlog/eventlog_source.h"
 #include "bootlog/eventlog/evt_file_api.h"
 #include "bootlog/eventlog/tests/evt_builder.h"
 #include "bootlog/eventlog/tests/fake_eventlog_api.h"
+#include "bootlog/reconstruct.h"
+#include "bootlog/tests/temp_folder.h"
 
 namespace {
 
@@ -273,15 +273,17 @@ TEST_F(TEvt, WellKnownAccountsAreNamedAndOthersAreNot) {
       MakeRecord(7035, 8),                                     // no SID at all
   };
   EvtFileApi api(Write(log.Build().Bytes));
-  EventLogSource source(api);
+  EventLogSource source(api, TUnnamedAccount::kSidText);
   ASSERT_TRUE(source.OpenSystemLog());
   std::vector<std::string> names;
   TLogEvent e;
   while (source.ReadNextEvent(e)) {
     names.push_back(source.LookupUserName(e));
   }
-  EXPECT_EQ(names, (std::vector<std::string>{"N/A", "N/A", "N/A", "Everyone", "Administrators",
-                                             "NETWORK SERVICE", "LOCAL SERVICE", "SYSTEM"}));
+  // Another computer's account shows as its SID; no SID, or a cut one, as "N/A".
+  EXPECT_EQ(names, (std::vector<std::string>{"N/A", "N/A", "S-1-5-21-1-2-3-500", "Everyone",
+                                             "Administrators", "NETWORK SERVICE", "LOCAL SERVICE",
+                                             "SYSTEM"}));
   // A buffer too small for the name fails like LookupAccountSidA.
   const uint8_t system[] = {1, 1, 0, 0, 0, 0, 0, 5, 18, 0, 0, 0};
   char name[16], domain[20];
@@ -306,13 +308,13 @@ TEST_F(TEvt, ASavedLogGivesTheBootTable) {
                  MakeRecord(6005, t1 + 172800), MakeRecord(7035, t1 + 172860, 1)};
   log.HeaderStale = 2;
   EvtFileApi api(Write(log.Build().Bytes));
-  EventLogSource source(api);
+  EventLogSource source(api, TUnnamedAccount::kSidText);
   TBootTable table;
   ReadBootEvents(source, RegionalFormats{}, table);
   const TBootCompletion c = CompleteBootTable(table, RegionalFormats{});
   ASSERT_EQ(c.Rows.size(), 3u);
   EXPECT_EQ(c.Rows[0].Columns[4], "正常,运行中...");
-  EXPECT_EQ(c.Rows[0].Columns[3], "");  // S-1-5-1 is no well-known account
+  EXPECT_EQ(c.Rows[0].Columns[3], "S-1-5-1");  // no well-known account: its SID
   EXPECT_EQ(c.Rows[1].Columns[4], "非正常关机");
   EXPECT_EQ(c.Rows[2].Columns[2], "10 时");
   EXPECT_EQ(c.TotalSeconds, 36000);

@@ -106,3 +106,32 @@ inline std::vector<uint8_t> MakeRecord(uint32_t eventId, uint32_t timeGenerated,
   put(r.size() - 4, static_cast<uint32_t>(r.size()));
   return r;
 }
+
+// A record of today's Windows: the provider as the source name and the data
+// values as its insertion strings (NumStrings at 26, StringOffset at 36).
+inline std::vector<uint8_t> MakeStringsRecord(uint32_t eventId, uint32_t timeGenerated,
+                                              const std::string& source,
+                                              const std::vector<std::string>& strings) {
+  std::vector<uint8_t> r = MakeRecord(eventId, timeGenerated);
+  r.resize(56);
+  r.insert(r.end(), source.begin(), source.end());
+  r.push_back(0);
+  r.insert(r.end(), {'P', 'C', 0});
+  r.resize((r.size() + 3) / 4 * 4, 0);
+  const uint32_t stringOffset = static_cast<uint32_t>(r.size());
+  for (const std::string& s : strings) {
+    r.insert(r.end(), s.begin(), s.end());
+    r.push_back(0);
+  }
+  r.resize((r.size() + 3) / 4 * 4 + 4, 0);
+  auto put = [&r](size_t at, uint32_t v, int bytes) {
+    for (int i = 0; i < bytes; ++i) {
+      r[at + i] = static_cast<uint8_t>(v >> (8 * i));
+    }
+  };
+  put(0, static_cast<uint32_t>(r.size()), 4);
+  put(26, static_cast<uint32_t>(strings.size()), 2);
+  put(36, stringOffset, 4);
+  put(r.size() - 4, static_cast<uint32_t>(r.size()), 4);
+  return r;
+}

@@ -3,10 +3,11 @@
 # package's files, icons of the named sizes with transparency, the desktop
 # entry, metadata and icon agreeing on one name, and the copyright carrying
 # the licence text word for word.
-# Usage: install_tree_test.sh BUILD-DIR LICENSE
+# Usage: install_tree_test.sh BUILD-DIR LICENSE VERSION
 set -euo pipefail
 build=$1
 license=$2
+version=$3
 root=$(mktemp -d)
 trap 'rm -rf "$root"' EXIT
 fail() { echo "install-tree: $*" >&2; exit 1; }
@@ -16,7 +17,7 @@ DESTDIR=$root cmake --install "$build" --prefix /usr >/dev/null
 id=net.dorvex.Dorvex
 sizes=(16 24 32 48 64 128 256)
 expected=(usr/bin/dorvex usr/share/applications/$id.desktop usr/share/metainfo/$id.metainfo.xml
-  usr/share/doc/dorvex/copyright)
+  usr/share/doc/dorvex/copyright usr/share/doc/dorvex/changelog.gz usr/share/man/man1/dorvex.1.gz)
 for s in "${sizes[@]}"; do expected+=("usr/share/icons/hicolor/${s}x${s}/apps/$id.png"); done
 diff <(printf '%s\n' "${expected[@]}" | sort) <(cd "$root" && find . -type f -printf '%P\n' | sort) ||
   fail "installed files differ from the expected list (< expected, > installed)"
@@ -33,6 +34,21 @@ entry=$root/usr/share/applications/$id.desktop
 grep -q "<launchable type=\"desktop-id\">$id.desktop</launchable>" \
   "$root/usr/share/metainfo/$id.metainfo.xml" || fail "the metadata names another desktop entry"
 appstreamcli validate-tree --no-net "$root" >/dev/null || fail "appstreamcli validate-tree failed"
+
+# Debian's gzip: no name or time in the header (flags and mtime 0), the
+# highest level (extra flags 2).
+for gz in usr/share/doc/dorvex/changelog.gz usr/share/man/man1/dorvex.1.gz; do
+  gzip -t "$root/$gz" || fail "$gz is no gzip file"
+  [ "$(od -An -tx1 -j3 -N6 "$root/$gz" | tr -d ' ')" = 000000000002 ] ||
+    fail "$gz: the gzip header carries a name or time, or another level"
+done
+changelog=$(mktemp)
+trap 'rm -rf "$root" "$changelog"' EXIT
+gzip -dc "$root/usr/share/doc/dorvex/changelog.gz" >"$changelog"
+[ "$(dpkg-parsechangelog -l "$changelog" -S Version)" = "$version" ] ||
+  fail "the changelog's newest entry is not version $version"
+man_warnings=$(man --warnings -E UTF-8 -l -Tutf8 -Z "$root/usr/share/man/man1/dorvex.1.gz" 2>&1 >/dev/null)
+[ -z "$man_warnings" ] || fail "the manual page: $man_warnings"
 
 # The licence paragraph read back: one blank of indent off, " ." for empty lines.
 copyright=$root/usr/share/doc/dorvex/copyright

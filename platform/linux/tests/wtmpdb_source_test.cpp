@@ -196,4 +196,104 @@ TEST(WtmpdbEventSource, DamagedDatabaseCannotBeOpenedAndIsLeftAsItWas) {
   EXPECT_EQ(Bytes(path), damaged);
 }
 
+// After logrotate's rotation: the new database, then the renamed one.
+struct TRotatedDatabases : ::testing::Test {
+  TTempFolder dir;
+  const std::string path = dir.Path("wtmp.db");
+  const std::string older = dir.Path("wtmp.db.1");
+
+  void WriteOlder() {
+    TWtmpdbFile db(older);
+    db.Boot(1000, 5000);
+    db.Login("zhang", 1100);
+    db.Boot(6000);  // running when it was renamed
+  }
+};
+
+TEST_F(TRotatedDatabases, TheTwoFilesAreOneLogNewestFirst) {
+  WriteOlder();
+  {
+    TWtmpdbFile db(path);
+    db.Boot(9000);
+    db.Login("li", 9100);
+  }
+  EXPECT_EQ(WtmpdbEventSource::Rotated(path), (std::vector<std::string>{path, older}));
+  WtmpdbEventSource source(WtmpdbEventSource::Rotated(path));
+  ASSERT_TRUE(source.OpenSystemLog());
+  const std::vector<TSeenEvent> expected = {{7035, 9100, "li"},    {6005, 9000, "N/A"},
+                                            {6005, 6000, "N/A"},   {6006, 5000, "N/A"},
+                                            {7035, 1100, "zhang"}, {6005, 1000, "N/A"}};
+  EXPECT_EQ(ReadEvents(source), expected);
+  ASSERT_TRUE(source.OpenSystemLog());
+  EXPECT_EQ(ReadEvents(source), expected);
+  EXPECT_EQ(WtmpdbEventSource::Problem(WtmpdbEventSource::Rotated(path)), "");
+}
+
+TEST_F(TRotatedDatabases, TheEmptyFileLogrotateLeavesIsAnEmptyDatabase) {
+  dir.Write("wtmp.db", "");
+  EXPECT_EQ(WtmpdbEventSource::Rotated(path), std::vector<std::string>{path});
+  WtmpdbEventSource alone(path);
+  ASSERT_TRUE(alone.OpenSystemLog());
+  EXPECT_TRUE(ReadEvents(alone).empty());
+  EXPECT_EQ(WtmpdbEventSource::Problem(path), "");
+
+  WriteOlder();
+  WtmpdbEventSource source(WtmpdbEventSource::Rotated(path));
+  ASSERT_TRUE(source.OpenSystemLog());
+  EXPECT_EQ(
+      ReadEvents(source),
+      (std::vector<TSeenEvent>{
+          {6005, 6000, "N/A"}, {6006, 5000, "N/A"}, {7035, 1100, "zhang"}, {6005, 1000, "N/A"}}));
+  EXPECT_TRUE(std::filesystem::is_empty(path));  // read-only: nothing written
+}
+
+TEST_F(TRotatedDatabases, AnOlderFileThatIsNoDatabaseEndsTheLogAndIsNamed) {
+  {
+    TWtmpdbFile db(path);
+    db.Boot(9000);
+  }
+  dir.Write("wtmp.db.1", "6005 1000\n");
+  WtmpdbEventSource source(WtmpdbEventSource::Rotated(path));
+  ASSERT_TRUE(source.OpenSystemLog());
+  EXPECT_EQ(ReadEvents(source), (std::vector<TSeenEvent>{{6005, 9000, "N/A"}}));
+  EXPECT_EQ(WtmpdbEventSource::Problem(WtmpdbEventSource::Rotated(path)),
+            older + ": file is not a database");
+
+  // The newest file decides whether there is a log at all.
+  std::filesystem::remove(path);
+  EXPECT_FALSE(WtmpdbEventSource({path, older}).OpenSystemLog());
+  EXPECT_EQ(WtmpdbEventSource::Problem(std::vector<std::string>{path, older}).rfind(path + ": ", 0),
+            0u);
+}
+
+TEST_F(TRotatedDatabases, AMissingOlderFileIsPassedOver) {
+  {
+    TWtmpdbFile db(path);
+    db.Boot(9000);
+  }
+  const std::string third = dir.Path("wtmp.db.2");
+  {
+    TWtmpdbFile db(third);
+    db.Boot(100);
+  }
+  WtmpdbEventSource source({path, older, third});
+  ASSERT_TRUE(source.OpenSystemLog());
+  EXPECT_EQ(ReadEvents(source), (std::vector<TSeenEvent>{{6005, 9000, "N/A"}, {6005, 100, "N/A"}}));
+  EXPECT_EQ(WtmpdbEventSource::Problem({path, older, third}), "");
+}
+
+TEST(WtmpdbEventSource, NothingIsReadBeforeTheOpen) {
+  TTempFolder dir;
+  const std::string path = dir.Path("wtmp.db");
+  {
+    TWtmpdbFile db(path);
+    db.Boot(9000);
+  }
+  WtmpdbEventSource source({dir.Path("gone.db"), path});
+  TLogEvent event;
+  EXPECT_FALSE(source.ReadNextEvent(event));
+  EXPECT_FALSE(source.OpenSystemLog());
+  EXPECT_FALSE(source.ReadNextEvent(event));
+}
+
 }  // namespace

@@ -33,8 +33,8 @@ std::string WtmpBoot(uint32_t seconds) {
   return r;
 }
 
-TEST(LogSourceOption, NamesTheFourSourcesOnlyOneOfThemAtATime) {
-  for (const char* name : {"--events", "--evt", "--wtmp", "--wtmpdb"}) {
+TEST(LogSourceOption, NamesTheFiveSourcesOnlyOneOfThemAtATime) {
+  for (const char* name : {"--events", "--evt", "--evtx", "--wtmp", "--wtmpdb"}) {
     EXPECT_TRUE(TLogSourceOption::Names(name)) << name;
   }
   EXPECT_FALSE(TLogSourceOption::Names("--event"));
@@ -48,11 +48,13 @@ TEST(LogSourceOption, NamesTheFourSourcesOnlyOneOfThemAtATime) {
   EXPECT_EQ(problem, "options '--wtmp' and '--evt' exclude each other");
   EXPECT_FALSE(source.Take("--wtmp", "c", problem));
   EXPECT_EQ(problem, "option '--wtmp' given twice");
+  EXPECT_FALSE(source.Take("--evtx", "d", problem));
+  EXPECT_EQ(problem, "options '--wtmp' and '--evtx' exclude each other");
 }
 
 TEST(LogSourceOption, MissingFilesAndFoldersAreRefusedForEveryKind) {
   TTempFolder dir;
-  for (const char* option : {"--events", "--evt", "--wtmp", "--wtmpdb"}) {
+  for (const char* option : {"--events", "--evt", "--evtx", "--wtmp", "--wtmpdb"}) {
     std::string problem;
     EXPECT_FALSE(Opener(option, dir.Path("none"), problem)) << option;
     EXPECT_EQ(problem, dir.Path("none") + ": no such file");
@@ -69,6 +71,8 @@ TEST(LogSourceOption, FilesNotOfTheirKindAreRefused) {
   EXPECT_EQ(problem, text + ":2: expected a time (decimal seconds since 1970, 32 bits)");
   EXPECT_FALSE(Opener("--evt", text, problem));
   EXPECT_EQ(problem, text + ": not an event log (shorter than its header)");
+  EXPECT_FALSE(Opener("--evtx", text, problem));
+  EXPECT_EQ(problem, text + ": not an .evtx log (shorter than its header)");
   EXPECT_FALSE(Opener("--wtmpdb", text, problem));
 #ifdef _WIN32
   EXPECT_EQ(problem, text + ": wtmpdb databases are read on Linux only");
@@ -91,6 +95,45 @@ TEST(LogSourceOption, OpensTheNamedLogAfreshEachTime) {
   const TLogOpener login = Opener("--wtmp", wtmp, problem);
   ASSERT_TRUE(login) << problem;
   EXPECT_EQ(Times(login), (std::vector<uint32_t>{400, 300, 100}));
+}
+
+TEST(LogSourceOption, AJournalJoinsLoginRecordsNotAWindowsLog) {
+  EXPECT_TRUE(TLogSourceOption::Names("--journal"));
+  std::string problem;
+  for (const char* log : {"--wtmp", "--wtmpdb"}) {
+    TLogSourceOption before, after;
+    EXPECT_TRUE(before.Take(log, "a", problem)) << log;
+    EXPECT_TRUE(before.Take("--journal", "j", problem)) << log;
+    EXPECT_TRUE(after.Take("--journal", "j", problem)) << log;
+    EXPECT_TRUE(after.Given());
+    EXPECT_TRUE(after.Take(log, "a", problem)) << log;
+  }
+  for (const std::string log : {"--events", "--evt"}) {
+    TLogSourceOption before, after;
+    EXPECT_TRUE(before.Take(log, "a", problem));
+    EXPECT_FALSE(before.Take("--journal", "j", problem));
+    EXPECT_EQ(problem, "options '" + log + "' and '--journal' exclude each other");
+    EXPECT_TRUE(after.Take("--journal", "j", problem));
+    EXPECT_FALSE(after.Take(log, "a", problem));
+    EXPECT_EQ(problem, "options '--journal' and '" + log + "' exclude each other");
+  }
+  TLogSourceOption twice;
+  EXPECT_TRUE(twice.Take("--journal", "j", problem));
+  EXPECT_FALSE(twice.Take("--journal", "k", problem));
+  EXPECT_EQ(problem, "option '--journal' given twice");
+}
+
+TEST(LogSourceOption, AJournalThatIsMissingOrNoJournalIsRefused) {
+  TTempFolder dir;
+  const std::string wtmp = dir.Write("wtmp", WtmpBoot(300));
+  for (const std::string& journal : {dir.Path("none"), dir.Write("text", "no journal\n")}) {
+    TLogSourceOption option;
+    std::string problem;
+    ASSERT_TRUE(option.Take("--wtmp", wtmp, problem));
+    ASSERT_TRUE(option.Take("--journal", journal, problem));
+    EXPECT_FALSE(option.Opener(problem));
+    EXPECT_EQ(problem.rfind(journal + ": ", 0), 0u) << problem;
+  }
 }
 
 }  // namespace

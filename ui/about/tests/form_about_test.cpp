@@ -1,9 +1,13 @@
 #include "ui/about/form_about.h"
 
+#include <algorithm>
 #include <functional>
+#include <string>
+#include <vector>
 
 #include "gfx/scale.h"
 #include "resources/artwork.h"
+#include "ui/control_accessible.h"
 #include "ui/tests/widget_fixture.h"
 
 namespace {
@@ -63,70 +67,106 @@ class FormAboutTest : public WidgetTest {
   TForm main;
 };
 
-TEST_F(FormAboutTest, WindowPropertiesAndTexts) {
-  TFormAbout about(&main);
-  EXPECT_EQ(about.Name, "FormAbout");
-  EXPECT_EQ(about.Caption, "关于");
-  EXPECT_EQ(about.Kind, wkDialog);
-  EXPECT_FALSE(about.Sizeable());
-  EXPECT_EQ(about.Owner, &main);
-  EXPECT_EQ(about.Width(), 422);
-  EXPECT_EQ(about.Height(), 347);
-  EXPECT_EQ(about.Color, gfx::clWhite);
-  EXPECT_EQ(about.Font.Name, "Arial");
-  EXPECT_EQ(about.Font.Height, 12);
-  EXPECT_FALSE(about.Font.Bold);
-  EXPECT_EQ(about.Font.Color, gfx::clWindowText);
-  EXPECT_EQ(about.Font.Charset, gfx::kAnsiCharset);
-
-  EXPECT_EQ(about.Label1->Caption(), "Dorvex");
-  EXPECT_EQ(about.Label1->Font.Color, gfx::MakeColor(0x14, 0x76, 0x1F));
-  EXPECT_TRUE(about.Label1->Font.Bold);
-  EXPECT_EQ(about.Label2->Caption(), "(Ver 2.0)");
-  EXPECT_EQ(about.Label2->Font.Color, gfx::clPurple);
-  EXPECT_EQ(about.Label5->Caption(), "主页:");
-  EXPECT_EQ(about.Label6->Caption(), "邮件:");
-  EXPECT_EQ(about.Button1->Caption(), "关闭");
-  EXPECT_EQ(about.Memo1->Lines(), (std::vector<std::string>{
-                                      "Dorvex",
-                                      "(1)显示电脑启动时间、关机时间、登录用户等信息；",
-                                      "(2)绘制工作时间统计图；",
-                                      "(3)发现是否有人偷偷使用您的电脑；",
-                                      "(4)监测儿童过度使用电脑。",
-                                  }));
-  EXPECT_EQ(about.Memo1->ScrollBars(), ssBoth);
-  EXPECT_TRUE(about.Memo1->WordWrap());
-  EXPECT_EQ(about.Memo1->Font, about.Font);
-  EXPECT_EQ(about.Image1->Picture(), artwork::ProgramIcon(32));
-  for (TLabel* l : {about.Label1, about.Label2, about.Label5, about.Label6}) {
-    EXPECT_TRUE(l->Transparent()) << l->Name;
+// The smallest rectangle holding every pixel of exactly `color` inside `area`.
+TRect InkOf(const gfx::TBitmap& screen, gfx::TColor color, const TRect& area) {
+  TRect ink{area.Right, area.Bottom, area.Left, area.Top};
+  for (int y = area.Top; y < area.Bottom; ++y) {
+    for (int x = area.Left; x < area.Right; ++x) {
+      if (gfx::ColorOfPixel(screen.At(x, y)) == color) {
+        ink = {std::min(ink.Left, x), std::min(ink.Top, y), std::max(ink.Right, x + 1),
+               std::max(ink.Bottom, y + 1)};
+      }
+    }
   }
+  return ink.Left < ink.Right ? ink : TRect{};
 }
 
-TEST_F(FormAboutTest, LayoutAndLabelsSizedToTheirText) {
-  TFormAbout about(&main);
-  EXPECT_EQ(about.Image1->BoundsRect(), Bounds(31, 24, 32, 32));
-  EXPECT_EQ(about.Memo1->BoundsRect(), Bounds(32, 120, 369, 113));
-  EXPECT_EQ(about.Button1->BoundsRect(), Bounds(288, 312, 89, 25));
-  const TSize title = Measure(Arial(19, true), "Dorvex");
-  EXPECT_EQ(about.Label1->BoundsRect(), Bounds(88, 26, title.Width, title.Height));
-  const TSize ver = Measure(Arial(16, true), "(Ver 2.0)");
-  EXPECT_EQ(about.Label2->BoundsRect(), Bounds(167, 90, ver.Width, ver.Height));
-  // The two captions line up on their right edges at x = 120.
-  const TSize home = Measure(about.Font, "主页:");
-  EXPECT_EQ(about.Label5->BoundsRect(), Bounds(120 - home.Width, 242, home.Width, home.Height));
-  EXPECT_EQ(about.Label5->Alignment(), taRightJustify);
-  EXPECT_EQ(about.Label6->BoundsRect(), Bounds(32, 266, 88, 13));
-  EXPECT_EQ(about.Label6->Alignment(), taRightJustify);
+bool Within(const TRect& inner, const TRect& outer) {
+  return !inner.IsEmpty() && inner.Intersect(outer) == inner;
+}
 
-  gfx::TFont link = about.RzURLLabel4->Font;
-  EXPECT_EQ(link.Name, "Verdana");
-  EXPECT_EQ(link.Height, 11);
-  EXPECT_TRUE(link.Underline);
+TEST_F(FormAboutTest, TheOpenWindowShowsIconTitleVersionCaptionsAndLinksInTheirPlaces) {
+  gfx::TBitmap screen;
+  TSize client;
+  std::string title;
+  OpenWith({[&](TFormAbout&) {
+              headless::THeadlessWindow* w = AboutWindow();
+              ASSERT_NE(w, nullptr);
+              screen = w->Screen;
+              client = w->ClientSize();
+              title = w->Params.Title;
+            },
+            [](TFormAbout& about) { about.Close(); }});
+  EXPECT_EQ(title, "关于");
+  ASSERT_EQ(client, (TSize{422, 347}));
+  ASSERT_EQ(screen.Width(), 422);
+  const TRect all{0, 0, 422, 347};
+  EXPECT_EQ(gfx::ColorOfPixel(screen.At(5, 5)), gfx::clWhite);
+
+  // The program icon, its opaque pixels as they are, at (31, 24).
+  const gfx::TBitmap icon = artwork::ProgramIcon(32);
+  int opaque = 0;
+  for (int y = 0; y < 32; ++y) {
+    for (int x = 0; x < 32; ++x) {
+      if (gfx::AlphaOf(icon.At(x, y)) == 255) {
+        ++opaque;
+        EXPECT_EQ(screen.At(31 + x, 24 + y) | 0xFF000000u, icon.At(x, y) | 0xFF000000u)
+            << x << "," << y;
+      }
+    }
+  }
+  EXPECT_GT(opaque, 100);
+
+  // Each text in its colour, inside the box its measured size gives at its place.
+  const TSize name = Measure(Arial(19, true), "Dorvex");
+  const TRect green = InkOf(screen, gfx::MakeColor(0x14, 0x76, 0x1F), all);
+  EXPECT_TRUE(Within(green, Bounds(88, 26, name.Width, name.Height)));
+  const TSize ver = Measure(Arial(16, true), "(Ver 2.0)");
+  const TRect purple = InkOf(screen, gfx::clPurple, all);
+  EXPECT_TRUE(Within(purple, Bounds(167, 90, ver.Width, ver.Height)));
+  // The two captions end at x = 120, where the links begin.
+  const TSize home = Measure(Arial(12, false), "主页:");
+  const TRect homeInk = InkOf(screen, gfx::clBlack, {0, 242, 121, 242 + home.Height});
+  EXPECT_TRUE(Within(homeInk, Bounds(120 - home.Width, 242, home.Width, home.Height)));
+  const TRect mailInk = InkOf(screen, gfx::clBlack, {0, 266, 121, 279});
+  EXPECT_TRUE(Within(mailInk, Bounds(32, 266, 88, 13)));
+  EXPECT_GE(mailInk.Left, 120 - Measure(Arial(12, false), "邮件:").Width);
+
+  gfx::TFont link;
+  link.Name = "Verdana";
+  link.Height = 11;
+  link.Underline = true;
   const TSize url = Measure(link, TFormAbout::kHomePage);
-  EXPECT_EQ(about.RzURLLabel4->BoundsRect(), Bounds(125, 241, url.Width, url.Height));
   const TSize mail = Measure(link, TFormAbout::kMailAddress);
-  EXPECT_EQ(about.RzURLLabel1->BoundsRect(), Bounds(124, 265, mail.Width, mail.Height));
+  const TRect blueHome = InkOf(screen, gfx::clBlue, {121, 236, 422, 258});
+  EXPECT_TRUE(Within(blueHome, Bounds(125, 241, url.Width, url.Height)));
+  const TRect blueMail = InkOf(screen, gfx::clBlue, {121, 260, 422, 282});
+  EXPECT_TRUE(Within(blueMail, Bounds(124, 265, mail.Width, mail.Height)));
+}
+
+TEST_F(FormAboutTest, AReaderHearsTheTextsTheWindowShows) {
+  std::vector<std::string> names;
+  OpenWith({[&](TFormAbout& about) {
+              TAccessible& root = *about.WindowAccessible();
+              names.push_back(root.Name());
+              for (int i = 0; i < root.ChildCount(); ++i) {
+                names.push_back(root.Child(i)->Name());
+              }
+              std::string text = about.Memo1->Accessible()->Value();
+              text.erase(std::remove(text.begin(), text.end(), '\r'), text.end());
+              names.push_back(text);
+            },
+            [](TFormAbout& about) { about.Close(); }});
+  const auto has = [&](const std::string& n) {
+    return std::find(names.begin(), names.end(), n) != names.end();
+  };
+  for (const char* n : {"关于", "Dorvex", "(Ver 2.0)", "主页:", "邮件:", "关闭",
+                        "https://www.dorvex.net/", "support@dorvex.net"}) {
+    EXPECT_TRUE(has(n)) << n;
+  }
+  EXPECT_TRUE(
+      has("Dorvex\n(1)显示电脑启动时间、关机时间、登录用户等信息；\n(2)绘制工作时间统计图；\n"
+          "(3)发现是否有人偷偷使用您的电脑；\n(4)监测儿童过度使用电脑。"));
 }
 
 TEST_F(FormAboutTest, LinksAndButtonAreConfigured) {

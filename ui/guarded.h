@@ -1,0 +1,19 @@
+#pragma once
+
+#include <exception>
+#include <utility>
+
+// The one way the program's code is run — event handlers, paints, timers and the
+// platforms' window procedures: an error leaving it goes to the application's
+// general error handler and no further. Without an application (tests with no
+// platform) it is rethrown, so the test sees it.
+void ReportError(std::exception_ptr error);
+
+template <class Handler>
+void RunGuarded(Handler&& handler) {
+  try {
+    std::forward<Handler>(handler)();
+  } catch (...) {
+    ReportError(std::current_exception());
+  }
+}
