@@ -111,7 +111,7 @@ TEST(LogSourceOption, AJournalJoinsLoginRecordsNotAWindowsLog) {
     EXPECT_TRUE(after.Given());
     EXPECT_TRUE(after.Take(log, "a", problem)) << log;
   }
-  for (const std::string log : {"--events", "--evt"}) {
+  for (const std::string log : {"--events", "--evt", "--evtx"}) {
     TLogSourceOption before, after;
     EXPECT_TRUE(before.Take(log, "a", problem));
     EXPECT_FALSE(before.Take("--journal", "j", problem));
