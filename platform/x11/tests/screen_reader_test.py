@@ -211,8 +211,9 @@ if dialog is not None:
     pump(5, lambda: app.childCount == 1)
     check(app.childCount == 1, "closed by 关闭")
 pump(1, lambda: windows.of("window:destroy"))
-check(windows.of("window:create") and windows.of("window:destroy"),
-      "the about window's create and destroy: %r" % (windows.seen,))
+check(windows.of("window:create") == ["关于"] and "关于" in windows.of("window:activate") and
+      windows.of("window:destroy"),
+      "the about window's create, activate and destroy: %r" % (windows.seen,))
 
 if failures:
     sys.exit(1)
