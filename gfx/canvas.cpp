@@ -49,6 +49,23 @@ std::uint32_t Over(std::uint32_t src, std::uint32_t dst) {
                                     (mix(BlueOf(src), BlueOf(dst)) << 16) | (oa << 24));
 }
 
+// Puts h rows of w source pixels with their top-left at device (dx0, dy0):
+// rowOf(row) gives the row's pixel function, called as put(to, column) for
+// every device pixel `to` of `target` that visit(y, x0, x1, runs) lets through.
+template <typename Visit, typename RowOf>
+void PutRows(TBitmap& target, const Visit& visit, int dx0, int dy0, int w, int h, RowOf&& rowOf) {
+  for (int row = 0; row < h; ++row) {
+    const int dy = dy0 + row;
+    auto put = rowOf(row);
+    visit(dy, dx0, dx0 + w, [&](int a, int b) {
+      std::uint32_t* to = target.Scanline(dy);
+      for (int dx = a; dx < b; ++dx) {
+        put(to[dx], dx - dx0);
+      }
+    });
+  }
+}
+
 }  // namespace
 
 TCanvas::TCanvas(TBitmap& target) : target_(&target) {}
@@ -481,72 +498,57 @@ void TCanvas::Draw(int x, int y, const TBitmap& src) {
 
 void TCanvas::Draw(int x, int y, const TBitmap& src, const TRect& srcRect) {
   const TRect s = srcRect.Intersect(src.BoundsRect());
-  const int dx0 = x + origin_.X + (s.Left - srcRect.Left);
-  const int dy0 = y + origin_.Y + (s.Top - srcRect.Top);
-  for (int row = 0; row < s.Height(); ++row) {
-    const int dy = dy0 + row;
-    const std::uint32_t* from = src.Scanline(s.Top + row) + s.Left;
-    VisitRow(dy, dx0, dx0 + s.Width(), [&](int a, int b) {
-      std::uint32_t* to = target_->Scanline(dy);
-      for (int dx = a; dx < b; ++dx) {
-        to[dx] = from[dx - dx0] | kOpaque;
-      }
-    });
-  }
+  PutRows(
+      *target_, [this](int row, int x0, int x1, const auto& f) { VisitRow(row, x0, x1, f); },
+      x + origin_.X + (s.Left - srcRect.Left), y + origin_.Y + (s.Top - srcRect.Top), s.Width(),
+      s.Height(),
+      [&](int row) {
+        const std::uint32_t* from = src.Scanline(s.Top + row) + s.Left;
+        return [from](std::uint32_t& to, int i) { to = from[i] | kOpaque; };
+      });
 }
 
 void TCanvas::DrawAlpha(int x, int y, const TBitmap& src) {
-  const int dx0 = x + origin_.X;
-  const int dy0 = y + origin_.Y;
-  for (int row = 0; row < src.Height(); ++row) {
-    const int dy = dy0 + row;
-    const std::uint32_t* from = src.Scanline(row);
-    VisitRow(dy, dx0, dx0 + src.Width(), [&](int a, int b) {
-      std::uint32_t* to = target_->Scanline(dy);
-      for (int dx = a; dx < b; ++dx) {
-        to[dx] = Over(from[dx - dx0], to[dx]);
-      }
-    });
-  }
+  PutRows(
+      *target_, [this](int row, int x0, int x1, const auto& f) { VisitRow(row, x0, x1, f); },
+      x + origin_.X, y + origin_.Y, src.Width(), src.Height(),
+      [&](int row) {
+        const std::uint32_t* from = src.Scanline(row);
+        return [from](std::uint32_t& to, int i) { to = Over(from[i], to); };
+      });
 }
 
 void TCanvas::DrawMasked(int x, int y, const TBitmap& src, const TBitmap& mask) {
-  const int dx0 = x + origin_.X;
-  const int dy0 = y + origin_.Y;
   const int h = std::min(src.Height(), mask.Height());
   const int w = std::min(src.Width(), mask.Width());
-  for (int row = 0; row < h; ++row) {
-    const int dy = dy0 + row;
-    const std::uint32_t* from = src.Scanline(row);
-    const std::uint32_t* m = mask.Scanline(row);
-    VisitRow(dy, dx0, dx0 + w, [&](int a, int b) {
-      std::uint32_t* to = target_->Scanline(dy);
-      for (int dx = a; dx < b; ++dx) {
-        if (ColorOfPixel(m[dx - dx0]) == 0) {
-          to[dx] = from[dx - dx0] | kOpaque;
-        }
-      }
-    });
-  }
+  PutRows(
+      *target_, [this](int row, int x0, int x1, const auto& f) { VisitRow(row, x0, x1, f); },
+      x + origin_.X, y + origin_.Y, w, h,
+      [&](int row) {
+        const std::uint32_t* from = src.Scanline(row);
+        const std::uint32_t* m = mask.Scanline(row);
+        return [from, m](std::uint32_t& to, int i) {
+          if (ColorOfPixel(m[i]) == 0) {
+            to = from[i] | kOpaque;
+          }
+        };
+      });
 }
 
 void TCanvas::DrawGreyed(int x, int y, const TBitmap& src) {
-  const int dx0 = x + origin_.X;
-  const int dy0 = y + origin_.Y;
   const bool alpha = src.HasAlpha();
-  for (int row = 0; row < src.Height(); ++row) {
-    const int dy = dy0 + row;
-    const std::uint32_t* from = src.Scanline(row);
-    VisitRow(dy, dx0, dx0 + src.Width(), [&](int a, int b) {
-      std::uint32_t* to = target_->Scanline(dy);
-      for (int dx = a; dx < b; ++dx) {
-        const std::uint32_t s = from[dx - dx0];
-        const int l = Luma(s);
-        const std::uint32_t grey = MakeColor(l, l, l) | (alpha ? (s & kOpaque) : kOpaque);
-        to[dx] = Over(grey, to[dx]);
-      }
-    });
-  }
+  PutRows(
+      *target_, [this](int row, int x0, int x1, const auto& f) { VisitRow(row, x0, x1, f); },
+      x + origin_.X, y + origin_.Y, src.Width(), src.Height(),
+      [&](int row) {
+        const std::uint32_t* from = src.Scanline(row);
+        return [from, alpha](std::uint32_t& to, int i) {
+          const std::uint32_t s = from[i];
+          const int l = Luma(s);
+          const std::uint32_t grey = MakeColor(l, l, l) | (alpha ? (s & kOpaque) : kOpaque);
+          to = Over(grey, to);
+        };
+      });
 }
 
 }  // namespace gfx

@@ -16,12 +16,18 @@ class MarksTip : public ::testing::Test {
     f.Series().Add(5, "2024-03-07");
     f.Paint();
   }
-  // A point inside bar i.
-  std::pair<int, int> Inside(int i) {
-    TBarSeries& s = f.Series();
-    return {s.PointXPos(i) + s.BarSize() / 2, s.OriginPos(i) - 1};
+  // A point inside bar i as drawn, just above its foot.
+  TPoint Inside(int i) {
+    const gfx::TRect bar = f.Series().BarBounds(i);
+    return {(bar.Left + bar.Right) / 2, bar.Bottom - 2};
   }
-  void MoveTo(std::pair<int, int> p) { f.chart.MouseMove(0, p.first, p.second); }
+  // The pointer over a point of the chart, as the window passes it on.
+  void MoveTo(TPoint p) { f.form.WindowMouseMove(0, f.chart.ClientToForm(p)); }
+  void Click(TPoint p) {
+    MoveTo(p);
+    f.form.WindowMouseDown(mbLeft, ssLeft, f.chart.ClientToForm(p));
+    f.form.WindowMouseUp(mbLeft, 0, f.chart.ClientToForm(p));
+  }
 
   ChartFixture f;
 };
@@ -51,20 +57,29 @@ TEST_F(MarksTip, EmptySpaceClearsTheHint) {
   EXPECT_TRUE(f.chart.ShowHint);  // stays on after the first hit
 }
 
-TEST_F(MarksTip, OutermostColumnsOfABarCount) {
-  TBarSeries& s = f.Series();
-  int y = s.OriginPos(1) - 1;
-  f.chart.MouseMove(0, s.PointXPos(1), y);
+TEST_F(MarksTip, TheBarsOutlineCountsAndTheGapBesideItDoesNot) {
+  // The outermost columns drawn in the bar's outline colour.
+  const gfx::TRect bar = f.Series().BarBounds(1);
+  const int y = bar.Bottom - 2;
+  const gfx::TBitmap& image = f.chart.Image();
+  int left = bar.Left - 3, right = bar.Right + 3;
+  while (gfx::ColorOfPixel(image.At(left, y)) == gfx::clWhite) {
+    ++left;
+  }
+  while (gfx::ColorOfPixel(image.At(right - 1, y)) == gfx::clWhite) {
+    --right;
+  }
+  MoveTo({left, y});
   EXPECT_EQ(f.chart.Hint, "2024-03-05 7.25");
-  f.chart.MouseMove(0, s.PointXPos(1) - 1, y);
+  MoveTo({left - 1, y});
   EXPECT_EQ(f.chart.Hint, "");
-  f.chart.MouseMove(0, s.PointXPos(1) + s.BarSize(), y);
+  MoveTo({right - 1, y});
   EXPECT_EQ(f.chart.Hint, "2024-03-05 7.25");
-  f.chart.MouseMove(0, s.PointXPos(1) + s.BarSize() + 1, y);
+  MoveTo({right, y});
   EXPECT_EQ(f.chart.Hint, "");
 }
 
-TEST_F(MarksTip, BorrowedStyleIsRestoredWithoutARepaint) {
+TEST_F(MarksTip, ReadingATipDrawsNothingAgain) {
   int64_t redraws = f.chart.RedrawCount();
   f.Invalidated();
   MoveTo(Inside(1));
@@ -79,12 +94,9 @@ TEST_F(MarksTip, BorrowedStyleIsRestoredWithoutARepaint) {
 TEST_F(MarksTip, ClickModeReactsOnlyToPresses) {
   TMarksTipTool& tool = ChartTool1(f.chart);
   tool.SetMouseAction(mtmClick);
-  auto p = Inside(1);
-  f.chart.MouseMove(0, p.first, p.second);
+  MoveTo(Inside(1));
   EXPECT_EQ(f.chart.Hint, "");
-  f.chart.MouseDown(mbLeft, 0, p.first, p.second);
-  EXPECT_EQ(f.chart.Hint, "2024-03-05 7.25");
-  f.chart.MouseUp(mbLeft, 0, p.first, p.second);
+  Click(Inside(1));
   EXPECT_EQ(f.chart.Hint, "2024-03-05 7.25");
 }
 

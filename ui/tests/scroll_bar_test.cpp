@@ -24,13 +24,14 @@ TScrollBarState Bar(int pos, int max, int page) {
 }
 
 TEST(ScrollBarGeometry, ThumbLengthFollowsThePage) {
-  EXPECT_EQ(Bar(0, 100, 20).ThumbRect(), (TRect{0, 17, 17, 17 + 166 * 20 / 120}));
-  EXPECT_EQ(Bar(0, 100, 60).ThumbRect().Height(), 166 * 60 / 160);
+  // A sixth of the range in view: a sixth of the 166-pixel track.
+  EXPECT_EQ(Bar(0, 100, 20).ThumbRect(), (TRect{0, 17, 17, 44}));
+  EXPECT_EQ(Bar(0, 100, 60).ThumbRect().Height(), 62);
   // Never shorter than 8, even for a huge range.
   EXPECT_EQ(Bar(0, 100000, 1).ThumbRect().Height(), 8);
   // From the top of the track at 0 to its bottom at Max.
   EXPECT_EQ(Bar(100, 100, 20).ThumbRect().Bottom, 183);
-  EXPECT_EQ(Bar(50, 100, 20).ThumbRect().Top, 17 + (166 - 27) * 50 / 100);
+  EXPECT_EQ(Bar(50, 100, 20).ThumbRect().Top, 86);  // half way along its 139-pixel run
   // Ranges near the limit of an int do not overflow.
   const TScrollBarState huge = Bar(INT_MAX / 2, INT_MAX / 2, INT_MAX / 4);
   EXPECT_EQ(huge.ThumbRect().Bottom, 183);
@@ -77,7 +78,7 @@ TEST(ScrollBarGeometry, StepsAndDragsStayInRange) {
   EXPECT_EQ(bar.PosForThumbOffset(139), 100);
   EXPECT_EQ(bar.PosForThumbOffset(500), 100);
   EXPECT_EQ(bar.PosForThumbOffset(-3), 0);
-  EXPECT_EQ(bar.PosForThumbOffset(70), (70 * 100 + 69) / 139);
+  EXPECT_EQ(bar.PosForThumbOffset(70), 50);
 }
 
 // Painting a bar on its own little image.
