@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 // What the reconstruction needs of one log record.
@@ -9,8 +10,8 @@ struct TLogEvent {
   uint16_t EventCode = 0;      // low 16 bits of the event identifier
   uint32_t TimeGenerated = 0;  // seconds since 1970-01-01 00:00:00 UTC
   bool HasUserSid = false;
-  std::string UserSid;     // opaque to the reconstruction: SID bytes, or a name
-  std::string SourceName;  // the provider that wrote the record
+  std::string UserSid;               // opaque to the reconstruction: SID bytes, or a name
+  std::string SourceName;            // the provider that wrote the record
   std::vector<std::string> Strings;  // its data values, in the order of the event's template
 };
 
@@ -19,6 +20,14 @@ constexpr uint16_t kEventLogStopped = 6006;
 constexpr uint16_t kServiceControl = 7035;
 
 extern const char* const kUnknownUserName;  // "N/A"
+
+// Which records a reader must give their source name and data values: asked
+// first by code alone, so that most records are passed over before their
+// source name is looked for.
+struct TDataWanted {
+  bool (*MayWant)(uint16_t code) = nullptr;
+  bool (*Wants)(uint16_t code, std::string_view source) = nullptr;
+};
 
 // The System log, read newest record first. Failures are silent: a log that
 // cannot be opened has no events, a read error ends the log, a failed lookup
@@ -32,6 +41,9 @@ class EventSource {
   virtual std::string LookupUserName(const TLogEvent& event) = 0;
   // An account an event names in its data as a SID text ("S-1-5-21-...").
   virtual std::string LookupSidText(const std::string& sidText) = 0;
+  // Lets a reader whose decoding is costly leave the source name and data
+  // values of the other records empty. Readers that hold them anyway ignore it.
+  virtual void DecodeDataOnlyOf(const TDataWanted&) {}
 };
 
 // A source whose events carry the user name itself in place of a SID (logs

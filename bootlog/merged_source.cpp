@@ -24,6 +24,11 @@ bool MergedEventSource::ReadNextEvent(TLogEvent& event) {
   return false;
 }
 
+void MergedEventSource::DecodeDataOnlyOf(const TDataWanted& wanted) {
+  log_->DecodeDataOnlyOf(wanted);
+  joined_->DecodeDataOnlyOf(wanted);
+}
+
 std::string MergedEventSource::LookupUserName(const TLogEvent& event) {
   return log_->LookupUserName(event);
 }

@@ -20,6 +20,7 @@ class MergedEventSource : public EventSource {
   bool ReadNextEvent(TLogEvent& event) override;
   std::string LookupUserName(const TLogEvent& event) override;
   std::string LookupSidText(const std::string& sidText) override;
+  void DecodeDataOnlyOf(const TDataWanted& wanted) override;
 
  private:
   std::unique_ptr<EventSource> log_, joined_;

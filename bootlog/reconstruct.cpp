@@ -160,6 +160,7 @@ void ReadBootEvents(EventSource& source, const RegionalFormats& formats, TBootTa
   if (!source.OpenSystemLog()) {
     return;
   }
+  source.DecodeDataOnlyOf(kPowerOrLogonData);
   TReconstruction reconstruction(source, formats, table);
   TLogEvent event;
   while (source.ReadNextEvent(event)) {

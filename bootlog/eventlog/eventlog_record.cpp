@@ -20,13 +20,26 @@ bool TextAt(const uint8_t* bytes, size_t size, size_t at, size_t& length) {
   return true;
 }
 
-void DecodeSourceName(const uint8_t* bytes, size_t size, std::string& name) {
+std::string_view SourceNameOf(const uint8_t* bytes, size_t size) {
   size_t length = 0;
-  if (TextAt(bytes, size, eventlog_record::kFixedSize, length)) {
-    name.assign(reinterpret_cast<const char*>(bytes) + eventlog_record::kFixedSize, length);
-  } else {
-    name.clear();
+  if (!TextAt(bytes, size, eventlog_record::kFixedSize, length)) {
+    return {};
   }
+  return {reinterpret_cast<const char*>(bytes) + eventlog_record::kFixedSize, length};
+}
+
+// Moves decoded strings aside rather than freeing them, and takes them back.
+void SwapIn(std::vector<std::string>& strings, std::vector<std::string>* spare) {
+  if (spare && strings.empty() && !spare->empty()) {
+    strings.swap(*spare);
+  }
+}
+
+void PutAside(std::vector<std::string>& strings, std::vector<std::string>* spare) {
+  if (spare && spare->empty()) {
+    strings.swap(*spare);
+  }
+  strings.clear();
 }
 
 // All the strings or none: a count or offset that lies gives no strings. The
@@ -64,7 +77,8 @@ void DecodeStrings(const uint8_t* bytes, size_t size, std::vector<std::string>& 
 
 }  // namespace
 
-bool DecodeEventLogRecord(const uint8_t* bytes, size_t size, TLogEvent& event) {
+bool DecodeEventLogRecord(const uint8_t* bytes, size_t size, TLogEvent& event,
+                          const TDataWanted* wanted, std::vector<std::string>* spare) {
   using namespace eventlog_record;
   if (size < kFixedSize) {
     return false;
@@ -86,7 +100,16 @@ bool DecodeEventLogRecord(const uint8_t* bytes, size_t size, TLogEvent& event) {
   }
   // The texts end before the record's closing copy of its length.
   const size_t textEnd = size >= kFixedSize + 4 ? size - 4 : size;
-  DecodeSourceName(bytes, textEnd, event.SourceName);
+  // A question left out asks for everything.
+  const bool mayWant = !wanted || !wanted->MayWant || wanted->MayWant(event.EventCode);
+  const std::string_view source = mayWant ? SourceNameOf(bytes, textEnd) : std::string_view();
+  if (!mayWant || (wanted && wanted->Wants && !wanted->Wants(event.EventCode, source))) {
+    event.SourceName.clear();
+    PutAside(event.Strings, spare);
+    return true;
+  }
+  event.SourceName.assign(source);
+  SwapIn(event.Strings, spare);
   DecodeStrings(bytes, textEnd, event.Strings);
   return true;
 }

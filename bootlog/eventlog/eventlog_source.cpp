@@ -43,9 +43,10 @@ bool EventLogSource::ReadNextEvent(TLogEvent& event) {
     uint32_t bytesRead = 0, bytesNeeded = 0;
     if (api_.ReadLog(log_, kEventLogSequentialRead | kEventLogBackwardsRead, 0, buffer_.data(),
                      request_, bytesRead, bytesNeeded)) {
-      const size_t size = bytesRead < buffer_.size() ? bytesRead : buffer_.size();
+      const size_t size = bytesRead < request_ ? bytesRead : request_;
       request_ = kFirstRequest;
-      if (!DecodeEventLogRecord(buffer_.data(), size, event)) {
+      if (!DecodeEventLogRecord(buffer_.data(), size, event, wanted_ ? &*wanted_ : nullptr,
+                                &spareStrings_)) {
         break;
       }
       return true;
@@ -54,7 +55,10 @@ bool EventLogSource::ReadNextEvent(TLogEvent& event) {
         bytesNeeded > kLargestRecord) {
       break;
     }
-    buffer_.assign(bytesNeeded, 0);
+    // Grown, never shrunk or cleared: the service fills what it says it read.
+    if (buffer_.size() < bytesNeeded) {
+      buffer_.resize(bytesNeeded);
+    }
     request_ = bytesNeeded;
   }
   End();

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "bootlog/event_source.h"
@@ -29,6 +30,7 @@ class EventLogSource : public EventSource {
   bool ReadNextEvent(TLogEvent& event) override;
   std::string LookupUserName(const TLogEvent& event) override;
   std::string LookupSidText(const std::string& sidText) override;
+  void DecodeDataOnlyOf(const TDataWanted& wanted) override { wanted_ = wanted; }
 
  private:
   void End();
@@ -40,4 +42,6 @@ class EventLogSource : public EventSource {
   EventLogApi::Handle log_ = nullptr;
   std::vector<uint8_t> buffer_;
   uint32_t request_ = 0;
+  std::optional<TDataWanted> wanted_;
+  std::vector<std::string> spareStrings_;
 };

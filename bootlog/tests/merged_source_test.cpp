@@ -93,4 +93,29 @@ TEST(MergedEventSource, UsersAreLookedUpByTheLog) {
   EXPECT_EQ(source.LookupUserName(Event(7035, 1, "wang")), "WANG");
 }
 
+// Remembers what it was asked to decode.
+class AskedSource : public ListedEventSource {
+ public:
+  void DecodeDataOnlyOf(const TDataWanted& wanted) override { asked = wanted.Wants; }
+  bool (*asked)(uint16_t, std::string_view) = nullptr;
+};
+
+bool WantsNone(uint16_t, std::string_view) {
+  return false;
+}
+
+bool MayWantNone(uint16_t) {
+  return false;
+}
+
+TEST(MergedEventSource, PassesOnWhichRecordsToDecodeToBothLogs) {
+  auto log = std::make_unique<AskedSource>();
+  auto joined = std::make_unique<AskedSource>();
+  AskedSource *logSeen = log.get(), *joinedSeen = joined.get();
+  MergedEventSource source(std::move(log), std::move(joined));
+  source.DecodeDataOnlyOf(TDataWanted{&MayWantNone, &WantsNone});
+  EXPECT_EQ(logSeen->asked, &WantsNone);
+  EXPECT_EQ(joinedSeen->asked, &WantsNone);
+}
+
 }  // namespace

@@ -4,6 +4,8 @@
 
 #include "bootlog/convert_time.h"
 #include "bootlog/eventlog/tests/fake_eventlog_api.h"
+#include "bootlog/listed_source.h"
+#include "bootlog/power_records.h"
 #include "bootlog/reconstruct.h"
 
 namespace {
@@ -220,6 +222,107 @@ TEST(EventLogSource, SavedLogsShowAccountsTheyCannotNameBySid) {
   EXPECT_EQ(live.LookupUserName(events[1]), "N/A");
   EXPECT_EQ(live.LookupSidText("S-1-5-18"), "SYSTEM");
   EXPECT_EQ(live.LookupSidText("S-1-5-21-1-2-3-1001"), "N/A");
+}
+
+// A log of records the session rules read, mixed with others that share their
+// codes or their source names, and records with strings of their own.
+std::vector<std::vector<uint8_t>> MixedLog() {
+  const std::string winlogon = "Microsoft-Windows-Winlogon";
+  const std::string wake = "Microsoft-Windows-Power-Troubleshooter";
+  const std::string power = "Microsoft-Windows-Kernel-Power";
+  return {
+      MakeStringsRecord(7001, 900, winlogon,
+                        {"1", "S-1-5-21-1-2-3-1001", "long enough to be heap"}),
+      MakeStringsRecord(7001, 800, "Service Control Manager", {"a", "b", "c", "d"}),
+      MakeStringsRecord(1, 700, wake, {"2020-12-06T03:53:19.5Z", "2020-12-06T04:00:00.5Z"}),
+      MakeStringsRecord(1, 600, "Microsoft-Windows-Kernel-General", {"x"}),
+      MakeStringsRecord(42, 500, power, {"4"}),
+      MakeStringsRecord(42, 450, wake, {"5"}),
+      MakeStringsRecord(6005, 400, "EventLog", {"ignored"}),
+      MakeStringsRecord(41, 350, power, {"0", "0"}),
+      MakeStringsRecord(0x40001B7B, 300, "Service Control Manager", {"svc", "start"}),
+      MakeStringsRecord(7001, 200, winlogon, {"1"}),
+      MakeRecord(6006, 100),
+  };
+}
+
+TEST(EventLogSource, DecodesDataOnlyOfTheRecordsAsked) {
+  FakeEventLogApi plainApi, askedApi;
+  plainApi.records = askedApi.records = MixedLog();
+  EventLogSource plain(plainApi), asked(askedApi);
+  asked.DecodeDataOnlyOf(kPowerOrLogonData);
+  ASSERT_TRUE(plain.OpenSystemLog());
+  ASSERT_TRUE(asked.OpenSystemLog());
+  const std::vector<TLogEvent> all = ReadAll(plain), some = ReadAll(asked);
+  ASSERT_EQ(all.size(), 11u);
+  ASSERT_EQ(some.size(), all.size());
+  std::vector<size_t> kept;
+  for (size_t i = 0; i < all.size(); ++i) {
+    SCOPED_TRACE(i);
+    EXPECT_EQ(some[i].EventCode, all[i].EventCode);
+    EXPECT_EQ(some[i].TimeGenerated, all[i].TimeGenerated);
+    EXPECT_EQ(some[i].HasUserSid, all[i].HasUserSid);
+    EXPECT_EQ(some[i].UserSid, all[i].UserSid);
+    if (!some[i].SourceName.empty()) {
+      kept.push_back(i);
+      EXPECT_EQ(some[i].SourceName, all[i].SourceName);
+      EXPECT_EQ(some[i].Strings, all[i].Strings);
+    } else {
+      EXPECT_TRUE(some[i].Strings.empty());
+    }
+  }
+  // Winlogon 7001 twice, the wake and Kernel-Power 42; not the same codes
+  // from other sources, nor these sources' other codes.
+  EXPECT_EQ(kept, (std::vector<size_t>{0, 2, 4, 9}));
+  // A record passed over between two asked ones leaves nothing of the first.
+  EXPECT_EQ(some[9].Strings, (std::vector<std::string>{"1"}));
+}
+
+// Fully decoded events replayed to the reconstruction, which cannot ask this
+// source for less; users are looked up by the event log's own source.
+class Replayed : public ListedEventSource {
+ public:
+  Replayed(std::vector<TLogEvent> events, EventLogSource& names)
+      : ListedEventSource(std::move(events)), names_(names) {}
+  std::string LookupUserName(const TLogEvent& event) override {
+    return names_.LookupUserName(event);
+  }
+  std::string LookupSidText(const std::string& sidText) override {
+    return names_.LookupSidText(sidText);
+  }
+
+ private:
+  EventLogSource& names_;
+};
+
+TEST(EventLogSource, AskingForLessLeavesTheBootTableAsItWas) {
+  FakeEventLogApi plainApi, api;
+  plainApi.records = api.records = MixedLog();
+  EventLogSource plain(plainApi, TUnnamedAccount::kSidText);
+  ASSERT_TRUE(plain.OpenSystemLog());
+  Replayed replayed(ReadAll(plain), plain);
+  TBootTable expected, table;
+  ReadBootEvents(replayed, RegionalFormats{}, expected);
+
+  EventLogSource source(api, TUnnamedAccount::kSidText);
+  ReadBootEvents(source, RegionalFormats{}, table);
+  ASSERT_EQ(table.size(), expected.size());
+  ASSERT_GE(table.size(), 3u);
+  bool wake = false, sidUser = false;
+  for (size_t i = 0; i < table.size(); ++i) {
+    SCOPED_TRACE(i);
+    EXPECT_DOUBLE_EQ(table[i].StartTime, expected[i].StartTime);
+    EXPECT_DOUBLE_EQ(table[i].StopTime, expected[i].StopTime);
+    EXPECT_EQ(table[i].UserName, expected[i].UserName);
+    EXPECT_EQ(table[i].BegunByWake, expected[i].BegunByWake);
+    EXPECT_EQ(table[i].WakeUtc, expected[i].WakeUtc);
+    EXPECT_EQ(table[i].StopKind, expected[i].StopKind);
+    wake = wake || table[i].BegunByWake;
+    sidUser = sidUser || table[i].UserName == "S-1-5-21-1-2-3-1001";
+  }
+  // The table does hold what only the data values give.
+  EXPECT_TRUE(wake);
+  EXPECT_TRUE(sidUser);
 }
 
 }  // namespace
