@@ -86,6 +86,37 @@ class TEvtxChunkBuilder {
     U8(0);
   }
   void Eof() { U8(0x00); }
+  // <System> as Windows writes it: provider, qualifiers, event ID, time and
+  // SID from substitutions 0..4, and the computer's name when one is given.
+  void System(const char* computer = nullptr) {
+    Open("System");
+    CloseStart();
+    Open("Provider", true);
+    Attribute("Name");
+    Sub(0, 0x01);
+    CloseEmpty();
+    Open("EventID", true);
+    Attribute("Qualifiers");
+    Sub(1, 0x06, true);
+    CloseStart();
+    Sub(2, 0x06);
+    End();
+    Open("TimeCreated", true);
+    Attribute("SystemTime");
+    Sub(3, 0x11);
+    CloseEmpty();
+    Open("Security", true);
+    Attribute("UserID");
+    Sub(4, 0x13, true);
+    CloseEmpty();
+    if (computer) {
+      Open("Computer");
+      CloseStart();
+      Text(computer);
+      End();
+    }
+    End();
+  }
 
   struct TValue {
     uint8_t Type;
