@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -21,12 +22,25 @@ constexpr uint16_t kServiceControl = 7035;
 
 extern const char* const kUnknownUserName;  // "N/A"
 
-// Which records a reader must give their source name and data values: asked
-// first by code alone, so that most records are passed over before their
-// source name is looked for.
+// A kind of record: its code and the exact name of the source that writes it.
+struct TRecordKind {
+  uint16_t Code = 0;
+  std::string_view Source;
+};
+
+// Which records a reader must give their source name and data values.
 struct TDataWanted {
-  bool (*MayWant)(uint16_t code) = nullptr;
-  bool (*Wants)(uint16_t code, std::string_view source) = nullptr;
+  constexpr TDataWanted() = default;
+  constexpr explicit TDataWanted(std::span<const TRecordKind> kinds) : Kinds(kinds) {
+    for (const TRecordKind& kind : kinds) {
+      CodeBits |= uint64_t{1} << (kind.Code % 64);
+    }
+  }
+  // Passes most records over by their code alone, before any source name is read.
+  constexpr bool MayWant(uint16_t code) const { return (CodeBits >> (code % 64)) & 1; }
+
+  std::span<const TRecordKind> Kinds;
+  uint64_t CodeBits = 0;  // a bit for each code of Kinds, modulo 64
 };
 
 // The System log, read newest record first. Failures are silent: a log that

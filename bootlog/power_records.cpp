@@ -27,16 +27,6 @@ bool IsLogonRecord(const TLogEvent& event) {
   return Is(event, kWinlogon, kWinlogonLogon);
 }
 
-bool MayBePowerOrLogonRecord(uint16_t code) {
-  return code == kPowerWake || code == kPowerSleep || code == kWinlogonLogon;
-}
-
-bool IsPowerOrLogonRecord(uint16_t code, std::string_view source) {
-  return (code == kPowerWake && source == kPowerTroubleshooter) ||
-         (code == kPowerSleep && source == kKernelPower) ||
-         (code == kWinlogonLogon && source == kWinlogon);
-}
-
 TStopKind StopKindOf(const TLogEvent& event, size_t targetStateIndex) {
   const std::string* text = Value(event, targetStateIndex);
   if (text == nullptr) {

@@ -6,6 +6,7 @@
 
 #include "bootlog/boot_table.h"
 #include "bootlog/event_source.h"
+#include "bootlog/session_event.h"
 
 // A Power-Troubleshooter wake record that the session rules take: it woke
 // later than it went to sleep.
@@ -18,11 +19,11 @@ struct TWake {
 bool IsWakeRecord(const TLogEvent& event);
 bool IsSleepRecord(const TLogEvent& event);
 bool IsLogonRecord(const TLogEvent& event);
-// A wake, sleep or logon record: the only ones whose source name and data
-// values the session rules read. The code alone rules out most records.
-bool MayBePowerOrLogonRecord(uint16_t code);
-bool IsPowerOrLogonRecord(uint16_t code, std::string_view source);
-inline constexpr TDataWanted kPowerOrLogonData{&MayBePowerOrLogonRecord, &IsPowerOrLogonRecord};
+// Wake, sleep and logon records: the only ones whose source name and data
+// values the session rules read.
+inline constexpr TRecordKind kPowerOrLogonRecords[] = {
+    {kPowerWake, kPowerTroubleshooter}, {kPowerSleep, kKernelPower}, {kWinlogonLogon, kWinlogon}};
+inline constexpr TDataWanted kPowerOrLogonData{kPowerOrLogonRecords};
 
 // Empty for a wake record whose times cannot be read or whose wake is not
 // later than its sleep (it woke only to hibernate or to sleep again).

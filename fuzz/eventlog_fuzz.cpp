@@ -1,7 +1,7 @@
 // The System log read protocol and record decoding over a service that lies.
+#include "bootlog/eventlog/eventlog_source.h"
 #include "bootlog/reconstruct.h"
 #include "fuzz/lying_eventlog_api.h"
-#include "bootlog/eventlog/eventlog_source.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   FuzzedDataProvider provider(data, size);
@@ -12,6 +12,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     // A second refresh on the same source starts afresh.
     ReadBootEvents(source, RegionalFormats{}, table);
     ReadBootEvents(source, RegionalFormats{}, table);
+  }
+  {
+    // Every record's source name and strings, as a reader that asks for all.
+    EventLogSource source(api);
+    TLogEvent event;
+    if (source.OpenSystemLog()) {
+      while (source.ReadNextEvent(event)) {
+      }
+    }
   }
   api.ExpectAllClosed();
   return 0;

@@ -36,6 +36,9 @@ void SwapIn(std::vector<std::string>& strings, std::vector<std::string>* spare) 
 }
 
 void PutAside(std::vector<std::string>& strings, std::vector<std::string>* spare) {
+  if (strings.empty()) {
+    return;
+  }
   if (spare && spare->empty()) {
     strings.swap(*spare);
   }
@@ -47,32 +50,37 @@ void PutAside(std::vector<std::string>& strings, std::vector<std::string>* spare
 // record into one event.
 void DecodeStrings(const uint8_t* bytes, size_t size, std::vector<std::string>& strings) {
   const size_t count = Le16(bytes + eventlog_record::kNumStrings);
-  const size_t first = Le32(bytes + eventlog_record::kStringOffset);
-  // The lengths of the first strings, found once; records have a few.
-  constexpr size_t kKept = 16;
-  size_t lengths[kKept];
-  size_t at = first;
-  for (size_t i = 0; i < count; ++i) {
+  size_t at = Le32(bytes + eventlog_record::kStringOffset);
+  // Each string takes at least its NUL, which bounds the count by the record.
+  if (at < eventlog_record::kFixedSize || at > size || count > size - at) {
+    strings.clear();
+    return;
+  }
+  strings.resize(count);
+  for (std::string& text : strings) {
     size_t length = 0;
-    if (at < eventlog_record::kFixedSize || !TextAt(bytes, size, at, length)) {
+    if (!TextAt(bytes, size, at, length)) {
       strings.clear();
       return;
     }
-    if (i < kKept) {
-      lengths[i] = length;
-    }
+    text.assign(reinterpret_cast<const char*>(bytes) + at, length);
     at += length + 1;
   }
-  strings.resize(count);
-  at = first;
-  for (size_t i = 0; i < count; ++i) {
-    size_t length = i < kKept ? lengths[i] : 0;
-    if (i >= kKept) {
-      TextAt(bytes, size, at, length);
+}
+
+// The kind among `wanted` that the record is, its source name compared where
+// it lies; most records are passed over by their code alone.
+const TRecordKind* KindWanted(const TDataWanted& wanted, uint16_t code, const uint8_t* bytes,
+                              size_t size) {
+  for (const TRecordKind& kind : wanted.Kinds) {
+    const size_t nul = eventlog_record::kFixedSize + kind.Source.size();
+    if (kind.Code == code && nul < size && bytes[nul] == 0 &&
+        std::memcmp(bytes + eventlog_record::kFixedSize, kind.Source.data(), kind.Source.size()) ==
+            0) {
+      return &kind;
     }
-    strings[i].assign(reinterpret_cast<const char*>(bytes) + at, length);
-    at += length + 1;
   }
+  return nullptr;
 }
 
 }  // namespace
@@ -101,14 +109,17 @@ bool DecodeEventLogRecord(const uint8_t* bytes, size_t size, TLogEvent& event,
   // The texts end before the record's closing copy of its length.
   const size_t textEnd = size >= kFixedSize + 4 ? size - 4 : size;
   // A question left out asks for everything.
-  const bool mayWant = !wanted || !wanted->MayWant || wanted->MayWant(event.EventCode);
-  const std::string_view source = mayWant ? SourceNameOf(bytes, textEnd) : std::string_view();
-  if (!mayWant || (wanted && wanted->Wants && !wanted->Wants(event.EventCode, source))) {
+  if (!wanted) {
+    event.SourceName.assign(SourceNameOf(bytes, textEnd));
+  } else if (const TRecordKind* kind = wanted->MayWant(event.EventCode)
+                                           ? KindWanted(*wanted, event.EventCode, bytes, textEnd)
+                                           : nullptr) {
+    event.SourceName.assign(kind->Source);
+  } else {
     event.SourceName.clear();
     PutAside(event.Strings, spare);
     return true;
   }
-  event.SourceName.assign(source);
   SwapIn(event.Strings, spare);
   DecodeStrings(bytes, textEnd, event.Strings);
   return true;

@@ -96,26 +96,19 @@ TEST(MergedEventSource, UsersAreLookedUpByTheLog) {
 // Remembers what it was asked to decode.
 class AskedSource : public ListedEventSource {
  public:
-  void DecodeDataOnlyOf(const TDataWanted& wanted) override { asked = wanted.Wants; }
-  bool (*asked)(uint16_t, std::string_view) = nullptr;
+  void DecodeDataOnlyOf(const TDataWanted& wanted) override { asked = wanted.Kinds.data(); }
+  const TRecordKind* asked = nullptr;
 };
-
-bool WantsNone(uint16_t, std::string_view) {
-  return false;
-}
-
-bool MayWantNone(uint16_t) {
-  return false;
-}
 
 TEST(MergedEventSource, PassesOnWhichRecordsToDecodeToBothLogs) {
   auto log = std::make_unique<AskedSource>();
   auto joined = std::make_unique<AskedSource>();
   AskedSource *logSeen = log.get(), *joinedSeen = joined.get();
   MergedEventSource source(std::move(log), std::move(joined));
-  source.DecodeDataOnlyOf(TDataWanted{&MayWantNone, &WantsNone});
-  EXPECT_EQ(logSeen->asked, &WantsNone);
-  EXPECT_EQ(joinedSeen->asked, &WantsNone);
+  static constexpr TRecordKind kOne[] = {{7, "Solo"}};
+  source.DecodeDataOnlyOf(TDataWanted{kOne});
+  EXPECT_EQ(logSeen->asked, kOne);
+  EXPECT_EQ(joinedSeen->asked, kOne);
 }
 
 }  // namespace

@@ -189,17 +189,38 @@ TEST(EventLogSource, LyingOffsetsAndCountsGiveNoStrings) {
     noNul[i] = 'A';
   }
   api.records.push_back(noNul);
-  EventLogSource source(api);
-  ASSERT_TRUE(source.OpenSystemLog());
-  const std::vector<TLogEvent> events = ReadAll(source);
-  ASSERT_EQ(events.size(), 6u);
-  for (size_t i = 0; i < 4; ++i) {
-    EXPECT_TRUE(events[i].Strings.empty()) << i;
-    EXPECT_EQ(events[i].SourceName, "Microsoft-Windows-Winlogon") << i;
+  // The name runs into the record's closing length: no NUL inside the texts.
+  std::vector<uint8_t> cut(56, 0);
+  const std::string name = "Microsoft-Windows-Winlogon";
+  cut.insert(cut.end(), name.begin(), name.end());
+  cut.insert(cut.end(), 4, 0);
+  cut[0] = static_cast<uint8_t>(cut.size());
+  cut[20] = 7001 & 0xFF;
+  cut[21] = 7001 >> 8;
+  cut[cut.size() - 4] = cut[0];
+  api.records.push_back(cut);
+  // Read in full, and as the boot table reads: these are all logon records.
+  for (bool askedForLogons : {false, true}) {
+    SCOPED_TRACE(askedForLogons);
+    FakeEventLogApi fresh;
+    fresh.records = api.records;
+    EventLogSource source(fresh);
+    if (askedForLogons) {
+      source.DecodeDataOnlyOf(kPowerOrLogonData);
+    }
+    ASSERT_TRUE(source.OpenSystemLog());
+    const std::vector<TLogEvent> events = ReadAll(source);
+    ASSERT_EQ(events.size(), 7u);
+    for (size_t i = 0; i < 4; ++i) {
+      EXPECT_TRUE(events[i].Strings.empty()) << i;
+      EXPECT_EQ(events[i].SourceName, "Microsoft-Windows-Winlogon") << i;
+    }
+    EXPECT_TRUE(events[4].Strings.empty());
+    for (size_t i : {5, 6}) {
+      EXPECT_EQ(events[i].SourceName, "") << i;
+      EXPECT_TRUE(events[i].Strings.empty()) << i;
+    }
   }
-  EXPECT_TRUE(events[4].Strings.empty());
-  EXPECT_EQ(events[5].SourceName, "");
-  EXPECT_TRUE(events[5].Strings.empty());
 }
 
 TEST(EventLogSource, SavedLogsShowAccountsTheyCannotNameBySid) {
@@ -234,6 +255,8 @@ std::vector<std::vector<uint8_t>> MixedLog() {
       MakeStringsRecord(7001, 900, winlogon,
                         {"1", "S-1-5-21-1-2-3-1001", "long enough to be heap"}),
       MakeStringsRecord(7001, 800, "Service Control Manager", {"a", "b", "c", "d"}),
+      MakeStringsRecord(7001, 750, winlogon + "-Helper", {"1", "S-1-5-18"}),
+      MakeStringsRecord(7001, 720, "Microsoft-Windows-Winlogo", {"1", "S-1-5-18"}),
       MakeStringsRecord(1, 700, wake, {"2020-12-06T03:53:19.5Z", "2020-12-06T04:00:00.5Z"}),
       MakeStringsRecord(1, 600, "Microsoft-Windows-Kernel-General", {"x"}),
       MakeStringsRecord(42, 500, power, {"4"}),
@@ -254,7 +277,7 @@ TEST(EventLogSource, DecodesDataOnlyOfTheRecordsAsked) {
   ASSERT_TRUE(plain.OpenSystemLog());
   ASSERT_TRUE(asked.OpenSystemLog());
   const std::vector<TLogEvent> all = ReadAll(plain), some = ReadAll(asked);
-  ASSERT_EQ(all.size(), 11u);
+  ASSERT_EQ(all.size(), 13u);
   ASSERT_EQ(some.size(), all.size());
   std::vector<size_t> kept;
   for (size_t i = 0; i < all.size(); ++i) {
@@ -272,10 +295,11 @@ TEST(EventLogSource, DecodesDataOnlyOfTheRecordsAsked) {
     }
   }
   // Winlogon 7001 twice, the wake and Kernel-Power 42; not the same codes
-  // from other sources, nor these sources' other codes.
-  EXPECT_EQ(kept, (std::vector<size_t>{0, 2, 4, 9}));
+  // from other sources (whose names may begin or end like these), nor these
+  // sources' other codes.
+  EXPECT_EQ(kept, (std::vector<size_t>{0, 4, 6, 11}));
   // A record passed over between two asked ones leaves nothing of the first.
-  EXPECT_EQ(some[9].Strings, (std::vector<std::string>{"1"}));
+  EXPECT_EQ(some[11].Strings, (std::vector<std::string>{"1"}));
 }
 
 // Fully decoded events replayed to the reconstruction, which cannot ask this
