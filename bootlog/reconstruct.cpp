@@ -17,6 +17,28 @@ bool IsServiceAccount(const std::string& name) {
   return false;
 }
 
+enum class TRole { Other, Started, Stopped, ServiceControl, Wake, Sleep, Logon };
+
+// The code alone passes most records over before any source name is compared.
+TRole RoleOf(const TLogEvent& event) {
+  switch (event.EventCode) {
+    case kEventLogStarted:
+      return TRole::Started;
+    case kEventLogStopped:
+      return TRole::Stopped;
+    case kServiceControl:
+      return TRole::ServiceControl;
+    case kPowerWake:
+      return IsWakeRecord(event) ? TRole::Wake : TRole::Other;
+    case kPowerSleep:
+      return IsSleepRecord(event) ? TRole::Sleep : TRole::Other;
+    case kWinlogonLogon:
+      return IsLogonRecord(event) ? TRole::Logon : TRole::Other;
+    default:
+      return TRole::Other;
+  }
+}
+
 // One read of the log. The stop a wake record names waits until the read
 // passes the wake: records written between the wake and the wake record (the
 // logon after a Fast Startup) belong to the woken session.
@@ -26,26 +48,36 @@ class TReconstruction {
       : source_(source), formats_(formats), table_(table) {}
 
   void Take(const TLogEvent& event) {
-    const std::optional<TWake> wake = IsWakeRecord(event) ? ReadWake(event) : std::nullopt;
-    if (!wake && !TakenByRules(event)) {
+    const TRole role = RoleOf(event);
+    const std::optional<TWake> wake = role == TRole::Wake ? ReadWake(event) : std::nullopt;
+    if (role == TRole::Other || (role == TRole::Wake && !wake)) {
       return;
     }
     if (pending_ && (wake || event.TimeGenerated < pending_->WakeUtc)) {
       ApplyPending();
     }
-    if (wake) {
-      Start(wake->WakeUtc, true);
-      pending_ = wake;
-    } else if (event.EventCode == kEventLogStarted) {
-      Start(event.TimeGenerated, false);
-    } else if (event.EventCode == kEventLogStopped) {
-      Stop(ConvertEventTime(event.TimeGenerated, formats_), TStopKind::Shutdown);
-    } else if (event.EventCode == kServiceControl) {
-      User(source_.LookupUserName(event), event.TimeGenerated);
-    } else if (IsLogonRecord(event)) {
-      User(UserOfLogon(event), event.TimeGenerated);
-    } else {
-      Sleep(event);
+    switch (role) {
+      case TRole::Wake:
+        Start(wake->WakeUtc, true);
+        pending_ = wake;
+        break;
+      case TRole::Started:
+        Start(event.TimeGenerated, false);
+        break;
+      case TRole::Stopped:
+        Stop(ConvertEventTime(event.TimeGenerated, formats_), TStopKind::Shutdown);
+        break;
+      case TRole::ServiceControl:
+        User(source_.LookupUserName(event), event.TimeGenerated);
+        break;
+      case TRole::Logon:
+        User(UserOfLogon(event), event.TimeGenerated);
+        break;
+      case TRole::Sleep:
+        Sleep(event);
+        break;
+      case TRole::Other:
+        break;
     }
   }
 
@@ -57,17 +89,6 @@ class TReconstruction {
   }
 
  private:
-  static bool TakenByRules(const TLogEvent& event) {
-    switch (event.EventCode) {
-      case kEventLogStarted:
-      case kEventLogStopped:
-      case kServiceControl:
-        return true;
-      default:
-        return IsSleepRecord(event) || IsLogonRecord(event);
-    }
-  }
-
   TBootRecord& Append() {
     hasWakeStop_ = false;
     return table_.emplace_back();
