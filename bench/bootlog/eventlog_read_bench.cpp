@@ -5,6 +5,7 @@
 #include <benchmark/benchmark.h>
 
 #include <cstring>
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -19,23 +20,25 @@ void Put32(std::vector<uint8_t>& r, size_t at, uint32_t v) {
   }
 }
 
-// A record of today's Windows: a source name, a SID and two strings.
-std::vector<uint8_t> Record(uint32_t eventId, uint32_t time) {
-  static const char names[] = "Microsoft-Windows-Winlogon\0PC\0";
-  static const char strings[] = "1\0S-1-5-21-2595688666-2948619230-3055395256-1000\0";
-  std::vector<uint8_t> r(56, 0);
-  r.insert(r.end(), names, names + sizeof names - 1);
-  r.resize((r.size() + 3) / 4 * 4, 0);
-  const size_t sid = r.size();
-  r.insert(r.end(), {1, 1, 0, 0, 0, 0, 0, 5, 18, 0, 0, 0});
-  const size_t text = r.size();
-  r.insert(r.end(), strings, strings + sizeof strings - 1);
-  r.resize((r.size() + 3) / 4 * 4 + 4, 0);
+// A record as ReadEventLogA gives it: source name, computer name, SID, strings.
+std::vector<uint8_t> Record(const char* source, uint32_t eventId,
+                            std::initializer_list<const char*> strings) {
+  std::string bytes(56, '\0');
+  bytes.append(source, std::strlen(source) + 1).append("PC", 3);
+  bytes.resize((bytes.size() + 3) / 4 * 4, '\0');
+  const size_t sid = bytes.size();
+  bytes.append("\x01\x01\0\0\0\0\0\x05\x12\0\0\0", 12);  // S-1-5-18
+  const size_t text = bytes.size();
+  for (const char* s : strings) {
+    bytes.append(s, std::strlen(s) + 1);
+  }
+  bytes.resize((bytes.size() + 3) / 4 * 4 + 4, '\0');
+  std::vector<uint8_t> r(bytes.begin(), bytes.end());
   Put32(r, 0, static_cast<uint32_t>(r.size()));
   Put32(r, 4, 0x654C664C);
-  Put32(r, 12, time);
+  Put32(r, 12, 1700000000);
   Put32(r, 20, eventId);
-  r[26] = 2;
+  r[26] = static_cast<uint8_t>(strings.size());
   Put32(r, 36, static_cast<uint32_t>(text));
   Put32(r, 40, 12);
   Put32(r, 44, static_cast<uint32_t>(sid));
@@ -43,14 +46,60 @@ std::vector<uint8_t> Record(uint32_t eventId, uint32_t time) {
   return r;
 }
 
-// Serves the same few records `count` times, one a read, like the service.
-class MemoryLog : public EventLogApi {
- public:
-  explicit MemoryLog(int64_t count) : count_(count) {
-    for (uint32_t id : {6005u, 7001u, 0x40001B7Bu, 6006u}) {
-      records_.push_back(Record(id, 1700000000));
+using TRecords = std::vector<std::vector<uint8_t>>;
+
+std::vector<uint8_t> Logon(uint32_t eventId = 7001) {
+  return Record("Microsoft-Windows-Winlogon", eventId,
+                {"1", "S-1-5-21-2595688666-2948619230-3055395256-1000"});
+}
+
+// One record in four a logon: far more than any real log holds.
+TRecords LogonEveryFourth() {
+  TRecords records;
+  for (uint32_t id : {6005u, 7001u, 0x40001B7Bu, 6006u}) {
+    records.push_back(Logon(id));
+  }
+  return records;
+}
+
+// The mix of the real Windows 7, 10 and 11 logs in ../shared/evtx, per 1000
+// records: 5 wake, sleep and logon records, 70 records of the same codes from
+// another source (Kernel-General 1, the clock set), the rest other records.
+TRecords RealMix() {
+  const std::vector<uint8_t> wake =
+      Record("Microsoft-Windows-Power-Troubleshooter", 1,
+             {"2017-07-21T00:22:05.597986100Z", "2017-07-21T07:12:40.155160900Z", "1", "2", "3",
+              "0", "0", "0", "0", "0", "4", "4"});
+  const std::vector<uint8_t> sleep = Record("Microsoft-Windows-Kernel-Power", 42, {"4", "0", "7"});
+  const std::vector<uint8_t> clock =
+      Record("Microsoft-Windows-Kernel-General", 1,
+             {"2017-07-21T07:12:41.000000000Z", "2017-07-21T07:12:40.544000000Z", "1"});
+  const std::vector<uint8_t> service =
+      Record("Service Control Manager", 0x40001B7Cu, {"Windows Update", "running"});
+  const std::vector<uint8_t> general =
+      Record("Microsoft-Windows-Kernel-General", 16,
+             {"1", "\\??\\C:\\Windows\\System32\\config\\SOFTWARE", "1", "3"});
+  TRecords records;
+  for (int i = 0; i < 1000; ++i) {
+    if (i % 200 == 0) {
+      records.push_back(Logon());
+    } else if (i % 500 == 1) {
+      records.push_back(wake);
+    } else if (i % 500 == 2) {
+      records.push_back(sleep);
+    } else if (i % 14 == 7) {
+      records.push_back(clock);
+    } else {
+      records.push_back(i % 2 ? service : general);
     }
   }
+  return records;
+}
+
+// Serves the records round and round, `count` in all, one a read, like the service.
+class MemoryLog : public EventLogApi {
+ public:
+  MemoryLog(const TRecords& records, int64_t count) : records_(records), count_(count) {}
   Handle OpenLog(const char*) override {
     next_ = 0;
     return this;
@@ -62,7 +111,7 @@ class MemoryLog : public EventLogApi {
       error_ = kErrorHandleEof;
       return false;
     }
-    const std::vector<uint8_t>& r = records_[static_cast<size_t>(next_ % 4)];
+    const std::vector<uint8_t>& r = records_[static_cast<size_t>(next_) % records_.size()];
     if (bytesToRead < r.size()) {
       needed = static_cast<uint32_t>(r.size());
       error_ = kErrorInsufficientBuffer;
@@ -78,15 +127,15 @@ class MemoryLog : public EventLogApi {
   void CloseLog(Handle) override {}
 
  private:
+  const TRecords& records_;
   int64_t count_;
   int64_t next_ = 0;
   uint32_t error_ = 0;
-  std::vector<std::vector<uint8_t>> records_;
 };
 
-void ReadAll(benchmark::State& state, const TDataWanted* wanted) {
+void ReadAll(benchmark::State& state, const TRecords& records, const TDataWanted* wanted) {
   for (auto _ : state) {
-    MemoryLog api(state.range(0));
+    MemoryLog api(records, state.range(0));
     EventLogSource source(api);
     if (wanted) {
       source.DecodeDataOnlyOf(*wanted);
@@ -104,15 +153,20 @@ void ReadAll(benchmark::State& state, const TDataWanted* wanted) {
 
 // Every record's source name and strings decoded.
 void BM_ReadThroughProtocol(benchmark::State& state) {
-  ReadAll(state, nullptr);
+  ReadAll(state, LogonEveryFourth(), nullptr);
 }
 BENCHMARK(BM_ReadThroughProtocol)->Arg(1000000)->Unit(benchmark::kMillisecond);
 
 // As the boot table reads the log: the data of wake, sleep and logon records only.
 void BM_ReadForBootTable(benchmark::State& state) {
-  ReadAll(state, &kPowerOrLogonData);
+  ReadAll(state, LogonEveryFourth(), &kPowerOrLogonData);
 }
 BENCHMARK(BM_ReadForBootTable)->Arg(1000000)->Unit(benchmark::kMillisecond);
+
+void BM_ReadForBootTableRealMix(benchmark::State& state) {
+  ReadAll(state, RealMix(), &kPowerOrLogonData);
+}
+BENCHMARK(BM_ReadForBootTableRealMix)->Arg(1000000)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
