@@ -20,5 +20,9 @@ class EventLogApi {
 
 constexpr uint32_t kEventLogSequentialRead = 0x0001;
 constexpr uint32_t kEventLogBackwardsRead = 0x0008;
+constexpr uint32_t kErrorInvalidHandle = 6;
 constexpr uint32_t kErrorHandleEof = 38;
+constexpr uint32_t kErrorInvalidParameter = 87;
 constexpr uint32_t kErrorInsufficientBuffer = 122;
+constexpr uint32_t kErrorNoneMapped = 1332;
+constexpr uint32_t kErrorEventLogFileCorrupt = 1500;

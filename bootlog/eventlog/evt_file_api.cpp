@@ -1,36 +1,26 @@
 #include "bootlog/eventlog/evt_file_api.h"
 
-#include <cstring>
-
-#include "bootlog/eventlog/well_known_sids.h"
-
 std::string EvtFileApi::Problem(const std::string& path) {
   TEvtFile file;
   return file.Open(path);
 }
 
-EventLogApi::Handle EvtFileApi::OpenLog(const char*) {
-  CloseLog(this);
-  open_ = file_.Open(path_).empty();
-  if (!open_) {
-    error_ = kErrorEventLogFileCorrupt;
-    return nullptr;
+bool EvtFileApi::Load() {
+  if (!file_.Open(path_).empty()) {
+    return false;
   }
   index_ = file_.Index();
-  return this;
+  return true;
 }
 
-bool EvtFileApi::ReadLog(Handle log, uint32_t flags, uint32_t, void* buffer, uint32_t bytesToRead,
-                         uint32_t& bytesRead, uint32_t& minBytesNeeded) {
-  bytesRead = minBytesNeeded = 0;
-  if (log != this || !open_) {
-    error_ = kErrorInvalidHandle;
-    return false;
-  }
-  if (flags != (kEventLogSequentialRead | kEventLogBackwardsRead)) {
-    error_ = kErrorInvalidParameter;
-    return false;
-  }
+void EvtFileApi::Unload() {
+  file_.Close();
+  index_ = {};
+  next_ = 0;
+}
+
+bool EvtFileApi::Serve(uint8_t* out, uint32_t bytesToRead, uint32_t& bytesRead,
+                       uint32_t& minBytesNeeded) {
   std::vector<TEvtFile::TPlace>& records = index_.Records;
   if (next_ >= records.size()) {
     error_ = index_.Damaged ? kErrorEventLogFileCorrupt : kErrorHandleEof;
@@ -41,7 +31,6 @@ bool EvtFileApi::ReadLog(Handle log, uint32_t flags, uint32_t, void* buffer, uin
     error_ = kErrorInsufficientBuffer;
     return false;
   }
-  auto* out = static_cast<uint8_t*>(buffer);
   while (next_ < records.size() && records[next_].Length <= bytesToRead - bytesRead) {
     if (!file_.ReadRecord(records[next_], out + bytesRead)) {
       // Changed since it was indexed: what is left is no longer whole.
@@ -56,16 +45,4 @@ bool EvtFileApi::ReadLog(Handle log, uint32_t flags, uint32_t, void* buffer, uin
     return false;
   }
   return true;
-}
-
-bool EvtFileApi::LookupAccount(const void* sid, char* name, uint32_t& nameSize, char* domain,
-                               uint32_t& domainSize) {
-  return LookupWellKnownAccount(sid, name, nameSize, domain, domainSize, error_);
-}
-
-void EvtFileApi::CloseLog(Handle) {
-  file_.Close();
-  open_ = false;
-  index_ = {};
-  next_ = 0;
 }

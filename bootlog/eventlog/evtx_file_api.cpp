@@ -4,8 +4,6 @@
 #include <cstring>
 
 #include "bootlog/eventlog/eventlog_record.h"
-#include "bootlog/eventlog/evt_file_api.h"
-#include "bootlog/eventlog/well_known_sids.h"
 
 namespace {
 
@@ -84,30 +82,24 @@ std::vector<uint8_t> EvtxFileApi::EventLogRecord(const TEvtxRecord& record) cons
   return out;
 }
 
-EventLogApi::Handle EvtxFileApi::OpenLog(const char*) {
-  CloseLog(this);
+bool EvtxFileApi::Load() {
   TEvtxFile file;
-  open_ = file.Open(path_).empty();
-  if (!open_) {
-    error_ = kErrorEventLogFileCorrupt;
-    return nullptr;
+  if (!file.Open(path_).empty()) {
+    return false;
   }
   records_ = file.ReadAll();
-  return this;
+  return true;
 }
 
-bool EvtxFileApi::ReadLog(Handle log, uint32_t flags, uint32_t, void* buffer, uint32_t bytesToRead,
-                          uint32_t& bytesRead, uint32_t& minBytesNeeded) {
-  bytesRead = minBytesNeeded = 0;
-  if (log != this || !open_) {
-    error_ = kErrorInvalidHandle;
-    return false;
-  }
-  if (flags != (kEventLogSequentialRead | kEventLogBackwardsRead)) {
-    error_ = kErrorInvalidParameter;
-    return false;
-  }
-  auto* out = static_cast<uint8_t*>(buffer);
+void EvtxFileApi::Unload() {
+  records_.clear();
+  records_.shrink_to_fit();
+  pending_.clear();
+  next_ = 0;
+}
+
+bool EvtxFileApi::Serve(uint8_t* out, uint32_t bytesToRead, uint32_t& bytesRead,
+                        uint32_t& minBytesNeeded) {
   while (next_ < records_.size()) {
     if (pending_.empty()) {
       pending_ = EventLogRecord(records_[next_]);
@@ -130,17 +122,4 @@ bool EvtxFileApi::ReadLog(Handle log, uint32_t flags, uint32_t, void* buffer, ui
     error_ = kErrorInsufficientBuffer;
   }
   return false;
-}
-
-bool EvtxFileApi::LookupAccount(const void* sid, char* name, uint32_t& nameSize, char* domain,
-                                uint32_t& domainSize) {
-  return LookupWellKnownAccount(sid, name, nameSize, domain, domainSize, error_);
-}
-
-void EvtxFileApi::CloseLog(Handle) {
-  open_ = false;
-  records_.clear();
-  records_.shrink_to_fit();
-  pending_.clear();
-  next_ = 0;
 }

@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <cstring>
 
+#include "bootlog/eventlog/eventlog_api.h"
 #include "bootlog/little_endian.h"
 
 namespace {
@@ -48,7 +49,6 @@ bool WellKnownAccount(const uint8_t* sid, std::string& name, std::string& domain
 
 bool LookupWellKnownAccount(const void* sid, char* name, uint32_t& nameSize, char* domain,
                             uint32_t& domainSize, uint32_t& error) {
-  constexpr uint32_t kErrorInsufficientBuffer = 122, kErrorNoneMapped = 1332;
   std::string account, where;
   if (!WellKnownAccount(static_cast<const uint8_t*>(sid), account, where)) {
     error = kErrorNoneMapped;
