@@ -83,9 +83,10 @@ class LiveEventLogSource : public SystemEventLogSource {
 };
 
 // A saved log's accounts are looked up on this computer, as for the live log.
-class SavedLogApi : public EvtFileApi {
+template <class FileApi>
+class LocalAccounts : public FileApi {
  public:
-  using EvtFileApi::EvtFileApi;
+  using FileApi::FileApi;
   bool LookupAccount(const void* sid, char* name, uint32_t& nameSize, char* domain,
                      uint32_t& domainSize) override {
     return advapi_.LookupAccount(sid, name, nameSize, domain, domainSize);
@@ -95,15 +96,12 @@ class SavedLogApi : public EvtFileApi {
   AdvapiEventLogApi advapi_;
 };
 
-// The same for a saved .evtx log, whose texts come in the ANSI code page as
-// ReadEventLogA gives them.
-class SavedEvtxApi : public EvtxFileApi {
+using SavedLogApi = LocalAccounts<EvtFileApi>;
+
+// A saved .evtx log's texts come in the ANSI code page, as ReadEventLogA gives them.
+class SavedEvtxApi : public LocalAccounts<EvtxFileApi> {
  public:
-  using EvtxFileApi::EvtxFileApi;
-  bool LookupAccount(const void* sid, char* name, uint32_t& nameSize, char* domain,
-                     uint32_t& domainSize) override {
-    return advapi_.LookupAccount(sid, name, nameSize, domain, domainSize);
-  }
+  using LocalAccounts::LocalAccounts;
 
  protected:
   std::string Ansi(const std::string& utf8) const override {
@@ -123,9 +121,6 @@ class SavedEvtxApi : public EvtxFileApi {
     WideCharToMultiByte(CP_ACP, 0, wide.data(), chars, out.data(), bytes, nullptr, nullptr);
     return out;
   }
-
- private:
-  AdvapiEventLogApi advapi_;
 };
 
 }  // namespace
