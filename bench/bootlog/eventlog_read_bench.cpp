@@ -10,7 +10,6 @@
 #include <vector>
 
 #include "bootlog/eventlog/eventlog_source.h"
-#include "bootlog/power_records.h"
 
 namespace {
 
@@ -159,12 +158,12 @@ BENCHMARK(BM_ReadThroughProtocol)->Arg(1000000)->Unit(benchmark::kMillisecond);
 
 // As the boot table reads the log: the data of wake, sleep and logon records only.
 void BM_ReadForBootTable(benchmark::State& state) {
-  ReadAll(state, LogonEveryFourth(), &kPowerOrLogonData);
+  ReadAll(state, LogonEveryFourth(), &kWindowsRecordData);
 }
 BENCHMARK(BM_ReadForBootTable)->Arg(1000000)->Unit(benchmark::kMillisecond);
 
 void BM_ReadForBootTableRealMix(benchmark::State& state) {
-  ReadAll(state, RealMix(), &kPowerOrLogonData);
+  ReadAll(state, RealMix(), &kWindowsRecordData);
 }
 BENCHMARK(BM_ReadForBootTableRealMix)->Arg(1000000)->Unit(benchmark::kMillisecond);
 

@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "bootlog/datetime.h"
 #include "bootlog/eventlog/sid_text.h"
 #include "bootlog/little_endian.h"
 
@@ -204,23 +205,12 @@ void AppendFileTimeText(uint64_t fileTime, std::string& out) {
   const uint64_t ticks = fileTime % 10000000;
   const uint64_t seconds = fileTime / 10000000;
   const uint64_t secondOfDay = seconds % 86400;
-  // Days since 1601-01-01 to a civil date, counted from 0000-03-01.
-  const int64_t zz = static_cast<int64_t>(seconds / 86400) - 134774 + 719468;
-  const int64_t era = (zz >= 0 ? zz : zz - 146096) / 146097;
-  const int64_t doe = zz - era * 146097;
-  const int64_t yoe = (doe - doe / 1460 + doe / 36524 - doe / 146096) / 365;
-  int64_t year = yoe + era * 400;
-  const int64_t doy = doe - (365 * yoe + yoe / 4 - yoe / 100);
-  const int64_t mp = (5 * doy + 2) / 153;
-  const int64_t day = doy - (153 * mp + 2) / 5 + 1;
-  const int64_t month = mp < 10 ? mp + 3 : mp - 9;
-  if (month <= 2) {
-    ++year;
-  }
-  AppendFormat(out, "%04" PRId64 "-%02" PRId64 "-%02" PRId64 "T%02u:%02u:%02u.%07" PRIu64 "00Z",
-               year, month, day, static_cast<unsigned>(secondOfDay / 3600),
-               static_cast<unsigned>(secondOfDay / 60 % 60),
-               static_cast<unsigned>(secondOfDay % 60), ticks);
+  static const int64_t kDay16010101 = EncodeDate(1601, 1, 1);
+  const TCivilDate date = CivilDate(static_cast<int64_t>(seconds / 86400) + kDay16010101);
+  AppendFormat(
+      out, "%04" PRId64 "-%02" PRId64 "-%02" PRId64 "T%02u:%02u:%02u.%07" PRIu64 "00Z", date.Year,
+      int64_t{date.Month}, int64_t{date.Day}, static_cast<unsigned>(secondOfDay / 3600),
+      static_cast<unsigned>(secondOfDay / 60 % 60), static_cast<unsigned>(secondOfDay % 60), ticks);
 }
 
 void ArrayElementTexts(uint8_t type, const uint8_t* bytes, size_t size,
