@@ -7,30 +7,9 @@
 #include "bootlog/datetime.h"
 #include "bootlog/eventlog/sid_text.h"
 #include "bootlog/little_endian.h"
+#include "bootlog/utf8.h"
 
 namespace {
-
-uint64_t Le64(const uint8_t* p) {
-  return uint64_t(Le32(p)) | uint64_t(Le32(p + 4)) << 32;
-}
-
-void AppendCodePoint(uint32_t c, std::string& out) {
-  if (c < 0x80) {
-    out += static_cast<char>(c);
-  } else if (c < 0x800) {
-    out += static_cast<char>(0xC0 | c >> 6);
-    out += static_cast<char>(0x80 | (c & 0x3F));
-  } else if (c < 0x10000) {
-    out += static_cast<char>(0xE0 | c >> 12);
-    out += static_cast<char>(0x80 | (c >> 6 & 0x3F));
-    out += static_cast<char>(0x80 | (c & 0x3F));
-  } else {
-    out += static_cast<char>(0xF0 | c >> 18);
-    out += static_cast<char>(0x80 | (c >> 12 & 0x3F));
-    out += static_cast<char>(0x80 | (c >> 6 & 0x3F));
-    out += static_cast<char>(0x80 | (c & 0x3F));
-  }
-}
 
 template <typename... T>
 void AppendFormat(std::string& out, const char* format, T... values) {
@@ -181,24 +160,11 @@ void StringArray(bool wide, const uint8_t* bytes, size_t size, std::vector<std::
 }  // namespace
 
 void AppendUtf8FromUtf16(const uint8_t* bytes, size_t units, std::string& out) {
-  for (size_t i = 0; i < units; ++i) {
-    uint32_t c = Le16(bytes + 2 * i);
-    if (c == 0) {
-      return;
-    }
-    if (c >= 0xD800 && c < 0xDC00 && i + 1 < units) {
-      const uint32_t low = Le16(bytes + 2 * (i + 1));
-      if (low >= 0xDC00 && low < 0xE000) {
-        c = 0x10000 + ((c - 0xD800) << 10) + (low - 0xDC00);
-        ++i;
-      } else {
-        c = 0xFFFD;
-      }
-    } else if (c >= 0xD800 && c < 0xE000) {
-      c = 0xFFFD;
-    }
-    AppendCodePoint(c, out);
+  size_t count = 0;
+  while (count < units && Le16(bytes + 2 * count) != 0) {
+    ++count;
   }
+  AppendUtf8FromUtf16(count, [bytes](size_t i) { return Le16(bytes + 2 * i); }, out);
 }
 
 void AppendFileTimeText(uint64_t fileTime, std::string& out) {
