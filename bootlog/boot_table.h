@@ -7,7 +7,7 @@
 #include "bootlog/datetime.h"
 
 // How a session ended, when it ended cleanly.
-enum class TStopKind { Shutdown, Sleep, Hibernation };
+enum class TStopKind { Shutdown, Sleep, Hibernation, FastStartup };
 
 struct TBootRecord {
   TDateTime StartTime = 0.0;  // 0.0: no start known

@@ -21,6 +21,7 @@ const char* StoppedText(TStopKind kind) {
     case TStopKind::Hibernation:
       return kStateHibernation;
     case TStopKind::Shutdown:
+    case TStopKind::FastStartup:
       break;
   }
   return kStateCleanShutdown;

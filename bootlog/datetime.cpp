@@ -21,9 +21,7 @@ constexpr int64_t DaysFromCivil(int64_t y, int m, int d) {
 // Day numbers here count from 0000-03-01.
 constexpr int64_t kDay18991230 = DaysFromCivil(1899, 12, 30);
 
-}  // namespace
-
-TCivilDate CivilDate(int64_t days) {
+inline TCivilDate CivilFromDays(int64_t days) {
   const int64_t z = days + kDay18991230;
   const int64_t era = (z >= 0 ? z : z - 146096) / 146097;
   const int64_t doe = z - era * 146097;
@@ -33,6 +31,12 @@ TCivilDate CivilDate(int64_t days) {
   const int d = static_cast<int>(doy - (153 * mp + 2) / 5 + 1);
   const int m = static_cast<int>(mp < 10 ? mp + 3 : mp - 9);
   return {yoe + era * 400 + (m <= 2), m, d};
+}
+
+}  // namespace
+
+TCivilDate CivilDate(int64_t days) {
+  return CivilFromDays(days);
 }
 
 int DaysInMonth(int year, int month) {
@@ -71,7 +75,7 @@ TDateTimeParts DecodeDateTime(TDateTime value) {
     ms -= kMsPerDay;
     day += value >= 0 ? 1 : -1;
   }
-  const TCivilDate date = CivilDate(day);
+  const TCivilDate date = CivilFromDays(day);
   parts.Year = static_cast<int>(date.Year);
   parts.Month = date.Month;
   parts.Day = date.Day;

@@ -88,8 +88,22 @@ std::string ParseLine(const std::string& line, TLogEvent& event) {
     return "expected a blank after the time";
   }
   if (!event.SourceName.empty()) {
-    if (pos + 1 < line.size()) {
-      SplitValues(line, pos + 1, event.Strings);
+    ++pos;
+    if (pos < line.size() && line[pos] == '<') {
+      const size_t close = line.find('>', pos);
+      if (close == std::string::npos) {
+        return "expected a '>' after the SID";
+      }
+      event.HasUserSid = true;
+      event.UserSid.assign(line, pos + 1, close - pos - 1);
+      pos = close + 1;
+      if (pos < line.size() && line[pos] != ' ') {
+        return "expected a blank after the SID";
+      }
+      ++pos;
+    }
+    if (pos < line.size()) {
+      SplitValues(line, pos, event.Strings);
     }
     return {};
   }

@@ -17,8 +17,9 @@ class EFixtureError : public std::runtime_error {
 // CODE is the decimal 32-bit event identifier, TIME the seconds since
 // 1970-01-01 UTC, USER the rest of the line after one blank (absent: the
 // lookup fails). A record of a named source, with its data values, reads
-// "[SOURCE] CODE TIME [VALUE|VALUE|...]": the values are the rest of the line
-// after one blank, split at every '|'; such a record has no user of its own.
+// "[SOURCE] CODE TIME [<SID>] [VALUE|VALUE|...]": the values are the rest of
+// the line after one blank, split at every '|'; the record's own user is the
+// SID text in angle brackets, when given.
 // Blank lines and lines starting with '#' are skipped.
 //
 // The file is read line by line, never whole: memory does not grow with it.

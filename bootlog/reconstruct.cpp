@@ -20,7 +20,7 @@ TStopKind StopKindOf(TAsleepKind how) {
     case TAsleepKind::Hibernation:
       return TStopKind::Hibernation;
     case TAsleepKind::FastStartup:
-      return TStopKind::Shutdown;
+      return TStopKind::FastStartup;
     case TAsleepKind::Sleep:
     case TAsleepKind::Standby:
       break;
@@ -28,17 +28,36 @@ TStopKind StopKindOf(TAsleepKind how) {
   return TStopKind::Sleep;
 }
 
-// One read of the log. The stop of a period that woke waits until the read
-// passes its wake: events logged between the wake and the record of it (the
-// logon after a Fast Startup) belong to the woken session.
+// The screen off for seconds, a standby between two uses, the standby pair
+// after every resume: too short to split a session.
+bool IsFlicker(const TSessionEvent& event) {
+  return event.Kind == TSessionEvent::TKind::Asleep && event.Woke && event.WentAsleepKnown &&
+         int64_t{event.WakeUtc} - event.Utc < kShortestCounted;
+}
+
+// One read of the log, newest event first. A period that woke starts the
+// session after it at once; its stop waits until the read passes its wake
+// (events logged between the wake and the record of it belong to the woken
+// session), and an earlier period that woke less than a minute before it
+// went asleep again, with no logon between, becomes one with it.
 class TReconstruction {
  public:
   TReconstruction(const RegionalFormats& formats, TBootTable& table)
       : formats_(formats), table_(table) {}
 
-  void Take(const TSessionEvent& event) {
+  // Takes the event's user text.
+  void Take(TSessionEvent& event) {
     using TKind = TSessionEvent::TKind;
+    if (IsFlicker(event) || (event.Kind == TKind::Logon && IsServiceAccount(event.User))) {
+      return;
+    }
     const bool woke = event.Kind == TKind::Asleep && event.Woke;
+    if (woke && pending_ && pending_->WentAsleepKnown && pending_->Utc >= event.WakeUtc &&
+        int64_t{pending_->Utc} - event.WakeUtc < kShortestCounted) {
+      pending_->Utc = event.Utc;
+      pending_->WentAsleepKnown = event.WentAsleepKnown;
+      return;
+    }
     if (pending_ && (woke || event.PlaceUtc() < pending_->WakeUtc)) {
       ApplyPending();
     }
@@ -47,10 +66,10 @@ class TReconstruction {
         Start(event.Utc, false);
         break;
       case TKind::Shutdown:
-        Stop(ConvertEventTime(event.Utc, formats_), TStopKind::Shutdown);
+        Stop(event.Utc, TStopKind::Shutdown);
         break;
       case TKind::Logon:
-        User(event.User, event.Utc);
+        User(std::move(event.User), event.Utc);
         break;
       case TKind::Asleep:
         if (woke) {
@@ -71,14 +90,19 @@ class TReconstruction {
   }
 
  private:
-  TBootRecord& Append() {
-    hasWakeStop_ = false;
-    return table_.emplace_back();
+  TBootRecord& Append() { return table_.emplace_back(); }
+
+  // A stop the computer's going asleep gave, not a shutdown.
+  static bool StoppedAsleep(const TBootRecord& r) {
+    return IsTimeSet(r.StopTime) && r.StopKind != TStopKind::Shutdown;
   }
 
+  // A start later than a going asleep's stop cannot be that session's: it
+  // begins one of its own.
   void Start(uint32_t utc, bool byWake) {
     const TDateTime t = ConvertEventTime(utc, formats_);
-    if (table_.empty() || IsTimeSet(table_.back().StartTime)) {
+    if (table_.empty() || IsTimeSet(table_.back().StartTime) ||
+        (StoppedAsleep(table_.back()) && t > table_.back().StopTime)) {
       Append();
     }
     TBootRecord& r = table_.back();
@@ -87,52 +111,52 @@ class TReconstruction {
     r.WakeUtc = byWake ? utc : 0;
   }
 
-  void Stop(TDateTime t, TStopKind kind) {
+  void Stop(uint32_t utc, TStopKind kind) {
+    const TDateTime t = ConvertEventTime(utc, formats_);
     if (table_.empty() || IsTimeSet(table_.back().StopTime) || IsTimeSet(table_.back().StartTime)) {
       Append();
     }
     table_.back().StopTime = t;
     table_.back().StopKind = kind;
+    stopUtc_ = utc;
   }
 
   void ApplyPending() {
     const TSessionEvent asleep = *pending_;
     pending_.reset();
-    Stop(ConvertEventTime(asleep.Utc, formats_), StopKindOf(asleep.How));
-    hasWakeStop_ = true;
-    wakeStop_ = asleep.Utc;
+    if (asleep.WentAsleepKnown) {
+      Stop(asleep.Utc, StopKindOf(asleep.How));
+    }
   }
 
-  void User(const std::string& name, uint32_t utc) {
-    if (IsServiceAccount(name)) {
-      return;
-    }
+  void User(std::string&& name, uint32_t utc) {
     const TDateTime t = ConvertEventTime(utc, formats_);
     if (table_.empty() || (IsTimeSet(table_.back().StartTime) && table_.back().StartTime > t)) {
       Append();
     }
-    table_.back().UserName = name;
+    table_.back().UserName = std::move(name);
   }
 
-  // Nothing woke it before a full boot. The earliest going asleep before a
-  // wake is when its session ended.
+  // Nothing woke it before the log went on. Going asleep again before a stop
+  // that going asleep gave never moves that stop later: the session ended
+  // when the computer first went asleep.
   void WentAsleep(const TSessionEvent& asleep) {
     if (table_.empty() || IsTimeSet(table_.back().StartTime)) {
-      Stop(ConvertEventTime(asleep.Utc, formats_), StopKindOf(asleep.How));
-    } else if (hasWakeStop_ && wakeStop_ > asleep.Utc) {
+      Stop(asleep.Utc, StopKindOf(asleep.How));
+    } else if (StoppedAsleep(table_.back()) && stopUtc_ > asleep.Utc) {
       table_.back().StopTime = ConvertEventTime(asleep.Utc, formats_);
-      wakeStop_ = asleep.Utc;
+      stopUtc_ = asleep.Utc;
     }
   }
 
-  // Oldest first, so that one logon carries through several sleeps; a Fast
-  // Startup logs off, so nothing carries through it.
+  // Oldest first, so that one logon carries through several sleeps and
+  // standbys; a Fast Startup logs off, so nothing carries through it.
   void CarryUsersThroughSleep() {
     for (size_t i = table_.size(); i-- > 1;) {
       TBootRecord& r = table_[i - 1];
       const TBootRecord& older = table_[i];
       if (r.BegunByWake && r.UserName.empty() && IsTimeSet(older.StopTime) &&
-          older.StopKind != TStopKind::Shutdown) {
+          (older.StopKind == TStopKind::Sleep || older.StopKind == TStopKind::Hibernation)) {
         r.UserName = older.UserName;
       }
     }
@@ -141,9 +165,7 @@ class TReconstruction {
   const RegionalFormats& formats_;
   TBootTable& table_;
   std::optional<TSessionEvent> pending_;  // a period that woke, its stop not yet placed
-  // Seconds of the last record's stop while it is the one a wake record gave.
-  bool hasWakeStop_ = false;
-  uint32_t wakeStop_ = 0;
+  uint32_t stopUtc_ = 0;                  // seconds of the last record's stop
 };
 
 }  // namespace

@@ -24,6 +24,8 @@ struct TSessionEvent {
   bool Woke = false;
   uint32_t WakeUtc = 0;
   TAsleepKind How = TAsleepKind::Sleep;
+  // A period that woke began before the log did: when it went asleep is not known.
+  bool WentAsleepKnown = true;
 
   // Where the event stands among the others by time: a woken period at its wake.
   uint32_t PlaceUtc() const { return Kind == TKind::Asleep && Woke ? WakeUtc : Utc; }

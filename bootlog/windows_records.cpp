@@ -1,34 +1,10 @@
 #include "bootlog/windows_records.h"
 
-#include "bootlog/event_source.h"
+#include <cctype>
+
 #include "bootlog/iso_time.h"
 
-namespace {
-
-constexpr uint64_t CodeBitsOf(std::span<const TRecordKind> kinds) {
-  uint64_t bits = 0;
-  for (const TRecordKind& kind : kinds) {
-    bits |= uint64_t{1} << (kind.Code % 64);
-  }
-  return bits;
-}
-
-// Most records are passed over by their code alone.
-constexpr uint64_t kAnyCodeBits = CodeBitsOf(kWindowsRecords);
-
-}  // namespace
-
-const TRecordKind* KindOf(const TLogEvent& event) {
-  if (((kAnyCodeBits >> (event.EventCode % 64)) & 1) == 0) {
-    return nullptr;
-  }
-  for (const TRecordKind& kind : kWindowsRecords) {
-    if (kind.Code == event.EventCode && (kind.Source.empty() || event.SourceName == kind.Source)) {
-      return &kind;
-    }
-  }
-  return nullptr;
-}
+namespace {}  // namespace
 
 const std::string* ValueOf(const TLogEvent& event, const TRecordKind& kind, size_t which) {
   const size_t at = kind.Values[which];
@@ -64,4 +40,36 @@ std::optional<TSessionEvent> WakeOf(const TLogEvent& event, const TRecordKind& k
   period.WakeUtc = *wake;
   period.How = AsleepKindOf(ValueOf(event, kind, 2));
   return period;
+}
+
+namespace {
+
+// The folder after "\Users\" (in any case) of a Windows path.
+std::string ProfileFolder(const std::string& path) {
+  static constexpr std::string_view kUsers = "\\users\\";
+  for (size_t at = 0; at + kUsers.size() <= path.size(); ++at) {
+    bool match = true;
+    for (size_t i = 0; i < kUsers.size() && match; ++i) {
+      match = std::tolower(static_cast<unsigned char>(path[at + i])) == kUsers[i];
+    }
+    if (match) {
+      const size_t begin = at + kUsers.size();
+      return path.substr(begin, path.find('\\', begin) - begin);
+    }
+  }
+  return {};
+}
+
+}  // namespace
+
+std::string AccountNameOf(const TLogEvent& event, const TRecordKind& kind) {
+  const std::string* value = ValueOf(event, kind, 0);
+  if (value == nullptr) {
+    return {};
+  }
+  if (kind.Meaning == TRecordMeaning::HiveCleared) {
+    return ProfileFolder(*value);
+  }
+  const size_t slash = value->rfind('\\');
+  return slash == std::string::npos ? *value : value->substr(slash + 1);
 }

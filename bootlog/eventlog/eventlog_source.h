@@ -31,6 +31,7 @@ class EventLogSource : public EventSource {
   std::string LookupUserName(const TLogEvent& event) override;
   std::string LookupSidText(const std::string& sidText) override;
   void DecodeDataOnlyOf(const TDataWanted& wanted) override { wanted_ = wanted; }
+  bool NamesFromLog() const override { return unnamed_ == TUnnamedAccount::kSidText; }
 
  private:
   void End();

@@ -59,6 +59,8 @@ TEST(FixtureEventSource, MalformedLinesNameFileAndLine) {
       {"[Winlogon]7001 5\n", ":1: expected a blank after the source name"},
       {"[Winlogon] \n", ":1: expected an event code"},
       {"[Winlogon] 7001 5x|y\n", ":1: expected a blank after the time"},
+      {"[User32] 1074 5 <S-1-5-21 a|b\n", ":1: expected a '>' after the SID"},
+      {"[User32] 1074 5 <S-1-5-21>a|b\n", ":1: expected a blank after the SID"},
   };
   TTempFolder dir;
   for (const auto& [text, message] : cases) {
@@ -86,7 +88,9 @@ TEST(FixtureEventSource, SourcesAndDataValues) {
       "[Service Control Manager]   7001 1607229000 a b|c \n"
       "[Microsoft-Windows-Kernel-Power] 42 1607226800\n"
       "[Microsoft-Windows-Kernel-Power] 42 1607226800 \n"
-      "7035 1607226000 Li | Wang\n";
+      "7035 1607226000 Li | Wang\n"
+      "[User32] 1074 1607225000 <S-1-5-21-1-2-3-1001> a|b||PC\\xiaoming\n"
+      "[User32] 1074 1607224000 <S-1-5-18>\n";
   ListedEventSource source = FixtureEventSource::FromText(text, "log.txt");
   ASSERT_TRUE(source.OpenSystemLog());
   std::vector<TLogEvent> events;
@@ -94,7 +98,7 @@ TEST(FixtureEventSource, SourcesAndDataValues) {
   while (source.ReadNextEvent(e)) {
     events.push_back(e);
   }
-  ASSERT_EQ(events.size(), 5u);
+  ASSERT_EQ(events.size(), 7u);
   EXPECT_EQ(events[0].SourceName, "Microsoft-Windows-Power-Troubleshooter");
   EXPECT_EQ(events[0].EventCode, 1);
   EXPECT_EQ(events[0].TimeGenerated, 1607230000u);
@@ -111,6 +115,11 @@ TEST(FixtureEventSource, SourcesAndDataValues) {
   EXPECT_EQ(events[4].SourceName, "");
   EXPECT_TRUE(events[4].Strings.empty());
   EXPECT_EQ(source.LookupUserName(events[4]), "Li | Wang");
+  // A record's own SID before its values.
+  EXPECT_EQ(source.LookupUserName(events[5]), "S-1-5-21-1-2-3-1001");
+  EXPECT_EQ(events[5].Strings, (std::vector<std::string>{"a", "b", "", "PC\\xiaoming"}));
+  EXPECT_EQ(source.LookupUserName(events[6]), "S-1-5-18");
+  EXPECT_TRUE(events[6].Strings.empty());
 }
 
 TEST(FixtureEventSource, MissingFileCannotBeRead) {

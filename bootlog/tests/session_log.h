@@ -95,4 +95,36 @@ inline TLogEvent KernelBoot27(uint32_t time) {
   return Record("Microsoft-Windows-Kernel-Boot", 27, time, {"1", " NOEXECUTE=OPTIN"});
 }
 
+// Modern Standby: the screen off (506) and on again (507), with the data
+// values Windows 11 writes; 566, the session's screen state, counts for nothing.
+inline TLogEvent StandbyIn(uint32_t time) {
+  return Record(kKernelPower, 506, time, {"12", "1", "53", "0", "0"});
+}
+inline TLogEvent StandbyOut(uint32_t time, uint32_t seconds = 0) {
+  return Record(kKernelPower, 507, time,
+                {std::to_string(uint64_t{seconds} * 1000000), "31", "0", "0", "88", "0"});
+}
+inline TLogEvent KernelPower566(uint32_t time) {
+  return Record(kKernelPower, 566, time, {"1", "2", "0", "8", "0"});
+}
+
+// Records that carry a SID of their own and name its account: User32 1074
+// (the seventh value "DOMAIN\name") and Kernel-General 16 (a hive's path).
+inline TLogEvent Named(TLogEvent e, const std::string& sid) {
+  e.HasUserSid = true;
+  e.UserSid = sid;
+  return e;
+}
+inline TLogEvent ShutdownBy(uint32_t time, const std::string& sid, const std::string& account) {
+  return Named(Record("User32", 1074, time,
+                      {"C:\\Windows\\explorer.exe (PC)", "PC", "Other (Unplanned)", "0x0",
+                       "restart", "", account}),
+               sid);
+}
+inline TLogEvent HiveCleared(uint32_t time, const std::string& sid, const std::string& path) {
+  return Named(Record("Microsoft-Windows-Kernel-General", 16, time,
+                      {std::to_string(path.size()), path, "3", "1"}),
+               sid);
+}
+
 }  // namespace session_log

@@ -72,7 +72,7 @@ TEST(SessionRules, FastStartupEndsASessionAndTheLogonBeforeTheWakeRecordStartsTh
   EXPECT_EQ(table[0].WakeUtc, on);
   ExpectSession(table[1], kBoot, off, "Li");
   EXPECT_FALSE(table[1].BegunByWake);
-  EXPECT_EQ(table[1].StopKind, TStopKind::Shutdown);
+  EXPECT_EQ(table[1].StopKind, TStopKind::FastStartup);
   EXPECT_EQ(States(table), (std::vector<std::string>{"正常,运行中.../0", "正常关机/0"}));
   EXPECT_EQ(table[1].RunSeconds, int32_t(9 * kHour));
 }
@@ -169,17 +169,33 @@ TEST(SessionRules, ASleepWithNoWakeBeforeAFullBootEndsItsSession) {
   EXPECT_EQ(States(sleepOnly), (std::vector<std::string>{"正常,运行中.../0", "无开机记录/1"}));
 }
 
-TEST(SessionRules, WakesOfAFewSecondsAreSessionsOfTheirOwn) {
-  const uint32_t s1 = kBoot + kHour, w1 = s1 + 600, s2 = w1 + 7, w2 = s2 + 3600;
-  TBootTable table =
-      ReadLog({Boot(kBoot), Logon(kBoot + 40, "Li"), Sleep(s1, kTargetSleep),
-               Wake(s1, w1, kTargetSleep, 2), Sleep(s2, kTargetSleep), Wake(s2, w2, kTargetSleep)});
-  ASSERT_EQ(table.size(), 3u);
-  ExpectSession(table[0], w2, 0, "Li");
-  ExpectSession(table[1], w1, s2, "Li");
-  ExpectSession(table[2], kBoot, s1, "Li");
-  EXPECT_EQ(States(table), (std::vector<std::string>{"正常,运行中.../0", "睡眠/0", "睡眠/0"}));
-  EXPECT_EQ(table[1].RunSeconds, 7);
+TEST(SessionRules, AWakeOfSecondsWithNoLogonIsNoSessionAndAMinuteIs) {
+  for (const uint32_t awake : {7u, 59u, 60u}) {
+    SCOPED_TRACE(awake);
+    const uint32_t s1 = kBoot + kHour, w1 = s1 + 600, s2 = w1 + awake, w2 = s2 + 3600;
+    TBootTable table = ReadLog({Boot(kBoot), Logon(kBoot + 40, "Li"), Sleep(s1, kTargetSleep),
+                                Wake(s1, w1, kTargetSleep, 2), Sleep(s2, kTargetHibernate),
+                                Wake(s2, w2, kTargetHibernate)});
+    const std::vector<std::string> states = States(table);
+    ExpectSession(table[0], w2, 0, "Li");
+    if (awake < 60) {
+      ASSERT_EQ(table.size(), 2u);
+      ExpectSession(table[1], kBoot, s1, "Li");
+      EXPECT_EQ(states, (std::vector<std::string>{"正常,运行中.../0", "休眠/0"}));
+    } else {
+      ASSERT_EQ(table.size(), 3u);
+      ExpectSession(table[1], w1, s2, "Li");
+      EXPECT_EQ(table[1].RunSeconds, 60);
+      EXPECT_EQ(states, (std::vector<std::string>{"正常,运行中.../0", "休眠/0", "睡眠/0"}));
+    }
+  }
+  // A logon in the seconds awake makes them a session.
+  const uint32_t s1 = kBoot + kHour, w1 = s1 + 600, s2 = w1 + 20, w2 = s2 + 3600;
+  const TBootTable used =
+      ReadLog({Boot(kBoot), Sleep(s1, kTargetSleep), Wake(s1, w1, kTargetSleep, 2),
+               Logon(w1 + 5, "Wang"), Sleep(s2, kTargetSleep), Wake(s2, w2, kTargetSleep)});
+  ASSERT_EQ(used.size(), 3u);
+  ExpectSession(used[1], w1, s2, "Wang");
 }
 
 TEST(SessionRules, ALogonCarriesThroughSeveralSleepsButNotIntoALaterBoot) {
@@ -257,10 +273,13 @@ TEST(SessionRules, AClockSetBackBetweenTwoWakesLosesNeitherStop) {
   // The newer wake record's wake is earlier than the older wake record's own time.
   TBootTable table = ReadLog({Boot(kBoot), Wake(kBoot + 100, kBoot + 1000, kTargetSleep),
                               Wake(kBoot + 500, kBoot + 900, kTargetSleep)});
-  ASSERT_EQ(table.size(), 3u);
+  // The older wake is later than the newer sleep: it starts a session of its
+  // own, and that stop stays without a start.
+  ASSERT_EQ(table.size(), 4u);
   ExpectSession(table[0], kBoot + 900, 0, "");
-  ExpectSession(table[1], kBoot + 1000, kBoot + 500, "");
-  ExpectSession(table[2], kBoot, kBoot + 100, "");
+  ExpectSession(table[1], 0, kBoot + 500, "");
+  ExpectSession(table[2], kBoot + 1000, 0, "");
+  ExpectSession(table[3], kBoot, kBoot + 100, "");
 }
 
 TEST(SessionRules, TheOldestWakeStopsAtTheEndOfTheLog) {
@@ -275,7 +294,7 @@ TEST(SessionRules, AWakeTimeThatDoesNotReadBackEndsTheRead) {
   RegionalFormats runTogether;
   runTogether.ShortDate = "yyyyMd";
   WindowsSessionSource source(
-      std::make_unique<ListedEventSource>(std::vector<TLogEvent>{Wake(10, 20, kTargetSleep)}));
+      std::make_unique<ListedEventSource>(std::vector<TLogEvent>{Wake(10, 20000, kTargetSleep)}));
   TBootTable table;
   EXPECT_THROW(ReadBootEvents(source, runTogether, table), EConvertError);
   EXPECT_TRUE(table.empty());

@@ -246,6 +246,21 @@ TEST(EventLogSource, SavedLogsShowAccountsTheyCannotNameBySid) {
   EXPECT_EQ(live.LookupSidText("S-1-5-21-1-2-3-1001"), "N/A");
 }
 
+TEST(EventLogSource, OnlyASavedLogNamesItsAccountsByItsOwnRecords) {
+  for (const TUnnamedAccount unnamed : {TUnnamedAccount::kSidText, TUnnamedAccount::kUnknownUser}) {
+    FakeEventLogApi api;
+    api.records = {MakeStringsRecord(1074, 300, "User32",
+                                     {"x.exe", "PC", "", "0x0", "restart", "", "PC\\li"}, 21),
+                   MakeRecord(7035, 210, 21), MakeRecord(6005, 200)};
+    EventLogSource source(api, unnamed);
+    WindowsSessionSource sessions(source);
+    TBootTable table;
+    ReadBootEvents(sessions, RegionalFormats{}, table);
+    ASSERT_EQ(table.size(), 1u);
+    EXPECT_EQ(table[0].UserName, unnamed == TUnnamedAccount::kSidText ? "li" : "");
+  }
+}
+
 // A log of records the session rules read, mixed with others that share their
 // codes or their source names, and records with strings of their own.
 std::vector<std::vector<uint8_t>> MixedLog() {

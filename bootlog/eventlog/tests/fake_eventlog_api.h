@@ -108,16 +108,26 @@ inline std::vector<uint8_t> MakeRecord(uint32_t eventId, uint32_t timeGenerated,
 }
 
 // A record of today's Windows: the provider as the source name and the data
-// values as its insertion strings (NumStrings at 26, StringOffset at 36).
+// values as its insertion strings (NumStrings at 26, StringOffset at 36),
+// with the SID S-1-5-`account` when one is given.
 inline std::vector<uint8_t> MakeStringsRecord(uint32_t eventId, uint32_t timeGenerated,
                                               const std::string& source,
-                                              const std::vector<std::string>& strings) {
+                                              const std::vector<std::string>& strings,
+                                              int account = -1) {
   std::vector<uint8_t> r = MakeRecord(eventId, timeGenerated);
   r.resize(56);
   r.insert(r.end(), source.begin(), source.end());
   r.push_back(0);
   r.insert(r.end(), {'P', 'C', 0});
   r.resize((r.size() + 3) / 4 * 4, 0);
+  if (account >= 0) {
+    const uint32_t sidOffset = static_cast<uint32_t>(r.size());
+    r.insert(r.end(), {1, 1, 0, 0, 0, 0, 0, 5, static_cast<uint8_t>(account), 0, 0, 0});
+    for (int i = 0; i < 4; ++i) {
+      r[40 + i] = static_cast<uint8_t>(12 >> (8 * i));
+      r[44 + i] = static_cast<uint8_t>(sidOffset >> (8 * i));
+    }
+  }
   const uint32_t stringOffset = static_cast<uint32_t>(r.size());
   for (const std::string& s : strings) {
     r.insert(r.end(), s.begin(), s.end());

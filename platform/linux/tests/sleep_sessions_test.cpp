@@ -50,6 +50,14 @@ TEST_F(TSleepSessions, ASuspendAndResumeSplitTheSessionBothWithTheUser) {
                        }));
 }
 
+TEST_F(TSleepSessions, ASuspendOfTwentySecondsSplitsNothing) {
+  Boot(kMay1 + 8 * kHour, "zhang");
+  journal.Sleep(true, kMay1 + 9 * kHour).Sleep(false, kMay1 + 9 * kHour + 20);
+  EXPECT_EQ(Columns(), (std::vector<TCols>{
+                           {"2024/5/1 16:00:00", "", "", "zhang", "正常,运行中..."},
+                       }));
+}
+
 TEST_F(TSleepSessions, AHibernation) {
   Boot(kMay1 + 8 * kHour, "zhang");
   journal.Sleep(true, kMay1 + 9 * kHour, "hibernate").Sleep(false, kMay1 + 10 * kHour, "hibernate");
