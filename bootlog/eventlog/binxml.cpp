@@ -11,12 +11,37 @@ constexpr int kMaxNesting = 8;  // templates and embedded documents
 constexpr int kMaxElementDepth = 64;
 constexpr uint32_t kTokenBudget = 1 << 16;  // per record: a chunk holds fewer bytes
 
+// The tokens of binary XML, by the names of the format's description.
+enum TToken : uint8_t {
+  kEndOfStream = 0x00,
+  kOpenStartElement = 0x01,
+  kCloseStartElement = 0x02,
+  kCloseEmptyElement = 0x03,
+  kEndElement = 0x04,
+  kValue = 0x05,
+  kAttribute = 0x06,
+  kCDataSection = 0x07,
+  kCharRef = 0x08,
+  kEntityRef = 0x09,
+  kPITarget = 0x0A,
+  kPIData = 0x0B,
+  kTemplateInstance = 0x0C,
+  kNormalSubstitution = 0x0D,
+  kOptionalSubstitution = 0x0E,
+  kFragmentHeader = 0x0F,
+};
+// Set on a token that more data follows: on an open start element, its
+// attribute list.
+constexpr uint8_t kHasMoreData = 0x40;
+
 struct TValueRef {
   size_t Offset;
   size_t Size;
   uint8_t Type;
 };
 
+// Each token function reads the token at `pos` and returns the position after
+// it, or 0 on a fault (no token ends at 0).
 class TReader {
  public:
   TReader(const uint8_t* chunk, size_t size, TBinXmlSink& sink)
@@ -28,18 +53,35 @@ class TReader {
   }
 
  private:
-  // Reads tokens from `pos` up to the end-of-document token or `end`; the
+  // Reads tokens from `pos` up to the end-of-stream token or `end`; the
   // position after the document, or 0 on a fault.
   size_t Document(size_t pos, size_t end, const std::vector<TValueRef>* values, int nesting,
                   bool bareElements);
+  // Open start element; close start element, close empty element, end element.
+  size_t OpenStartElement(size_t pos, size_t end, bool attributes, bool bareElements);
+  size_t CloseElement(uint8_t token, size_t pos);
+  size_t Attribute(size_t pos, size_t end);
+  // Value, CDATA section, character reference, entity reference.
+  size_t Text(uint8_t token, size_t pos, size_t end);
+  // Processing instruction target and data: read past, they say nothing.
+  size_t ProcessingInstruction(uint8_t token, size_t pos, size_t end);
+  size_t TemplateInstance(size_t pos, size_t end, int nesting);
+  // Normal and optional substitution.
+  size_t Substitution(uint8_t token, size_t pos, size_t end, const std::vector<TValueRef>* values,
+                      int nesting);
 
   bool Has(size_t pos, size_t count, size_t end) const { return pos <= end && count <= end - pos; }
   // The name at chunk offset `at`; when it is stored right here (`at == pos`),
   // `pos` moves past it.
   bool Name(uint32_t at, size_t& pos, size_t end, const uint8_t*& chars, size_t& count);
-  size_t TemplateInstance(size_t pos, size_t end, int nesting);
+  // A token naming something: the name's offset follows the token byte.
+  bool NamedToken(size_t& pos, size_t end, const uint8_t*& chars, size_t& count);
+  // UTF-16 text with its count at `at`; the position after it, or 0.
+  size_t CountedText(size_t at, size_t end, const uint8_t*& units, size_t& bytes);
   bool Substitute(const TValueRef& value, bool optional, int nesting);
   void EmitChar(uint16_t c);
+  // The five entities XML predefines; another one says nothing.
+  void EmitEntity(const uint8_t* name, size_t chars);
 
   const uint8_t* b_;
   size_t size_;
@@ -68,28 +110,140 @@ bool TReader::Name(uint32_t at, size_t& pos, size_t end, const uint8_t*& chars, 
   return true;
 }
 
+bool TReader::NamedToken(size_t& pos, size_t end, const uint8_t*& chars, size_t& count) {
+  if (!Has(pos, 5, end)) {
+    return false;
+  }
+  const uint32_t at = Le32(b_ + pos + 1);
+  pos += 5;
+  return Name(at, pos, end, chars, count);
+}
+
+size_t TReader::CountedText(size_t at, size_t end, const uint8_t*& units, size_t& bytes) {
+  if (!Has(at, 2, end)) {
+    return 0;
+  }
+  bytes = 2 * size_t{Le16(b_ + at)};
+  if (!Has(at + 2, bytes, end)) {
+    return 0;
+  }
+  units = b_ + at + 2;
+  return at + 2 + bytes;
+}
+
 void TReader::EmitChar(uint16_t c) {
   const uint8_t unit[2] = {static_cast<uint8_t>(c & 0xFF), static_cast<uint8_t>(c >> 8)};
   sink_.Value(evtx_value::kString, unit, 2);
 }
 
-bool TReader::Substitute(const TValueRef& value, bool optional, int nesting) {
-  if (value.Type == evtx_value::kBinXml) {
-    if (value.Size == 0) {
-      return true;
+size_t TReader::OpenStartElement(size_t pos, size_t end, bool attributes, bool bareElements) {
+  size_t p = pos + 1 + (bareElements ? 0 : 2);  // dependency identifier
+  if (!Has(p, 8, end) || ++depth_ > kMaxElementDepth) {
+    return 0;
+  }
+  const uint32_t nameAt = Le32(b_ + p + 4);
+  p += 8;
+  const uint8_t* name;
+  size_t chars;
+  if (!Name(nameAt, p, end, name, chars)) {
+    return 0;
+  }
+  if (attributes) {  // the attribute list's size
+    if (!Has(p, 4, end)) {
+      return 0;
     }
-    // An embedded document may start right at an element, which then has no
-    // dependency identifier.
-    const uint8_t first = b_[value.Offset] & 0xBF;
-    return Document(value.Offset, value.Offset + value.Size, nullptr, nesting + 1, first == 0x01) !=
-           0;
+    p += 4;
   }
-  // A null value leaves a normal substitution empty; an optional one takes
-  // its element away, which only the sink can do.
-  if (value.Type != evtx_value::kNull || optional) {
-    sink_.Value(value.Type, b_ + value.Offset, value.Size);
+  sink_.OpenElement(name, chars);
+  return p;
+}
+
+size_t TReader::CloseElement(uint8_t token, size_t pos) {
+  if (token == kCloseStartElement) {
+    sink_.CloseStartTag();
+    return pos + 1;
   }
-  return true;
+  if (depth_ == 0) {
+    return 0;
+  }
+  --depth_;
+  if (token == kCloseEmptyElement) {
+    sink_.CloseStartTag();
+  }
+  sink_.CloseElement();
+  return pos + 1;
+}
+
+size_t TReader::Attribute(size_t pos, size_t end) {
+  const uint8_t* name;
+  size_t chars;
+  if (!NamedToken(pos, end, name, chars)) {
+    return 0;
+  }
+  sink_.Attribute(name, chars);
+  return pos;
+}
+
+size_t TReader::Text(uint8_t token, size_t pos, size_t end) {
+  const uint8_t* text;
+  size_t bytes;
+  size_t next;
+  switch (token) {
+    case kValue:  // the value's type, which can only be a string here, then the text
+      next = CountedText(pos + 2, end, text, bytes);
+      if (next == 0 || b_[pos + 1] != evtx_value::kString) {
+        return 0;
+      }
+      break;
+    case kCDataSection:
+      next = CountedText(pos + 1, end, text, bytes);
+      if (next == 0) {
+        return 0;
+      }
+      break;
+    case kCharRef:
+      if (!Has(pos, 3, end)) {
+        return 0;
+      }
+      EmitChar(Le16(b_ + pos + 1));
+      return pos + 3;
+    default: {  // kEntityRef
+      const uint8_t* name;
+      size_t chars;
+      if (!NamedToken(pos, end, name, chars)) {
+        return 0;
+      }
+      EmitEntity(name, chars);
+      return pos;
+    }
+  }
+  sink_.Value(evtx_value::kString, text, bytes);
+  return next;
+}
+
+void TReader::EmitEntity(const uint8_t* name, size_t chars) {
+  static const struct {
+    const char* Name;
+    uint16_t Char;
+  } kEntities[] = {{"lt", '<'}, {"gt", '>'}, {"amp", '&'}, {"quot", '"'}, {"apos", '\''}};
+  for (const auto& entity : kEntities) {
+    size_t i = 0;
+    while (i < chars && entity.Name[i] != '\0' && Le16(name + 2 * i) == entity.Name[i]) {
+      ++i;
+    }
+    if (i == chars && entity.Name[i] == '\0') {
+      EmitChar(entity.Char);
+    }
+  }
+}
+
+size_t TReader::ProcessingInstruction(uint8_t token, size_t pos, size_t end) {
+  const uint8_t* text;
+  size_t count;
+  if (token == kPIData) {
+    return CountedText(pos + 1, end, text, count);
+  }
+  return NamedToken(pos, end, text, count) ? pos : 0;
 }
 
 size_t TReader::TemplateInstance(size_t pos, size_t end, int nesting) {
@@ -138,6 +292,38 @@ size_t TReader::TemplateInstance(size_t pos, size_t end, int nesting) {
   return data;
 }
 
+bool TReader::Substitute(const TValueRef& value, bool optional, int nesting) {
+  if (value.Type == evtx_value::kBinXml) {
+    if (value.Size == 0) {
+      return true;
+    }
+    // An embedded document may start right at an element, which then has no
+    // dependency identifier.
+    const bool bare = (b_[value.Offset] & ~kHasMoreData) == kOpenStartElement;
+    return Document(value.Offset, value.Offset + value.Size, nullptr, nesting + 1, bare) != 0;
+  }
+  // A null value leaves a normal substitution empty; an optional one takes
+  // its element away, which only the sink can do.
+  if (value.Type != evtx_value::kNull || optional) {
+    sink_.Value(value.Type, b_ + value.Offset, value.Size);
+  }
+  return true;
+}
+
+size_t TReader::Substitution(uint8_t token, size_t pos, size_t end,
+                             const std::vector<TValueRef>* values, int nesting) {
+  // The value's index and its type, which the value itself repeats.
+  if (!Has(pos, 4, end)) {
+    return 0;
+  }
+  const size_t id = Le16(b_ + pos + 1);
+  const bool optional = token == kOptionalSubstitution;
+  if (values && id < values->size() && !Substitute((*values)[id], optional, nesting)) {
+    return 0;
+  }
+  return pos + 4;
+}
+
 size_t TReader::Document(size_t pos, size_t end, const std::vector<TValueRef>* values, int nesting,
                          bool bareElements) {
   if (nesting > kMaxNesting) {
@@ -147,157 +333,51 @@ size_t TReader::Document(size_t pos, size_t end, const std::vector<TValueRef>* v
     if (--budget_ == 0) {
       return 0;
     }
-    const uint8_t token = b_[pos];
-    const bool more = (token & 0x40) != 0;
-    switch (token & 0xBF) {
-      case 0x00:
+    const uint8_t token = b_[pos] & ~kHasMoreData;
+    const bool more = (b_[pos] & kHasMoreData) != 0;
+    switch (token) {
+      case kEndOfStream:
         ended_ = ended_ || nesting == 0;
         return pos + 1;
-      case 0x0F:  // fragment header: version and flags
-        if (!Has(pos, 4, end)) {
-          return 0;
-        }
-        pos += 4;
+      case kFragmentHeader:  // version and flags
+        pos = Has(pos, 4, end) ? pos + 4 : 0;
         break;
-      case 0x01: {
-        size_t p = pos + 1 + (bareElements ? 0 : 2);  // dependency identifier
-        if (!Has(p, 8, end) || ++depth_ > kMaxElementDepth) {
-          return 0;
-        }
-        const uint32_t nameAt = Le32(b_ + p + 4);
-        p += 8;
-        const uint8_t* name;
-        size_t chars;
-        if (!Name(nameAt, p, end, name, chars)) {
-          return 0;
-        }
-        if (more) {  // the attribute list's size
-          if (!Has(p, 4, end)) {
-            return 0;
-          }
-          p += 4;
-        }
-        sink_.OpenElement(name, chars);
-        pos = p;
+      case kOpenStartElement:
+        pos = OpenStartElement(pos, end, more, bareElements);
         break;
-      }
-      case 0x02:
-        sink_.CloseStartTag();
-        ++pos;
+      case kCloseStartElement:
+      case kCloseEmptyElement:
+      case kEndElement:
+        pos = CloseElement(token, pos);
         break;
-      case 0x03:
-      case 0x04:
-        if (depth_ == 0) {
-          return 0;
-        }
-        --depth_;
-        if ((token & 0xBF) == 0x03) {
-          sink_.CloseStartTag();
-        }
-        sink_.CloseElement();
-        ++pos;
+      case kAttribute:
+        pos = Attribute(pos, end);
         break;
-      case 0x05: {
-        if (!Has(pos, 4, end) || b_[pos + 1] != evtx_value::kString) {
-          return 0;
-        }
-        const size_t chars = Le16(b_ + pos + 2);
-        if (!Has(pos + 4, 2 * chars, end)) {
-          return 0;
-        }
-        sink_.Value(evtx_value::kString, b_ + pos + 4, 2 * chars);
-        pos += 4 + 2 * chars;
+      case kValue:
+      case kCDataSection:
+      case kCharRef:
+      case kEntityRef:
+        pos = Text(token, pos, end);
         break;
-      }
-      case 0x06: {
-        if (!Has(pos, 5, end)) {
-          return 0;
-        }
-        size_t p = pos + 5;
-        const uint8_t* name;
-        size_t chars;
-        if (!Name(Le32(b_ + pos + 1), p, end, name, chars)) {
-          return 0;
-        }
-        sink_.Attribute(name, chars);
-        pos = p;
+      case kPITarget:
+      case kPIData:
+        pos = ProcessingInstruction(token, pos, end);
         break;
-      }
-      case 0x07:
-      case 0x0B: {  // CDATA, PI data: a counted text
-        if (!Has(pos, 3, end)) {
-          return 0;
-        }
-        const size_t chars = Le16(b_ + pos + 1);
-        if (!Has(pos + 3, 2 * chars, end)) {
-          return 0;
-        }
-        if ((token & 0xBF) == 0x07) {
-          sink_.Value(evtx_value::kString, b_ + pos + 3, 2 * chars);
-        }
-        pos += 3 + 2 * chars;
-        break;
-      }
-      case 0x08:
-        if (!Has(pos, 3, end)) {
-          return 0;
-        }
-        EmitChar(Le16(b_ + pos + 1));
-        pos += 3;
-        break;
-      case 0x09:
-      case 0x0A: {  // entity reference, PI target: a name
-        if (!Has(pos, 5, end)) {
-          return 0;
-        }
-        size_t p = pos + 5;
-        const uint8_t* name;
-        size_t chars;
-        if (!Name(Le32(b_ + pos + 1), p, end, name, chars)) {
-          return 0;
-        }
-        if ((token & 0xBF) == 0x09) {
-          static const struct {
-            const char* Name;
-            uint16_t Char;
-          } kEntities[] = {{"lt", '<'}, {"gt", '>'}, {"amp", '&'}, {"quot", '"'}, {"apos", '\''}};
-          for (const auto& entity : kEntities) {
-            size_t i = 0;
-            while (i < chars && entity.Name[i] != '\0' && Le16(name + 2 * i) == entity.Name[i]) {
-              ++i;
-            }
-            if (i == chars && entity.Name[i] == '\0') {
-              EmitChar(entity.Char);
-            }
-          }
-        }
-        pos = p;
-        break;
-      }
-      case 0x0C:
+      case kTemplateInstance:
         pos = TemplateInstance(pos, end, nesting);
-        if (pos == 0) {
-          return 0;
-        }
         break;
-      case 0x0D:
-      case 0x0E: {
-        if (!Has(pos, 4, end)) {
-          return 0;
-        }
-        const size_t id = Le16(b_ + pos + 1);
-        const bool optional = (token & 0xBF) == 0x0E;
-        if (values && id < values->size() && !Substitute((*values)[id], optional, nesting)) {
-          return 0;
-        }
-        pos += 4;
+      case kNormalSubstitution:
+      case kOptionalSubstitution:
+        pos = Substitution(token, pos, end, values, nesting);
         break;
-      }
       default:
         return 0;
     }
+    if (pos == 0) {
+      return 0;
+    }
   }
-  // A document cut before its end-of-document token still said what it said.
+  // A document cut before its end-of-stream token still said what it said.
   return pos;
 }
 
