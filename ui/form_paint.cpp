@@ -60,13 +60,12 @@ void TForm::PaintControl(TControl* control, TPoint origin, const TRect& clip) {
     canvas.PushClipRect(area.Offset(-origin.X, -origin.Y));
     canvas.SetTextEngine(&control->TextEngine());
     canvas.Font = font_;
-    try {
-      control->Paint(canvas);
-    } catch (...) {
-      if (!paintError_) {
-        paintError_ = std::current_exception();
-      }
-    }
+    RunGuarded([&] { control->Paint(canvas); },
+               [this](std::exception_ptr error) {
+                 if (!paintError_) {
+                   paintError_ = error;
+                 }
+               });
     ++paintCount_;
   }
   for (int i = 0; i < control->ControlCount(); ++i) {
