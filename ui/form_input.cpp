@@ -3,10 +3,10 @@
 #include <algorithm>
 #include <vector>
 
+#include "ui/application.h"
 #include "ui/control_accessible.h"
 #include "ui/form.h"
 #include "ui/guarded.h"
-#include "ui/hints.h"
 
 namespace {
 
@@ -236,8 +236,8 @@ void TForm::WindowMouseMove(TShiftState shift, TPoint p) {
     RunGuarded([&] { target->MouseMove(shift, local.X, local.Y); });
   }
   TPoint screen = window_ ? window_->ClientToScreen(p) : p;
-  if (THintManager* hints = AppHints()) {
-    hints->MouseOver(capture_ ? nullptr : hover_, screen);
+  if (TApplication* app = Application()) {
+    app->Hints().MouseOver(capture_ ? nullptr : hover_, screen);
   }
 }
 
@@ -279,8 +279,8 @@ void TForm::WindowMouseLeave() {
     hover_ = nullptr;
     RunGuarded([old] { old->MouseLeave(); });
   }
-  if (THintManager* hints = AppHints()) {
-    hints->MouseOver(nullptr, {});
+  if (TApplication* app = Application()) {
+    app->Hints().MouseOver(nullptr, {});
   }
 }
 
