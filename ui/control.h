@@ -200,8 +200,6 @@ class TControl {
 
   // Asks for a repaint of what shows the caption; by default the whole control.
   virtual void CaptionChanged() { Invalidate(); }
-  // Stores the caption without asking for a repaint, for use while painting.
-  void StoreCaption(const std::string& text) { caption_ = text; }
   // Sets a field that shows in the picture; a new value asks for a repaint.
   template <class T, class V>
   void Change(T& field, V&& value) {
