@@ -40,8 +40,8 @@ struct TValueRef {
   uint8_t Type;
 };
 
-// Each token function reads the token at `pos` and returns the position after
-// it, or 0 on a fault (no token ends at 0).
+// Each token function reads the token at `pos` and moves `pos` past it; false
+// on a fault.
 class TReader {
  public:
   TReader(const uint8_t* chunk, size_t size, TBinXmlSink& sink)
@@ -49,35 +49,44 @@ class TReader {
 
   // The record's own document, which must reach its end token.
   bool Record(size_t begin, size_t end) {
-    return Document(begin, end, nullptr, 0, false) != 0 && ended_;
+    return Document(begin, end, nullptr, 0, false) && ended_;
   }
 
  private:
-  // Reads tokens from `pos` up to the end-of-stream token or `end`; the
-  // position after the document, or 0 on a fault.
-  size_t Document(size_t pos, size_t end, const std::vector<TValueRef>* values, int nesting,
-                  bool bareElements);
-  // Open start element; close start element, close empty element, end element.
-  size_t OpenStartElement(size_t pos, size_t end, bool attributes, bool bareElements);
-  size_t CloseElement(uint8_t token, size_t pos);
-  size_t Attribute(size_t pos, size_t end);
+  // Reads tokens from `pos` up to the end-of-stream token or `end`.
+  bool Document(size_t pos, size_t end, const std::vector<TValueRef>* values, int nesting,
+                bool bareElements);
+  // One token: its kind picks the function of its family.
+  bool Token(uint8_t token, size_t& pos, size_t end, const std::vector<TValueRef>* values,
+             int nesting, bool bareElements);
+  bool OpenStartElement(size_t& pos, size_t end, bool bareElements);
+  // Close empty element, end element.
+  bool EndElement(uint8_t token, size_t& pos);
+  bool Attribute(size_t& pos, size_t end);
   // Value, CDATA section, character reference, entity reference.
-  size_t Text(uint8_t token, size_t pos, size_t end);
+  bool Text(uint8_t token, size_t& pos, size_t end);
   // Processing instruction target and data: read past, they say nothing.
-  size_t ProcessingInstruction(uint8_t token, size_t pos, size_t end);
-  size_t TemplateInstance(size_t pos, size_t end, int nesting);
+  bool ProcessingInstruction(uint8_t token, size_t& pos, size_t end);
+  bool TemplateInstance(size_t& pos, size_t end, int nesting);
   // Normal and optional substitution.
-  size_t Substitution(uint8_t token, size_t pos, size_t end, const std::vector<TValueRef>* values,
-                      int nesting);
+  bool Substitution(uint8_t token, size_t& pos, size_t end, const std::vector<TValueRef>* values,
+                    int nesting);
 
   bool Has(size_t pos, size_t count, size_t end) const { return pos <= end && count <= end - pos; }
   // The name at chunk offset `at`; when it is stored right here (`at == pos`),
   // `pos` moves past it.
   bool Name(uint32_t at, size_t& pos, size_t end, const uint8_t*& chars, size_t& count);
   // A token naming something: the name's offset follows the token byte.
-  bool NamedToken(size_t& pos, size_t end, const uint8_t*& chars, size_t& count);
-  // UTF-16 text with its count at `at`; the position after it, or 0.
-  size_t CountedText(size_t at, size_t end, const uint8_t*& units, size_t& bytes);
+  bool NamedToken(size_t& pos, size_t end, const uint8_t*& chars, size_t& count) {
+    if (!Has(pos, 5, end)) {
+      return false;
+    }
+    const uint32_t at = Le32(b_ + pos + 1);
+    pos += 5;
+    return Name(at, pos, end, chars, count);
+  }
+  // UTF-16 text with its count at `pos + skip`.
+  bool CountedText(size_t& pos, size_t skip, size_t end, const uint8_t*& units, size_t& bytes);
   bool Substitute(const TValueRef& value, bool optional, int nesting);
   void EmitChar(uint16_t c);
   // The five entities XML predefines; another one says nothing.
@@ -110,25 +119,19 @@ bool TReader::Name(uint32_t at, size_t& pos, size_t end, const uint8_t*& chars, 
   return true;
 }
 
-bool TReader::NamedToken(size_t& pos, size_t end, const uint8_t*& chars, size_t& count) {
-  if (!Has(pos, 5, end)) {
-    return false;
-  }
-  const uint32_t at = Le32(b_ + pos + 1);
-  pos += 5;
-  return Name(at, pos, end, chars, count);
-}
-
-size_t TReader::CountedText(size_t at, size_t end, const uint8_t*& units, size_t& bytes) {
+bool TReader::CountedText(size_t& pos, size_t skip, size_t end, const uint8_t*& units,
+                          size_t& bytes) {
+  const size_t at = pos + skip;
   if (!Has(at, 2, end)) {
-    return 0;
+    return false;
   }
   bytes = 2 * size_t{Le16(b_ + at)};
   if (!Has(at + 2, bytes, end)) {
-    return 0;
+    return false;
   }
   units = b_ + at + 2;
-  return at + 2 + bytes;
+  pos = at + 2 + bytes;
+  return true;
 }
 
 void TReader::EmitChar(uint16_t c) {
@@ -136,89 +139,88 @@ void TReader::EmitChar(uint16_t c) {
   sink_.Value(evtx_value::kString, unit, 2);
 }
 
-size_t TReader::OpenStartElement(size_t pos, size_t end, bool attributes, bool bareElements) {
+bool TReader::OpenStartElement(size_t& pos, size_t end, bool bareElements) {
+  const bool attributes = (b_[pos] & kHasMoreData) != 0;
   size_t p = pos + 1 + (bareElements ? 0 : 2);  // dependency identifier
   if (!Has(p, 8, end) || ++depth_ > kMaxElementDepth) {
-    return 0;
+    return false;
   }
   const uint32_t nameAt = Le32(b_ + p + 4);
   p += 8;
   const uint8_t* name;
   size_t chars;
   if (!Name(nameAt, p, end, name, chars)) {
-    return 0;
+    return false;
   }
   if (attributes) {  // the attribute list's size
     if (!Has(p, 4, end)) {
-      return 0;
+      return false;
     }
     p += 4;
   }
   sink_.OpenElement(name, chars);
-  return p;
+  pos = p;
+  return true;
 }
 
-size_t TReader::CloseElement(uint8_t token, size_t pos) {
-  if (token == kCloseStartElement) {
-    sink_.CloseStartTag();
-    return pos + 1;
-  }
+bool TReader::EndElement(uint8_t token, size_t& pos) {
   if (depth_ == 0) {
-    return 0;
+    return false;
   }
   --depth_;
   if (token == kCloseEmptyElement) {
     sink_.CloseStartTag();
   }
   sink_.CloseElement();
-  return pos + 1;
+  ++pos;
+  return true;
 }
 
-size_t TReader::Attribute(size_t pos, size_t end) {
+bool TReader::Attribute(size_t& pos, size_t end) {
   const uint8_t* name;
   size_t chars;
   if (!NamedToken(pos, end, name, chars)) {
-    return 0;
+    return false;
   }
   sink_.Attribute(name, chars);
-  return pos;
+  return true;
 }
 
-size_t TReader::Text(uint8_t token, size_t pos, size_t end) {
+bool TReader::Text(uint8_t token, size_t& pos, size_t end) {
   const uint8_t* text;
   size_t bytes;
-  size_t next;
   switch (token) {
-    case kValue:  // the value's type, which can only be a string here, then the text
-      next = CountedText(pos + 2, end, text, bytes);
-      if (next == 0 || b_[pos + 1] != evtx_value::kString) {
-        return 0;
+    case kValue: {  // the value's type, which can only be a string here, then the text
+      const size_t at = pos;
+      if (!CountedText(pos, 2, end, text, bytes) || b_[at + 1] != evtx_value::kString) {
+        return false;
       }
       break;
+    }
     case kCDataSection:
-      next = CountedText(pos + 1, end, text, bytes);
-      if (next == 0) {
-        return 0;
+      if (!CountedText(pos, 1, end, text, bytes)) {
+        return false;
       }
       break;
     case kCharRef:
       if (!Has(pos, 3, end)) {
-        return 0;
+        return false;
       }
       EmitChar(Le16(b_ + pos + 1));
-      return pos + 3;
+      pos += 3;
+      return true;
     default: {  // kEntityRef
       const uint8_t* name;
       size_t chars;
       if (!NamedToken(pos, end, name, chars)) {
-        return 0;
+        return false;
       }
       EmitEntity(name, chars);
-      return pos;
+      return true;
     }
   }
   sink_.Value(evtx_value::kString, text, bytes);
-  return next;
+  return true;
 }
 
 void TReader::EmitEntity(const uint8_t* name, size_t chars) {
@@ -237,59 +239,58 @@ void TReader::EmitEntity(const uint8_t* name, size_t chars) {
   }
 }
 
-size_t TReader::ProcessingInstruction(uint8_t token, size_t pos, size_t end) {
+bool TReader::ProcessingInstruction(uint8_t token, size_t& pos, size_t end) {
   const uint8_t* text;
   size_t count;
-  if (token == kPIData) {
-    return CountedText(pos + 1, end, text, count);
-  }
-  return NamedToken(pos, end, text, count) ? pos : 0;
+  return token == kPIData ? CountedText(pos, 1, end, text, count)
+                          : NamedToken(pos, end, text, count);
 }
 
-size_t TReader::TemplateInstance(size_t pos, size_t end, int nesting) {
+bool TReader::TemplateInstance(size_t& pos, size_t end, int nesting) {
   // Token, an unknown byte, the template identifier, the definition's offset.
   if (!Has(pos, 10, end)) {
-    return 0;
+    return false;
   }
   const uint32_t definition = Le32(b_ + pos + 6);
-  pos += 10;
+  size_t p = pos + 10;
   // The definition: next offset, GUID, data size, then the data.
   if (!Has(definition, 24, size_)) {
-    return 0;
+    return false;
   }
   const size_t dataSize = Le32(b_ + definition + 20);
   const size_t body = definition + 24;
   if (!Has(body, dataSize, size_)) {
-    return 0;
+    return false;
   }
-  if (definition == pos) {
+  if (definition == p) {
     if (!Has(body, dataSize, end)) {
-      return 0;
+      return false;
     }
-    pos = body + dataSize;
+    p = body + dataSize;
   }
-  if (!Has(pos, 4, end)) {
-    return 0;
+  if (!Has(p, 4, end)) {
+    return false;
   }
-  const size_t count = Le32(b_ + pos);
-  pos += 4;
-  if (count > (end - pos) / 4) {
-    return 0;
+  const size_t count = Le32(b_ + p);
+  p += 4;
+  if (count > (end - p) / 4) {
+    return false;
   }
   std::vector<TValueRef> values(count);
-  size_t data = pos + 4 * count;
+  size_t data = p + 4 * count;
   for (size_t i = 0; i < count; ++i) {
-    const size_t valueSize = Le16(b_ + pos + 4 * i);
+    const size_t valueSize = Le16(b_ + p + 4 * i);
     if (!Has(data, valueSize, end)) {
-      return 0;
+      return false;
     }
-    values[i] = {data, valueSize, b_[pos + 4 * i + 2]};
+    values[i] = {data, valueSize, b_[p + 4 * i + 2]};
     data += valueSize;
   }
-  if (Document(body, body + dataSize, &values, nesting + 1, false) == 0) {
-    return 0;
+  if (!Document(body, body + dataSize, &values, nesting + 1, false)) {
+    return false;
   }
-  return data;
+  pos = data;
+  return true;
 }
 
 bool TReader::Substitute(const TValueRef& value, bool optional, int nesting) {
@@ -300,7 +301,7 @@ bool TReader::Substitute(const TValueRef& value, bool optional, int nesting) {
     // An embedded document may start right at an element, which then has no
     // dependency identifier.
     const bool bare = (b_[value.Offset] & ~kHasMoreData) == kOpenStartElement;
-    return Document(value.Offset, value.Offset + value.Size, nullptr, nesting + 1, bare) != 0;
+    return Document(value.Offset, value.Offset + value.Size, nullptr, nesting + 1, bare);
   }
   // A null value leaves a normal substitution empty; an optional one takes
   // its element away, which only the sink can do.
@@ -310,75 +311,78 @@ bool TReader::Substitute(const TValueRef& value, bool optional, int nesting) {
   return true;
 }
 
-size_t TReader::Substitution(uint8_t token, size_t pos, size_t end,
-                             const std::vector<TValueRef>* values, int nesting) {
+bool TReader::Substitution(uint8_t token, size_t& pos, size_t end,
+                           const std::vector<TValueRef>* values, int nesting) {
   // The value's index and its type, which the value itself repeats.
   if (!Has(pos, 4, end)) {
-    return 0;
+    return false;
   }
   const size_t id = Le16(b_ + pos + 1);
   const bool optional = token == kOptionalSubstitution;
   if (values && id < values->size() && !Substitute((*values)[id], optional, nesting)) {
-    return 0;
+    return false;
   }
-  return pos + 4;
+  pos += 4;
+  return true;
 }
 
-size_t TReader::Document(size_t pos, size_t end, const std::vector<TValueRef>* values, int nesting,
-                         bool bareElements) {
-  if (nesting > kMaxNesting) {
-    return 0;
+bool TReader::Token(uint8_t token, size_t& pos, size_t end, const std::vector<TValueRef>* values,
+                    int nesting, bool bareElements) {
+  switch (token) {
+    case kEndOfStream:  // nothing after it belongs to the document
+      ended_ = ended_ || nesting == 0;
+      pos = end;
+      return true;
+    case kFragmentHeader:  // version and flags
+      if (!Has(pos, 4, end)) {
+        return false;
+      }
+      pos += 4;
+      return true;
+    case kOpenStartElement:
+      return OpenStartElement(pos, end, bareElements);
+    case kCloseStartElement:
+      sink_.CloseStartTag();
+      ++pos;
+      return true;
+    case kCloseEmptyElement:
+    case kEndElement:
+      return EndElement(token, pos);
+    case kAttribute:
+      return Attribute(pos, end);
+    case kValue:
+    case kCDataSection:
+    case kCharRef:
+    case kEntityRef:
+      return Text(token, pos, end);
+    case kPITarget:
+    case kPIData:
+      return ProcessingInstruction(token, pos, end);
+    case kTemplateInstance:
+      return TemplateInstance(pos, end, nesting);
+    case kNormalSubstitution:
+    case kOptionalSubstitution:
+      return Substitution(token, pos, end, values, nesting);
+    default:
+      return false;
   }
-  while (pos < end) {
-    if (--budget_ == 0) {
-      return 0;
-    }
-    const uint8_t token = b_[pos] & ~kHasMoreData;
-    const bool more = (b_[pos] & kHasMoreData) != 0;
-    switch (token) {
-      case kEndOfStream:
-        ended_ = ended_ || nesting == 0;
-        return pos + 1;
-      case kFragmentHeader:  // version and flags
-        pos = Has(pos, 4, end) ? pos + 4 : 0;
-        break;
-      case kOpenStartElement:
-        pos = OpenStartElement(pos, end, more, bareElements);
-        break;
-      case kCloseStartElement:
-      case kCloseEmptyElement:
-      case kEndElement:
-        pos = CloseElement(token, pos);
-        break;
-      case kAttribute:
-        pos = Attribute(pos, end);
-        break;
-      case kValue:
-      case kCDataSection:
-      case kCharRef:
-      case kEntityRef:
-        pos = Text(token, pos, end);
-        break;
-      case kPITarget:
-      case kPIData:
-        pos = ProcessingInstruction(token, pos, end);
-        break;
-      case kTemplateInstance:
-        pos = TemplateInstance(pos, end, nesting);
-        break;
-      case kNormalSubstitution:
-      case kOptionalSubstitution:
-        pos = Substitution(token, pos, end, values, nesting);
-        break;
-      default:
-        return 0;
-    }
-    if (pos == 0) {
-      return 0;
-    }
+}
+
+bool TReader::Document(size_t pos, size_t end, const std::vector<TValueRef>* values, int nesting,
+                       bool bareElements) {
+  if (nesting > kMaxNesting) {
+    return false;
   }
   // A document cut before its end-of-stream token still said what it said.
-  return pos;
+  while (pos < end) {
+    if (--budget_ == 0) {
+      return false;
+    }
+    if (!Token(b_[pos] & ~kHasMoreData, pos, end, values, nesting, bareElements)) {
+      return false;
+    }
+  }
+  return true;
 }
 
 }  // namespace
