@@ -69,6 +69,7 @@ TEST_F(StatusBarRulesTest, TheFirstPaintShowsTheTimeBeforeAnyTick) {
     ++calls;
     return std::string("2025/1/1 12:00:00");
   });
+  EXPECT_EQ(clock->Caption(), "2025/1/1 12:00:00");  // at once, not when painted
   form.ShowWindow();
   form.UpdateWindow();
   EXPECT_EQ(clock->Caption(), "2025/1/1 12:00:00");
