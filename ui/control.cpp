@@ -111,6 +111,18 @@ void TControl::SetBounds(int left, int top, int width, int height) {
   }
 }
 
+void TControl::ArrangeLater() {
+  if (arrangeAsked_) {
+    return;
+  }
+  if (TForm* form = Form()) {
+    arrangeAsked_ = true;
+    form->ArrangeAsked();
+  } else {
+    Arrange();
+  }
+}
+
 void TControl::PlaceChild(TControl& child, const TRect& r) {
   child.left_ = r.Left;
   child.top_ = r.Top;

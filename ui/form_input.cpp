@@ -208,6 +208,7 @@ void TForm::ControlHidden(TControl* control) {
 // ---- the platform window's input
 
 void TForm::WindowMouseDown(TMouseButton button, TShiftState shift, TPoint p) {
+  ArrangeControls();
   CancelAppHint();
   TControl* target = capture_ ? capture_ : EnabledTarget(ControlAtPos(p));
   if (!target) {
@@ -226,6 +227,7 @@ void TForm::WindowMouseDown(TMouseButton button, TShiftState shift, TPoint p) {
 }
 
 void TForm::WindowMouseMove(TShiftState shift, TPoint p) {
+  ArrangeControls();
   if (!capture_) {
     UpdateHover(p);
   }
@@ -242,6 +244,7 @@ void TForm::WindowMouseMove(TShiftState shift, TPoint p) {
 }
 
 void TForm::WindowMouseUp(TMouseButton button, TShiftState shift, TPoint p) {
+  ArrangeControls();
   TControl* target = capture_ ? capture_ : EnabledTarget(ControlAtPos(p));
   TShiftState remaining = (shift & ~ButtonBit(button));
   if (capture_ && autoCapture_ && (remaining & kButtons) == 0) {
@@ -259,6 +262,7 @@ void TForm::WindowMouseUp(TMouseButton button, TShiftState shift, TPoint p) {
 }
 
 void TForm::WindowMouseWheel(TShiftState shift, int wheelDelta, TPoint p) {
+  ArrangeControls();
   CancelAppHint();
   TControl* c = capture_ ? capture_ : EnabledTarget(ControlAtPos(p));
   RunGuarded([&] {

@@ -57,19 +57,19 @@ TRect TScrollingControl::BarBounds(bool vertical) const {
                   : TRect{v.Left, v.Bottom, v.Right, v.Bottom + barSize_};
 }
 
-void TScrollingControl::Settle() {
+void TScrollingControl::Arrange() {
   ClampScroll();
   PlaceChild(*vBar_, BarBounds(true));
   PlaceChild(*hBar_, BarBounds(false));
 }
 
 void TScrollingControl::InvalidateArea(const TRect& r) {
-  Settle();
+  ArrangeLater();
   TStyledWinControl::InvalidateArea(r);
 }
 
 void TScrollingControl::Resize() {
-  Settle();
+  ArrangeLater();
   TStyledWinControl::Resize();
 }
 
@@ -83,7 +83,7 @@ void TScrollingControl::PaintScrollBars(TCanvas& canvas) {
 void TScrollingControl::ChangeScale(int m, int d) {
   barSize_ = gfx::MulDiv(barSize_, m, d);
   TStyledWinControl::ChangeScale(m, d);
-  Settle();
+  ArrangeLater();
 }
 
 void TScrollingControl::DoExit() {

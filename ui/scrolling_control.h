@@ -11,8 +11,8 @@
 // says whether each bar shows and how its rows go; the base scrolls sideways
 // by pixels, places the bars, fills the square between them and scales them.
 // Whatever changes what the host shows asks for a repaint, and so does a new
-// size: the base keeps the scroll positions in range and places the bars
-// then, so that painting and hit-testing find everything where it belongs.
+// size: the host is then arranged (TControl::Arrange) before the window next
+// paints or routes the pointer, its positions back in range, its bars placed.
 class TScrollingControl : public TStyledWinControl {
  public:
   static constexpr int kScrollBarSize = 17;
@@ -50,7 +50,7 @@ class TScrollingControl : public TStyledWinControl {
   // Pos, Max, Page and PageStep of the vertical bar, in rows.
   virtual TScrollBarState RowRange() const = 0;
   virtual void ScrollToRow(int row) = 0;
-  // Brings the host's scroll positions back in range whenever it changes
+  // Brings the host's scroll positions back in range when it is arranged
   // (ClampScrollX does the sideways one); nothing by default.
   virtual void ClampScroll() {}
   void ClampScrollX();
@@ -61,6 +61,7 @@ class TScrollingControl : public TStyledWinControl {
   }
   // Fills the square between two shown bars; hosts call it from Paint.
   void PaintScrollBars(TCanvas& canvas);
+  void Arrange() override;
   void InvalidateArea(const TRect& r) override;
   void Resize() override;
 
@@ -68,8 +69,6 @@ class TScrollingControl : public TStyledWinControl {
   TScrollBarState BarState(bool vertical) const;
   // Where a bar goes in the host's state now; empty while it is not shown.
   TRect BarBounds(bool vertical) const;
-  // Positions in range, bars in place.
-  void Settle();
 
   int frameWidth_;
   int scrollX_ = 0;

@@ -256,7 +256,7 @@ TEST_F(ListViewTest, ScrollsSidewaysWhenTheColumnsDoNotFit) {
   EXPECT_EQ(list->ScrollX(), 0);
 }
 
-TEST_F(ListViewTest, BarsAndScrollPositionsFollowEachChangeBeforeAnyPaint) {
+TEST_F(ListViewTest, BarsAndScrollPositionsFollowEachChangeWithoutAPaint) {
   auto halveColumns = [&] {
     std::vector<TListColumn> columns = list->Columns();
     for (TListColumn& c : columns) {
@@ -286,6 +286,14 @@ TEST_F(ListViewTest, BarsAndScrollPositionsFollowEachChangeBeforeAnyPaint) {
   form.ResetPaintCount();
   for (const auto& step : kSteps) {
     step.Change();
+    // The pointer over where the vertical bar shows finds it there.
+    const TRect v = list->VScrollRect();
+    const TPoint p = step.Vertical ? TPoint{v.Left + v.Width() / 2, v.Top + v.Height() / 2}
+                                   : TPoint{list->Width() / 2, list->Height() / 2};
+    form.WindowMouseMove(0, list->ClientToForm(p));
+    EXPECT_EQ(form.MouseControl(),
+              step.Vertical ? static_cast<TControl*>(&list->VertScrollBar()) : list)
+        << step.Name;
     EXPECT_EQ(list->VScrollVisible(), step.Vertical) << step.Name;
     EXPECT_EQ(list->HScrollVisible(), step.Horizontal) << step.Name;
     EXPECT_EQ(list->VertScrollBar().BoundsRect(), list->VScrollRect()) << step.Name;
