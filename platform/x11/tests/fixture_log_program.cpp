@@ -26,8 +26,7 @@ int main(int argc, char** argv) {
   }
   TApplication app(*platform);
   TFormDorvex form(app.ScreenDpi(),
-                   {[fixture] { return std::make_unique<FixtureEventSource>(fixture); },
-                    SystemRegionalFormats()});
+                   {[fixture] { return OpenFixtureLog(fixture); }, SystemRegionalFormats()});
   app.MainForm = &form;
   form.DoCreate();
   form.ShowWindow();
