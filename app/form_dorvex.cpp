@@ -34,10 +34,10 @@ TFormDorvex::TFormDorvex(int dpi, TSources sources)
   TBHomePage->OnClick = [this] { TBHomePageClick(); };
   TBExit->OnClick = [this] { TBExitClick(); };
   Timer1.OnTimer = [this] { Timer1Timer(); };
-  RzClockStatus1->DateTimeText = [this](double value, const std::string& format) {
+  RzClockStatus1->SetDateTimeText([this](double value, const std::string& format) {
     return format.empty() ? DateTimeText(value, sources_.Formats)
                           : FormatDateTime(format, value, sources_.Formats);
-  };
+  });
 }
 
 TChart& TFormDorvex::Chart() {

@@ -2,7 +2,6 @@
 
 #include "chart/chart.h"
 #include "ui/application.h"
-#include "ui/hints.h"
 
 TChart* TMarksTipTool::TargetChart() const {
   if (series_ != nullptr) {

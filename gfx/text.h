@@ -50,7 +50,9 @@ class TTextEngine {
 
   virtual TFontMetrics Metrics(const TFont& font) = 0;
   // Advance width of one line of UTF-8 text (no tabs, no prefix handling); the
-  // width of its layout unless an engine knows a quicker way.
+  // width of its layout unless an engine knows a quicker way. Widths add up:
+  // a text is as wide as its characters measured one by one (no kerning), so
+  // a layout may measure each character once.
   virtual int TextWidth(const TFont& font, std::string_view utf8);
   // Lays out one line. Glyph images stay valid until the engine is destroyed
   // or its cache is cleared; the same text always gives the same run.

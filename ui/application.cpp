@@ -19,6 +19,12 @@ TApplication* Application() {
   return gApplication;
 }
 
+void CancelAppHint() {
+  if (gApplication) {
+    gApplication->Hints().CancelHint();
+  }
+}
+
 TApplication::TApplication(TPlatform& platform) : platform_(platform) {
   gApplication = this;
   Title = TitleFromProgramPath(platform_.ProgramPath());

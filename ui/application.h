@@ -69,3 +69,5 @@ class TApplication {
 
 // The application of this process, or null before it is created.
 TApplication* Application();
+// Hides the application's hint, if there is one, so that its pause starts again.
+void CancelAppHint();

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <memory>
+#include <utility>
 #include <vector>
 
 #include "ui/application.h"
@@ -62,35 +63,25 @@ void TRzClockStatus::SetFormat(const std::string& format) {
   UpdateClock();
 }
 
-std::string TRzClockStatus::CurrentText() {
+void TRzClockStatus::SetDateTimeText(TDateTimeText text) {
+  dateTimeText_ = std::move(text);
+  UpdateClock();
+}
+
+void TRzClockStatus::UpdateClock() {
+  if (!dateTimeText_) {
+    return;
+  }
   double now = 0;
   if (Now) {
     now = Now();
   } else if (TApplication* app = Application()) {
     now = app->Platform().LocalNow();
   }
-  return DateTimeText(now, format_);
-}
-
-void TRzClockStatus::UpdateClock() {
-  if (!DateTimeText) {
-    return;
-  }
-  computed_ = true;
-  std::string text = CurrentText();
+  std::string text = dateTimeText_(now, format_);
   if (text == lastText_) {
     return;
   }
   lastText_ = text;
   SetCaption(text);
-}
-
-void TRzClockStatus::Paint(TCanvas& canvas) {
-  // The first paint already shows the time, not the empty caption before the first tick.
-  if (!computed_ && DateTimeText) {
-    computed_ = true;
-    lastText_ = CurrentText();
-    StoreCaption(lastText_);
-  }
-  TRzStatusPane::Paint(canvas);
 }

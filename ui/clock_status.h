@@ -13,8 +13,11 @@ class TRzClockStatus : public TRzStatusPane {
   ~TRzClockStatus() override;
 
   // Turns a date-time value into the general date-time text of the regional formats;
-  // the owner supplies it. Format, when not empty, is passed in its place.
-  std::function<std::string(double value, const std::string& format)> DateTimeText;
+  // Format, when not empty, is passed in its place. The owner supplies it when it
+  // builds the window, and the pane shows the time from then on, so that the
+  // first paint already shows it.
+  using TDateTimeText = std::function<std::string(double value, const std::string& format)>;
+  void SetDateTimeText(TDateTimeText text);
   const std::string& Format() const { return format_; }
   void SetFormat(const std::string& format);
   // The current local time; the platform's clock by default.
@@ -25,11 +28,9 @@ class TRzClockStatus : public TRzStatusPane {
   const std::string& LastText() const { return lastText_; }
 
   static int PollingPaneCount();
-  void Paint(TCanvas& canvas) override;
 
  private:
+  TDateTimeText dateTimeText_;
   std::string format_;
   std::string lastText_;
-  bool computed_ = false;
-  std::string CurrentText();
 };

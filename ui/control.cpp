@@ -4,9 +4,9 @@
 
 #include "gfx/scale.h"
 #include "gfx/text.h"
+#include "ui/application.h"
 #include "ui/control_accessible.h"
 #include "ui/form.h"
-#include "ui/hints.h"
 
 TControl::TControl() = default;
 
@@ -22,8 +22,8 @@ TControl::~TControl() {
   if (TForm* form = Form()) {
     form->ControlGone(this);
   }
-  if (THintManager* hints = AppHints()) {
-    hints->ControlDestroyed(this);
+  if (TApplication* app = Application()) {
+    app->Hints().ControlDestroyed(this);
   }
 }
 
@@ -108,6 +108,18 @@ void TControl::SetBounds(int left, int top, int width, int height) {
   }
   if (parent_) {
     parent_->ChildChanged(this);
+  }
+}
+
+void TControl::ArrangeLater() {
+  if (arrangeAsked_) {
+    return;
+  }
+  if (TForm* form = Form()) {
+    arrangeAsked_ = true;
+    form->ArrangeAsked();
+  } else {
+    Arrange();
   }
 }
 

@@ -200,8 +200,6 @@ class TControl {
 
   // Asks for a repaint of what shows the caption; by default the whole control.
   virtual void CaptionChanged() { Invalidate(); }
-  // Stores the caption without asking for a repaint, for use while painting.
-  void StoreCaption(const std::string& text) { caption_ = text; }
   // Sets a field that shows in the picture; a new value asks for a repaint.
   template <class T, class V>
   void Change(T& field, V&& value) {
@@ -215,6 +213,13 @@ class TControl {
   // realignment: for a parent that places the child from its own state and
   // repaints itself whole whenever that state moves it.
   static void PlaceChild(TControl& child, const TRect& r);
+  // Brings what the control derives from its own state up to date (a
+  // scrolling control's bars and positions). Asked for with ArrangeLater
+  // after a change: the window runs it before it next paints or routes the
+  // pointer, once for however many changes came (a refresh adds rows one by
+  // one); a control outside a window is arranged at once.
+  virtual void Arrange() {}
+  void ArrangeLater();
   // Focusable kinds (windowed controls) set this; labels and spacers do not.
   void SetAcceptsFocus(bool a) { acceptsFocus_ = a; }
   bool AcceptsFocus() const { return acceptsFocus_; }
@@ -248,6 +253,7 @@ class TControl {
   int alignDisabled_ = 0;
   bool aligning_ = false;
   bool realignPending_ = false;
+  bool arrangeAsked_ = false;
 };
 
 // A control that can take the keyboard focus and contain other controls.

@@ -6,7 +6,6 @@
 #include "ui/control_accessible.h"
 #include "ui/form.h"
 #include "ui/guarded.h"
-#include "ui/hints.h"
 
 TForm::TForm() {
   SetBounds(0, 0, 320, 240);

@@ -97,6 +97,8 @@ class TForm : public TWinControl, public TWindowEvents {
   // Called by controls leaving the tree or becoming hidden or disabled.
   void ControlGone(TControl* control);
   void ControlHidden(TControl* control);
+  // Called by a control that asks to be arranged (TControl::ArrangeLater).
+  void ArrangeAsked() { arrangePending_ = true; }
 
   void Paint(TCanvas& canvas) override;
   void ChangeScale(int m, int d) override;
@@ -118,6 +120,9 @@ class TForm : public TWinControl, public TWindowEvents {
   void CaptionChanged() override;
 
  private:
+  // Runs the Arrange that controls asked for: painting and the pointer's
+  // routing start with it.
+  void ArrangeControls();
   void PaintAll();
   void PaintArea(const TRect& area);
   void PaintControl(TControl* control, TPoint origin, const TRect& clip);
@@ -140,6 +145,7 @@ class TForm : public TWinControl, public TWindowEvents {
   bool closed_ = false;
   bool modal_ = false;
   int paintCount_ = 0;
+  bool arrangePending_ = false;            // a control asked to be arranged
   std::exception_ptr paintError_;          // the first error of the paint under way
   std::vector<uint32_t> pendingReorders_;  // node Ids
 };

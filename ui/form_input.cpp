@@ -3,10 +3,10 @@
 #include <algorithm>
 #include <vector>
 
+#include "ui/application.h"
 #include "ui/control_accessible.h"
 #include "ui/form.h"
 #include "ui/guarded.h"
-#include "ui/hints.h"
 
 namespace {
 
@@ -208,6 +208,7 @@ void TForm::ControlHidden(TControl* control) {
 // ---- the platform window's input
 
 void TForm::WindowMouseDown(TMouseButton button, TShiftState shift, TPoint p) {
+  ArrangeControls();
   CancelAppHint();
   TControl* target = capture_ ? capture_ : EnabledTarget(ControlAtPos(p));
   if (!target) {
@@ -226,6 +227,7 @@ void TForm::WindowMouseDown(TMouseButton button, TShiftState shift, TPoint p) {
 }
 
 void TForm::WindowMouseMove(TShiftState shift, TPoint p) {
+  ArrangeControls();
   if (!capture_) {
     UpdateHover(p);
   }
@@ -236,12 +238,13 @@ void TForm::WindowMouseMove(TShiftState shift, TPoint p) {
     RunGuarded([&] { target->MouseMove(shift, local.X, local.Y); });
   }
   TPoint screen = window_ ? window_->ClientToScreen(p) : p;
-  if (THintManager* hints = AppHints()) {
-    hints->MouseOver(capture_ ? nullptr : hover_, screen);
+  if (TApplication* app = Application()) {
+    app->Hints().MouseOver(capture_ ? nullptr : hover_, screen);
   }
 }
 
 void TForm::WindowMouseUp(TMouseButton button, TShiftState shift, TPoint p) {
+  ArrangeControls();
   TControl* target = capture_ ? capture_ : EnabledTarget(ControlAtPos(p));
   TShiftState remaining = (shift & ~ButtonBit(button));
   if (capture_ && autoCapture_ && (remaining & kButtons) == 0) {
@@ -259,6 +262,7 @@ void TForm::WindowMouseUp(TMouseButton button, TShiftState shift, TPoint p) {
 }
 
 void TForm::WindowMouseWheel(TShiftState shift, int wheelDelta, TPoint p) {
+  ArrangeControls();
   CancelAppHint();
   TControl* c = capture_ ? capture_ : EnabledTarget(ControlAtPos(p));
   RunGuarded([&] {
@@ -279,8 +283,8 @@ void TForm::WindowMouseLeave() {
     hover_ = nullptr;
     RunGuarded([old] { old->MouseLeave(); });
   }
-  if (THintManager* hints = AppHints()) {
-    hints->MouseOver(nullptr, {});
+  if (TApplication* app = Application()) {
+    app->Hints().MouseOver(nullptr, {});
   }
 }
 

@@ -41,6 +41,21 @@ void TForm::InvalidateArea(const TRect& r) {
   }
 }
 
+void TForm::ArrangeControls() {
+  if (!std::exchange(arrangePending_, false)) {
+    return;
+  }
+  auto arrange = [](auto& self, TControl* control) -> void {
+    if (std::exchange(control->arrangeAsked_, false)) {
+      control->Arrange();
+    }
+    for (int i = 0; i < control->ControlCount(); ++i) {
+      self(self, control->Control(i));
+    }
+  };
+  arrange(arrange, this);
+}
+
 void TForm::PaintControl(TControl* control, TPoint origin, const TRect& clip) {
   TRect bounds = Bounds(origin.X, origin.Y, control->Width(), control->Height());
   TRect area = bounds.Intersect(clip);
@@ -60,13 +75,12 @@ void TForm::PaintControl(TControl* control, TPoint origin, const TRect& clip) {
     canvas.PushClipRect(area.Offset(-origin.X, -origin.Y));
     canvas.SetTextEngine(&control->TextEngine());
     canvas.Font = font_;
-    try {
-      control->Paint(canvas);
-    } catch (...) {
-      if (!paintError_) {
-        paintError_ = std::current_exception();
-      }
-    }
+    RunGuarded([&] { control->Paint(canvas); },
+               [this](std::exception_ptr error) {
+                 if (!paintError_) {
+                   paintError_ = error;
+                 }
+               });
     ++paintCount_;
   }
   for (int i = 0; i < control->ControlCount(); ++i) {
@@ -86,6 +100,7 @@ void TForm::PaintArea(const TRect& area) {
 }
 
 void TForm::PaintAll() {
+  ArrangeControls();
   dirty_.clear();
   image_.SetSize(Width(), Height());
   PaintArea(ClientRect());
@@ -97,6 +112,7 @@ void TForm::RepaintAll() {
 }
 
 void TForm::UpdateWindow() {
+  ArrangeControls();
   SendAccessibilityEvents();
   if (dirty_.empty()) {
     return;

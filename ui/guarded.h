@@ -9,11 +9,18 @@
 // platform) it is rethrown, so the test sees it.
 void ReportError(std::exception_ptr error);
 
-template <class Handler>
-void RunGuarded(Handler&& handler) {
+// `onError` takes the error in place of the general error handler: a paint
+// pass holds its first error until the pass is presented.
+template <class Handler, class OnError>
+void RunGuarded(Handler&& handler, OnError&& onError) {
   try {
     std::forward<Handler>(handler)();
   } catch (...) {
-    ReportError(std::current_exception());
+    std::forward<OnError>(onError)(std::current_exception());
   }
+}
+
+template <class Handler>
+void RunGuarded(Handler&& handler) {
+  RunGuarded(std::forward<Handler>(handler), ReportError);
 }

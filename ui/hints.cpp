@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "ui/application.h"
 #include "ui/control.h"
 
 THintManager::~THintManager() {
@@ -95,16 +94,5 @@ void THintManager::Hide() {
   shownText_.clear();
   if (OnHide) {
     OnHide();
-  }
-}
-
-THintManager* AppHints() {
-  TApplication* app = Application();
-  return app ? &app->Hints() : nullptr;
-}
-
-void CancelAppHint() {
-  if (THintManager* hints = AppHints()) {
-    hints->CancelHint();
   }
 }

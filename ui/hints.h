@@ -62,8 +62,3 @@ class THintManager {
   TTimerQueue::TTimerId pauseTimer_ = 0;
   TTimerQueue::TTimerId hideTimer_ = 0;
 };
-
-// The application's hint facility; null when there is no application.
-THintManager* AppHints();
-// Hides the application's hint, if any, so that its pause starts again.
-void CancelAppHint();

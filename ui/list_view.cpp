@@ -244,11 +244,6 @@ void TRzListView::ClampScroll() {
   ClampScrollX();
 }
 
-void TRzListView::Resize() {
-  ClampScroll();
-  TScrollingControl::Resize();
-}
-
 void TRzListView::ChangeScale(int m, int d) {
   for (TListColumn& c : columns_) {
     c.Width = gfx::MulDiv(c.Width, m, d);
@@ -259,7 +254,6 @@ void TRzListView::ChangeScale(int m, int d) {
 // ---- painting
 
 void TRzListView::Paint(TCanvas& canvas) {
-  ClampScroll();
   TRect all = ClientRect();
   canvas.FrameRect(all, frameColor_);
   TRect inner = all.Deflate(1);

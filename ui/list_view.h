@@ -95,19 +95,18 @@ class TRzListView : public TScrollingControl {
 
  protected:
   std::unique_ptr<TControlAccessible> CreateAccessible() override;
-  void Resize() override;
   // A vertical bar while the rows overflow, a horizontal one while the columns do.
   bool ScrollBarShown(bool vertical) const override;
   int ContentWidth() const override { return TotalColumnWidth(); }
   TScrollBarState RowRange() const override;
   void ScrollToRow(int row) override { SetTopIndex(row); }
+  void ClampScroll() override;
 
  private:
   // The reader's node of a row; null while no window shows the list.
   TAccessible* RowAccessible(int row);
   void PaintHeader(TCanvas& canvas, const TRect& view);
   void PaintRows(TCanvas& canvas, const TRect& rows);
-  void ClampScroll();
   int TextHeight() const;
 
   std::vector<TListColumn> columns_;

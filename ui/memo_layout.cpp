@@ -5,7 +5,6 @@
 #include <string_view>
 
 #include "gfx/text.h"
-#include "gfx/text_layout.h"
 #include "gfx/utf8.h"
 
 namespace {
@@ -45,20 +44,25 @@ void TMemoLayout::Build(const std::vector<std::string>& lines, gfx::TTextEngine&
   // Not gfx's word wrap: the edit box breaks a word wider than the box at the
   // character that does not fit, where drawn text keeps it whole, and the
   // caret needs every character's place.
-  auto width = [&](std::string_view line, int from, int to) {
-    return gfx::MeasureText(engine, font, line.substr(from, to - from)).Width;
-  };
+  std::vector<int> xs;  // the line's width up to each character boundary
   for (int li = 0; li < static_cast<int>(lines.size()); ++li) {
     const std::string_view line = lines[li];
     const TChars chars = SplitChars(line);
     const std::size_t n = chars.Codes.size();
+    // Widths add up (gfx/text.h), so each character is measured once.
+    xs.assign(1, 0);
+    for (std::size_t k = 0; k < n; ++k) {
+      const int from = chars.Offsets[k];
+      xs.push_back(xs.back() +
+                   engine.TextWidth(font, line.substr(from, chars.Offsets[k + 1] - from)));
+    }
     std::size_t start = 0;
     do {
       // Longest run of characters from `start` that fits, then back to a break.
       std::size_t end = n;
       if (wrapWidth > 0) {
         std::size_t fit = start;
-        while (fit < n && width(line, chars.Offsets[start], chars.Offsets[fit + 1]) <= wrapWidth) {
+        while (fit < n && xs[fit + 1] - xs[start] <= wrapWidth) {
           ++fit;
         }
         if (fit < n) {
@@ -81,7 +85,7 @@ void TMemoLayout::Build(const std::vector<std::string>& lines, gfx::TTextEngine&
       row.End = chars.Offsets[end];
       for (std::size_t k = start; k <= end; ++k) {
         row.Offsets.push_back(chars.Offsets[k]);
-        row.Xs.push_back(width(line, row.Begin, chars.Offsets[k]));
+        row.Xs.push_back(xs[k] - xs[start]);
       }
       maxWidth_ = std::max(maxWidth_, row.Width());
       rows_.push_back(std::move(row));

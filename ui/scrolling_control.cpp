@@ -44,27 +44,36 @@ TScrollBarState TScrollingControl::BarState(bool vertical) const {
     bar.PageStep = bar.Page;
   }
   bar.Vertical = vertical;
-  bar.Bounds = {};
-  if (ScrollBarShown(vertical)) {
-    const TRect v = ViewRect();
-    bar.Bounds = vertical ? TRect{v.Right, v.Top, v.Right + barSize_, v.Bottom}
-                          : TRect{v.Left, v.Bottom, v.Right, v.Bottom + barSize_};
-  }
+  bar.Bounds = BarBounds(vertical);
   return bar;
 }
 
-void TScrollingControl::PlaceScrollBars() {
-  PlaceChild(*vBar_, VScrollRect());
-  PlaceChild(*hBar_, HScrollRect());
+TRect TScrollingControl::BarBounds(bool vertical) const {
+  if (!ScrollBarShown(vertical)) {
+    return {};
+  }
+  const TRect v = ViewRect();
+  return vertical ? TRect{v.Right, v.Top, v.Right + barSize_, v.Bottom}
+                  : TRect{v.Left, v.Bottom, v.Right, v.Bottom + barSize_};
 }
 
-TControl* TScrollingControl::ControlAtPos(TPoint p) {
-  PlaceScrollBars();
-  return TStyledWinControl::ControlAtPos(p);
+void TScrollingControl::Arrange() {
+  ClampScroll();
+  PlaceChild(*vBar_, BarBounds(true));
+  PlaceChild(*hBar_, BarBounds(false));
+}
+
+void TScrollingControl::InvalidateArea(const TRect& r) {
+  ArrangeLater();
+  TStyledWinControl::InvalidateArea(r);
+}
+
+void TScrollingControl::Resize() {
+  ArrangeLater();
+  TStyledWinControl::Resize();
 }
 
 void TScrollingControl::PaintScrollBars(TCanvas& canvas) {
-  PlaceScrollBars();
   if (VScrollVisible() && HScrollVisible()) {
     const TRect v = VScrollRect(), h = HScrollRect();
     canvas.FillRect({v.Left, h.Top, v.Right, h.Bottom}, gfx::clBtnFace);
@@ -74,6 +83,7 @@ void TScrollingControl::PaintScrollBars(TCanvas& canvas) {
 void TScrollingControl::ChangeScale(int m, int d) {
   barSize_ = gfx::MulDiv(barSize_, m, d);
   TStyledWinControl::ChangeScale(m, d);
+  ArrangeLater();
 }
 
 void TScrollingControl::DoExit() {

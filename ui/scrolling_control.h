@@ -10,6 +10,9 @@
 // each a child control that paints itself and takes its own presses. The host
 // says whether each bar shows and how its rows go; the base scrolls sideways
 // by pixels, places the bars, fills the square between them and scales them.
+// Whatever changes what the host shows asks for a repaint, and so does a new
+// size: the host is then arranged (TControl::Arrange) before the window next
+// paints or routes the pointer, its positions back in range, its bars placed.
 class TScrollingControl : public TStyledWinControl {
  public:
   static constexpr int kScrollBarSize = 17;
@@ -33,8 +36,6 @@ class TScrollingControl : public TStyledWinControl {
   void SetScrollX(int x);
   int MaxScrollX() const;
 
-  // The bars take their places from the host's state before they are hit.
-  TControl* ControlAtPos(TPoint p) override;
   void ChangeScale(int m, int d) override;
   void DoExit() override;
 
@@ -49,22 +50,25 @@ class TScrollingControl : public TStyledWinControl {
   // Pos, Max, Page and PageStep of the vertical bar, in rows.
   virtual TScrollBarState RowRange() const = 0;
   virtual void ScrollToRow(int row) = 0;
-  // Brings the sideways position back in range, or back to the left edge,
-  // for a host that repaints whole anyway.
+  // Brings the host's scroll positions back in range when it is arranged
+  // (ClampScrollX does the sideways one); nothing by default.
+  virtual void ClampScroll() {}
   void ClampScrollX();
   void ResetScrollX() { scrollX_ = 0; }
   // Sets a scroll position, kept within 0 to max; a new one repaints.
   void ScrollField(int& field, int pos, int max) {
     Change(field, std::clamp(pos, 0, std::max(max, 0)));
   }
-  // Puts the bars where the host's state now places them, and fills the
-  // square between two shown bars. Hosts call it from Paint: whatever moves
-  // a bar repaints the host whole.
+  // Fills the square between two shown bars; hosts call it from Paint.
   void PaintScrollBars(TCanvas& canvas);
+  void Arrange() override;
+  void InvalidateArea(const TRect& r) override;
+  void Resize() override;
 
  private:
   TScrollBarState BarState(bool vertical) const;
-  void PlaceScrollBars();
+  // Where a bar goes in the host's state now; empty while it is not shown.
+  TRect BarBounds(bool vertical) const;
 
   int frameWidth_;
   int scrollX_ = 0;

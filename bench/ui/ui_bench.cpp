@@ -1,5 +1,5 @@
 // Toolkit speed: building and first painting the main window, repainting the boot
-// list, a screen reader's questions about it.
+// list, a screen reader's questions about it, the memo's word wrap.
 #include <benchmark/benchmark.h>
 
 #include <string>
@@ -8,6 +8,7 @@
 #include "ui/application.h"
 #include "ui/control_accessible.h"
 #include "ui/form_dorvex_layout.h"
+#include "ui/memo_layout.h"
 #ifndef _WIN32
 #include "linux_gfx.h"
 #endif
@@ -105,6 +106,32 @@ void BM_ReaderAsksAboutTheSelectedRow(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_ReaderAsksAboutTheSelectedRow)->Unit(benchmark::kMicrosecond);
+
+// The memo's rows: the about window's text in its box, and one paragraph of
+// about N characters (Chinese and English words) in the same box.
+void BM_MemoWrap(benchmark::State& state) {
+  InstallText();
+  gfx::TFont font;
+  font.Name = "Arial";
+  font.Height = 12;
+  std::vector<std::string> lines{"Dorvex", "(1)显示电脑启动时间、关机时间、登录用户等信息；",
+                                 "(2)绘制工作时间统计图；", "(3)发现是否有人偷偷使用您的电脑；",
+                                 "(4)监测儿童过度使用电脑。"};
+  if (state.range(0) > 0) {
+    std::string paragraph;
+    for (int64_t chars = 0; chars < state.range(0); chars += 7) {
+      paragraph += chars % 2 ? "电脑启动时间 " : "shutdown";
+    }
+    lines = {paragraph};
+  }
+  TMemoLayout layout;
+  for (auto _ : state) {
+    layout.Build(lines, gfx::DefaultTextEngine(), font, 369 - 4 - 17 - 4);
+    benchmark::DoNotOptimize(layout.RowCount());
+  }
+  state.counters["rows"] = layout.RowCount();
+}
+BENCHMARK(BM_MemoWrap)->Arg(0)->Arg(1000)->Arg(10000)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 

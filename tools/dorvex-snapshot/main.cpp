@@ -152,7 +152,6 @@ int main(int argc, char** argv) {
   }
   TFormDorvex form(opt.Dpi, sources);
   app.MainForm = &form;
-  form.RzClockStatus1->UpdateClock();
   form.DoCreate();
 
   const int w = gfx::MulDiv(opt.Width, opt.Dpi, 96), h = gfx::MulDiv(opt.Height, opt.Dpi, 96);

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -253,6 +254,54 @@ TEST_F(ListViewTest, ScrollsSidewaysWhenTheColumnsDoNotFit) {
   EXPECT_FALSE(list->HScrollVisible());
   form.UpdateWindow();
   EXPECT_EQ(list->ScrollX(), 0);
+}
+
+TEST_F(ListViewTest, BarsAndScrollPositionsFollowEachChangeWithoutAPaint) {
+  auto halveColumns = [&] {
+    std::vector<TListColumn> columns = list->Columns();
+    for (TListColumn& c : columns) {
+      c.Width /= 2;
+    }
+    list->SetColumns(columns);
+  };
+  auto smallerFont = [&] {
+    gfx::TFont font = list->Font();
+    font.Height -= 3;
+    list->SetFont(font);
+  };
+  const struct {
+    const char* Name;
+    std::function<void()> Change;
+    bool Vertical, Horizontal;
+  } kSteps[] = {
+      {"rows overflow", [&] { AddRows(100); }, true, false},
+      {"scrolled to the end", [&] { list->SetTopIndex(list->MaxTopIndex()); }, true, false},
+      {"columns overflow", [&] { form.SetClientSize(400, 475); }, true, true},
+      {"scrolled sideways", [&] { list->SetScrollX(list->MaxScrollX()); }, true, true},
+      {"columns fit again", halveColumns, true, false},
+      {"smaller font", smallerFont, true, false},
+      {"cleared", [&] { list->Clear(); }, false, false},
+  };
+  form.UpdateWindow();
+  form.ResetPaintCount();
+  for (const auto& step : kSteps) {
+    step.Change();
+    // The pointer over where the vertical bar shows finds it there.
+    const TRect v = list->VScrollRect();
+    const TPoint p = step.Vertical ? TPoint{v.Left + v.Width() / 2, v.Top + v.Height() / 2}
+                                   : TPoint{list->Width() / 2, list->Height() / 2};
+    form.WindowMouseMove(0, list->ClientToForm(p));
+    EXPECT_EQ(form.MouseControl(),
+              step.Vertical ? static_cast<TControl*>(&list->VertScrollBar()) : list)
+        << step.Name;
+    EXPECT_EQ(list->VScrollVisible(), step.Vertical) << step.Name;
+    EXPECT_EQ(list->HScrollVisible(), step.Horizontal) << step.Name;
+    EXPECT_EQ(list->VertScrollBar().BoundsRect(), list->VScrollRect()) << step.Name;
+    EXPECT_EQ(list->HorzScrollBar().BoundsRect(), list->HScrollRect()) << step.Name;
+    EXPECT_LE(list->TopIndex(), list->MaxTopIndex()) << step.Name;
+    EXPECT_LE(list->ScrollX(), list->MaxScrollX()) << step.Name;
+  }
+  EXPECT_EQ(form.PaintCount(), 0);
 }
 
 TEST_F(ListViewTest, ClearEmptiesTheList) {

@@ -65,15 +65,16 @@ TEST_F(StatusBarRulesTest, TheFirstPaintShowsTheTimeBeforeAnyTick) {
   auto* clock = form.RzClockStatus1;
   int calls = 0;
   clock->Now = [] { return 45658.5; };
-  clock->DateTimeText = [&](double, const std::string&) {
+  clock->SetDateTimeText([&](double, const std::string&) {
     ++calls;
     return std::string("2025/1/1 12:00:00");
-  };
+  });
+  EXPECT_EQ(clock->Caption(), "2025/1/1 12:00:00");  // at once, not when painted
   form.ShowWindow();
   form.UpdateWindow();
   EXPECT_EQ(clock->Caption(), "2025/1/1 12:00:00");
   EXPECT_EQ(calls, 1);
-  EXPECT_FALSE(form.HasDirtyAreas());  // computing it while painting asks for no second paint
+  EXPECT_FALSE(form.HasDirtyAreas());  // the first paint showed it: no second one
   // The next poll finds the same text and repaints nothing.
   Advance(500);
   EXPECT_EQ(calls, 2);
@@ -84,8 +85,7 @@ TEST_F(StatusBarRulesTest, APaneWithAHiddenParentIsStillPolled) {
   auto* clock = form.RzClockStatus1;
   double now = 45658.0;
   clock->Now = [&] { return now; };
-  clock->DateTimeText = [](double v, const std::string&) { return std::to_string(v); };
-  clock->UpdateClock();
+  clock->SetDateTimeText([](double v, const std::string&) { return std::to_string(v); });
   std::string before = clock->LastText();
   // The pane itself stays visible while its bar is hidden.
   form.RzStatusBar1->Hide();

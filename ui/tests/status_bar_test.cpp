@@ -100,12 +100,11 @@ TEST_F(StatusBarTest, ClockPolledEveryHalfSecondRepaintsOnlyWhenTheTextChanges) 
   int calls = 0;
   double now = 45658.0;  // midnight
   clock->Now = [&] { return now; };
-  clock->DateTimeText = [&](double v, const std::string& format) {
+  clock->SetDateTimeText([&](double v, const std::string& format) {
     ++calls;
     int secs = static_cast<int>((v - 45658.0) * 86400.0 + 0.5);
     return format + (secs == 0 ? std::string("2025/1/1") : "2025/1/1 0:00:" + std::to_string(secs));
-  };
-  clock->UpdateClock();
+  });
   EXPECT_EQ(clock->Caption(), "2025/1/1");
   form.UpdateWindow();
   Advance(500);

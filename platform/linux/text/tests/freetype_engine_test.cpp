@@ -4,6 +4,8 @@
 
 #include <string>
 
+#include "gfx/utf8.h"
+
 namespace platform_linux {
 namespace {
 
@@ -144,6 +146,21 @@ TEST(FreeTypeEngine, ControlCharactersTakeNoRoomAndTabsAreSpaces) {
   EXPECT_EQ(engine.TextWidth(f, ""), 0);
   // Malformed UTF-8 still measures (as the replacement character) and never crashes.
   EXPECT_GT(engine.TextWidth(f, "\xE5\x88"), 0);
+}
+
+TEST(FreeTypeEngine, ATextIsAsWideAsItsCharacters) {
+  TFreeTypeEngine engine;
+  for (const gfx::TFont& f : {Font("Arial", 12), Font("Tahoma", 11, true)}) {
+    for (const std::string text : {"AVATAR To Ty", "(3)发现是否有人偷偷使用您的电脑；", kLog}) {
+      int sum = 0;
+      for (std::size_t i = 0; i < text.size();) {
+        const std::size_t from = i;
+        gfx::NextCodePoint(text, i);
+        sum += engine.TextWidth(f, text.substr(from, i - from));
+      }
+      EXPECT_EQ(engine.TextWidth(f, text), sum) << text;
+    }
+  }
 }
 
 TEST(FreeTypeEngine, LongLogTitleHasOneGlyphPerCharacter) {
