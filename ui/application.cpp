@@ -50,7 +50,7 @@ bool TApplication::FullColor() const {
   return gfx::IsFullColor();
 }
 
-void TApplication::Run() {
+int TApplication::Run() {
   while (!terminated_ && MainForm && !MainForm->Closed()) {
     std::optional<uint64_t> timeout;
     if (auto due = AppTimers().NextDue()) {
@@ -61,6 +61,7 @@ void TApplication::Run() {
       break;
     }
   }
+  return platformEnded_ ? 1 : 0;
 }
 
 bool TApplication::HandleMessage(std::optional<uint64_t> timeoutMs) {
@@ -70,7 +71,7 @@ bool TApplication::HandleMessage(std::optional<uint64_t> timeoutMs) {
   AppTimers().RunDue();
   UpdateWindows();
   if (!alive) {
-    terminated_ = true;
+    terminated_ = platformEnded_ = true;
   }
   return !terminated_;
 }

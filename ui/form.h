@@ -11,6 +11,8 @@
 #include "ui/control.h"
 #include "ui/platform.h"
 
+class TApplication;
+
 // A top-level window and the root of its control tree. The form's own size is its
 // client area; the frame belongs to the platform. All painting goes into one image of
 // the client size, which is presented in one step; only invalidated areas are
@@ -118,6 +120,7 @@ class TForm : public TWinControl, public TWindowEvents {
   void CaptionChanged() override;
 
  private:
+  TForm* ModalOwner(TApplication& app) const;
   void PaintAll();
   void PaintArea(const TRect& area);
   void PaintControl(TControl* control, TPoint origin, const TRect& clip);

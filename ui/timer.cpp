@@ -60,7 +60,9 @@ std::optional<uint64_t> TTimerQueue::NextDue() const {
 }
 
 TTimerQueue& AppTimers() {
-  static TTimerQueue queue;
+  // Never destroyed: timers held by other statics leave it at exit, after it
+  // would have gone.
+  static TTimerQueue& queue = *new TTimerQueue;
   return queue;
 }
 

@@ -31,6 +31,5 @@ int main(int argc, char** argv) {
   app.MainForm = &form;
   form.DoCreate();
   form.ShowWindow();
-  app.Run();
-  return 0;
+  return app.Run();
 }
