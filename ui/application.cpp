@@ -131,3 +131,7 @@ void ReportError(std::exception_ptr error) {
   }
   std::rethrow_exception(error);
 }
+
+void ReportErrorLater(std::exception_ptr error) {
+  AppTimers().AddOnce(0, [error] { ReportError(error); });
+}

@@ -8,6 +8,10 @@
 // general error handler and no further. Without an application (tests with no
 // platform) it is rethrown, so the test sees it.
 void ReportError(std::exception_ptr error);
+// For a guard where an error must not unwind (a reader's call through GLib or COM
+// frames): the guard answers "failed" at once and the error reaches the handler
+// from the message loop.
+void ReportErrorLater(std::exception_ptr error);
 
 template <class Handler>
 void RunGuarded(Handler&& handler) {
