@@ -145,10 +145,11 @@ if first is not None:
     check(last.name in ("正常关机", "非正常关机", "正常,运行中...", "无开机记录"),
           "the last row's state: %r" % last.name)
 
-# The chart's bars, named as their hover tips.
+# The chart's bars, named as their hover tips with the unit.
 chart = find(frame, pyatspi.ROLE_CHART)
 bars = [chart[i].name for i in range(chart.childCount)]
-check((len(bars) > 0 or records == 0) and all(re.match(r"^\d{4}-\d{2}-\d{2} \d+(\.\d+)?$", b) for b in bars),
+check((len(bars) > 0 or records == 0) and
+      all(re.match(r"^\d{4}-\d{2}-\d{2} \d+(\.\d+)? 小时$", b) for b in bars),
       "the bars: %r" % (bars[:3],))
 
 # Refresh through the button's action: the old rows go, new ones read the same.
