@@ -49,3 +49,49 @@ wait_window() {
   done
   return 1
 }
+
+# start_wm: a window manager on the display, as on a desktop (Debian's openbox
+# with its own settings); DORVEX_WM=none leaves the display bare. stop_wm ends it.
+start_wm() {
+  WM_PID=""
+  [ "${DORVEX_WM:-openbox}" = none ] && return 0
+  openbox --sm-disable --config-file /etc/xdg/openbox/rc.xml >/dev/null 2>&1 &
+  WM_PID=$!
+  # It manages windows once it names itself on the root window.
+  for _ in $(seq 100); do
+    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id" && return 0
+    sleep 0.1
+  done
+  echo "openbox did not start" >&2
+  return 1
+}
+
+stop_wm() {
+  [ -n "${WM_PID:-}" ] && kill "$WM_PID" 2>/dev/null && wait "$WM_PID" 2>/dev/null
+  WM_PID=""
+}
+
+# focus_window WINDOW: gives it the keyboard, through the window manager when
+# there is one (which may not have taken a new window in yet); waits up to 5 s.
+focus_window() {
+  for _ in $(seq 50); do
+    if [ -n "${WM_PID:-}" ]; then
+      xdotool windowactivate "$1" >/dev/null 2>&1 || true
+    else
+      xdotool windowfocus "$1" >/dev/null 2>&1 || true
+    fi
+    [ "$(xdotool getwindowfocus 2>/dev/null)" = "$1" ] && return 0
+    sleep 0.1
+  done
+  echo "focus_window: $1 did not take the keyboard" >&2
+  return 1
+}
+
+# wait_gone TITLE: waits up to 5 s until no window has that name.
+wait_gone() {
+  for _ in $(seq 50); do
+    [ -z "$(find_window "$1")" ] && return 0
+    sleep 0.1
+  done
+  return 1
+}

@@ -30,6 +30,7 @@ TX11Display::TX11Display(::Display* dpy) : Dpy(dpy), Screen(DefaultScreen(dpy)) 
   NetWmUserTime = atom("_NET_WM_USER_TIME");
   NetSupported = atom("_NET_SUPPORTED");
   NetSupportingWmCheck = atom("_NET_SUPPORTING_WM_CHECK");
+  MotifWmHints = atom("_MOTIF_WM_HINTS");
 
   const unsigned shapes[] = {XC_left_ptr,
                              XC_left_ptr,

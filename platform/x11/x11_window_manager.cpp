@@ -15,6 +15,12 @@ namespace {
 // _NET_ACTIVE_WINDOW's source indication: a normal application asks.
 constexpr long kFromApplication = 1;
 
+// _MOTIF_WM_HINTS, which window managers read for a window's buttons: the
+// functions and decorations fields, moving and closing, a border, title and menu.
+constexpr long kMotifFunctionsAndDecorations = 1 | 2;
+constexpr long kMotifMoveAndClose = 4 | 32;
+constexpr long kMotifBorderTitleMenu = 2 | 8 | 16;
+
 std::vector<long> ListProperty(TX11Display& x, ::Window w, Atom property, Atom type) {
   std::vector<long> values;
   Atom actual = None;
@@ -91,6 +97,10 @@ void DescribeWindow(TX11Display& x, ::Window w, const TWindowParams& params, ::W
     SetAtoms(x, w, x.NetWmWindowType, {x.NetWmWindowTypeTooltip});
   } else if (params.Kind == wkDialog) {
     SetAtoms(x, w, x.NetWmWindowType, {x.NetWmWindowTypeDialog});
+    // The close box only: a dialog is neither minimised nor maximised.
+    long motif[5] = {kMotifFunctionsAndDecorations, kMotifMoveAndClose, kMotifBorderTitleMenu};
+    XChangeProperty(dpy, w, x.MotifWmHints, x.MotifWmHints, 32, PropModeReplace,
+                    reinterpret_cast<unsigned char*>(motif), 5);
   }
   if (params.Modal) {
     SetAtoms(x, w, x.NetWmState, {x.NetWmStateModal});

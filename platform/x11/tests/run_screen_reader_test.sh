@@ -1,15 +1,17 @@
 #!/usr/bin/env bash
-# The screen reader test: a private X display, a session bus of its own with
-# at-spi2-core's accessibility bus and registry (started on demand, as on a
-# desktop), the program (over a fixture log, or the machine's own), and the
-# pyatspi client. Usage: run_screen_reader_test.sh PROGRAM [FIXTURE]
+# The screen reader test: a private X display with a window manager (openbox;
+# DORVEX_WM=none: none), a session bus of its own with at-spi2-core's
+# accessibility bus and registry (started on demand, as on a desktop), the
+# program (over a fixture log, or the machine's own), and the pyatspi client.
+# Usage: run_screen_reader_test.sh PROGRAM [FIXTURE]
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 source "$here/../../../scripts/xvfb-lib.sh"
 
 if [ -z "${DORVEX_READER_SESSION:-}" ]; then
   start_xvfb
-  trap stop_xvfb EXIT
+  trap 'stop_wm; stop_xvfb' EXIT
+  start_wm
   # Exported before the bus starts, or the registry cannot pass keys on.
   export DISPLAY DORVEX_READER_SESSION=1
   unset DBUS_SESSION_BUS_ADDRESS NO_AT_BRIDGE
