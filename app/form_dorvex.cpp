@@ -52,7 +52,7 @@ void TFormDorvex::FormCreate() {
 }
 
 void TFormDorvex::TBRefreshClick() {
-  std::unique_ptr<EventSource> log = sources_.OpenLog();
+  std::unique_ptr<SessionSource> log = sources_.OpenLog();
   // A time that does not read back leaves here: list, chart and panes stay as they were.
   ReadBootEvents(*log, sources_.Formats, BootTable());
   FillBootList();

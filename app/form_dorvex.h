@@ -4,8 +4,8 @@
 #include <memory>
 #include <string>
 
-#include "bootlog/event_source.h"
 #include "bootlog/regional_formats.h"
+#include "bootlog/session_event.h"
 #include "ui/form_dorvex_layout.h"
 
 class TChart;
@@ -17,7 +17,7 @@ class TFormDorvex : public TFormDorvexLayout {
   // Where the boot events come from and how times are written; the program
   // passes the System log and the user's regional formats.
   struct TSources {
-    std::function<std::unique_ptr<EventSource>()> OpenLog;
+    std::function<std::unique_ptr<SessionSource>()> OpenLog;
     RegionalFormats Formats;
   };
 

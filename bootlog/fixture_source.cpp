@@ -4,6 +4,8 @@
 #include <sstream>
 #include <vector>
 
+#include "bootlog/windows_sessions.h"
+
 namespace {
 
 // Reads a decimal number that fits 32 bits; advances pos past it.
@@ -165,4 +167,14 @@ bool FixtureEventSource::ReadNextEvent(TLogEvent& event) {
   }
   file_.close();
   return false;
+}
+
+std::unique_ptr<SessionSource> OpenFixtureLog(const std::string& path) {
+  return std::make_unique<WindowsSessionSource>(std::make_unique<FixtureEventSource>(path));
+}
+
+std::unique_ptr<SessionSource> FixtureLogFromText(const std::string& text,
+                                                  const std::string& name) {
+  return std::make_unique<WindowsSessionSource>(
+      std::make_unique<ListedEventSource>(FixtureEventSource::FromText(text, name)));
 }

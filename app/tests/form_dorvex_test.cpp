@@ -23,9 +23,9 @@ class FormDorvexTest : public ::testing::Test {
   std::unique_ptr<TFormDorvex> Make() {
     TFormDorvex::TSources sources;
     sources.Formats = formats;
-    sources.OpenLog = [this]() -> std::unique_ptr<EventSource> {
+    sources.OpenLog = [this]() -> std::unique_ptr<SessionSource> {
       const std::string& text = logs[std::min<size_t>(opened++, logs.size() - 1)];
-      return std::make_unique<ListedEventSource>(FixtureEventSource::FromText(text, "log"));
+      return FixtureLogFromText(text, "log");
     };
     auto form = std::make_unique<TFormDorvex>(96, std::move(sources));
     app.MainForm = form.get();

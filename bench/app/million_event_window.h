@@ -5,12 +5,17 @@
 
 #include "app/form_dorvex.h"
 #include "bench/generated_log.h"
+#include "bootlog/windows_sessions.h"
 #include "linux_gfx.h"
 #include "platform/headless/headless_platform.h"
 #include "ui/application.h"
 
 inline TFormDorvex::TSources Sources(int64_t boots, int users) {
-  return {[boots, users] { return std::make_unique<GeneratedLog>(boots, users); }, {}};
+  return {
+      [boots, users] {
+        return std::make_unique<WindowsSessionSource>(std::make_unique<GeneratedLog>(boots, users));
+      },
+      {}};
 }
 
 // The main window shown over 1,000,000 events (31,250 boots of 32 events).

@@ -81,11 +81,11 @@ TLogOpener TLogSourceOption::Opener(std::string& problem) const {
     return {};
   }
   const std::string journal = journal_;
-  return [log, journal]() -> std::unique_ptr<EventSource> {
+  return [log, journal]() -> std::unique_ptr<SessionSource> {
     std::string ignored;
-    std::unique_ptr<EventSource> sleeps = OpenJournal(journal, ignored);
+    std::unique_ptr<SessionSource> sleeps = OpenJournal(journal, ignored);
     if (!sleeps) {
-      sleeps = std::make_unique<ListedEventSource>();  // gone since: no sleeps
+      sleeps = std::make_unique<ListedSessionSource>();  // gone since: no sleeps
     }
     return std::make_unique<MergedEventSource>(log(), std::move(sleeps));
   };
@@ -106,25 +106,25 @@ TLogOpener TLogSourceOption::LogOpener(std::string& problem) const {
     if (!problem.empty()) {
       return {};
     }
-    return [file] { return std::make_unique<FixtureEventSource>(file); };
+    return [file] { return OpenFixtureLog(file); };
   }
   if (option_ == "--wtmp") {
     return [file] {
       return std::make_unique<WtmpEventSource>(std::vector<std::string>{file, file + ".1"});
     };
   }
-  using TOpen = std::unique_ptr<EventSource> (*)(const std::string&, std::string&);
+  using TOpen = std::unique_ptr<SessionSource> (*)(const std::string&, std::string&);
   const TOpen open = option_ == "--evt"    ? OpenSavedSystemLog
                      : option_ == "--evtx" ? OpenSavedEvtxLog
                                            : OpenLoginDatabase;
   if (!open(file, problem)) {
     return {};
   }
-  return [file, open]() -> std::unique_ptr<EventSource> {
+  return [file, open]() -> std::unique_ptr<SessionSource> {
     std::string ignored;
     if (auto source = open(file, ignored)) {
       return source;
     }
-    return std::make_unique<ListedEventSource>();  // gone since: nothing to read
+    return std::make_unique<ListedSessionSource>();  // gone since: nothing to read
   };
 }

@@ -4,10 +4,10 @@
 #include <memory>
 #include <string>
 
-#include "bootlog/event_source.h"
+#include "bootlog/session_event.h"
 
 // Opens the log once more for each refresh.
-using TLogOpener = std::function<std::unique_ptr<EventSource>()>;
+using TLogOpener = std::function<std::unique_ptr<SessionSource>()>;
 
 // The log a developer tool reads when one is named: a fixture (--events), a
 // saved Windows System log (--evt, or --evtx as Vista and later save it), a

@@ -56,7 +56,7 @@ int main(int argc, char** argv) {
     return Usage(problem.c_str());
   }
 
-  std::unique_ptr<EventSource> source;
+  std::unique_ptr<SessionSource> source;
   if (log.Given()) {
     const TLogOpener open = log.Opener(problem);
     if (!open) {

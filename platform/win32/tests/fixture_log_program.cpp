@@ -20,8 +20,7 @@ int main(int argc, char** argv) {
   std::unique_ptr<TPlatform> platform = CreateWin32Platform();
   TApplication app(*platform);
   TFormDorvex form(app.ScreenDpi(),
-                   {[fixture] { return std::make_unique<FixtureEventSource>(fixture); },
-                    SystemRegionalFormats()});
+                   {[fixture] { return OpenFixtureLog(fixture); }, SystemRegionalFormats()});
   app.MainForm = &form;
   form.DoCreate();
   form.ShowWindow();

@@ -33,7 +33,7 @@ int main(int argc, char** argv) {
                           !problem.empty()) {
                         throw EFixtureError(problem);
                       }
-                      return std::make_unique<FixtureEventSource>(fixture);
+                      return OpenFixtureLog(fixture);
                     },
                     SystemRegionalFormats()});
   app.MainForm = &form;
