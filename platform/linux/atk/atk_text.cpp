@@ -35,14 +35,13 @@ std::string ReaderText(const TAccessible& node) {
 }
 
 int ReaderOffset(const TAccessible& node, int byteOffset) {
-  std::string value = node.Value();
-  value.resize(static_cast<size_t>(std::clamp(byteOffset, 0, static_cast<int>(value.size()))));
+  const std::string value = node.Value();
+  const size_t end = static_cast<size_t>(std::clamp(byteOffset, 0, static_cast<int>(value.size())));
   int offset = 0;
-  for (size_t i = 0; i < value.size(); ++i) {
-    const auto byte = static_cast<unsigned char>(value[i]);
+  for (size_t i = 0; i < end; ++i) {
+    // Characters count by their first byte; the "\r" of a line break is none.
     const bool lineBreakFirst = value[i] == '\r' && i + 1 < value.size() && value[i + 1] == '\n';
-    // Count characters by their first byte; the "\r" of a line break is not one.
-    if ((byte & 0xC0) != 0x80 && !lineBreakFirst) {
+    if ((static_cast<unsigned char>(value[i]) & 0xC0) != 0x80 && !lineBreakFirst) {
       ++offset;
     }
   }

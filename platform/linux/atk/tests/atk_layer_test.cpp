@@ -15,11 +15,13 @@
 #include "platform/headless/headless_platform.h"
 #include "platform/linux/atk/atk_application.h"
 #include "platform/linux/atk/atk_events.h"
+#include "platform/linux/atk/atk_interfaces.h"
 #include "platform/linux/atk/atk_node.h"
 #include "platform/linux/atk/atk_state.h"
 #include "ui/about/form_about.h"
 #include "ui/application.h"
 #include "ui/control_accessible.h"
+#include "ui/timer.h"
 
 namespace platform_atk {
 namespace {
@@ -200,6 +202,17 @@ TEST_F(AtkLayerTest, FrameToolbarButtonsPanesTabsAndChartAsAReaderFindsThem) {
   EXPECT_EQ(y, 0);
   EXPECT_EQ(w, 80);
   EXPECT_EQ(h, 60);
+
+  // The heading names the list, both ways.
+  AtkRelationSet* relations = atk_object_ref_relation_set(List());
+  AtkRelation* by = atk_relation_set_get_relation_by_type(relations, ATK_RELATION_LABELLED_BY);
+  ASSERT_NE(by, nullptr);
+  AtkObject* heading = ATK_OBJECT(g_ptr_array_index(atk_relation_get_target(by), 0));
+  EXPECT_EQ(NameOf(heading), "开机/关机日志");
+  EXPECT_TRUE(atk_object_ref_relation_set(heading) != nullptr &&
+              atk_relation_set_contains_target(atk_object_ref_relation_set(heading),
+                                               ATK_RELATION_LABEL_FOR, List()));
+  g_object_unref(relations);
 
   AtkObject* records = Find(root, ATK_ROLE_LABEL, "记录数:3");
   ASSERT_NE(records, nullptr);
@@ -469,6 +482,44 @@ TEST_F(AtkLayerTest, TheAboutDialogIsModalAndItsMemoReadsAsText) {
   // The last line, from after the last line break to the end.
   EXPECT_EQ(line, text.substr(text.rfind('\n') + 1));
   EXPECT_EQ(end, count);
+}
+
+// A node that answers a reader's question from the program's text, and fails
+// when told to.
+struct TTextNode : TAccessible {
+  std::string Text;
+  TAccRole Role() const override { return TAccRole::Text; }
+  std::string Name() const override { return Text.empty() ? throw std::runtime_error("gone") : ""; }
+  std::string Value() const override { return Text; }
+  uint32_t States() const override { return 0; }
+  TRect ScreenBounds() const override { return {}; }
+  TAccessible* Parent() const override { return nullptr; }
+};
+
+TEST_F(AtkLayerTest, AnAnswerThatFailsIsNullAndItsErrorReachesTheHandlerFromTheLoop) {
+  TTextNode failing;
+  EXPECT_EQ(atk_object_get_name(ObjectOf(failing)), nullptr);
+  EXPECT_TRUE(platform.MessageBoxes.empty());
+  AppTimers().RunDue();
+  ASSERT_EQ(platform.MessageBoxes.size(), 1u);
+  EXPECT_EQ(platform.MessageBoxes[0].Text, "gone.");
+}
+
+TEST(AtkText, TheCaretsByteOffsetIsACharacterOffsetOfTheReadersText) {
+  const struct {
+    const char* Value;
+    int Byte, Character;
+  } kCases[] = {
+      {"ab\r\ncd", 4, 3},  // after the line break, which is one "\n"
+      {"ab\r\ncd", 3, 2},  // between "\r" and "\n"
+      {"一\r\n二", 8, 3},  // three bytes a character
+      {"一\r\n二", 3, 1}, {"x", 9, 1}, {"x", -1, 0},
+  };
+  for (const auto& c : kCases) {
+    TTextNode node;
+    node.Text = c.Value;
+    EXPECT_EQ(ReaderOffset(node, c.Byte), c.Character) << c.Value << " at " << c.Byte;
+  }
 }
 
 TEST_F(AtkLayerTest, TheMemosNewTextIsToldAsRemovedAndInserted) {
