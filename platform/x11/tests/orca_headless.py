@@ -1,8 +1,7 @@
 #!/usr/bin/python3
-"""Debian's Orca without a speech server or a braille display: every utterance
-goes to its debug log (LOG, line-buffered). Its settings are pinned here, so
-what it says depends on no user's preferences (PREFS: a fresh folder).
-Usage: orca_headless.py LOG PREFS"""
+"""Debian's Orca with no speech server or braille display: it says everything
+into its debug log (LOG). Its settings are pinned here, so that what it says
+depends on no user's preferences. Usage: orca_headless.py LOG PREFS_DIR"""
 import sys
 
 from orca import debug
@@ -10,34 +9,17 @@ from orca import debug
 debug.debugLevel = debug.LEVEL_INFO
 debug.debugFile = open(sys.argv[1], "w", buffering=1)
 
-from orca import orca, settings  # noqa: E402 (the debug log first)
+from orca import orca, settings  # noqa: E402 (the log first)
 
-PINNED = {
-    # No synthesizer: speech is only logged.
-    "enableSpeech": True,
-    "speechServerFactory": "",
-    "speechFactoryModules": [],
-    "enableBraille": False,
-    "enableBrailleMonitor": False,
-    "enableSound": False,
-    # What is said, and in how many words.
-    "speechVerbosityLevel": settings.VERBOSITY_LEVEL_VERBOSE,
-    "messagesAreDetailed": True,
-    "onlySpeakDisplayedText": False,
-    "enableTutorialMessages": False,
-    "enableMnemonicSpeaking": False,
-    "enablePositionSpeaking": False,
-    "readFullRowInGUITable": True,
-    "speakCellHeaders": True,
-    "speakCellCoordinates": True,
-    "presentToolTips": False,
-    "enableMouseReview": False,
-    # Keys are not echoed; the desktop layout's keypad commands.
-    "enableKeyEcho": False,
+orca.getSettingsManager().activate(sys.argv[2], {
+    "enableSpeech": True, "speechServerFactory": "", "speechFactoryModules": [],
+    "enableBraille": False, "enableSound": False, "enableKeyEcho": False,
+    "speechVerbosityLevel": settings.VERBOSITY_LEVEL_VERBOSE, "messagesAreDetailed": True,
+    "onlySpeakDisplayedText": False, "enableTutorialMessages": False,
+    "enableMnemonicSpeaking": False, "enablePositionSpeaking": False,
+    "readFullRowInGUITable": True, "speakCellHeaders": True, "speakCellCoordinates": True,
+    "presentToolTips": False, "enableMouseReview": False,
     "keyboardLayout": settings.GENERAL_KEYBOARD_LAYOUT_DESKTOP,
     "orcaModifierKeys": settings.DESKTOP_MODIFIER_KEYS,
-}
-
-manager = orca.getSettingsManager()
-manager.activate(sys.argv[2], PINNED)
+})
 sys.exit(orca.main())
