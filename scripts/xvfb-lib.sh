@@ -50,20 +50,24 @@ wait_window() {
   return 1
 }
 
-# start_wm: a window manager on the display, as on a desktop (Debian's openbox
-# with its own settings); DORVEX_WM=none leaves the display bare. stop_wm ends it.
+# retry TIMES COMMAND...: runs it every 0.1 s until it succeeds, at most TIMES times.
+retry() {
+  local n=$1
+  shift
+  for _ in $(seq "$n"); do "$@" && return 0; sleep 0.1; done
+  return 1
+}
+
+# start_wm: a window manager, as on a desktop (Debian's openbox with its own
+# settings), managing windows once it names itself on the root window;
+# DORVEX_WM=none leaves the display bare. stop_wm ends it.
 start_wm() {
   WM_PID=""
   [ "${DORVEX_WM:-openbox}" = none ] && return 0
   openbox --sm-disable --config-file /etc/xdg/openbox/rc.xml >/dev/null 2>&1 &
   WM_PID=$!
-  # It manages windows once it names itself on the root window.
-  for _ in $(seq 100); do
-    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id" && return 0
-    sleep 0.1
-  done
-  echo "openbox did not start" >&2
-  return 1
+  retry 100 sh -c 'xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id"' ||
+    { echo "openbox did not start" >&2; return 1; }
 }
 
 stop_wm() {
@@ -71,27 +75,12 @@ stop_wm() {
   WM_PID=""
 }
 
-# focus_window WINDOW: gives it the keyboard, through the window manager when
-# there is one (which may not have taken a new window in yet); waits up to 5 s.
-focus_window() {
-  for _ in $(seq 50); do
-    if [ -n "${WM_PID:-}" ]; then
-      xdotool windowactivate "$1" >/dev/null 2>&1 || true
-    else
-      xdotool windowfocus "$1" >/dev/null 2>&1 || true
-    fi
-    [ "$(xdotool getwindowfocus 2>/dev/null)" = "$1" ] && return 0
-    sleep 0.1
-  done
-  echo "focus_window: $1 did not take the keyboard" >&2
-  return 1
+# focus_window WINDOW: gives it the keyboard (through the window manager, which
+# may not have taken a new window in yet); wait_gone TITLE: until no window has it.
+take_keyboard() {
+  xdotool "$([ -n "${WM_PID:-}" ] && echo windowactivate || echo windowfocus)" "$1" 2>/dev/null
+  [ "$(xdotool getwindowfocus 2>/dev/null)" = "$1" ]
 }
-
-# wait_gone TITLE: waits up to 5 s until no window has that name.
-wait_gone() {
-  for _ in $(seq 50); do
-    [ -z "$(find_window "$1")" ] && return 0
-    sleep 0.1
-  done
-  return 1
-}
+focus_window() { retry 50 take_keyboard "$1"; }
+no_window() { [ -z "$(find_window "$1")" ]; }
+wait_gone() { retry 50 no_window "$1"; }
