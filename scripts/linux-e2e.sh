@@ -39,20 +39,17 @@ size=$(identify -format '%wx%h' "$shot")
 # The toolbar band: a column right of the last button runs from white down to grey.
 band=$(colours "$shot" 1x50+640+4)
 [ "$band" -ge 4 ] || fail "no toolbar gradient band ($band colours)"
-# What the window manager reads: the process, and a dialog's owner, kind and size.
-xprop -id "$window" _NET_WM_PID WM_CLIENT_MACHINE WM_PROTOCOLS >"$work/main.props"
-for told in "= $app" "\"$(hostname)\"" "_NET_WM_PING"; do
-  grep -qF -- "$told" "$work/main.props" || fail "the window tells no $told"
-done
-# A dialog: the main window's, modal, and of a fixed size.
+# What the window manager reads: the process and machine; a dialog's owner,
+# kind and fixed size (its minimum is its maximum).
+xprop -id "$window" _NET_WM_PID WM_CLIENT_MACHINE | tr '\n' ' ' | grep -q "= $app .*\"$(hostname)\"" ||
+  fail "the window names not its process and machine"
 dialog_props() {
-  xprop -id "$1" WM_TRANSIENT_FOR _NET_WM_STATE _NET_WM_WINDOW_TYPE WM_NORMAL_HINTS >"$work/dialog.props"
-  for told in "$(printf 'window id # 0x%x' "$window")" _NET_WM_STATE_MODAL _NET_WM_WINDOW_TYPE_DIALOG \
-    "minimum size:"; do
-    grep -qF -- "$told" "$work/dialog.props" || fail "$2 tells no $told"
+  local p
+  p=$(xprop -id "$1" WM_TRANSIENT_FOR _NET_WM_STATE _NET_WM_WINDOW_TYPE WM_NORMAL_HINTS)
+  for told in "$(printf 'window id # 0x%x' "$window")" _NET_WM_STATE_MODAL \
+    _NET_WM_WINDOW_TYPE_DIALOG "minimum size: $(sed -n 's/.*maximum size: //p' <<<"$p")"; do
+    grep -qF -- "$told" <<<"$p" || fail "$2 tells no $told"
   done
-  [ "$(sed -n 's/.*minimum size: //p' "$work/dialog.props")" = \
-    "$(sed -n 's/.*maximum size: //p' "$work/dialog.props")" ] || fail "$2 is not of a fixed size"
 }
 
 # 关于 (the button at 109,0, 80 wide) by mouse; 关闭 (288,312, 89 x 25) closes.

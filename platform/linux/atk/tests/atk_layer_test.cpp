@@ -15,7 +15,6 @@
 #include "platform/headless/headless_platform.h"
 #include "platform/linux/atk/atk_application.h"
 #include "platform/linux/atk/atk_events.h"
-#include "platform/linux/atk/atk_interfaces.h"
 #include "platform/linux/atk/atk_node.h"
 #include "platform/linux/atk/atk_state.h"
 #include "ui/about/form_about.h"
@@ -481,42 +480,22 @@ TEST_F(AtkLayerTest, TheAboutDialogIsModalAndItsMemoReadsAsText) {
   EXPECT_EQ(end, count);
 }
 
-// A node that answers a reader's question from the program's text, and fails
-// when told to.
-struct TTextNode : TAccessible {
-  std::string Text;
-  TAccRole Role() const override { return TAccRole::Text; }
-  std::string Name() const override { return Text.empty() ? throw std::runtime_error("gone") : ""; }
-  std::string Value() const override { return Text; }
+// A node whose name the program cannot give.
+struct TFailingNode : TAccessible {
+  TAccRole Role() const override { return TAccRole::StaticText; }
+  std::string Name() const override { throw std::runtime_error("gone"); }
   uint32_t States() const override { return 0; }
   TRect ScreenBounds() const override { return {}; }
   TAccessible* Parent() const override { return nullptr; }
 };
 
 TEST_F(AtkLayerTest, AnAnswerThatFailsIsNullAndItsErrorReachesTheHandlerFromTheLoop) {
-  TTextNode failing;
+  TFailingNode failing;
   EXPECT_EQ(atk_object_get_name(ObjectOf(failing)), nullptr);
   EXPECT_TRUE(platform.MessageBoxes.empty());
   AppTimers().RunDue();
   ASSERT_EQ(platform.MessageBoxes.size(), 1u);
   EXPECT_EQ(platform.MessageBoxes[0].Text, "gone.");
-}
-
-TEST(AtkText, TheCaretsByteOffsetIsACharacterOffsetOfTheReadersText) {
-  const struct {
-    const char* Value;
-    int Byte, Character;
-  } kCases[] = {
-      {"ab\r\ncd", 4, 3},  // after the line break, which is one "\n"
-      {"ab\r\ncd", 3, 2},  // between "\r" and "\n"
-      {"一\r\n二", 8, 3},  // three bytes a character
-      {"一\r\n二", 3, 1}, {"x", 9, 1}, {"x", -1, 0},
-  };
-  for (const auto& c : kCases) {
-    TTextNode node;
-    node.Text = c.Value;
-    EXPECT_EQ(ReaderOffset(node, c.Byte), c.Character) << c.Value << " at " << c.Byte;
-  }
 }
 
 TEST_F(AtkLayerTest, TheMemosNewTextIsToldAsRemovedAndInserted) {
