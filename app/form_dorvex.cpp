@@ -58,6 +58,8 @@ void TFormDorvex::TBRefreshClick() {
   FillBootList();
   FillBootChart(*chart_, BootTable());
   ShowStatistics();
+  // The list went back to its top silently: a reader hears once what happened.
+  Announce("列表已刷新，" + RzStatusPane1->Caption());
 }
 
 void TFormDorvex::FillBootList() {

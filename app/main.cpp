@@ -36,6 +36,5 @@ int main() {
   app.MainForm = &form;
   form.DoCreate();  // the first refresh, before the window is first shown
   form.ShowWindow();
-  app.Run();
-  return 0;
+  return app.Run();
 }

@@ -152,6 +152,8 @@ class TChart : public TWinControl {
   void Resize() override;
 
  private:
+  // A redraw placed the bars anew: a reader hears their places and states changed.
+  void BarsPlaced();
   // The steps of a redraw, in their order.
   void Redraw();
   void DrawPanel(gfx::TCanvas& canvas);

@@ -7,7 +7,6 @@
 #include "chart/chart.h"
 #include "chart/marks_tip.h"
 #include "ui/control_accessible.h"
-#include "ui/form.h"
 
 namespace {
 
@@ -18,13 +17,16 @@ class TBarAccessible : public TPartAccessible {
       : TPartAccessible(owner, index), chart_(chart), series_(series), point_(point) {}
 
   TAccRole Role() const override { return TAccRole::Graphic; }
+  // The tip's text with the unit the value axis names ("2009-11-16 12 小时"),
+  // or the tip's own text when the program gives it one.
   std::string Name() const override {
     for (TChartTool* tool : chart_.Tools()) {
       if (auto* tip = dynamic_cast<TMarksTipTool*>(tool)) {
-        return tip->TipText(series_, point_);
+        const std::string text = tip->TipText(series_, point_);
+        return tip->OnGetText ? text : WithUnit(text);
       }
     }
-    return series_.MarkText(point_);
+    return WithUnit(series_.MarkText(point_));
   }
   uint32_t States() const override {
     const TRect bar = Placed();
@@ -46,15 +48,18 @@ class TBarAccessible : public TPartAccessible {
   }
 
  private:
-  // Where the last paint put the bar, in chart pixels; empty before the chart
-  // has been laid out for the current points.
-  TRect Placed() const {
-    // The reader may ask before the window repaints: the window's own paint runs
-    // first, so an error in it is reported like any other paint's.
-    TForm* form = chart_.Form();
-    if (form != nullptr && chart_.Showing() && form->HasDirtyAreas()) {
-      form->UpdateWindow();
+  std::string WithUnit(const std::string& text) const {
+    const TChartAxis* axis = series_.VertAxis();
+    std::string unit = axis ? axis->Title().Caption : std::string();
+    if (unit.size() >= 2 && unit.front() == '(' && unit.back() == ')') {
+      unit = unit.substr(1, unit.size() - 2);
     }
+    return unit.empty() ? text : text + " " + unit;
+  }
+
+  // Where the last paint put the bar, in chart pixels: a reader's question never
+  // paints. The chart tells when a paint moved the bars.
+  TRect Placed() const {
     auto* bars = dynamic_cast<const TBarSeries*>(&series_);
     if (!bars || series_.FirstVisibleIndex() < 0 || point_ >= series_.Count()) {
       return {};
@@ -75,7 +80,7 @@ class TChartAccessible : public TControlAccessible {
   explicit TChartAccessible(TChart& chart) : TControlAccessible(chart), chart_(chart) {}
 
   TAccRole Role() const override { return TAccRole::Chart; }
-  std::string Name() const override { return {}; }
+  std::string Name() const override { return LabelText(); }
   int PartCount() const override {
     int count = 0;
     for (TChartSeries* s : chart_.SeriesList()) {
@@ -118,4 +123,8 @@ std::unique_ptr<TControlAccessible> TChart::CreateAccessible() {
 
 void TChart::SeriesPointsChanged() {
   AccessiblePartsReplaced();
+}
+
+void TChart::BarsPlaced() {
+  NotifyAccessible(TAccEvent::StateChange);
 }

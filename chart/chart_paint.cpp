@@ -115,6 +115,7 @@ void TChart::Redraw() {
     DrawZoomBand(canvas);
   }
   stale_ = false;
+  BarsPlaced();
 }
 
 void TChart::DrawPanel(TCanvas& canvas) {

@@ -2,7 +2,7 @@
 # Checks the Debian package on this machine: Debian's own checker (lintian)
 # finds no error or warning in it, its dependencies cover every
 # library the program links, apt installs it, the installed /usr/bin/dorvex
-# passes the end-to-end check and a screen reader reads it, and a purge
+# passes the end-to-end check and a screen reader reads it (under openbox), and a purge
 # leaves none of its files behind.
 # Needs root or sudo (CI runs as root); without either it says so and skips.
 # Usage: scripts/deb-check.sh dorvex_VERSION_ARCH.deb [SCREENSHOT.png]

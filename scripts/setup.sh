@@ -19,6 +19,7 @@ NATIVE_PACKAGES=(
   libevtx-utils
   libatk1.0-dev libatk-bridge2.0-dev libpcre2-dev
   at-spi2-core dbus dbus-x11 python3-pyatspi
+  openbox orca
 )
 WINDOWS_PACKAGES=(
   g++-mingw-w64-i686 mingw-w64-i686-dev

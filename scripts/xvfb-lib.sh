@@ -49,3 +49,38 @@ wait_window() {
   done
   return 1
 }
+
+# retry TIMES COMMAND...: runs it every 0.1 s until it succeeds, at most TIMES times.
+retry() {
+  local n=$1
+  shift
+  for _ in $(seq "$n"); do "$@" && return 0; sleep 0.1; done
+  return 1
+}
+
+# start_wm: a window manager, as on a desktop (Debian's openbox with its own
+# settings), managing windows once it names itself on the root window;
+# DORVEX_WM=none leaves the display bare. stop_wm ends it.
+start_wm() {
+  WM_PID=""
+  [ "${DORVEX_WM:-openbox}" = none ] && return 0
+  openbox --sm-disable --config-file /etc/xdg/openbox/rc.xml >/dev/null 2>&1 &
+  WM_PID=$!
+  retry 100 sh -c 'xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id"' ||
+    { echo "openbox did not start" >&2; return 1; }
+}
+
+stop_wm() {
+  [ -n "${WM_PID:-}" ] && kill "$WM_PID" 2>/dev/null && wait "$WM_PID" 2>/dev/null
+  WM_PID=""
+}
+
+# focus_window WINDOW: gives it the keyboard (through the window manager, which
+# may not have taken a new window in yet); wait_gone TITLE: until no window has it.
+take_keyboard() {
+  xdotool "$([ -n "${WM_PID:-}" ] && echo windowactivate || echo windowfocus)" "$1" 2>/dev/null
+  [ "$(xdotool getwindowfocus 2>/dev/null)" = "$1" ]
+}
+focus_window() { retry 50 take_keyboard "$1"; }
+no_window() { [ -z "$(find_window "$1")" ]; }
+wait_gone() { retry 50 no_window "$1"; }

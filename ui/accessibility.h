@@ -2,13 +2,15 @@
 
 #include <cstdint>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "ui/geometry.h"
 
 // What the windows tell assistive technology (screen readers). The model is
 // portable and knows nothing of any platform's accessibility API; a platform
-// window bridges it (Microsoft Active Accessibility on Windows).
+// window bridges it (Microsoft Active Accessibility on Windows, ATK and AT-SPI on
+// Linux).
 
 enum class TAccRole {
   Window,
@@ -28,6 +30,7 @@ enum class TAccRole {
   Link,
   StatusBar,
   Grouping,
+  Notification,  // what the window announces, wherever the focus is
 };
 
 // States, as bits.
@@ -55,6 +58,8 @@ enum class TAccEvent {
   Reorder,  // children added or removed
   DialogStart,
   DialogEnd,
+  TextSelectionChange,  // a text's caret moved or its selection changed
+  Announcement,         // a notification's text is to be told at once
 };
 
 class TAccessible;
@@ -127,6 +132,15 @@ class TAccessible {
   // The table this node shows, or null; a row of one tells its row.
   virtual TAccTable* Table() { return nullptr; }
   virtual int TableRow() const { return -1; }
+
+  // The label that names this node, and the node a label names; null for none.
+  virtual TAccessible* LabelledBy() const { return nullptr; }
+  virtual TAccessible* LabelFor() const { return nullptr; }
+
+  // A text's caret and selection, as byte offsets into Value(): the caret -1
+  // when there is none, the selection [first, second), empty when none.
+  virtual int TextCaret() const { return -1; }
+  virtual std::pair<int, int> TextSelection() const { return {0, 0}; }
 
  private:
   uint32_t id_;

@@ -56,7 +56,7 @@ bool TApplication::FullColor() const {
   return gfx::IsFullColor();
 }
 
-void TApplication::Run() {
+int TApplication::Run() {
   while (!terminated_ && MainForm && !MainForm->Closed()) {
     std::optional<uint64_t> timeout;
     if (auto due = AppTimers().NextDue()) {
@@ -67,6 +67,7 @@ void TApplication::Run() {
       break;
     }
   }
+  return platformEnded_ ? 1 : 0;
 }
 
 bool TApplication::HandleMessage(std::optional<uint64_t> timeoutMs) {
@@ -76,7 +77,7 @@ bool TApplication::HandleMessage(std::optional<uint64_t> timeoutMs) {
   AppTimers().RunDue();
   UpdateWindows();
   if (!alive) {
-    terminated_ = true;
+    terminated_ = platformEnded_ = true;
   }
   return !terminated_;
 }
@@ -135,4 +136,8 @@ void ReportError(std::exception_ptr error) {
     return;
   }
   std::rethrow_exception(error);
+}
+
+void ReportErrorLater(std::exception_ptr error) {
+  AppTimers().AddOnce(0, [error] { ReportError(error); });
 }

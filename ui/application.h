@@ -29,8 +29,9 @@ class TApplication {
   bool FullColor() const;
 
   TForm* MainForm = nullptr;
-  // Runs the message loop until the main form closes or Terminate is called.
-  void Run();
+  // Runs the message loop until the main form closes or Terminate is called: 0;
+  // or until the platform ends it (the display went away): 1, the exit status.
+  int Run();
   // One turn of the loop: wait at most timeoutMs for events, dispatch them, run the
   // due timers, repaint what became dirty. Returns false once terminated.
   bool HandleMessage(std::optional<uint64_t> timeoutMs);
@@ -65,6 +66,7 @@ class TApplication {
   std::unique_ptr<THintWindow> hintWindow_;
   int dpi_ = 96;
   bool terminated_ = false;
+  bool platformEnded_ = false;
 };
 
 // The application of this process, or null before it is created.

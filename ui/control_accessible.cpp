@@ -5,6 +5,7 @@
 #include "gfx/text.h"
 #include "ui/control.h"
 #include "ui/form.h"
+#include "ui/label.h"
 
 std::string AccessibleText(std::string_view caption) {
   return gfx::StripPrefix(caption);
@@ -134,4 +135,45 @@ bool TControlAccessible::TakeFocus() {
   }
   control_.SetFocus();
   return control_.Focused();
+}
+
+namespace {
+
+// The label in the control's window that names it; null for none.
+const TLabel* LabelOf(const TControl& target) {
+  const TControl* root = &target;
+  while (root->Parent()) {
+    root = root->Parent();
+  }
+  std::vector<const TControl*> pending{root};
+  while (!pending.empty()) {
+    const TControl* c = pending.back();
+    pending.pop_back();
+    if (const auto* label = dynamic_cast<const TLabel*>(c);
+        label && label->LabelledControl() == &target) {
+      return label;
+    }
+    for (int i = 0; i < c->ControlCount(); ++i) {
+      pending.push_back(c->Control(i));
+    }
+  }
+  return nullptr;
+}
+
+}  // namespace
+
+TAccessible* TControlAccessible::LabelledBy() const {
+  const TLabel* label = LabelOf(control_);
+  return label ? const_cast<TLabel*>(label)->Accessible() : nullptr;
+}
+
+TAccessible* TControlAccessible::LabelFor() const {
+  const auto* label = dynamic_cast<const TLabel*>(&control_);
+  TControl* named = label ? label->LabelledControl() : nullptr;
+  return named ? named->Accessible() : nullptr;
+}
+
+std::string TControlAccessible::LabelText() const {
+  const TAccessible* label = LabelledBy();
+  return label ? label->Name() : std::string();
 }

@@ -38,6 +38,9 @@ class TControlAccessible : public TAccessible {
   TAccessible* Child(int index) const override;
   bool TakeFocus() override;
   TAccessible* FocusedNode() override;
+  // A label's relation to the control it names, both ways.
+  TAccessible* LabelledBy() const override;
+  TAccessible* LabelFor() const override;
 
   // Parts are made when first asked for and owned by the node.
   virtual int PartCount() const { return 0; }
@@ -57,6 +60,8 @@ class TControlAccessible : public TAccessible {
  protected:
   // ShownStates of the whole control, and focusable and focused.
   uint32_t CommonStates() const;
+  // The name of a control that shows no text of its own: its label's.
+  std::string LabelText() const;
 
  private:
   void CollectChildren(std::vector<TAccessible*>& out) const;

@@ -55,6 +55,7 @@ void TForm::ShowWindow() {
       params.ClientWidth = Width();
       params.ClientHeight = Height();
       params.Centred = Kind != wkPopup;
+      params.Modal = modal_;
       if (Owner) {
         params.Owner = Owner->Window();
       }
@@ -107,10 +108,10 @@ void TForm::ShowModal() {
       }
     }
   }
-  modal_ = true;
-  if (!Owner && app && app->MainForm != this) {
-    Owner = app->MainForm;
+  if (!Owner && app) {
+    Owner = ModalOwner(*app);
   }
+  modal_ = true;
   ShowWindow();
   if (window_) {
     window_->GrabFocus();
@@ -124,12 +125,31 @@ void TForm::ShowModal() {
     app->HandleMessage(timeout);
   }
   modal_ = false;
-  HideWindow();
+  // The others take input again before this one goes, so that the system can
+  // hand the keyboard back; the opener then asks for it.
+  auto alive = [&](TForm* f) {
+    return app && std::find(app->Forms().begin(), app->Forms().end(), f) != app->Forms().end();
+  };
   for (TForm* f : others) {
-    if (app && std::find(app->Forms().begin(), app->Forms().end(), f) != app->Forms().end()) {
+    if (alive(f)) {
       f->Window()->SetInputEnabled(true);
     }
   }
+  HideWindow();
+  if (Owner && alive(Owner) && Owner->Window() && Owner->Window()->Visible()) {
+    Owner->Window()->GrabFocus();
+  }
+}
+
+TForm* TForm::ModalOwner(TApplication& app) const {
+  // The innermost modal window still open, else the main one.
+  const std::vector<TForm*>& forms = app.Forms();
+  for (auto it = forms.rbegin(); it != forms.rend(); ++it) {
+    if (*it != this && (*it)->modal_ && !(*it)->closed_) {
+      return *it;
+    }
+  }
+  return app.MainForm != this ? app.MainForm : nullptr;
 }
 
 void TForm::Close() {

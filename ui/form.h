@@ -3,6 +3,7 @@
 #include <exception>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "gfx/bitmap.h"
@@ -10,6 +11,8 @@
 #include "gfx/font.h"
 #include "ui/control.h"
 #include "ui/platform.h"
+
+class TApplication;
 
 // A top-level window and the root of its control tree. The form's own size is its
 // client area; the frame belongs to the platform. All painting goes into one image of
@@ -106,11 +109,18 @@ class TForm : public TWinControl, public TWindowEvents {
   // ---- accessibility
   // The window's node: the root of its accessible tree.
   TAccessible* WindowAccessible() override;
-  // Passes a change of the tree to the platform window's bridge. Reorders are
-  // gathered (a refresh adds rows one by one) and go out once, with
-  // SendAccessibilityEvents, before the next repaint.
+  // Passes a change of the tree to the platform window's bridge. Reorders and
+  // state changes are gathered (a refresh adds rows one by one, a tab switch
+  // shows and hides pages, a paint places the chart's bars) and go out once per
+  // node, with SendAccessibilityEvents, at the next turn of the loop.
   void AccessibilityChanged(TAccEvent event, TAccessible& node);
   void SendAccessibilityEvents();
+  // What a reader hears of the window besides its title: a dialog's text.
+  const std::string& Description() const { return description_; }
+  void SetDescription(std::string text) { description_ = std::move(text); }
+  // Tells a reader `text` at once, wherever the focus is (what a command did).
+  void Announce(const std::string& text);
+  const std::string& Announcement() const { return announcement_; }
 
  protected:
   std::unique_ptr<TControlAccessible> CreateAccessible() override;
@@ -123,6 +133,7 @@ class TForm : public TWinControl, public TWindowEvents {
   // Runs the Arrange that controls asked for: painting and the pointer's
   // routing start with it.
   void ArrangeControls();
+  TForm* ModalOwner(TApplication& app) const;
   void PaintAll();
   void PaintArea(const TRect& area);
   void PaintControl(TControl* control, TPoint origin, const TRect& clip);
@@ -145,7 +156,9 @@ class TForm : public TWinControl, public TWindowEvents {
   bool closed_ = false;
   bool modal_ = false;
   int paintCount_ = 0;
-  bool arrangePending_ = false;            // a control asked to be arranged
-  std::exception_ptr paintError_;          // the first error of the paint under way
-  std::vector<uint32_t> pendingReorders_;  // node Ids
+  bool arrangePending_ = false;    // a control asked to be arranged
+  std::exception_ptr paintError_;  // the first error of the paint under way
+  std::vector<std::pair<TAccEvent, uint32_t>> pendingEvents_;  // node Ids
+  std::string description_;
+  std::string announcement_;
 };

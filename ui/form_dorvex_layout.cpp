@@ -188,4 +188,9 @@ void TFormDorvexLayout::BuildPages(TChartFactory& makeChart) {
   Chart1 = TabSheet2->InsertControl(std::move(chart));
   Chart1->SetAlign(alClient);
   RzPageControl1->SetTabIndex(0);
+
+  // What a reader hears as the names of the list, the uptime figure and the chart.
+  Label1->SetLabelledControl(RzLWMsg);
+  LabTime->SetLabelledControl(LabTimeText);
+  Label2->SetLabelledControl(Chart1);
 }

@@ -8,6 +8,10 @@
 // general error handler and no further. Without an application (tests with no
 // platform) it is rethrown, so the test sees it.
 void ReportError(std::exception_ptr error);
+// For a guard where an error must not unwind (a reader's call through GLib or COM
+// frames): the guard answers "failed" at once and the error reaches the handler
+// from the message loop.
+void ReportErrorLater(std::exception_ptr error);
 
 // `onError` takes the error in place of the general error handler: a paint
 // pass holds its first error until the pass is presented.

@@ -18,3 +18,14 @@ void TLabel::Paint(TCanvas& canvas) {
   }
   canvas.DrawTextIn(Caption(), r, flags);
 }
+
+TControl* TLabel::LabelledControl() const {
+  if (labelled_.empty()) {
+    return nullptr;
+  }
+  TControl* root = const_cast<TLabel*>(this);
+  while (root->Parent()) {
+    root = root->Parent();
+  }
+  return root->FindControl(labelled_);
+}

@@ -12,6 +12,12 @@ class TLabel : public TStyledControl {
   void SetAlignment(TAlignment a) { Change(alignment_, a); }
   // The colour the caption is drawn in.
   virtual gfx::TColor TextColor() const { return Font().Color; }
+  // The control this label names for a reader, as a heading names the list
+  // under it; kept by the control's Name and found again in the label's window.
+  TControl* LabelledControl() const;
+  void SetLabelledControl(const TControl* control) {
+    labelled_ = control ? control->Name : std::string();
+  }
   void Paint(TCanvas& canvas) override;
 
  protected:
@@ -19,4 +25,5 @@ class TLabel : public TStyledControl {
 
  private:
   TAlignment alignment_ = taLeftJustify;
+  std::string labelled_;
 };

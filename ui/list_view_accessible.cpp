@@ -108,7 +108,7 @@ class TListViewAccessible : public TControlAccessible, public TAccTable {
   explicit TListViewAccessible(TRzListView& list) : TControlAccessible(list), list_(list) {}
 
   TAccRole Role() const override { return TAccRole::List; }
-  std::string Name() const override { return {}; }
+  std::string Name() const override { return LabelText(); }
   int PartCount() const override { return Columns() + list_.ItemCount(); }
   // Rows only ever come at the end; anything else replaces the parts.
   TAccessible* Part(int index) const override {

@@ -1,6 +1,7 @@
 #include "ui/memo.h"
 
 #include <algorithm>
+#include <string>
 
 #include "gfx/canvas.h"
 #include "gfx/edge.h"
@@ -72,6 +73,14 @@ void TMemo::SetWordWrap(bool wrap) {
 
 // ---- selection
 
+int TMemo::TextOffset(TMemoPos pos) const {
+  int offset = pos.Offset;
+  for (int i = 0; i < pos.Line && i < static_cast<int>(lines_.size()); ++i) {
+    offset += static_cast<int>(lines_[i].size() + std::char_traits<char>::length(kLineBreak));
+  }
+  return offset;
+}
+
 void TMemo::SetSelection(TMemoPos anchor, TMemoPos caret) {
   auto clampPos = [this](TMemoPos p) {
     p.Line = std::clamp(p.Line, 0, static_cast<int>(lines_.size()) - 1);
@@ -86,6 +95,7 @@ void TMemo::SetSelection(TMemoPos anchor, TMemoPos caret) {
   anchor_ = anchor;
   caret_ = caret;
   Invalidate();
+  NotifyAccessible(TAccEvent::TextSelectionChange);
 }
 
 void TMemo::SelectAll() {

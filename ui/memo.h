@@ -24,6 +24,8 @@ class TMemo : public TScrollingControl {
   void SetLines(std::vector<std::string> lines);
   // The lines joined by the platform's line break.
   std::string Text() const;
+  // Where a position lies in Text(), in bytes.
+  int TextOffset(TMemoPos pos) const;
 
   TScrollStyle ScrollBars() const { return scrollBars_; }
   void SetScrollBars(TScrollStyle style);

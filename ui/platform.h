@@ -48,6 +48,8 @@ struct TWindowParams {
   bool Centred = true;
   int Left = 0, Top = 0;
   class TPlatformWindow* Owner = nullptr;
+  // Shown modally: the owner takes no input while it is open.
+  bool Modal = false;
 };
 
 // One top-level window. The toolkit paints the whole client area into one image and

@@ -21,6 +21,12 @@ TTimerQueue::TTimerId TTimerQueue::Add(uint32_t intervalMs, std::function<void()
   return id;
 }
 
+TTimerQueue::TTimerId TTimerQueue::AddOnce(uint32_t delayMs, std::function<void()> callback) {
+  TTimerId id = Add(delayMs, std::move(callback));
+  timers_[id].once = true;
+  return id;
+}
+
 void TTimerQueue::Remove(TTimerId id) {
   timers_.erase(id);
 }
@@ -43,6 +49,9 @@ int TTimerQueue::RunDue() {
     }
     it->second.due = now + it->second.interval;
     auto callback = it->second.callback;
+    if (it->second.once) {
+      timers_.erase(it);
+    }
     ++ran;
     callback();
   }
@@ -60,7 +69,9 @@ std::optional<uint64_t> TTimerQueue::NextDue() const {
 }
 
 TTimerQueue& AppTimers() {
-  static TTimerQueue queue;
+  // Never destroyed: timers held by other statics leave it at exit, after it
+  // would have gone.
+  static TTimerQueue& queue = *new TTimerQueue;
   return queue;
 }
 

@@ -21,6 +21,8 @@ class TTimerQueue {
   void SetClock(TClock clock) { clock_ = std::move(clock); }
 
   TTimerId Add(uint32_t intervalMs, std::function<void()> callback);
+  // Runs `callback` once, delayMs from now (at the loop's next turn for 0).
+  TTimerId AddOnce(uint32_t delayMs, std::function<void()> callback);
   void Remove(TTimerId id);
   bool Contains(TTimerId id) const { return timers_.count(id) != 0; }
   // Runs, in order of their due times, the timers due at Now(); returns how many ran.
@@ -34,6 +36,7 @@ class TTimerQueue {
     uint32_t interval;
     uint64_t due;
     std::function<void()> callback;
+    bool once = false;
   };
   TClock clock_;
   std::map<TTimerId, Entry> timers_;

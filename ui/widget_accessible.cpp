@@ -1,5 +1,6 @@
 // What the windows and the simple widgets tell a reader of themselves. The list
 // and the page control, which have parts, have files of their own.
+#include <algorithm>
 #include <memory>
 
 #include "ui/button.h"
@@ -15,6 +16,20 @@
 
 namespace {
 
+// What the window last announced: no place on the screen, told when it changes.
+class TNotificationAccessible : public TPartAccessible {
+ public:
+  TNotificationAccessible(TControlAccessible& owner, TForm& form)
+      : TPartAccessible(owner, 0), form_(form) {}
+  TAccRole Role() const override { return TAccRole::Notification; }
+  std::string Name() const override { return form_.Announcement(); }
+  uint32_t States() const override { return Owner().States(); }
+  TRect ScreenBounds() const override { return {}; }
+
+ private:
+  TForm& form_;
+};
+
 class TFormAccessible : public TControlAccessible {
  public:
   explicit TFormAccessible(TForm& form) : TControlAccessible(form), form_(form) {}
@@ -22,6 +37,13 @@ class TFormAccessible : public TControlAccessible {
     return form_.Kind == wkDialog ? TAccRole::Dialog : TAccRole::Window;
   }
   std::string Name() const override { return form_.Caption(); }
+  std::string Description() const override { return form_.Description(); }
+  int PartCount() const override { return form_.Announcement().empty() ? 0 : 1; }
+  TAccessible* Part(int index) const override {
+    auto& self = const_cast<TFormAccessible&>(*this);
+    return notification_.At(index, PartCount(),
+                            [&] { return std::make_unique<TNotificationAccessible>(self, form_); });
+  }
   uint32_t States() const override {
     return form_.Window() && form_.Window()->Visible() ? 0u : uint32_t{asInvisible};
   }
@@ -34,6 +56,7 @@ class TFormAccessible : public TControlAccessible {
 
  private:
   TForm& form_;
+  mutable TPartNodes notification_;
 };
 
 // A control that shows one text.
@@ -116,6 +139,11 @@ class TMemoAccessible : public TControlAccessible {
   std::string Name() const override { return {}; }
   std::string Value() const override { return memo_.Text(); }
   uint32_t States() const override { return CommonStates() | asReadOnly | asMultiLine; }
+  int TextCaret() const override { return memo_.TextOffset(memo_.Caret()); }
+  std::pair<int, int> TextSelection() const override {
+    const int anchor = memo_.TextOffset(memo_.Anchor()), caret = TextCaret();
+    return {std::min(anchor, caret), std::max(anchor, caret)};
+  }
 
  private:
   TMemo& memo_;

@@ -96,7 +96,7 @@ TEST_F(FormDorvexAccessibleTest, MainWindowTreeAfterTheStartUpRefresh) {
       "      StaticText \"开机/关机日志\"\n"
       "      StaticText \" Windows已运行时间:\"\n"
       "      StaticText \"\"\n"
-      "      List \"\" [focusable]\n"
+      "      List \"开机/关机日志\" [focusable]\n"
       "        ColumnHeader \"\"\n"
       "        ColumnHeader \"开机时间\"\n"
       "        ColumnHeader \"关机时间\"\n"
@@ -109,10 +109,10 @@ TEST_F(FormDorvexAccessibleTest, MainWindowTreeAfterTheStartUpRefresh) {
       "[focusable selectable] (选择)\n"
       "    PropertyPage \"图表\" [invisible]\n"
       "      StaticText \"运行时间图表\" [invisible]\n"
-      "      Chart \"\" [invisible]\n"
-      "        Graphic \"2009-11-16 12\" [invisible offscreen]\n"
-      "        Graphic \"2009-11-21 0\" [invisible offscreen]\n"
-      "        Graphic \"2009-11-25 0\" [invisible offscreen]\n");
+      "      Chart \"运行时间图表\" [invisible]\n"
+      "        Graphic \"2009-11-16 12 小时\" [invisible offscreen]\n"
+      "        Graphic \"2009-11-21 0 小时\" [invisible offscreen]\n"
+      "        Graphic \"2009-11-25 0 小时\" [invisible offscreen]\n");
   EXPECT_EQ(Root().FocusedNode(), Node(form->RzPageControl1).Child(0));
 }
 
@@ -248,10 +248,11 @@ TEST_F(FormDorvexAccessibleTest, KeysMovingTheFocusTellTheFocusAndTheSelection) 
 TEST_F(FormDorvexAccessibleTest, ChartBarsAreNamedWithTheirTipsAndPlacedWhereTheyArePainted) {
   Start(96);
   form->RzPageControl1->SetTabIndex(1);
+  // The loop paints the page; a reader is told from that paint.
+  app->UpdateWindows();
   TChart& chart = form->Chart();
   ASSERT_EQ(Node(&chart).ChildCount(), 3);
   for (int i = 0; i < 3; ++i) {
-    // Asked before the repaint, the bar is already where the paint puts it.
     const TRect bounds = Bar(i).ScreenBounds();
     ASSERT_FALSE(bounds.IsEmpty());
     EXPECT_EQ(Bar(i).States(), 0u);
@@ -262,10 +263,12 @@ TEST_F(FormDorvexAccessibleTest, ChartBarsAreNamedWithTheirTipsAndPlacedWhereThe
     const TPoint client{middle.X - window->ClientToScreen({0, 0}).X,
                         middle.Y - window->ClientToScreen({0, 0}).Y};
     window->Events->WindowMouseMove(0, client);
-    EXPECT_EQ(chart.Hint, Bar(i).Name());
+    EXPECT_EQ(Bar(i).Name(), chart.Hint + " 小时");
     EXPECT_EQ(Root().HitTest(middle), &Bar(i));
   }
-  EXPECT_EQ(Bar(0).Name(), "2009-11-16 12");
+  // The tip's text with the unit of the value axis.
+  EXPECT_EQ(Bar(0).Name(), "2009-11-16 12 小时");
+  EXPECT_EQ(chart.Hint, "2009-11-25 0");
   // Asking changed nothing the chart shows.
   EXPECT_EQ(Series1(chart).Marks().Style(), smsLabel);
 }
@@ -298,6 +301,7 @@ TEST_F(FormDorvexAccessibleTest, AboutWindowTreeActionsAndDialogEvents) {
     TAccessible& link = *FormAbout->RzURLLabel4->Accessible();
     EXPECT_TRUE(link.DoDefaultAction());
     EXPECT_TRUE(link.States() & asTraversed);
+    FormAbout->SendAccessibilityEvents();  // as the loop's next turn does
     linkEvents = Events(*about, TAccEvent::StateChange);
   });
   std::vector<headless::THeadlessWindow::TAccRecord> events;

@@ -13,6 +13,7 @@
 #include "platform/win32/msaa_mapping.h"
 #include "platform/win32/wide_text.h"
 #include "ui/accessibility.h"
+#include "ui/guarded.h"
 
 namespace platform_win32 {
 
@@ -20,7 +21,9 @@ namespace {
 
 LONG liveObjects = 0;
 
-// Exceptions must not unwind into the caller's COM frames.
+// The one guard of the MSAA bridge: no error unwinds into the caller's COM
+// frames. It answers "failed" and the error goes to the program's error handler
+// from the message loop.
 template <typename F>
 HRESULT Guarded(F&& body) noexcept {
   try {
@@ -28,6 +31,7 @@ HRESULT Guarded(F&& body) noexcept {
   } catch (const std::bad_alloc&) {
     return E_OUTOFMEMORY;
   } catch (...) {
+    ReportErrorLater(std::current_exception());
     return E_FAIL;
   }
 }

@@ -43,6 +43,8 @@ long MsaaRole(TAccRole role) {
       return ROLE_SYSTEM_STATUSBAR;
     case TAccRole::Grouping:
       return ROLE_SYSTEM_GROUPING;
+    case TAccRole::Notification:
+      return ROLE_SYSTEM_ALERT;
   }
   return ROLE_SYSTEM_CLIENT;
 }
@@ -87,6 +89,10 @@ unsigned long MsaaEvent(TAccEvent event) {
       return EVENT_SYSTEM_DIALOGSTART;
     case TAccEvent::DialogEnd:
       return EVENT_SYSTEM_DIALOGEND;
+    case TAccEvent::TextSelectionChange:
+      return EVENT_OBJECT_TEXTSELECTIONCHANGED;
+    case TAccEvent::Announcement:
+      return EVENT_SYSTEM_ALERT;
   }
   return EVENT_OBJECT_STATECHANGE;
 }

@@ -24,6 +24,13 @@ TX11Display::TX11Display(::Display* dpy) : Dpy(dpy), Screen(DefaultScreen(dpy)) 
   Targets = atom("TARGETS");
   SelectionProperty = atom("DORVEX_SELECTION");
   NetActiveWindow = atom("_NET_ACTIVE_WINDOW");
+  NetWmPing = atom("_NET_WM_PING");
+  NetWmPid = atom("_NET_WM_PID");
+  NetWmStateModal = atom("_NET_WM_STATE_MODAL");
+  NetWmUserTime = atom("_NET_WM_USER_TIME");
+  NetSupported = atom("_NET_SUPPORTED");
+  NetSupportingWmCheck = atom("_NET_SUPPORTING_WM_CHECK");
+  MotifWmHints = atom("_MOTIF_WM_HINTS");
 
   const unsigned shapes[] = {XC_left_ptr,
                              XC_left_ptr,

@@ -44,6 +44,7 @@ class TMessageForm : public TForm {
       : text_(text), icon_(icon) {
     Kind = wkDialog;
     SetCaption(title);
+    SetDescription(text);  // painted, not a control: a reader hears it here
     SetColor(gfx::clWindow);
     gfx::TFont font = Font();
     font.Name = "Arial";

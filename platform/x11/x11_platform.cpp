@@ -16,6 +16,7 @@
 #include "platform/linux/atk/atk_bridge.h"
 #include "platform/x11/open_address.h"
 #include "platform/x11/x11_display.h"
+#include "platform/x11/x11_errors.h"
 #include "platform/x11/x11_message_box.h"
 #include "platform/x11/x11_window.h"
 #include "ui/guarded.h"
@@ -27,12 +28,6 @@ namespace {
 constexpr double kUnixEpochDays = 25569.0;  // 1970-01-01 in days since 1899-12-30
 constexpr int kClipboardWaitMs = 300;
 
-// Xlib calls exit() when the connection breaks, which would run static destructors
-// under windows that are still alive; end at once instead.
-int ConnectionLost(::Display*) {
-  std::_Exit(1);
-}
-
 }  // namespace
 
 std::unique_ptr<TX11Platform> TX11Platform::Open() {
@@ -40,8 +35,9 @@ std::unique_ptr<TX11Platform> TX11Platform::Open() {
   if (!dpy) {
     return nullptr;
   }
-  XSetIOErrorHandler(ConnectionLost);
-  return std::unique_ptr<TX11Platform>(new TX11Platform(std::make_unique<TX11Display>(dpy)));
+  auto display = std::make_unique<TX11Display>(dpy);
+  InstallErrorHandlers(dpy, &display->ConnectionLost);
+  return std::unique_ptr<TX11Platform>(new TX11Platform(std::move(display)));
 }
 
 TX11Platform::TX11Platform(std::unique_ptr<TX11Display> display) : display_(std::move(display)) {
@@ -80,6 +76,9 @@ std::unique_ptr<TPlatformWindow> TX11Platform::CreatePlatformWindow(const TWindo
 
 bool TX11Platform::ProcessEvents(std::optional<uint64_t> timeoutMs) {
   ::Display* dpy = display_->Dpy;
+  if (display_->ConnectionLost) {
+    return false;
+  }
   XFlush(dpy);
   const int wait = XPending(dpy) != 0 ? 0
                    : timeoutMs        ? static_cast<int>(std::min<uint64_t>(*timeoutMs, INT_MAX))
@@ -90,13 +89,14 @@ bool TX11Platform::ProcessEvents(std::optional<uint64_t> timeoutMs) {
     pollfd fd{ConnectionNumber(dpy), POLLIN, 0};
     poll(&fd, 1, wait);
   }
-  while (XPending(dpy) > 0) {
+  while (!display_->ConnectionLost && XPending(dpy) > 0) {
     XEvent ev;
     XNextEvent(dpy, &ev);
     // One event's error leaves the rest of the queue to be handled.
     RunGuarded([&] { Dispatch(&ev); });
   }
-  return true;
+  // A lost display ends the loop; the windows then close as on any other end.
+  return !display_->ConnectionLost;
 }
 
 void TX11Platform::Dispatch(void* event) {

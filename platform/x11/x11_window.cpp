@@ -9,6 +9,7 @@
 #include "bootlog/utf8.h"
 #include "platform/linux/atk/atk_bridge.h"
 #include "platform/x11/x11_platform.h"
+#include "platform/x11/x11_window_manager.h"
 
 namespace x11 {
 
@@ -51,22 +52,8 @@ TX11Window::TX11Window(TX11Platform& platform, const TWindowParams& params, TWin
                           0, CopyFromParent, InputOutput, CopyFromParent,
                           CWBackPixmap | CWBitGravity | CWEventMask | CWOverrideRedirect, &attrs);
   gc_ = XCreateGC(dpy, window_, 0, nullptr);
-  XSetWMProtocols(dpy, window_, &x_.WmDeleteWindow, 1);
-  XClassHint cls{};
-  char name[] = "dorvex", klass[] = "Dorvex";
-  cls.res_name = name;
-  cls.res_class = klass;
-  XSetClassHint(dpy, window_, &cls);
-  Atom type = params.Kind == wkPopup    ? x_.NetWmWindowTypeTooltip
-              : params.Kind == wkDialog ? x_.NetWmWindowTypeDialog
-                                        : 0;
-  if (type) {
-    XChangeProperty(dpy, window_, x_.NetWmWindowType, XA_ATOM, 32, PropModeReplace,
-                    reinterpret_cast<unsigned char*>(&type), 1);
-  }
-  if (auto* owner = dynamic_cast<TX11Window*>(params.Owner)) {
-    XSetTransientForHint(dpy, window_, owner->window_);
-  }
+  auto* owner = dynamic_cast<TX11Window*>(params.Owner);
+  DescribeWindow(x_, window_, params, owner ? owner->window_ : 0);
   ApplySizeHints();
   SetTitle(params.Title);
   platform_.AddWindow(this);
@@ -83,18 +70,7 @@ TX11Window::~TX11Window() {
 }
 
 void TX11Window::ApplySizeHints() {
-  XSizeHints* hints = XAllocSizeHints();
-  hints->flags = PPosition | USPosition;
-  TPoint p = ClientToScreen({0, 0});
-  hints->x = p.X;
-  hints->y = p.Y;
-  if (params_.Kind != wkMain) {
-    hints->flags |= PMinSize | PMaxSize;
-    hints->min_width = hints->max_width = size_.Width;
-    hints->min_height = hints->max_height = size_.Height;
-  }
-  XSetWMNormalHints(x_.Dpy, window_, hints);
-  XFree(hints);
+  SetSizeHints(x_, window_, params_.Kind, ClientToScreen({0, 0}), size_);
 }
 
 void TX11Window::SetTitle(const std::string& utf8) {
@@ -129,10 +105,13 @@ void TX11Window::Show() {
   if (mapped_) {
     return;
   }
+  if (params_.Kind != wkPopup) {
+    SetUserTime(x_, window_);
+  }
   XMapRaised(x_.Dpy, window_);
   if (!everShown_ && params_.Kind != wkPopup) {
     // Some window managers place new windows themselves; ask once more after mapping.
-    XWindowAttributes wa;
+    XWindowAttributes wa{};
     XGetWindowAttributes(x_.Dpy, window_, &wa);
     XMoveWindow(x_.Dpy, window_, wa.x, wa.y);
   }
@@ -184,6 +163,7 @@ void TX11Window::Hide() {
   }
   XUnmapWindow(x_.Dpy, window_);
   mapped_ = false;
+  focusWanted_ = false;
   XFlush(x_.Dpy);
 }
 
@@ -329,9 +309,11 @@ void TX11Window::BeginResizeDrag(TPoint screenPos) {
 }
 
 void TX11Window::GrabFocus() {
-  if (mapped_ && params_.Kind != wkPopup) {
-    XSetInputFocus(x_.Dpy, window_, RevertToParent, CurrentTime);
+  if (params_.Kind == wkPopup) {
+    return;
   }
+  // Until the window is viewable the request waits for its MapNotify (or Expose).
+  focusWanted_ = !Activate(x_, window_);
 }
 
 void TX11Window::HandleEvent(XEvent& ev) {
@@ -341,6 +323,9 @@ void TX11Window::HandleEvent(XEvent& ev) {
   switch (ev.type) {
     case Expose:
       Blit(Bounds(ev.xexpose.x, ev.xexpose.y, ev.xexpose.width, ev.xexpose.height));
+      if (focusWanted_) {
+        focusWanted_ = !Activate(x_, window_);
+      }
       break;
     case ConfigureNotify:
       if (ev.xconfigure.width != size_.Width || ev.xconfigure.height != size_.Height) {
@@ -349,6 +334,7 @@ void TX11Window::HandleEvent(XEvent& ev) {
       }
       break;
     case ButtonPress: {
+      x_.LastUserTime = ev.xbutton.time;
       if (!inputEnabled_) {
         break;
       }
@@ -389,6 +375,7 @@ void TX11Window::HandleEvent(XEvent& ev) {
       }
       break;
     case KeyPress: {
+      x_.LastUserTime = ev.xkey.time;
       if (!inputEnabled_) {
         break;
       }
@@ -426,6 +413,9 @@ void TX11Window::HandleEvent(XEvent& ev) {
       break;
     }
     case ClientMessage:
+      if (AnswerPing(x_, ev.xclient)) {
+        break;
+      }
       if (ev.xclient.message_type == x_.WmProtocols &&
           static_cast<Atom>(ev.xclient.data.l[0]) == x_.WmDeleteWindow && inputEnabled_) {
         events_->WindowCloseRequest();
@@ -434,6 +424,9 @@ void TX11Window::HandleEvent(XEvent& ev) {
     case FocusIn:
     case FocusOut: {
       const bool in = ev.type == FocusIn;
+      if (in) {
+        focusWanted_ = false;
+      }
       if (!in && ev.xfocus.mode == NotifyNormal) {
         events_->WindowDeactivated();
       }
@@ -452,6 +445,9 @@ void TX11Window::HandleEvent(XEvent& ev) {
       break;
     case MapNotify:
       mapped_ = true;
+      if (focusWanted_) {
+        focusWanted_ = !Activate(x_, window_);
+      }
       break;
     default:
       break;

@@ -59,6 +59,7 @@ class TX11Window : public TPlatformWindow {
   bool mapped_ = false;
   bool everShown_ = false;
   bool inputEnabled_ = true;
+  bool focusWanted_ = false;  // GrabFocus before the window could take it
   TShiftState buttons_ = 0;
   uint32_t accessibleRoot_ = 0;  // told to the bridge when first shown
 };

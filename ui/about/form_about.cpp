@@ -82,6 +82,7 @@ TFormAbout::TFormAbout(TForm* owner, int dpi) {
       "(3)发现是否有人偷偷使用您的电脑；",
       "(4)监测儿童过度使用电脑。",
   });
+  SetDescription(Memo1->Text());
 
   Label5 = MakeLabel(this, "Label5", 93, 242, 27, 15, "主页:", Font());
   Label5->SetAlignment(taRightJustify);
@@ -91,6 +92,8 @@ TFormAbout::TFormAbout(TForm* owner, int dpi) {
   Label6->SetAlignment(taRightJustify);
   RzURLLabel1 =
       MakeLink(this, "RzURLLabel1", 124, 265, kMailAddress, std::string("mailto:") + kMailAddress);
+  Label5->SetLabelledControl(RzURLLabel4);
+  Label6->SetLabelledControl(RzURLLabel1);
 
   Button1 = Place<TRzButton>(this, "Button1", 288, 312, 89, 25);
   Button1->SetCaption("关闭");

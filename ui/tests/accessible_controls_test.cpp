@@ -97,8 +97,12 @@ TEST_F(AccessibleControlsTest, ToolButtonsShowPressedWhileHeldAndTellIt) {
   form.WindowMouseMove(0, p);
   form.WindowMouseDown(mbLeft, 0, p);
   EXPECT_TRUE(button.States() & asPressed);
+  // State changes go out at the loop's next turn, once per node.
+  form.SendAccessibilityEvents();
   form.WindowMouseUp(mbLeft, ssLeft, p);
   EXPECT_FALSE(button.States() & asPressed);
+  EXPECT_EQ(Events(TAccEvent::StateChange), (std::vector<std::string>{"刷新(R)"}));
+  form.SendAccessibilityEvents();
   EXPECT_EQ(Events(TAccEvent::StateChange), (std::vector<std::string>{"刷新(R)", "刷新(R)"}));
 }
 

@@ -2,6 +2,7 @@
 // message loop: the reader's call returns first (an action may open a modal window).
 #include <string>
 
+#include "platform/linux/atk/atk_guard.h"
 #include "platform/linux/atk/atk_interfaces.h"
 #include "platform/linux/atk/atk_mapping.h"
 #include "platform/linux/atk/atk_node.h"
@@ -64,12 +65,12 @@ gboolean DoAction(AtkAction* action, gint i) {
 }  // namespace
 
 void InitAction(AtkActionIface* iface) {
-  iface->get_n_actions = GetNActions;
-  iface->get_name = GetName;
-  iface->get_localized_name = GetLocalizedName;
-  iface->get_keybinding = GetKeybinding;
-  iface->get_description = GetDescription;
-  iface->do_action = DoAction;
+  iface->get_n_actions = Guarded<GetNActions>;
+  iface->get_name = Guarded<GetName>;
+  iface->get_localized_name = Guarded<GetLocalizedName>;
+  iface->get_keybinding = Guarded<GetKeybinding>;
+  iface->get_description = Guarded<GetDescription>;
+  iface->do_action = Guarded<DoAction>;
 }
 
 }  // namespace platform_atk

@@ -1,11 +1,10 @@
 #include "platform/linux/atk/atk_application.h"
 
 #include <algorithm>
-#include <map>
-#include <utility>
-#include <vector>
 
+#include "platform/linux/atk/atk_guard.h"
 #include "platform/linux/atk/atk_node.h"
+#include "platform/linux/atk/atk_state.h"
 
 namespace platform_atk {
 
@@ -18,36 +17,20 @@ struct TAppObjectClass {
   AtkObjectClass Parent;
 };
 
-std::string& AppName() {
-  static std::string name;
-  return name;
-}
-
-std::vector<uint32_t>& Roots() {
-  static std::vector<uint32_t> roots;
-  return roots;
-}
-
-std::map<guint, std::pair<AtkKeySnoopFunc, gpointer>>& KeyListeners() {
-  static std::map<guint, std::pair<AtkKeySnoopFunc, gpointer>> listeners;
-  return listeners;
-}
-
-AtkObject* application = nullptr;
-
 const gchar* AppGetName(AtkObject*) {
-  return AppName().c_str();
+  return State().AppName.c_str();
 }
 
 gint AppGetNChildren(AtkObject*) {
-  return static_cast<gint>(Roots().size());
+  return static_cast<gint>(State().Roots.size());
 }
 
 AtkObject* AppRefChild(AtkObject*, gint i) {
-  if (i < 0 || i >= static_cast<gint>(Roots().size())) {
+  const std::vector<uint32_t>& roots = State().Roots;
+  if (i < 0 || i >= static_cast<gint>(roots.size())) {
     return nullptr;
   }
-  TAccessible* root = FindAccessible(Roots()[static_cast<size_t>(i)]);
+  TAccessible* root = FindAccessible(roots[static_cast<size_t>(i)]);
   return root ? ATK_OBJECT(g_object_ref(ObjectOf(*root))) : nullptr;
 }
 
@@ -61,11 +44,11 @@ gint AppGetIndexInParent(AtkObject*) {
 
 void AppClassInit(gpointer klass, gpointer) {
   AtkObjectClass* atk = ATK_OBJECT_CLASS(klass);
-  atk->get_name = AppGetName;
-  atk->get_n_children = AppGetNChildren;
-  atk->ref_child = AppRefChild;
-  atk->get_parent = AppGetParent;
-  atk->get_index_in_parent = AppGetIndexInParent;
+  atk->get_name = Guarded<AppGetName>;
+  atk->get_n_children = Guarded<AppGetNChildren>;
+  atk->ref_child = Guarded<AppRefChild>;
+  atk->get_parent = Guarded<AppGetParent>;
+  atk->get_index_in_parent = Guarded<AppGetIndexInParent>;
 }
 
 GType AppType() {
@@ -79,10 +62,10 @@ GType AppType() {
   return type;
 }
 
-// ---- AtkUtil, answered for the whole process
+// ---- AtkUtil, answered for the whole process from the layer's state
 
 AtkObject* GetRoot() {
-  return application;
+  return HasState() ? State().Application : nullptr;
 }
 
 const gchar* GetToolkitName() {
@@ -94,40 +77,41 @@ const gchar* GetToolkitVersion() {
 }
 
 guint AddKeyEventListener(AtkKeySnoopFunc listener, gpointer data) {
-  static guint nextId = 1;
-  const guint id = nextId++;
-  KeyListeners()[id] = {listener, data};
+  TAtkState& state = State();
+  const guint id = state.NextKeyListener++;
+  state.KeyListeners[id] = {listener, data};
   return id;
 }
 
 void RemoveKeyEventListener(guint id) {
-  KeyListeners().erase(id);
+  if (HasState()) {
+    State().KeyListeners.erase(id);
+  }
 }
 
 }  // namespace
 
 AtkObject* InstallApplication(const std::string& name) {
-  AppName() = name;
-  if (application == nullptr) {
-    application = ATK_OBJECT(g_object_new(AppType(), nullptr));
-    atk_object_initialize(application, nullptr);
-    application->role = ATK_ROLE_APPLICATION;
-    SetApplicationObject(application);
-    SetWindowIndex(WindowRootIndex);
+  TAtkState& state = State();
+  state.AppName = name;
+  if (state.Application == nullptr) {
+    state.Application = ATK_OBJECT(g_object_new(AppType(), nullptr));
+    atk_object_initialize(state.Application, nullptr);
+    state.Application->role = ATK_ROLE_APPLICATION;
   }
   // ATK asks its own class: the toolkit fills it in.
   auto* util = static_cast<AtkUtilClass*>(g_type_class_ref(ATK_TYPE_UTIL));
-  util->get_root = GetRoot;
-  util->get_toolkit_name = GetToolkitName;
-  util->get_toolkit_version = GetToolkitVersion;
-  util->add_key_event_listener = AddKeyEventListener;
-  util->remove_key_event_listener = RemoveKeyEventListener;
-  return application;
+  util->get_root = Guarded<GetRoot>;
+  util->get_toolkit_name = Guarded<GetToolkitName>;
+  util->get_toolkit_version = Guarded<GetToolkitVersion>;
+  util->add_key_event_listener = Guarded<AddKeyEventListener>;
+  util->remove_key_event_listener = Guarded<RemoveKeyEventListener>;
+  return state.Application;
 }
 
 int AddWindowRoot(uint32_t rootId) {
   if (WindowRootIndex(rootId) < 0) {
-    Roots().push_back(rootId);
+    State().Roots.push_back(rootId);
   }
   return WindowRootIndex(rootId);
 }
@@ -135,19 +119,19 @@ int AddWindowRoot(uint32_t rootId) {
 int RemoveWindowRoot(uint32_t rootId) {
   const int index = WindowRootIndex(rootId);
   if (index >= 0) {
-    Roots().erase(Roots().begin() + index);
+    State().Roots.erase(State().Roots.begin() + index);
   }
   return index;
 }
 
 int WindowRootIndex(uint32_t rootId) {
-  auto& roots = Roots();
+  const std::vector<uint32_t>& roots = State().Roots;
   auto it = std::find(roots.begin(), roots.end(), rootId);
   return it == roots.end() ? -1 : static_cast<int>(it - roots.begin());
 }
 
 bool SnoopKey(const TKeyEvent& key) {
-  if (KeyListeners().empty()) {
+  if (State().KeyListeners.empty()) {
     return false;
   }
   AtkKeyEventStruct event{};
@@ -160,7 +144,7 @@ bool SnoopKey(const TKeyEvent& key) {
   event.keycode = key.Keycode;
   event.timestamp = key.Time;
   // A listener may remove itself: walk a copy.
-  const auto listeners = KeyListeners();
+  const auto listeners = State().KeyListeners;
   bool consumed = false;
   for (const auto& [id, listener] : listeners) {
     consumed = listener.first(&event, listener.second) != 0 || consumed;

@@ -10,8 +10,8 @@
 
 namespace platform_atk {
 
-// Makes the application object (named `name`) and answers ATK's questions
-// for the toolkit: root, toolkit name and version, key event listeners.
+// Makes the layer's application object (named `name`) and answers ATK's
+// questions for the toolkit: root, toolkit name and version, key event listeners.
 AtkObject* InstallApplication(const std::string& name);
 
 // The windows' roots under the application, in the order they were opened.

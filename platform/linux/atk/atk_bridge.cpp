@@ -12,6 +12,7 @@
 #include "platform/linux/atk/atk_events.h"
 #include "platform/linux/atk/atk_node.h"
 #include "platform/linux/atk/glib_wait.h"
+#include "ui/guarded.h"
 #include "ui/timer.h"
 
 namespace platform_atk {
@@ -20,14 +21,12 @@ namespace {
 
 constexpr uint32_t kAnnounceDelayMs = 100;
 
-DBusConnection* watchedBus = nullptr;
-bool listenerAppeared = false;
-
 // The registry tells every application when a reader begins to listen for an
-// event; the bridge sends events only from then on.
-DBusHandlerResult WatchListeners(DBusConnection*, DBusMessage* message, void*) {
-  if (dbus_message_is_signal(message, "org.a11y.atspi.Registry", "EventListenerRegistered")) {
-    listenerAppeared = true;
+// event; the bridge sends events only from then on. Nothing here can fail.
+DBusHandlerResult WatchListeners(DBusConnection*, DBusMessage* message, void*) noexcept {
+  if (HasState() &&
+      dbus_message_is_signal(message, "org.a11y.atspi.Registry", "EventListenerRegistered")) {
+    State().ListenerAppeared = true;
   }
   return DBUS_HANDLER_RESULT_NOT_YET_HANDLED;
 }
@@ -68,30 +67,31 @@ std::unique_ptr<TAtkBridge> TAtkBridge::Start(const std::string& programName,
     return nullptr;
   }
   g_log_set_default_handler(Quiet, nullptr);
+  std::unique_ptr<TAtkBridge> bridge(new TAtkBridge);
   InstallApplication(programName);
   // The bridge shares libatspi's connection and swallows the registry's
   // signals in its own filter: ours comes first.
-  watchedBus = atspi_get_a11y_bus();
-  if (watchedBus == nullptr) {
+  DBusConnection* bus = atspi_get_a11y_bus();
+  if (bus == nullptr) {
     return nullptr;
   }
-  dbus_connection_add_filter(watchedBus, WatchListeners, nullptr, nullptr);
+  dbus_connection_add_filter(bus, WatchListeners, nullptr, nullptr);
+  bridge->state_.Bus = bus;
   if (atk_bridge_adaptor_init(nullptr, nullptr) != 0) {
-    dbus_connection_remove_filter(watchedBus, WatchListeners, nullptr);
-    watchedBus = nullptr;
     return nullptr;
   }
-  return std::unique_ptr<TAtkBridge>(new TAtkBridge);
+  bridge->adaptorUp_ = true;
+  return bridge;
 }
 
 TAtkBridge::~TAtkBridge() {
-  AppTimers().Remove(announce_);
-  if (watchedBus != nullptr) {
-    dbus_connection_remove_filter(watchedBus, WatchListeners, nullptr);
-    watchedBus = nullptr;
+  AppTimers().Remove(state_.AnnounceTimer);
+  if (state_.Bus != nullptr) {
+    dbus_connection_remove_filter(state_.Bus, WatchListeners, nullptr);
   }
-  atk_bridge_adaptor_cleanup();
-  ReleaseAllObjects();
+  if (adaptorUp_) {
+    atk_bridge_adaptor_cleanup();
+  }
 }
 
 void TAtkBridge::WindowShown(TAccessible& root) {
@@ -111,7 +111,7 @@ void TAtkBridge::WindowClosed(uint32_t rootId) {
     WindowDestroyed(*root, index);
   }
   // Its nodes go with the window's form, after this.
-  sweep_ = true;
+  state_.Sweep = true;
 }
 
 void TAtkBridge::AccessibilityEvent(TAccEvent event, const TAccessible& node) {
@@ -123,21 +123,22 @@ bool TAtkBridge::Key(const TKeyEvent& key) {
 }
 
 void TAtkBridge::Wait(int fd, int timeoutMs) {
-  WaitWithGlib(fd, timeoutMs);
-  if (sweep_) {
-    sweep_ = false;
+  WaitWithGlib(fd, timeoutMs, state_.PollFds);
+  if (state_.Sweep) {
+    state_.Sweep = false;
     ReportGoneObjects();
   }
-  if (listenerAppeared) {
-    listenerAppeared = false;
+  if (state_.ListenerAppeared) {
+    state_.ListenerAppeared = false;
     // A reader registers many events in a row: tell it once, when it is done.
-    AppTimers().Remove(announce_);
-    auto id = std::make_shared<TTimerQueue::TTimerId>(0);
-    *id = announce_ = AppTimers().Add(kAnnounceDelayMs, [id] {
-      AppTimers().Remove(*id);
-      if (TAccessible* active = FindAccessible(ActiveRoot())) {
-        AnnounceFocus(*active);
-      }
+    AppTimers().Remove(state_.AnnounceTimer);
+    state_.AnnounceTimer = AppTimers().AddOnce(kAnnounceDelayMs, [this] {
+      state_.AnnounceTimer = 0;
+      RunGuarded([this] {
+        if (TAccessible* active = FindAccessible(state_.ActiveRoot)) {
+          AnnounceFocus(*active);
+        }
+      });
     });
   }
 }

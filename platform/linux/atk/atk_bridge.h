@@ -8,10 +8,12 @@
 #include <string>
 
 #include "platform/linux/atk/atk_application.h"
+#include "platform/linux/atk/atk_state.h"
 #include "ui/accessibility.h"
 
 namespace platform_atk {
 
+// Owns the layer's state for as long as it is up.
 class TAtkBridge {
  public:
   // Null, at once and silently, when no reader can be reached: NO_AT_BRIDGE=1,
@@ -37,8 +39,8 @@ class TAtkBridge {
 
  private:
   TAtkBridge() = default;
-  bool sweep_ = false;
-  uint64_t announce_ = 0;  // the timer that tells a new reader the focus
+  TAtkState state_;
+  bool adaptorUp_ = false;
 };
 
 }  // namespace platform_atk

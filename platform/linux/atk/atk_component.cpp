@@ -1,6 +1,8 @@
 // Where an object lies on the screen, what lies at a point, and taking the focus.
+#include "platform/linux/atk/atk_guard.h"
 #include "platform/linux/atk/atk_interfaces.h"
 #include "platform/linux/atk/atk_node.h"
+#include "platform/linux/atk/atk_state.h"
 
 namespace platform_atk {
 
@@ -41,7 +43,7 @@ TPoint Origin(AtkObject* object, AtkCoordType coords) {
   }
   if (coords == ATK_XY_PARENT) {
     if (AtkObject* parent = atk_object_get_parent(object);
-        parent && parent != ApplicationObject()) {
+        parent && parent != State().Application) {
       const TRect r = BoundsOf(parent);
       return {r.Left, r.Top};
     }
@@ -101,11 +103,11 @@ AtkLayer GetLayer(AtkComponent* component) {
 }  // namespace
 
 void InitComponent(AtkComponentIface* iface) {
-  iface->get_extents = GetExtents;
-  iface->contains = Contains;
-  iface->ref_accessible_at_point = RefAccessibleAtPoint;
-  iface->grab_focus = GrabFocus;
-  iface->get_layer = GetLayer;
+  iface->get_extents = Guarded<GetExtents>;
+  iface->contains = Guarded<Contains>;
+  iface->ref_accessible_at_point = Guarded<RefAccessibleAtPoint>;
+  iface->grab_focus = Guarded<GrabFocus>;
+  iface->get_layer = Guarded<GetLayer>;
 }
 
 }  // namespace platform_atk

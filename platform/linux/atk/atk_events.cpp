@@ -1,19 +1,16 @@
 #include "platform/linux/atk/atk_events.h"
 
 #include <string>
-#include <unordered_map>
+#include <vector>
 
 #include "platform/linux/atk/atk_interfaces.h"
 #include "platform/linux/atk/atk_mapping.h"
 #include "platform/linux/atk/atk_node.h"
+#include "platform/linux/atk/atk_state.h"
 
 namespace platform_atk {
 
 namespace {
-
-uint32_t focusedId = 0;
-// The selected child last told of, by its container.
-std::unordered_map<uint32_t, uint32_t> selectedIds;
 
 // Signals every state that differs from what the reader was last told.
 void RefreshStates(AtkObject* object) {
@@ -36,17 +33,34 @@ void RefreshStatesOf(uint32_t id) {
   }
 }
 
+// A container shown or hidden shows or hides all it holds: every object a
+// reader knows below it (its cells included) says so.
+void RefreshSubtree(const TAccessible& node) {
+  for (AtkObject* object : Objects()) {
+    int column = -1;
+    TAccessible* shown = NodeOf(object);
+    if (shown == nullptr) {
+      shown = CellNode(object, column);
+    }
+    if (shown != nullptr && IsWithin(*shown, node)) {
+      RefreshStates(object);
+    }
+  }
+}
+
 // `state` is told as newly set even when the object is new to the reader.
 void Announce(AtkObject* object, AtkStateType state) {
   SetReportedStates(object, ReportedStates(object) & ~StateBit(state));
   RefreshStates(object);
 }
 
-void Focus(TAccessible& node) {
-  if (focusedId != node.Id()) {
-    RefreshStatesOf(focusedId);
+void Focus(TAccessible& focused) {
+  TAccessible& node = ReaderFocus(focused);
+  uint32_t& last = State().FocusedId;
+  if (last != node.Id()) {
+    RefreshStatesOf(last);
   }
-  focusedId = node.Id();
+  last = node.Id();
   AtkObject* object = ObjectOf(node);
   Announce(object, ATK_STATE_FOCUSED);
   // Rows and bars are the descendants their list or chart manages.
@@ -63,7 +77,7 @@ void Selection(TAccessible& node) {
   if (parent == nullptr) {
     return;
   }
-  uint32_t& last = selectedIds[parent->Id()];
+  uint32_t& last = State().SelectedIds[parent->Id()];
   if (last != node.Id()) {
     RefreshStatesOf(last);
   }
@@ -98,6 +112,23 @@ void TextChange(TAccessible& node) {
   if (!now.empty()) {
     g_signal_emit_by_name(object, "text-insert", 0, length(now), now.c_str());
   }
+}
+
+// The caret tells where the reader reads on (a line with the arrow keys).
+void TextSelectionChange(TAccessible& node) {
+  AtkObject* object = FindObject(node);
+  if (object == nullptr || node.TextCaret() < 0) {
+    return;
+  }
+  g_signal_emit_by_name(object, "text-caret-moved", ReaderOffset(node, node.TextCaret()));
+  g_signal_emit_by_name(object, "text-selection-changed");
+}
+
+// A notification is heard when it shows, wherever the focus is.
+void Announcement(TAccessible& node) {
+  AtkObject* object = ObjectOf(node);
+  g_object_notify(G_OBJECT(object), "accessible-name");
+  Announce(object, ATK_STATE_SHOWING);
 }
 
 // Gone children leave. A list or chart has no children events (the bridge
@@ -143,12 +174,16 @@ void SendAccessibilityEvent(TAccEvent event, const TAccessible& constNode) {
       TextChange(node);
       break;
     case TAccEvent::StateChange:
-      if (AtkObject* object = FindObject(node)) {
-        RefreshStates(object);
-      }
+      RefreshSubtree(node);
       break;
     case TAccEvent::Reorder:
       Reorder(node);
+      break;
+    case TAccEvent::TextSelectionChange:
+      TextSelectionChange(node);
+      break;
+    case TAccEvent::Announcement:
+      Announcement(node);
       break;
     case TAccEvent::DialogStart:
     case TAccEvent::DialogEnd:
@@ -169,17 +204,18 @@ void ReportGoneObjects() {
 
 void WindowCreated(TAccessible& root, int index) {
   AtkObject* object = ObjectOf(root);
-  if (AtkObject* application = ApplicationObject()) {
+  if (AtkObject* application = State().Application) {
     g_signal_emit_by_name(application, "children-changed::add", index, object);
   }
   g_signal_emit_by_name(object, "create");
 }
 
 void WindowActivated(TAccessible& root, bool active) {
+  uint32_t& activeRoot = State().ActiveRoot;
   if (active) {
-    SetActiveRoot(root.Id());
-  } else if (ActiveRoot() == root.Id()) {
-    SetActiveRoot(0);
+    activeRoot = root.Id();
+  } else if (activeRoot == root.Id()) {
+    activeRoot = 0;
   }
   AtkObject* object = ObjectOf(root);
   RefreshStates(object);
@@ -191,8 +227,8 @@ void WindowActivated(TAccessible& root, bool active) {
 }
 
 void WindowDestroyed(TAccessible& root, int index) {
-  if (ActiveRoot() == root.Id()) {
-    SetActiveRoot(0);
+  if (State().ActiveRoot == root.Id()) {
+    State().ActiveRoot = 0;
   }
   AtkObject* object = FindObject(root);
   if (object == nullptr) {
@@ -200,14 +236,14 @@ void WindowDestroyed(TAccessible& root, int index) {
   }
   RefreshStates(object);
   g_signal_emit_by_name(object, "destroy");
-  if (AtkObject* application = ApplicationObject()) {
+  if (AtkObject* application = State().Application) {
     g_signal_emit_by_name(application, "children-changed::remove", index, object);
   }
 }
 
 void AnnounceFocus(TAccessible& root) {
   AtkObject* object = ObjectOf(root);
-  if (ActiveRoot() == root.Id()) {
+  if (State().ActiveRoot == root.Id()) {
     Announce(object, ATK_STATE_ACTIVE);
     g_signal_emit_by_name(object, "activate");
   }

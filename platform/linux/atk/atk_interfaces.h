@@ -19,5 +19,7 @@ void InitText(AtkTextIface* iface);
 
 // The memo's text as AtkText tells it: "\n" line breaks, valid UTF-8.
 std::string ReaderText(const TAccessible& node);
+// A byte offset into the node's Value() as a character offset into ReaderText.
+int ReaderOffset(const TAccessible& node, int byteOffset);
 
 }  // namespace platform_atk

@@ -42,6 +42,9 @@ AtkRole AtkRoleOf(TAccRole role, bool table, bool row) {
       return ATK_ROLE_STATUSBAR;
     case TAccRole::Grouping:
       return ATK_ROLE_PANEL;
+    case TAccRole::Notification:
+      // Orca 43 tells a notification when it shows.
+      return ATK_ROLE_NOTIFICATION;
   }
   return ATK_ROLE_UNKNOWN;
 }

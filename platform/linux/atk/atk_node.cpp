@@ -1,14 +1,15 @@
 #include "platform/linux/atk/atk_node.h"
 
-#include <exception>
 #include <memory>
 #include <string>
-#include <unordered_map>
 #include <utility>
 
+#include "platform/linux/atk/atk_application.h"
+#include "platform/linux/atk/atk_guard.h"
 #include "platform/linux/atk/atk_interfaces.h"
 #include "platform/linux/atk/atk_mapping.h"
-#include "ui/application.h"
+#include "platform/linux/atk/atk_state.h"
+#include "ui/guarded.h"
 #include "ui/timer.h"
 
 namespace platform_atk {
@@ -47,19 +48,6 @@ enum : unsigned {
   kFacetCount = 64,
 };
 
-struct TRegistry {
-  std::unordered_map<uint64_t, AtkObject*> Objects;
-  AtkObject* Application = nullptr;
-  uint32_t ActiveRoot = 0;
-  std::function<int(uint32_t)> WindowIndex;
-  std::function<void(std::function<void()>)> Poster;
-};
-
-TRegistry& Registry() {
-  static TRegistry registry;
-  return registry;
-}
-
 uint64_t Key(uint32_t id, int column) {
   return (uint64_t{id} << 16) | static_cast<uint16_t>(column + 1);
 }
@@ -77,6 +65,12 @@ bool IsOurs(AtkObject* object) {
 const gchar* Keep(std::string& slot, std::string text) {
   slot = std::move(text);
   return slot.c_str();
+}
+
+// A table shows its rows as its children; its column headers come through the
+// table interface, so that a row's place counts rows only ("1 of N").
+TAccTable* TableShown(TAccessible& node) {
+  return node.Table();
 }
 
 // ---- AtkObject
@@ -103,7 +97,7 @@ AtkObject* GetParent(AtkObject* object) {
     parent = ObjectOf(*row);
   } else if (TAccessible* node = NodeOf(object)) {
     TAccessible* up = node->Parent();
-    parent = up ? ObjectOf(*up) : Registry().Application;
+    parent = up ? ObjectOf(*up) : State().Application;
   } else {
     return nullptr;
   }
@@ -119,6 +113,9 @@ gint GetNChildren(AtkObject* object) {
   if (TAccTable* table = TableOfRow(*node)) {
     return table->ColumnCount();
   }
+  if (TAccTable* table = TableShown(*node)) {
+    return table->RowCount();
+  }
   return node->ChildCount();
 }
 
@@ -130,6 +127,9 @@ AtkObject* RefChild(AtkObject* object, gint index) {
   AtkObject* child = nullptr;
   if (TAccTable* table = TableOfRow(*node)) {
     child = index < table->ColumnCount() ? CellOf(*node, index) : nullptr;
+  } else if (TAccTable* rows = TableShown(*node)) {
+    TAccessible* row = rows->RowNode(index);
+    child = row ? ObjectOf(*row) : nullptr;
   } else if (index < node->ChildCount()) {
     TAccessible* c = node->Child(index);
     child = c ? ObjectOf(*c) : nullptr;
@@ -143,10 +143,13 @@ gint GetIndexInParent(AtkObject* object) {
   if (CellNode(object, column) != nullptr) {
     index = column;
   } else if (TAccessible* node = NodeOf(object)) {
-    if (node->Parent() != nullptr) {
+    TAccessible* parent = node->Parent();
+    if (parent == nullptr) {
+      index = WindowRootIndex(node->Id());
+    } else if (TableShown(*parent) != nullptr) {
+      index = node->TableRow();  // a header is no child: -1
+    } else {
       index = node->IndexInParent();
-    } else if (Registry().WindowIndex) {
-      index = Registry().WindowIndex(node->Id());
     }
   }
   Self(object)->Extra->Index = index;
@@ -176,6 +179,28 @@ AtkStateSet* RefStateSet(AtkObject* object) {
   return set;
 }
 
+// A label and what it names, both ways.
+AtkRelationSet* RefRelationSet(AtkObject* object) {
+  AtkRelationSet* set = atk_relation_set_new();
+  TAccessible* node = NodeOf(object);
+  if (node == nullptr) {
+    return set;
+  }
+  const std::pair<TAccessible*, AtkRelationType> relations[] = {
+      {node->LabelledBy(), ATK_RELATION_LABELLED_BY},
+      {node->LabelFor(), ATK_RELATION_LABEL_FOR},
+  };
+  for (const auto& [target, type] : relations) {
+    if (target != nullptr) {
+      AtkObject* targets[] = {ObjectOf(*target)};
+      AtkRelation* relation = atk_relation_new(targets, 1, type);
+      atk_relation_set_add(set, relation);
+      g_object_unref(relation);
+    }
+  }
+  return set;
+}
+
 GObjectClass* atkObjectClass = nullptr;
 
 void Finalize(GObject* object) {
@@ -186,14 +211,15 @@ void Finalize(GObject* object) {
 // The class of the base type; the facet types inherit it unchanged.
 void BaseClassInit(gpointer klass, gpointer) {
   AtkObjectClass* atk = ATK_OBJECT_CLASS(klass);
-  atk->get_name = GetName;
-  atk->get_description = GetDescription;
-  atk->get_parent = GetParent;
-  atk->get_n_children = GetNChildren;
-  atk->ref_child = RefChild;
-  atk->get_index_in_parent = GetIndexInParent;
-  atk->get_role = GetRole;
-  atk->ref_state_set = RefStateSet;
+  atk->get_name = Guarded<GetName>;
+  atk->get_description = Guarded<GetDescription>;
+  atk->get_parent = Guarded<GetParent>;
+  atk->get_n_children = Guarded<GetNChildren>;
+  atk->ref_child = Guarded<RefChild>;
+  atk->get_index_in_parent = Guarded<GetIndexInParent>;
+  atk->get_role = Guarded<GetRole>;
+  atk->ref_state_set = Guarded<RefStateSet>;
+  atk->ref_relation_set = Guarded<RefRelationSet>;
   G_OBJECT_CLASS(klass)->finalize = Finalize;
   atkObjectClass = G_OBJECT_CLASS(g_type_class_peek_parent(klass));
 }
@@ -306,7 +332,7 @@ AtkObject* Make(uint32_t id, int column, unsigned facets, AtkRole role) {
   Self(object)->Column = column;
   object->role = role;
   atk_object_initialize(object, nullptr);
-  Registry().Objects.emplace(Key(id, column), object);
+  State().Objects.emplace(Key(id, column), object);
   // Where it was, for the event that tells of its removal.
   GetParent(object);
   GetIndexInParent(object);
@@ -321,7 +347,7 @@ AtkObject* Make(uint32_t id, int column, unsigned facets, AtkRole role) {
 }  // namespace
 
 AtkObject* ObjectOf(TAccessible& node) {
-  auto& objects = Registry().Objects;
+  auto& objects = State().Objects;
   if (auto it = objects.find(Key(node.Id(), -1)); it != objects.end()) {
     return it->second;
   }
@@ -334,7 +360,7 @@ AtkObject* CellOf(TAccessible& row, int column) {
   if (table == nullptr || column < 0 || column >= table->ColumnCount()) {
     return nullptr;
   }
-  auto& objects = Registry().Objects;
+  auto& objects = State().Objects;
   if (auto it = objects.find(Key(row.Id(), column)); it != objects.end()) {
     return it->second;
   }
@@ -342,7 +368,7 @@ AtkObject* CellOf(TAccessible& row, int column) {
 }
 
 AtkObject* FindObject(const TAccessible& node) {
-  auto& objects = Registry().Objects;
+  auto& objects = State().Objects;
   auto it = objects.find(Key(node.Id(), -1));
   return it != objects.end() ? it->second : nullptr;
 }
@@ -375,9 +401,25 @@ TAccTable* TableOfRow(const TAccessible& row) {
   return parent ? parent->Table() : nullptr;
 }
 
+TAccessible& ReaderFocus(TAccessible& node) {
+  if (TableOfRow(node) != nullptr && (node.States() & asSelected) == 0) {
+    return *node.Parent();
+  }
+  return node;
+}
+
+bool IsWithin(const TAccessible& node, const TAccessible& ancestor) {
+  for (const TAccessible* n = &node; n != nullptr; n = n->Parent()) {
+    if (n == &ancestor) {
+      return true;
+    }
+  }
+  return false;
+}
+
 std::vector<TGoneObject> TakeGoneObjects() {
   std::vector<TGoneObject> gone;
-  auto& objects = Registry().Objects;
+  auto& objects = State().Objects;
   for (auto it = objects.begin(); it != objects.end();) {
     AtkObject* object = it->second;
     TAccessible* node = FindAccessible(Self(object)->Id);
@@ -402,13 +444,17 @@ std::vector<TGoneObject> TakeGoneObjects() {
   return gone;
 }
 
-size_t ObjectCount() {
-  return Registry().Objects.size();
+std::vector<AtkObject*> Objects() {
+  std::vector<AtkObject*> all;
+  for (const auto& [key, object] : State().Objects) {
+    all.push_back(object);
+  }
+  return all;
 }
 
 void ReleaseAllObjects() {
   std::unordered_map<uint64_t, AtkObject*> objects;
-  objects.swap(Registry().Objects);
+  objects.swap(State().Objects);
   for (auto& [key, object] : objects) {
     Self(object)->Id = 0;  // no node has Id 0
     g_object_unref(object);
@@ -429,7 +475,10 @@ uint64_t StatesOf(AtkObject* object) {
     return StateBit(ATK_STATE_DEFUNCT);
   }
   uint64_t bits = AtkStatesOf(node->States(), node->Role());
-  if (node->Parent() == nullptr && node->Id() == Registry().ActiveRoot) {
+  if (&ReaderFocus(*node) != node) {
+    bits &= ~StateBit(ATK_STATE_FOCUSED);
+  }
+  if (node->Parent() == nullptr && node->Id() == State().ActiveRoot) {
     bits |= StateBit(ATK_STATE_ACTIVE);
   }
   return bits;
@@ -456,47 +505,12 @@ void SetReportedText(AtkObject* object, std::string text) {
   }
 }
 
-void SetApplicationObject(AtkObject* application) {
-  Registry().Application = application;
-}
-
-AtkObject* ApplicationObject() {
-  return Registry().Application;
-}
-
-void SetActiveRoot(uint32_t rootId) {
-  Registry().ActiveRoot = rootId;
-}
-
-uint32_t ActiveRoot() {
-  return Registry().ActiveRoot;
-}
-
-void SetWindowIndex(std::function<int(uint32_t rootId)> indexOf) {
-  Registry().WindowIndex = std::move(indexOf);
-}
-
-void SetActionPoster(std::function<void(std::function<void()>)> post) {
-  Registry().Poster = std::move(post);
-}
-
 void PostAction(std::function<void()> action) {
-  if (Registry().Poster) {
-    Registry().Poster(std::move(action));
+  if (State().Poster) {
+    State().Poster(std::move(action));
     return;
   }
-  // Once, at the next turn of the loop.
-  auto id = std::make_shared<TTimerQueue::TTimerId>(0);
-  *id = AppTimers().Add(0, [id, action = std::move(action)] {
-    AppTimers().Remove(*id);
-    try {
-      action();
-    } catch (...) {
-      if (TApplication* app = Application()) {
-        app->HandleException(std::current_exception());
-      }
-    }
-  });
+  AppTimers().AddOnce(0, [action = std::move(action)] { RunGuarded(action); });
 }
 
 }  // namespace platform_atk

@@ -2,7 +2,7 @@
 // tree (and one per cell of a table row). Each keeps its node's Id and finds the
 // node again on every call, as the MSAA objects do: a reader may hold an object
 // long after its node is gone (a refresh replaces the rows), and then finds it
-// defunct. The objects live on the one UI thread.
+// defunct. The objects live on the one UI thread, in the layer's state.
 #pragma once
 
 #include <atk/atk.h>
@@ -30,6 +30,12 @@ TAccessible* NodeOf(AtkObject* object);
 TAccessible* CellNode(AtkObject* object, int& column);
 // The table a row belongs to, or null.
 TAccTable* TableOfRow(const TAccessible& row);
+// The node a reader is told has the focus when `node` has it: a row that has the
+// keyboard but is not selected leaves it with its table, as a tree view of GTK
+// selects the row it gives the focus (the first arrow key then tells the row).
+TAccessible& ReaderFocus(TAccessible& node);
+// Whether `node` is `ancestor` or lies below it.
+bool IsWithin(const TAccessible& node, const TAccessible& ancestor);
 
 // What an object that has gone still says: its former parent and place.
 struct TGoneObject {
@@ -39,9 +45,9 @@ struct TGoneObject {
 };
 // Takes out the objects whose nodes have gone, for the caller to report and release.
 std::vector<TGoneObject> TakeGoneObjects();
-// Every object made and not yet taken out.
-size_t ObjectCount();
-// Lets go of every object (the bridge is going); one still held answers as defunct.
+// The objects made and not yet taken out.
+std::vector<AtkObject*> Objects();
+// Lets go of every object (the layer's state is going); one still held answers as defunct.
 void ReleaseAllObjects();
 
 // ATK states of an object as bits (see atk_mapping.h): DEFUNCT alone once gone.
@@ -53,20 +59,9 @@ void SetReportedStates(AtkObject* object, uint64_t states);
 const std::string& ReportedText(AtkObject* object);
 void SetReportedText(AtkObject* object, std::string text);
 
-// Above the windows' roots: the application object, set by the bridge; the
-// windows' roots answer it as their parent.
-void SetApplicationObject(AtkObject* application);
-AtkObject* ApplicationObject();
-// The root of the window that has the keyboard (ACTIVE), 0 for none; set by the bridge.
-void SetActiveRoot(uint32_t rootId);
-uint32_t ActiveRoot();
-// A window root's place among the application's children; set by the bridge.
-void SetWindowIndex(std::function<int(uint32_t rootId)> indexOf);
-
 // Posts `action` to run from the message loop, after the reader's call has
-// returned (an action may open a modal window). Set by the bridge and tests;
-// the default runs it on the program's timer queue.
-void SetActionPoster(std::function<void(std::function<void()>)> post);
+// returned (an action may open a modal window): through the state's poster, or
+// on the program's timer queue.
 void PostAction(std::function<void()> action);
 
 }  // namespace platform_atk

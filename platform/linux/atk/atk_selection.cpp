@@ -1,6 +1,7 @@
 // The selected tab of the tab list and the selected row of the list: one at a time.
 #include <vector>
 
+#include "platform/linux/atk/atk_guard.h"
 #include "platform/linux/atk/atk_interfaces.h"
 #include "platform/linux/atk/atk_node.h"
 
@@ -51,13 +52,13 @@ gboolean CannotRemove(AtkSelection*, gint) {
 }  // namespace
 
 void InitSelection(AtkSelectionIface* iface) {
-  iface->ref_selection = RefSelection;
-  iface->get_selection_count = GetSelectionCount;
-  iface->is_child_selected = IsChildSelected;
-  iface->add_selection = AddSelection;
-  iface->clear_selection = CannotDeselect;
-  iface->select_all_selection = CannotDeselect;
-  iface->remove_selection = CannotRemove;
+  iface->ref_selection = Guarded<RefSelection>;
+  iface->get_selection_count = Guarded<GetSelectionCount>;
+  iface->is_child_selected = Guarded<IsChildSelected>;
+  iface->add_selection = Guarded<AddSelection>;
+  iface->clear_selection = Guarded<CannotDeselect>;
+  iface->select_all_selection = Guarded<CannotDeselect>;
+  iface->remove_selection = Guarded<CannotRemove>;
 }
 
 }  // namespace platform_atk

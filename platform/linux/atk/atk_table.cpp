@@ -2,6 +2,7 @@
 // counts row by row; selection is by whole rows.
 #include <vector>
 
+#include "platform/linux/atk/atk_guard.h"
 #include "platform/linux/atk/atk_interfaces.h"
 #include "platform/linux/atk/atk_node.h"
 
@@ -169,28 +170,28 @@ AtkObject* GetTable(AtkTableCell* cell) {
 }  // namespace
 
 void InitTable(AtkTableIface* iface) {
-  iface->ref_at = RefAt;
-  iface->get_index_at = GetIndexAt;
-  iface->get_column_at_index = GetColumnAtIndex;
-  iface->get_row_at_index = GetRowAtIndex;
-  iface->get_n_rows = GetNRows;
-  iface->get_n_columns = GetNColumns;
-  iface->get_column_description = GetColumnDescription;
-  iface->get_column_header = GetColumnHeader;
-  iface->get_selected_rows = GetSelectedRows;
-  iface->is_row_selected = IsRowSelected;
-  iface->is_selected = IsSelected;
-  iface->add_row_selection = AddRowSelection;
+  iface->ref_at = Guarded<RefAt>;
+  iface->get_index_at = Guarded<GetIndexAt>;
+  iface->get_column_at_index = Guarded<GetColumnAtIndex>;
+  iface->get_row_at_index = Guarded<GetRowAtIndex>;
+  iface->get_n_rows = Guarded<GetNRows>;
+  iface->get_n_columns = Guarded<GetNColumns>;
+  iface->get_column_description = Guarded<GetColumnDescription>;
+  iface->get_column_header = Guarded<GetColumnHeader>;
+  iface->get_selected_rows = Guarded<GetSelectedRows>;
+  iface->is_row_selected = Guarded<IsRowSelected>;
+  iface->is_selected = Guarded<IsSelected>;
+  iface->add_row_selection = Guarded<AddRowSelection>;
 }
 
 void InitTableCell(AtkTableCellIface* iface) {
-  iface->get_column_span = One;
-  iface->get_row_span = One;
-  iface->get_position = GetPosition;
-  iface->get_row_column_span = GetRowColumnSpan;
-  iface->get_column_header_cells = GetColumnHeaderCells;
-  iface->get_row_header_cells = GetRowHeaderCells;
-  iface->get_table = GetTable;
+  iface->get_column_span = Guarded<One>;
+  iface->get_row_span = Guarded<One>;
+  iface->get_position = Guarded<GetPosition>;
+  iface->get_row_column_span = Guarded<GetRowColumnSpan>;
+  iface->get_column_header_cells = Guarded<GetColumnHeaderCells>;
+  iface->get_row_header_cells = Guarded<GetRowHeaderCells>;
+  iface->get_table = Guarded<GetTable>;
 }
 
 }  // namespace platform_atk

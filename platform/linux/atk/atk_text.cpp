@@ -1,7 +1,11 @@
 // The memo's text, read only. Offsets count characters; lines end with "\n"
-// (the memo's own line breaks are "\r\n").
+// (the memo's own line breaks are "\r\n"). The caret and the selection are the
+// memo's; the whole text is one run of the same attributes.
+#include <algorithm>
 #include <string>
+#include <utility>
 
+#include "platform/linux/atk/atk_guard.h"
 #include "platform/linux/atk/atk_interfaces.h"
 #include "platform/linux/atk/atk_node.h"
 
@@ -28,6 +32,20 @@ std::string ReaderText(const TAccessible& node) {
   }
   return g_utf8_validate(out.data(), static_cast<gssize>(out.size()), nullptr) ? out
                                                                                : std::string();
+}
+
+int ReaderOffset(const TAccessible& node, int byteOffset) {
+  const std::string value = node.Value();
+  const size_t end = static_cast<size_t>(std::clamp(byteOffset, 0, static_cast<int>(value.size())));
+  int offset = 0;
+  for (size_t i = 0; i < end; ++i) {
+    // Characters count by their first byte; the "\r" of a line break is none.
+    const bool lineBreakFirst = value[i] == '\r' && i + 1 < value.size() && value[i + 1] == '\n';
+    if ((static_cast<unsigned char>(value[i]) & 0xC0) != 0x80 && !lineBreakFirst) {
+      ++offset;
+    }
+  }
+  return offset;
 }
 
 namespace {
@@ -69,12 +87,57 @@ gunichar GetCharacterAtOffset(AtkText* text, gint offset) {
   return g_utf8_get_char(g_utf8_offset_to_pointer(s.c_str(), offset));
 }
 
-gint GetCaretOffset(AtkText*) {
-  return 0;
+TAccessible* TextNode(AtkText* text) {
+  return NodeOf(ATK_OBJECT(text));
 }
 
-gint NoSelections(AtkText*) {
-  return 0;
+gint GetCaretOffset(AtkText* text) {
+  TAccessible* node = TextNode(text);
+  return node && node->TextCaret() >= 0 ? ReaderOffset(*node, node->TextCaret()) : 0;
+}
+
+// The selection in reader offsets; empty when there is none.
+std::pair<gint, gint> Selected(AtkText* text) {
+  TAccessible* node = TextNode(text);
+  if (node == nullptr) {
+    return {0, 0};
+  }
+  const auto [first, second] = node->TextSelection();
+  return {ReaderOffset(*node, first), ReaderOffset(*node, second)};
+}
+
+gint GetNSelections(AtkText* text) {
+  const auto [start, end] = Selected(text);
+  return start < end ? 1 : 0;
+}
+
+gchar* GetSelection(AtkText* text, gint i, gint* startOffset, gint* endOffset) {
+  const auto [start, end] = Selected(text);
+  if (i != 0 || start >= end) {
+    return nullptr;
+  }
+  if (startOffset) {
+    *startOffset = start;
+  }
+  if (endOffset) {
+    *endOffset = end;
+  }
+  return Slice(TextOf(text), start, end);
+}
+
+// One run over the whole text, without attributes beyond the defaults.
+AtkAttributeSet* GetRunAttributes(AtkText* text, gint, gint* startOffset, gint* endOffset) {
+  if (startOffset) {
+    *startOffset = 0;
+  }
+  if (endOffset) {
+    *endOffset = Length(TextOf(text));
+  }
+  return nullptr;
+}
+
+AtkAttributeSet* GetDefaultAttributes(AtkText*) {
+  return nullptr;
 }
 
 // The character, the line (with its line break) or, for words and sentences,
@@ -126,13 +189,16 @@ gchar* GetTextAtOffset(AtkText* text, gint offset, AtkTextBoundary boundary, gin
 }  // namespace
 
 void InitText(AtkTextIface* iface) {
-  iface->get_text = GetText;
-  iface->get_character_count = GetCharacterCount;
-  iface->get_character_at_offset = GetCharacterAtOffset;
-  iface->get_caret_offset = GetCaretOffset;
-  iface->get_n_selections = NoSelections;
-  iface->get_string_at_offset = GetStringAtOffset;
-  iface->get_text_at_offset = GetTextAtOffset;
+  iface->get_text = Guarded<GetText>;
+  iface->get_character_count = Guarded<GetCharacterCount>;
+  iface->get_character_at_offset = Guarded<GetCharacterAtOffset>;
+  iface->get_caret_offset = Guarded<GetCaretOffset>;
+  iface->get_n_selections = Guarded<GetNSelections>;
+  iface->get_selection = Guarded<GetSelection>;
+  iface->get_run_attributes = Guarded<GetRunAttributes>;
+  iface->get_default_attributes = Guarded<GetDefaultAttributes>;
+  iface->get_string_at_offset = Guarded<GetStringAtOffset>;
+  iface->get_text_at_offset = Guarded<GetTextAtOffset>;
 }
 
 }  // namespace platform_atk

@@ -7,7 +7,7 @@
 
 namespace platform_atk {
 
-void WaitWithGlib(int fd, int timeoutMs) {
+void WaitWithGlib(int fd, int timeoutMs, std::vector<GPollFD>& fds) {
   GMainContext* context = g_main_context_default();
   if (!g_main_context_acquire(context)) {
     pollfd only{fd, POLLIN, 0};
@@ -18,7 +18,9 @@ void WaitWithGlib(int fd, int timeoutMs) {
   if (g_main_context_prepare(context, &priority)) {
     timeoutMs = 0;  // a source is ready already
   }
-  static std::vector<GPollFD> fds(8);
+  if (fds.empty()) {
+    fds.resize(8);
+  }
   gint glibTimeout = -1;
   gint count = 0;
   while ((count = g_main_context_query(context, priority, &glibTimeout, fds.data(),

@@ -3,10 +3,15 @@
 // file descriptor and the context's, on the one thread.
 #pragma once
 
+#include <glib.h>
+
+#include <vector>
+
 namespace platform_atk {
 
 // Waits until `fd` is readable, one of the context's sources is ready or the
 // timeout (ms; -1: none) runs out, then dispatches the context's ready sources.
-void WaitWithGlib(int fd, int timeoutMs);
+// `fds` is the context's poll set, kept between waits.
+void WaitWithGlib(int fd, int timeoutMs, std::vector<GPollFD>& fds);
 
 }  // namespace platform_atk

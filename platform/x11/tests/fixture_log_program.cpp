@@ -1,6 +1,8 @@
 // Dorvex's own main and about windows on the X11 platform over a fixture log,
-// for the screen reader test: the machine's own log may be empty or absent,
-// and a reader must be shown rows. Usage: fixture_log_program FIXTURE
+// for the screen reader and desktop tests: the machine's own log may be empty
+// or absent, and a reader must be shown rows. A fixture that went bad is an
+// error of the refresh, which the error handler's message box shows.
+// Usage: fixture_log_program FIXTURE
 #include <cstdio>
 #include <memory>
 #include <string>
@@ -26,10 +28,16 @@ int main(int argc, char** argv) {
   }
   TApplication app(*platform);
   TFormDorvex form(app.ScreenDpi(),
-                   {[fixture] { return OpenFixtureLog(fixture); }, SystemRegionalFormats()});
+                   {[fixture] {
+                      if (const std::string problem = FixtureEventSource::Problem(fixture);
+                          !problem.empty()) {
+                        throw EFixtureError(problem);
+                      }
+                      return OpenFixtureLog(fixture);
+                    },
+                    SystemRegionalFormats()});
   app.MainForm = &form;
   form.DoCreate();
   form.ShowWindow();
-  app.Run();
-  return 0;
+  return app.Run();
 }

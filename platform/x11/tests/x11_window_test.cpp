@@ -1,5 +1,6 @@
 // Runs against a real X server (Xvfb in CI); skipped when there is no display.
 #include <gtest/gtest.h>
+#include <sys/socket.h>
 
 #include <string>
 
@@ -136,6 +137,64 @@ TEST_F(X11Test, AResizeByTheUserReachesTheToolkit) {
   EXPECT_EQ(form.Image().Width(), 300);
   EXPECT_GE(platform->ScreenDpi(), 24);
   EXPECT_GE(platform->ColorDepth(), 8);
+}
+
+TEST_F(X11Test, AWindowManagersPingIsAnsweredOnTheRootWindow) {
+  TApplication app(*platform);
+  TProbeForm form;
+  form.ShowWindow();
+  const ::Window w = static_cast<x11::TX11Window*>(form.Window())->Handle();
+  Display* manager = XOpenDisplay(nullptr);
+  ASSERT_NE(manager, nullptr);
+  XSelectInput(manager, DefaultRootWindow(manager), SubstructureNotifyMask);
+  XEvent ping{};
+  ping.xclient.type = ClientMessage;
+  ping.xclient.window = w;
+  ping.xclient.message_type = XInternAtom(manager, "WM_PROTOCOLS", False);
+  ping.xclient.format = 32;
+  ping.xclient.data.l[0] = static_cast<long>(XInternAtom(manager, "_NET_WM_PING", False));
+  ping.xclient.data.l[1] = 4711;
+  XSendEvent(manager, w, False, NoEventMask, &ping);
+  XEvent pong{};
+  bool answered = false;
+  for (int i = 0; i < 50 && !answered; ++i) {
+    XSync(manager, False);
+    app.HandleMessage(10);
+    answered = XCheckTypedWindowEvent(manager, DefaultRootWindow(manager), ClientMessage, &pong);
+  }
+  ASSERT_TRUE(answered);
+  EXPECT_EQ(pong.xclient.data.l[1], 4711);
+  XCloseDisplay(manager);
+}
+
+TEST_F(X11Test, AFailedRequestIsToldOncePerKindAndTheProgramGoesOn) {
+  Display* dpy = platform->Display().Dpy;
+  const ::Window unmapped = XCreateSimpleWindow(dpy, DefaultRootWindow(dpy), 0, 0, 9, 9, 0, 0, 0);
+  testing::internal::CaptureStderr();
+  for (int i = 0; i < 3; ++i) {
+    XSetInputFocus(dpy, unmapped, RevertToParent, CurrentTime);  // BadMatch
+    XMapWindow(dpy, unmapped + 4096);                            // BadWindow
+  }
+  XSync(dpy, False);
+  const std::string told = testing::internal::GetCapturedStderr();
+  for (const char* kind : {"BadMatch (invalid parameter attributes) in request X_SetInputFocus",
+                           "BadWindow (invalid Window parameter) in request X_MapWindow"}) {
+    EXPECT_NE(told.find(kind), std::string::npos) << told;
+    EXPECT_EQ(told.find(kind), told.rfind(kind)) << told;
+  }
+  EXPECT_TRUE(platform->ProcessEvents(0));
+}
+
+TEST_F(X11Test, ALostDisplayEndsTheLoopWithStatusOne) {
+  TApplication app(*platform);
+  TProbeForm form;
+  app.MainForm = &form;
+  form.ShowWindow();
+  shutdown(ConnectionNumber(platform->Display().Dpy), SHUT_RDWR);
+  testing::internal::CaptureStderr();
+  EXPECT_EQ(app.Run(), 1);
+  EXPECT_NE(testing::internal::GetCapturedStderr().find("connection to the display was lost"),
+            std::string::npos);
 }
 
 TEST(X11Keys, KeysymsAndModifiersMapToTheToolkitCodes) {
