@@ -147,6 +147,16 @@ ListedEventSource FixtureEventSource::FromText(const std::string& text, const st
   return ListedEventSource(std::move(events));
 }
 
+bool FixtureEventSource::ReadsAsFixture(std::string_view text) {
+  std::istringstream in{std::string(text)};
+  std::string line, why;
+  int number = 0;
+  TLogEvent event;
+  while (NextEvent(in, line, number, event, why)) {
+  }
+  return why.empty();
+}
+
 bool FixtureEventSource::OpenSystemLog() {
   file_.close();
   file_.clear();

@@ -3,6 +3,7 @@
 #include <fstream>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 
 #include "bootlog/listed_source.h"
 
@@ -32,6 +33,8 @@ class FixtureEventSource : public NamedEventSource {
   static std::string Problem(const std::string& path);
   // A fixture held in memory; throws EFixtureError naming `name` and the line.
   static ListedEventSource FromText(const std::string& text, const std::string& name);
+  // Whether every line of the text reads as an event, a comment or a blank.
+  static bool ReadsAsFixture(std::string_view text);
 
   // Cannot be opened when the file cannot be read or holds a malformed line.
   bool OpenSystemLog() override;

@@ -28,6 +28,8 @@ enum class TAccRole {
   Link,
   StatusBar,
   Grouping,
+  PopupMenu,
+  MenuItem,
 };
 
 // States, as bits.
@@ -55,6 +57,8 @@ enum class TAccEvent {
   Reorder,  // children added or removed
   DialogStart,
   DialogEnd,
+  MenuStart,  // a popup menu came up
+  MenuEnd,
 };
 
 class TAccessible;

@@ -7,6 +7,7 @@
 #include "ui/form.h"
 #include "ui/guarded.h"
 #include "ui/hints.h"
+#include "ui/popup_menu.h"
 
 namespace {
 
@@ -180,6 +181,9 @@ void TForm::UpdateCursor(TPoint p) {
 }
 
 void TForm::ControlGone(TControl* control) {
+  if (IsAncestor(control, shownMenu_)) {
+    shownMenu_ = nullptr;
+  }
   if (IsAncestor(control, active_)) {
     active_ = nullptr;
   }
@@ -207,8 +211,23 @@ void TForm::ControlHidden(TControl* control) {
 
 // ---- the platform window's input
 
+bool TForm::PopupMenuOf(TControl* c, const TPoint* formPos) {
+  for (; c; c = c->Parent()) {
+    if (TPopupMenu* menu = c->PopupMenu) {
+      menu->Popup(formPos ? *formPos : c->ClientToForm(c->PopupPoint()));
+      return true;
+    }
+  }
+  return false;
+}
+
 void TForm::WindowMouseDown(TMouseButton button, TShiftState shift, TPoint p) {
   CancelAppHint();
+  if (shownMenu_ && !shownMenu_->FormRect().Contains(p)) {
+    shownMenu_->CloseUp();
+    swallowRelease_ = true;
+    return;
+  }
   TControl* target = capture_ ? capture_ : EnabledTarget(ControlAtPos(p));
   if (!target) {
     return;
@@ -242,6 +261,10 @@ void TForm::WindowMouseMove(TShiftState shift, TPoint p) {
 }
 
 void TForm::WindowMouseUp(TMouseButton button, TShiftState shift, TPoint p) {
+  if (swallowRelease_) {
+    swallowRelease_ = false;
+    return;
+  }
   TControl* target = capture_ ? capture_ : EnabledTarget(ControlAtPos(p));
   TShiftState remaining = (shift & ~ButtonBit(button));
   if (capture_ && autoCapture_ && (remaining & kButtons) == 0) {
@@ -256,10 +279,17 @@ void TForm::WindowMouseUp(TMouseButton button, TShiftState shift, TPoint p) {
     UpdateHover(p);
     UpdateCursor(p);
   }
+  // A right click's menu comes on release, as the system's context menus do.
+  if (button == mbRight && !shownMenu_ && target && target->FormRect().Contains(p)) {
+    RunGuarded([&] { PopupMenuOf(target, &p); });
+  }
 }
 
 void TForm::WindowMouseWheel(TShiftState shift, int wheelDelta, TPoint p) {
   CancelAppHint();
+  if (shownMenu_) {
+    shownMenu_->CloseUp();
+  }
   TControl* c = capture_ ? capture_ : EnabledTarget(ControlAtPos(p));
   RunGuarded([&] {
     for (; c; c = c->Parent()) {
@@ -286,7 +316,18 @@ void TForm::WindowMouseLeave() {
 
 void TForm::WindowKeyDown(TKey key, TShiftState shift) {
   CancelAppHint();
+  if (shownMenu_) {
+    RunGuarded([&] { shownMenu_->KeyDown(key, shift); });
+    return;
+  }
   bool alt = (shift & ssAlt) != 0, ctrl = (shift & ssCtrl) != 0;
+  if (key == Key_Apps || (key == Key_F10 && (shift & (ssShift | ssCtrl | ssAlt)) == ssShift)) {
+    bool shown = false;
+    RunGuarded([&] { shown = PopupMenuOf(active_, nullptr); });
+    if (shown) {
+      return;
+    }
+  }
   if (alt && !ctrl && key == Key_F4) {
     WindowCloseRequest();
     return;
@@ -332,4 +373,13 @@ void TForm::WindowChar(char32_t ch) {
 void TForm::WindowDeactivated() {
   CancelMode();
   CancelAppHint();
+  if (shownMenu_) {
+    shownMenu_->CloseUp();
+  }
+}
+
+void TForm::WindowFilesDropped(const std::vector<std::string>& paths) {
+  if (OnDropFiles && !paths.empty()) {
+    RunGuarded([&] { OnDropFiles(paths); });
+  }
 }

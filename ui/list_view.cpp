@@ -4,6 +4,8 @@
 
 #include "gfx/canvas.h"
 #include "gfx/text_layout.h"
+#include "ui/application.h"
+#include "ui/table_text.h"
 
 namespace {
 constexpr int kCellPadding = 6;  // text inset of a column
@@ -47,6 +49,7 @@ TListItem& TRzListView::AddItem() {
 
 void TRzListView::Clear() {
   items_.clear();
+  allSelected_ = false;
   itemIndex_ = -1;
   focusIndex_ = -1;
   topIndex_ = 0;
@@ -62,6 +65,7 @@ void TRzListView::ItemChanged(int i) {
 }
 
 void TRzListView::SetItemIndex(int i) {
+  SetAllSelected(false);
   if (i < -1 || i >= ItemCount()) {
     i = -1;
   }
@@ -82,6 +86,75 @@ void TRzListView::SetItemIndex(int i) {
   }
   if (OnChange) {
     OnChange();
+  }
+}
+
+void TRzListView::SetAllSelected(bool on) {
+  Change(allSelected_, on && ItemCount() > 0);
+}
+
+void TRzListView::SelectAll() {
+  SetAllSelected(true);
+}
+
+void TRzListView::SetEmptyText(std::string text) {
+  if (text == emptyText_) {
+    return;
+  }
+  emptyText_ = std::move(text);
+  Invalidate();
+}
+
+// ---- copying
+
+std::vector<int> TRzListView::TextColumns() const {
+  std::vector<int> shown;
+  for (int c = 0; c < static_cast<int>(columns_.size()); ++c) {
+    if (!gfx::StripPrefix(columns_[c].Caption).empty()) {
+      shown.push_back(c);
+    }
+  }
+  return shown;
+}
+
+const std::string& TRzListView::CellText(int row, int column) const {
+  static const std::string kNone;
+  const TListItem& item = items_[row];
+  if (column == 0) {
+    return item.Caption;
+  }
+  const size_t sub = static_cast<size_t>(column - 1);
+  return sub < item.SubItems.size() ? item.SubItems[sub] : kNone;
+}
+
+std::string TRzListView::RowsText(int first, int last) const {
+  const std::vector<int> columns = TextColumns();
+  std::vector<std::string> cells(columns.size());
+  std::string text;
+  for (size_t c = 0; c < columns.size(); ++c) {
+    cells[c] = gfx::StripPrefix(columns_[columns[c]].Caption);
+  }
+  AppendTabSeparated(text, cells);
+  for (int row = std::max(first, 0); row < std::min(last, ItemCount()); ++row) {
+    for (size_t c = 0; c < columns.size(); ++c) {
+      cells[c] = CellText(row, columns[c]);
+    }
+    AppendTabSeparated(text, cells);
+  }
+  return text;
+}
+
+void TRzListView::CopyToClipboard() {
+  if (allSelected_) {
+    CopyAllToClipboard();
+  } else if (itemIndex_ >= 0 && Application()) {
+    Application()->Platform().SetClipboardText(RowsText(itemIndex_, itemIndex_ + 1));
+  }
+}
+
+void TRzListView::CopyAllToClipboard() {
+  if (Application()) {
+    Application()->Platform().SetClipboardText(RowsText(0, ItemCount()));
   }
 }
 
@@ -267,9 +340,18 @@ void TRzListView::Paint(TCanvas& canvas) {
   TRect view = ViewRect();
   canvas.PushClipRect(view);
   PaintRows(canvas, RowsRect());
+  PaintEmptyText(canvas, RowsRect());
   PaintHeader(canvas, view);
   canvas.PopClip();
   PaintScrollBars(canvas);
+}
+
+void TRzListView::PaintEmptyText(TCanvas& canvas, const TRect& rows) {
+  if (ItemCount() > 0 || emptyText_.empty()) {
+    return;
+  }
+  canvas.Font = Font();
+  canvas.TextRect(rows, rows.Left + kCellPadding, rows.Top + kCellPadding, emptyText_);
 }
 
 void TRzListView::PaintHeader(TCanvas& canvas, const TRect& view) {
@@ -315,7 +397,7 @@ void TRzListView::PaintRows(TCanvas& canvas, const TRect& rows) {
     }
     ++paintedRows_;
     const TListItem& item = items_[i];
-    bool selected = i == itemIndex_ && (focused || !hideSelection_);
+    bool selected = (i == itemIndex_ || allSelected_) && (focused || !hideSelection_);
     gfx::TColor fg = textColor;
     if (selected) {
       gfx::TColor bg = focused ? gfx::clHighlight : gfx::clBtnFace;
@@ -389,10 +471,14 @@ void TRzListView::PaintRows(TCanvas& canvas, const TRect& rows) {
 
 void TRzListView::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
   TScrollingControl::MouseDown(button, shift, x, y);
+  TPoint p{x, y};
+  // A right click selects the row its menu is for, unless all are.
+  if (button == mbRight && !allSelected_ && ItemAtPos(p) >= 0) {
+    SetItemIndex(ItemAtPos(p));
+  }
   if (button != mbLeft) {
     return;
   }
-  TPoint p{x, y};
   int column = ColumnAtPos(p);
   if (column >= 0) {
     if (OnColumnClick) {
@@ -412,7 +498,27 @@ bool TRzListView::MouseWheel(TShiftState, int wheelDelta, TPoint) {
   return before != topIndex_ || ItemCount() > 0;
 }
 
+TPoint TRzListView::PopupPoint() const {
+  const TRect rows = RowsRect();
+  const int row = FocusedIndex();
+  if (row < topIndex_ || row >= topIndex_ + VisibleRowCount()) {
+    return {rows.Left, rows.Top};
+  }
+  const TRect r = ItemRect(row);
+  return {rows.Left + kCellPadding, std::min(r.Bottom, rows.Bottom)};
+}
+
 bool TRzListView::KeyDown(TKey key, TShiftState shift) {
+  if ((shift & (ssAlt | ssCtrl | ssShift)) == ssCtrl) {
+    if (key == 'C' || key == Key_Insert) {
+      CopyToClipboard();
+      return true;
+    }
+    if (key == 'A') {
+      SelectAll();
+      return true;
+    }
+  }
   if (shift & (ssAlt | ssCtrl)) {
     return false;
   }

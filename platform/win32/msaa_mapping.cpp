@@ -43,6 +43,10 @@ long MsaaRole(TAccRole role) {
       return ROLE_SYSTEM_STATUSBAR;
     case TAccRole::Grouping:
       return ROLE_SYSTEM_GROUPING;
+    case TAccRole::PopupMenu:
+      return ROLE_SYSTEM_MENUPOPUP;
+    case TAccRole::MenuItem:
+      return ROLE_SYSTEM_MENUITEM;
   }
   return ROLE_SYSTEM_CLIENT;
 }
@@ -87,6 +91,10 @@ unsigned long MsaaEvent(TAccEvent event) {
       return EVENT_SYSTEM_DIALOGSTART;
     case TAccEvent::DialogEnd:
       return EVENT_SYSTEM_DIALOGEND;
+    case TAccEvent::MenuStart:
+      return EVENT_SYSTEM_MENUPOPUPSTART;
+    case TAccEvent::MenuEnd:
+      return EVENT_SYSTEM_MENUPOPUPEND;
   }
   return EVENT_OBJECT_STATECHANGE;
 }

@@ -129,6 +129,10 @@ std::unique_ptr<EventSource> CreateSystemEventSource() {
   return std::make_unique<LiveEventLogSource>(std::make_unique<AdvapiEventLogApi>());
 }
 
+std::vector<std::string> AbsentSystemLogPlaces() {
+  return {};
+}
+
 std::unique_ptr<EventSource> OpenSavedSystemLog(const std::string& path, std::string& problem) {
   problem = EvtFileApi::Problem(path);
   if (!problem.empty()) {

@@ -7,6 +7,7 @@
 #include <cstring>
 
 #include "platform/linux/atk/atk_bridge.h"
+#include "platform/x11/x11_drop.h"
 #include "platform/x11/x11_platform.h"
 
 namespace x11 {
@@ -68,6 +69,11 @@ TX11Window::TX11Window(TX11Platform& platform, const TWindowParams& params, TWin
   }
   ApplySizeHints();
   SetTitle(params.Title);
+  if (params.AcceptsFiles) {
+    drop_ = std::make_unique<TXdndTarget>(
+        x_, window_, [this] { return inputEnabled_ && events_; },
+        [this](const std::vector<std::string>& paths) { events_->WindowFilesDropped(paths); });
+  }
   platform_.AddWindow(this);
 }
 
@@ -430,7 +436,15 @@ void TX11Window::HandleEvent(XEvent& ev) {
       }
       break;
     }
+    case SelectionNotify:
+      if (drop_) {
+        drop_->HandleEvent(ev);
+      }
+      break;
     case ClientMessage:
+      if (drop_ && drop_->HandleEvent(ev)) {
+        break;
+      }
       if (ev.xclient.message_type == x_.WmProtocols &&
           static_cast<Atom>(ev.xclient.data.l[0]) == x_.WmDeleteWindow && inputEnabled_) {
         events_->WindowCloseRequest();

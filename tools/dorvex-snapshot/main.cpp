@@ -6,7 +6,9 @@
 #include <memory>
 #include <string>
 
+#include "app/command_line.h"
 #include "app/form_dorvex.h"
+#include "app/log_source_option.h"
 #include "bootlog/date_format.h"
 #include "bootlog/listed_source.h"
 #include "gfx/bitmap.h"
@@ -14,7 +16,6 @@
 #include "platform/headless/headless_platform.h"
 #include "tools/common/format_option.h"
 #include "tools/common/image_size.h"
-#include "tools/common/log_source_option.h"
 #include "tools/common/number_option.h"
 #include "ui/application.h"
 
@@ -32,15 +33,16 @@ struct TOptions {
   std::string Out = "dorvex.png";
 };
 
-[[noreturn]] void Usage(const char* why) {
-  std::fprintf(
-      stderr,
-      "dorvex-snapshot: %s\n"
-      "usage: dorvex-snapshot %s\n"
-      "       [--page 0|1] [--size WxH] [--uptime SECONDS] [--now \"YYYY-MM-DD HH:MM:SS\"]\n"
-      "       [--date-format PIC] [--time-format PIC] [--dpi N] [--out FILE.png]\n",
-      why, TLogSourceOption::kUsage);
-  std::exit(2);
+const TProgramUsage kProgram{
+    "dorvex-snapshot",
+    "Draws the main window as it looks after start-up, without a screen, into a PNG.",
+    std::string("usage: dorvex-snapshot ") + TLogSourceOption::kUsage +
+        "\n"
+        "       [--page 0|1] [--size WxH] [--uptime SECONDS] [--now \"YYYY-MM-DD HH:MM:SS\"]\n"
+        "       [--date-format PIC] [--time-format PIC] [--dpi N] [--out FILE.png]\n"};
+
+[[noreturn]] void Usage(const std::string& why) {
+  std::exit(UsageError(kProgram, why));
 }
 
 bool ParseNow(const std::string& text, TDateTime& out) {
@@ -56,7 +58,7 @@ int64_t Number(const std::string& option, const std::string& value, int64_t min,
   int64_t n = 0;
   std::string problem;
   if (!ParseNumberOption(option, value, min, max, n, problem)) {
-    Usage(problem.c_str());
+    Usage(problem);
   }
   return n;
 }
@@ -65,16 +67,19 @@ TOptions ParseOptions(int argc, char** argv) {
   TOptions o;
   for (int i = 1; i < argc; ++i) {
     std::string a = argv[i];
+    if (int status = 0; AnswersStandardOption(kProgram, a, status)) {
+      std::exit(status);
+    }
     auto value = [&]() -> std::string {
       if (i + 1 >= argc) {
-        Usage(("missing value for " + a).c_str());
+        Usage("missing value for " + a);
       }
       return argv[++i];
     };
     std::string problem;
     if (TLogSourceOption::Names(a)) {
       if (!o.Log.Take(a, value(), problem)) {
-        Usage(problem.c_str());
+        Usage(problem);
       }
     } else if (a == "--page") {
       std::string v = value();
@@ -86,7 +91,7 @@ TOptions ParseOptions(int argc, char** argv) {
       std::vector<int64_t> size;
       std::string problem;
       if (!ParseNumberListOption(a, value(), 'x', 2, 1, 10000, "WxH", size, problem)) {
-        Usage(problem.c_str());
+        Usage(problem);
       }
       o.Width = static_cast<int>(size[0]);
       o.Height = static_cast<int>(size[1]);
@@ -106,17 +111,17 @@ TOptions ParseOptions(int argc, char** argv) {
     } else if (a == "--out") {
       o.Out = value();
     } else {
-      Usage(("unknown option " + a).c_str());
+      Usage("unknown option " + a);
     }
   }
   // The window's image: the client size scaled to the dpi.
   if (const std::string problem =
           ImageSizeProblem(gfx::MulDiv(o.Width, o.Dpi, 96), gfx::MulDiv(o.Height, o.Dpi, 96));
       !problem.empty()) {
-    Usage(problem.c_str());
+    Usage(problem);
   }
   if (const std::string problem = FormatOptionsProblem(o.Formats); !problem.empty()) {
-    Usage(problem.c_str());
+    Usage(problem);
   }
   return o;
 }

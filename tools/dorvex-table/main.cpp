@@ -1,27 +1,27 @@
 // Prints the completed boot table and the four status texts, without a window.
 #include <cstdio>
-#include <cstring>
 #include <memory>
 #include <string>
 
+#include "app/command_line.h"
+#include "app/log_source_option.h"
 #include "bootlog/complete.h"
 #include "bootlog/convert_time.h"
 #include "bootlog/reconstruct.h"
-#include "bootlog/status_texts.h"
 #include "bootlog/system_log.h"
+#include "table_formats.h"
 #include "tools/common/format_option.h"
-#include "tools/common/log_source_option.h"
 
 namespace {
 
-int Usage(const std::string& problem) {
-  std::fprintf(stderr,
-               "dorvex-table: %s\n"
-               "usage: dorvex-table %s\n"
-               "                    [--date-format PICTURE] [--time-format PICTURE]\n",
-               problem.c_str(), TLogSourceOption::kUsage);
-  return 2;
-}
+const TProgramUsage kProgram{
+    "dorvex-table",
+    "Prints the boot table of this computer's log, or of the log named, and its four status "
+    "texts.",
+    std::string("usage: dorvex-table ") + TLogSourceOption::kUsage +
+        "\n"
+        "                    [--date-format PICTURE] [--time-format PICTURE]\n"
+        "                    [--format tsv|csv|json]\n"};
 
 }  // namespace
 
@@ -29,22 +29,30 @@ int main(int argc, char** argv) {
   TLogSourceOption log;
   std::string problem;
   RegionalFormats formats = SystemRegionalFormats();
+  TTableFormat format = TTableFormat::Plain;
   for (int i = 1; i < argc; ++i) {
     const std::string option = argv[i];
+    if (int status = 0; AnswersStandardOption(kProgram, option, status)) {
+      return status;
+    }
     const bool names = TLogSourceOption::Names(option);
-    if (!names && option != "--date-format" && option != "--time-format") {
-      return Usage("unknown option '" + option + "'");
+    if (!names && option != "--date-format" && option != "--time-format" && option != "--format") {
+      return UsageError(kProgram, "unknown option '" + option + "'");
     }
     if (i + 1 >= argc) {
-      return Usage("option '" + option + "' needs a value");
+      return UsageError(kProgram, "option '" + option + "' needs a value");
     }
     const std::string value = argv[++i];
     if (names) {
       if (!log.Take(option, value, problem)) {
-        return Usage(problem);
+        return UsageError(kProgram, problem);
+      }
+    } else if (option == "--format") {
+      if (!ParseTableFormat(value, format)) {
+        return UsageError(kProgram, "--format takes tsv, csv or json, not '" + value + "'");
       }
     } else if (value.empty()) {
-      return Usage("option '" + option + "' needs a picture");
+      return UsageError(kProgram, "option '" + option + "' needs a picture");
     } else if (option == "--date-format") {
       formats.ShortDate = value;
     } else {
@@ -53,7 +61,7 @@ int main(int argc, char** argv) {
   }
 
   if (const std::string problem = FormatOptionsProblem(formats); !problem.empty()) {
-    return Usage(problem.c_str());
+    return UsageError(kProgram, problem);
   }
 
   std::unique_ptr<EventSource> source;
@@ -75,23 +83,13 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "%s\n", e.what());
     return 1;
   }
-  // Rows go out as they are made: memory follows the boot table, not the output.
-  std::string out;
-  const int64_t totalSeconds = CompleteBootTable(table, formats, [&out](TBootRow& row) {
-    out.clear();
-    for (const std::string& column : row.Columns) {
-      out += column;
-      out += '\t';
-    }
-    out += std::to_string(row.StateImage);
-    out += '\n';
-    std::fwrite(out.data(), 1, out.size(), stdout);
+  TTableWriter writer(format, stdout);
+  writer.Begin();
+  size_t index = 0;
+  const int64_t totalSeconds = CompleteBootTable(table, formats, [&](TBootRow& row) {
+    writer.Row(table[index], index, row);
+    ++index;
   });
-  std::string status(1, '\n');
-  for (const std::string& text : StatusTexts(table, totalSeconds)) {
-    status += text;
-    status += '\n';
-  }
-  std::fwrite(status.data(), 1, status.size(), stdout);
+  writer.End(table, totalSeconds);
   return std::fflush(stdout) == 0 && !std::ferror(stdout) ? 0 : 1;
 }

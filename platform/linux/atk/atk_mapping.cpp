@@ -42,6 +42,10 @@ AtkRole AtkRoleOf(TAccRole role, bool table, bool row) {
       return ATK_ROLE_STATUSBAR;
     case TAccRole::Grouping:
       return ATK_ROLE_PANEL;
+    case TAccRole::PopupMenu:
+      return ATK_ROLE_MENU;
+    case TAccRole::MenuItem:
+      return ATK_ROLE_MENU_ITEM;
   }
   return ATK_ROLE_UNKNOWN;
 }

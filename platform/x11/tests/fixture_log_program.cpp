@@ -25,9 +25,10 @@ int main(int argc, char** argv) {
     return 1;
   }
   TApplication app(*platform);
-  TFormDorvex form(app.ScreenDpi(),
-                   {[fixture] { return std::make_unique<FixtureEventSource>(fixture); },
-                    SystemRegionalFormats()});
+  TFormDorvex::TSources sources;
+  sources.OpenLog = [fixture] { return std::make_unique<FixtureEventSource>(fixture); };
+  sources.Formats = SystemRegionalFormats();
+  TFormDorvex form(app.ScreenDpi(), std::move(sources));
   app.MainForm = &form;
   form.DoCreate();
   form.ShowWindow();
