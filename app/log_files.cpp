@@ -66,8 +66,8 @@ bool FindKind(TLogFiles& files, TLogProblem& problem) {
   return true;
 }
 
-// A reader's refusal: damage when the file holds a log of the kind asked for,
-// else it is not that log.
+// A reader's refusal: damage when the file holds a log of the kind asked for
+// (a fixture's reader names the line at fault), else it is not that log.
 TLogProblem ReaderProblem(const std::string& path, TLogKind kind, std::string text) {
 #ifdef _WIN32
   if (kind == TLogKind::Wtmpdb || kind == TLogKind::Journal) {
@@ -78,7 +78,8 @@ TLogProblem ReaderProblem(const std::string& path, TLogKind kind, std::string te
   if (guess.Kind == TLogKind::Unknown && guess.Fault != TLogFault::NotALog) {
     return Problem(guess.Fault, std::move(text));
   }
-  return Problem(guess.Kind == kind ? TLogFault::Damaged : TLogFault::NotALog, std::move(text));
+  const bool damaged = guess.Kind == kind || kind == TLogKind::Events;
+  return Problem(damaged ? TLogFault::Damaged : TLogFault::NotALog, std::move(text));
 }
 
 // Opens a saved log afresh each time; one gone since has nothing to read.

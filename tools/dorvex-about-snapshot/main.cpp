@@ -74,7 +74,7 @@ int main(int argc, char** argv) {
     }
     auto value = [&]() -> std::string {
       if (i + 1 >= argc) {
-        Usage("missing value for " + a);
+        Usage("option '" + a + "' needs a value");
       }
       return argv[++i];
     };
@@ -103,7 +103,7 @@ int main(int argc, char** argv) {
     } else if (a == "--out") {
       out = value();
     } else {
-      Usage("unknown option " + a);
+      Usage("unknown option '" + a + "'");
     }
   }
 

@@ -72,7 +72,7 @@ TOptions ParseOptions(int argc, char** argv) {
     }
     auto value = [&]() -> std::string {
       if (i + 1 >= argc) {
-        Usage("missing value for " + a);
+        Usage("option '" + a + "' needs a value");
       }
       return argv[++i];
     };
@@ -111,7 +111,7 @@ TOptions ParseOptions(int argc, char** argv) {
     } else if (a == "--out") {
       o.Out = value();
     } else {
-      Usage("unknown option " + a);
+      Usage("unknown option '" + a + "'");
     }
   }
   // The window's image: the client size scaled to the dpi.

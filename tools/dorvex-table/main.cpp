@@ -2,6 +2,10 @@
 #include <cstdio>
 #include <memory>
 #include <string>
+#ifdef _WIN32
+#include <fcntl.h>
+#include <io.h>
+#endif
 
 #include "app/command_line.h"
 #include "app/log_source_option.h"
@@ -83,6 +87,12 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "%s\n", e.what());
     return 1;
   }
+#ifdef _WIN32
+  // CSV lines end in CR LF of their own; text mode would add a CR.
+  if (format == TTableFormat::Csv) {
+    _setmode(_fileno(stdout), _O_BINARY);
+  }
+#endif
   TTableWriter writer(format, stdout);
   writer.Begin();
   size_t index = 0;

@@ -231,11 +231,11 @@ int main(int argc, char** argv) {
   if (int status = 0; argc > 1 && AnswersStandardOption(kProgram, out, status)) {
     return status;
   }
-  if (argc > 2) {
-    return UsageError(kProgram, "more than one OUTPUT.png given");
-  }
   if (out.starts_with("-")) {
     return UsageError(kProgram, "unknown option '" + out + "'");
+  }
+  if (argc > 2) {
+    return UsageError(kProgram, "more than one OUTPUT.png given");
   }
   platform_linux::InstallLinuxGfx();
   TBitmap sheet(kWidth, kHeight, PixelOf(clWhite));

@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <string>
 
 namespace {
@@ -93,6 +94,54 @@ TEST_F(ToolOptions, AboutSnapshotRefusesJunkAndPicturesOverTheLimit) {
   // A zoom that fits is made.
   EXPECT_EQ(Run(DORVEX_ABOUT_SNAPSHOT, "--crop 0,0,20,10 --zoom 16"), 0) << message;
   EXPECT_TRUE(Wrote());
+}
+
+// Standard output, standard error and the exit status of a tool run with `args`.
+struct TRun {
+  std::string Out, Err;
+  int Status = -1;
+};
+TRun RunTool(const std::string& dir, const char* tool, const std::string& args) {
+  const std::string command = std::string("ASAN_OPTIONS=detect_leaks=0 DISPLAY= '") + tool + "' " +
+                              args + " >'" + dir + "/out' 2>'" + dir + "/err'";
+  const int status = std::system(command.c_str());
+  auto read = [&](const char* name) {
+    std::ifstream in(dir + "/" + name);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+  };
+  return {read("out"), read("err"), WIFEXITED(status) ? WEXITSTATUS(status) : -1};
+}
+
+TEST_F(ToolOptions, EveryProgramAnswersHelpAndVersionAndRefusesWhatItDoesNotKnow) {
+  const std::pair<const char*, std::string> programs[] = {
+      {DORVEX, "dorvex"},
+      {DORVEX_TABLE, "dorvex-table"},
+      {DORVEX_CHART, "dorvex-chart"},
+      {DORVEX_SNAPSHOT, "dorvex-snapshot"},
+      {DORVEX_ABOUT_SNAPSHOT, "dorvex-about-snapshot"},
+      {DORVEX_ICON, "dorvex-icon"},
+      {GFX_SHEET, "gfx-sheet"},
+  };
+  for (const auto& [tool, name] : programs) {
+    TRun help = RunTool(dir_, tool, "--help");
+    EXPECT_EQ(help.Status, 0) << name;
+    EXPECT_NE(help.Out.find("\nusage: " + name + " "), std::string::npos) << help.Out;
+    EXPECT_EQ(help.Err, "") << name;
+    const TRun version = RunTool(dir_, tool, "--version");
+    EXPECT_EQ(version.Status, 0) << name;
+    EXPECT_EQ(version.Out, name + " 2.0\n");
+    const TRun wrong = RunTool(dir_, tool, "--colour red");
+    EXPECT_EQ(wrong.Status, 2) << name;
+    EXPECT_EQ(wrong.Out, "") << name;
+    EXPECT_EQ(wrong.Err.substr(0, wrong.Err.find('\n')), name + ": unknown option '--colour'");
+    EXPECT_NE(wrong.Err.find("\nusage: " + name + " "), std::string::npos) << wrong.Err;
+  }
+  // A missing value is a usage error too.
+  for (const char* tool : {DORVEX, DORVEX_TABLE, DORVEX_CHART, DORVEX_SNAPSHOT}) {
+    const TRun missing = RunTool(dir_, tool, "--evtx");
+    EXPECT_EQ(missing.Status, 2) << tool;
+    EXPECT_NE(missing.Err.find("usage: "), std::string::npos) << missing.Err;
+  }
 }
 
 TEST_F(ToolOptions, IconSizeIsTakenWhole) {

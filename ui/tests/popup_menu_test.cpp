@@ -1,0 +1,179 @@
+// The list's right-click menu, driven through the window's events as a user
+// works it with the mouse and the keyboard; and what it copies.
+#include "ui/popup_menu.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "ui/control_accessible.h"
+#include "ui/form_dorvex_layout.h"
+#include "ui/tests/ui_fixture.h"
+
+namespace {
+
+class PopupMenuTest : public UiTest {
+ protected:
+  PopupMenuTest() {
+    menu = form.Add<TPopupMenu>();
+    menu->AddItem("复制", [this] { ran.push_back(0); });
+    menu->AddItem("复制全部", [this] { ran.push_back(1); });
+    list = form.RzLWMsg;
+    list->PopupMenu = menu;
+    for (int i = 0; i < 3; ++i) {
+      list->AddItem().SubItems = {"2009/3/" + std::to_string(i + 1), "", "", "A\tB", "正常关机"};
+    }
+    form.ShowWindow();
+    window = platform.Windows().back();
+  }
+  TPoint AtRow(int row) const {
+    const TRect r = list->ItemRect(row);
+    return list->ClientToForm({r.Left + 40, r.Top + 2});
+  }
+  void Click(TMouseButton button, TPoint p) {
+    const TShiftState held = button == mbLeft ? ssLeft : ssRight;
+    form.WindowMouseDown(button, held, p);
+    form.WindowMouseUp(button, 0, p);
+  }
+  bool Told(TAccEvent event) const {
+    for (const auto& e : window->AccEvents) {
+      if (e.Event == event) {
+        return true;
+      }
+    }
+    return false;
+  }
+  bool MenuInTree() {
+    TAccessible* root = form.Accessible();
+    for (int i = 0; i < root->ChildCount(); ++i) {
+      if (root->Child(i)->Role() == TAccRole::PopupMenu) {
+        return true;
+      }
+    }
+    return false;
+  }
+
+  TFormDorvexLayout form;
+  TPopupMenu* menu = nullptr;
+  TRzListView* list = nullptr;
+  headless::THeadlessWindow* window = nullptr;
+  std::vector<int> ran;
+};
+
+TEST_F(PopupMenuTest, ARightClickSelectsTheRowAndPopsTheMenuUpWhereReleased) {
+  const TPoint p = AtRow(1);
+  form.WindowMouseDown(mbRight, ssRight, p);
+  EXPECT_EQ(list->ItemIndex(), 1);
+  EXPECT_FALSE(menu->IsUp());
+  form.WindowMouseUp(mbRight, 0, p);
+  ASSERT_TRUE(menu->IsUp());
+  EXPECT_EQ(menu->FormRect().Left, p.X);
+  EXPECT_EQ(menu->FormRect().Top, p.Y);
+  EXPECT_EQ(form.ActiveControl(), menu);
+  EXPECT_EQ(menu->HighlightIndex(), 0);
+  // Wide enough for the longer caption between the check-mark column and the margin.
+  EXPECT_EQ(menu->Width(), 2 * TPopupMenu::kFrame + TPopupMenu::kTextLeft +
+                               Measure(menu->Font(), "复制全部").Width + TPopupMenu::kTextRight);
+  // Painted over the list: the highlighted item in the selection colour.
+  form.UpdateWindow();
+  const TRect item = menu->ItemRect(0);
+  EXPECT_EQ(PixelAt(form.Image(), menu->Left() + item.Left + 2, menu->Top() + item.Top + 1),
+            gfx::ColorToRGB(gfx::clHighlight));
+}
+
+TEST_F(PopupMenuTest, KeysMoveTheHighlightRoundAndEnterRunsTheItem) {
+  list->SetFocus();
+  form.WindowKeyDown(Key_Apps, 0);
+  ASSERT_TRUE(menu->IsUp());
+  const std::vector<std::pair<TKey, int>> steps = {
+      {Key_Down, 1}, {Key_Down, 0}, {Key_Up, 1}, {Key_Home, 0}, {Key_End, 1}};
+  for (const auto& [key, highlight] : steps) {
+    form.WindowKeyDown(key, 0);
+    EXPECT_EQ(menu->HighlightIndex(), highlight) << key;
+  }
+  form.WindowKeyDown('R', ssAlt);  // keys go to the menu alone
+  EXPECT_TRUE(menu->IsUp());
+  form.WindowKeyDown(Key_Return, 0);
+  EXPECT_EQ(ran, std::vector<int>{1});
+  EXPECT_FALSE(menu->IsUp());
+  EXPECT_EQ(form.ActiveControl(), list);
+}
+
+TEST_F(PopupMenuTest, EscapeAClickOutsideOrLosingTheKeyboardOnlyClose) {
+  list->SetFocus();
+  list->SetItemIndex(2);
+  form.WindowKeyDown(Key_F10, ssShift);
+  ASSERT_TRUE(menu->IsUp());
+  // Under the focused row.
+  EXPECT_EQ(menu->Top(), list->ClientToForm({0, list->ItemRect(2).Bottom}).Y);
+  form.WindowKeyDown(Key_Escape, 0);
+  EXPECT_FALSE(menu->IsUp());
+  EXPECT_EQ(form.ActiveControl(), list);
+
+  Click(mbRight, AtRow(0));
+  ASSERT_TRUE(menu->IsUp());
+  const TPoint left = list->ClientToForm({10, list->ItemRect(2).Top + 2});
+  Click(mbRight, left);  // outside: closes, and the release pops up nothing
+  EXPECT_FALSE(menu->IsUp());
+  EXPECT_EQ(list->ItemIndex(), 0);
+
+  form.WindowKeyDown(Key_Apps, 0);
+  form.WindowDeactivated();
+  EXPECT_FALSE(menu->IsUp());
+  EXPECT_TRUE(ran.empty());
+}
+
+TEST_F(PopupMenuTest, AClickOnAnItemCopiesTheRowWithTheHeadersAsTabbedText) {
+  Click(mbRight, AtRow(1));
+  menu->SetHighlightIndex(-1);
+  const TRect item = menu->ItemRect(0);
+  Click(mbLeft, menu->ClientToForm({item.Left + 5, item.Top + 2}));
+  EXPECT_EQ(ran, std::vector<int>{0});
+  EXPECT_FALSE(menu->IsUp());
+
+  const std::string header = "开机时间\t关机时间\t运行时长\t登录用户\t信息\n";
+  auto row = [](int i) { return "2009/3/" + std::to_string(i) + "\t\t\tA B\t正常关机\n"; };
+  list->CopyToClipboard();
+  EXPECT_EQ(platform.Clipboard, header + row(2));
+  list->CopyAllToClipboard();
+  EXPECT_EQ(platform.Clipboard, header + row(1) + row(2) + row(3));
+  // Ctrl+A marks every row for copying only; the next step selects one again.
+  list->SetFocus();
+  form.WindowKeyDown('A', ssCtrl);
+  EXPECT_TRUE(list->AllSelected());
+  platform.Clipboard.clear();
+  form.WindowKeyDown('C', ssCtrl);
+  EXPECT_EQ(platform.Clipboard, header + row(1) + row(2) + row(3));
+  form.WindowKeyDown(Key_Up, 0);
+  EXPECT_FALSE(list->AllSelected());
+  EXPECT_EQ(list->ItemIndex(), 0);
+  // Without a selected row Ctrl+C copies nothing.
+  list->Clear();
+  platform.Clipboard = "kept";
+  form.WindowKeyDown(Key_Insert, ssCtrl);
+  EXPECT_EQ(platform.Clipboard, "kept");
+}
+
+TEST_F(PopupMenuTest, ReadersSeeTheMenuOnlyWhileItIsUpAndHearItsItems) {
+  EXPECT_FALSE(MenuInTree());
+  list->SetFocus();
+  window->AccEvents.clear();
+  form.WindowKeyDown(Key_Apps, 0);
+  EXPECT_TRUE(MenuInTree());
+  TControlAccessible* node = menu->Accessible();
+  ASSERT_EQ(node->ChildCount(), 2);
+  EXPECT_EQ(node->Child(1)->Role(), TAccRole::MenuItem);
+  EXPECT_EQ(node->Child(1)->Name(), "复制全部");
+  EXPECT_TRUE(Told(TAccEvent::MenuStart));
+  ASSERT_FALSE(window->AccEvents.empty());
+  EXPECT_EQ(window->AccEvents.back().Event, TAccEvent::Focus);
+  EXPECT_EQ(window->AccEvents.back().Name, "复制");
+  EXPECT_TRUE(node->Child(0)->States() & asFocused);
+  EXPECT_TRUE(node->Child(1)->DoDefaultAction());
+  EXPECT_EQ(ran, std::vector<int>{1});
+  EXPECT_TRUE(Told(TAccEvent::MenuEnd));
+  EXPECT_FALSE(MenuInTree());
+}
+
+}  // namespace
