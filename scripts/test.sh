@@ -21,6 +21,9 @@ bash scripts/fuzz.sh 20
 
 echo "== the program under Xvfb"
 ASAN_OPTIONS=detect_leaks=0 bash scripts/linux-e2e.sh build/native/app/dorvex build/screenshots/linux-main.png
+echo "== saved logs, drops and the clipboard under Xvfb"
+ASAN_OPTIONS=detect_leaks=0 bash scripts/open-e2e.sh build/native/app/dorvex \
+  build/native/tools/dorvex-table build/native/platform/x11/tests/xdnd-drop build/screenshots
 
 echo "== windows cross build (i686 MinGW-w64), tests under Wine"
 cmake -S . -B build/win32 -G Ninja -DCMAKE_BUILD_TYPE=Release \

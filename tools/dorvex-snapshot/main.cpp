@@ -23,6 +23,7 @@ namespace {
 
 struct TOptions {
   TLogSourceOption Log;
+  std::string File;  // opened as the window opens a saved log
   int Page = 0;
   int Width = TFormDorvexLayout::kClientWidth;
   int Height = TFormDorvexLayout::kClientHeight;
@@ -35,9 +36,10 @@ struct TOptions {
 
 const TProgramUsage kProgram{
     "dorvex-snapshot",
-    "Draws the main window as it looks after start-up, without a screen, into a PNG.",
-    std::string("usage: dorvex-snapshot ") + TLogSourceOption::kUsage +
-        "\n"
+    "Draws the main window as it looks after start-up, without a screen, into a PNG. The window "
+    "shows the log the options name, or the FILE as it opens a saved log.",
+    std::string("usage: dorvex-snapshot [FILE | ") + TLogSourceOption::kUsage +
+        "]\n"
         "       [--page 0|1] [--size WxH] [--uptime SECONDS] [--now \"YYYY-MM-DD HH:MM:SS\"]\n"
         "       [--date-format PIC] [--time-format PIC] [--dpi N] [--out FILE.png]\n"};
 
@@ -110,9 +112,14 @@ TOptions ParseOptions(int argc, char** argv) {
       o.Dpi = static_cast<int>(Number(a, value(), 48, 480));
     } else if (a == "--out") {
       o.Out = value();
+    } else if (!a.starts_with("-") && o.File.empty() && !o.Log.Given()) {
+      o.File = a;
     } else {
       Usage("unknown option '" + a + "'");
     }
+  }
+  if (!o.File.empty() && o.Log.Given()) {
+    Usage("a FILE and the log options exclude each other");
   }
   // The window's image: the client size scaled to the dpi.
   if (const std::string problem =
@@ -154,6 +161,9 @@ int main(int argc, char** argv) {
       std::fprintf(stderr, "dorvex-snapshot: %s\n", problem.c_str());
       return 2;
     }
+  }
+  if (!opt.File.empty()) {
+    sources.StartLog = {TLogKind::Unknown, opt.File, {}};
   }
   TFormDorvex form(opt.Dpi, sources);
   app.MainForm = &form;

@@ -22,10 +22,11 @@ const TProgramUsage kProgram{
     "dorvex-table",
     "Prints the boot table of this computer's log, or of the log named, and its four status "
     "texts.",
-    std::string("usage: dorvex-table ") + TLogSourceOption::kUsage +
-        "\n"
-        "                    [--date-format PICTURE] [--time-format PICTURE]\n"
-        "                    [--format tsv|csv|json]\n"};
+    std::string("usage: dorvex-table [FILE] [--date-format PICTURE] [--time-format PICTURE]\n"
+                "                    [--format tsv|csv|json]\n"
+                "       dorvex-table ") +
+        TLogSourceOption::kUsage + " ...\n"
+        "A FILE alone is a log of any kind, found from what it holds.\n"};
 
 }  // namespace
 
@@ -38,6 +39,12 @@ int main(int argc, char** argv) {
     const std::string option = argv[i];
     if (int status = 0; AnswersStandardOption(kProgram, option, status)) {
       return status;
+    }
+    if (!option.starts_with("-")) {
+      if (!log.TakeFile(option, problem)) {
+        return UsageError(kProgram, problem);
+      }
+      continue;
     }
     const bool names = TLogSourceOption::Names(option);
     if (!names && option != "--date-format" && option != "--time-format" && option != "--format") {

@@ -1,0 +1,101 @@
+// Drops files on a window as a file manager does, by the XDND protocol, for the
+// end-to-end test. Usage: xdnd-drop WINDOW-ID FILE... Exit status 0 when the
+// window took the drop, 1 when it refused it, 2 on a usage or display problem.
+#include <X11/Xatom.h>
+#include <X11/Xlib.h>
+#include <poll.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+namespace {
+
+struct TDrag {
+  Display* Dpy;
+  Window Source, Target;
+  Atom Message(const char* name) const { return XInternAtom(Dpy, name, False); }
+  void Send(const char* type, long l1, long l2, long l3, long l4) const {
+    XEvent ev{};
+    ev.xclient.type = ClientMessage;
+    ev.xclient.window = Target;
+    ev.xclient.message_type = Message(type);
+    ev.xclient.format = 32;
+    ev.xclient.data.l[0] = static_cast<long>(Source);
+    ev.xclient.data.l[1] = l1;
+    ev.xclient.data.l[2] = l2;
+    ev.xclient.data.l[3] = l3;
+    ev.xclient.data.l[4] = l4;
+    XSendEvent(Dpy, Target, False, NoEventMask, &ev);
+    XFlush(Dpy);
+  }
+  // The next event, or false after five seconds without one.
+  bool Next(XEvent& ev) const {
+    pollfd fd{ConnectionNumber(Dpy), POLLIN, 0};
+    while (XPending(Dpy) == 0) {
+      if (poll(&fd, 1, 5000) <= 0) {
+        return false;
+      }
+    }
+    XNextEvent(Dpy, &ev);
+    return true;
+  }
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc < 3) {
+    std::fprintf(stderr, "usage: xdnd-drop WINDOW-ID FILE...\n");
+    return 2;
+  }
+  Display* dpy = XOpenDisplay(nullptr);
+  if (!dpy) {
+    std::fprintf(stderr, "xdnd-drop: no display\n");
+    return 2;
+  }
+  TDrag drag{dpy, XCreateSimpleWindow(dpy, DefaultRootWindow(dpy), 0, 0, 1, 1, 0, 0, 0),
+             static_cast<Window>(std::strtoul(argv[1], nullptr, 0))};
+  std::string list;
+  for (int i = 2; i < argc; ++i) {
+    list += std::string("file://") + argv[i] + "\r\n";
+  }
+  const Atom uriList = drag.Message("text/uri-list"), selection = drag.Message("XdndSelection");
+  XSetSelectionOwner(dpy, selection, drag.Source, CurrentTime);
+  drag.Send("XdndEnter", 5L << 24, static_cast<long>(uriList), 0, 0);
+  drag.Send("XdndPosition", 0, (10L << 16) | 10, CurrentTime,
+            static_cast<long>(drag.Message("XdndActionCopy")));
+  XEvent ev;
+  while (drag.Next(ev)) {
+    if (ev.type == ClientMessage && ev.xclient.message_type == drag.Message("XdndStatus")) {
+      if ((ev.xclient.data.l[1] & 1) == 0) {
+        drag.Send("XdndLeave", 0, 0, 0, 0);
+        return 1;
+      }
+      drag.Send("XdndDrop", 0, CurrentTime, 0, 0);
+    } else if (ev.type == SelectionRequest) {
+      // The target reads the list.
+      XSelectionRequestEvent& req = ev.xselectionrequest;
+      XEvent reply{};
+      reply.xselection.type = SelectionNotify;
+      reply.xselection.requestor = req.requestor;
+      reply.xselection.selection = req.selection;
+      reply.xselection.target = req.target;
+      reply.xselection.time = req.time;
+      reply.xselection.property = None;
+      if (req.target == uriList) {
+        XChangeProperty(dpy, req.requestor, req.property, uriList, 8, PropModeReplace,
+                        reinterpret_cast<const unsigned char*>(list.data()),
+                        static_cast<int>(list.size()));
+        reply.xselection.property = req.property;
+      }
+      XSendEvent(dpy, req.requestor, False, NoEventMask, &reply);
+      XFlush(dpy);
+    } else if (ev.type == ClientMessage &&
+               ev.xclient.message_type == drag.Message("XdndFinished")) {
+      return (ev.xclient.data.l[1] & 1) != 0 ? 0 : 1;
+    }
+  }
+  std::fprintf(stderr, "xdnd-drop: no answer from window %s\n", argv[1]);
+  return 2;
+}
