@@ -8,6 +8,7 @@
 #include "bootlog/system_log.h"
 #include "ui/application.h"
 #ifdef _WIN32
+#include "platform/win32/parent_console.h"
 #include "platform/win32/win32_platform.h"
 #else
 #include "linux_gfx.h"
@@ -78,6 +79,11 @@ bool ParseCommandLine(int argc, char** argv, TLogSourceOption& log, int& status)
 }  // namespace
 
 int main(int argc, char** argv) {
+#ifdef _WIN32
+  if (argc > 1) {
+    platform_win32::UseParentConsole();
+  }
+#endif
   TLogSourceOption log;
   if (int status = 0; !ParseCommandLine(argc, argv, log, status)) {
     return status;

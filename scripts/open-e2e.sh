@@ -73,7 +73,7 @@ for log in "${logs[@]}"; do
   start "Dorvex - $(basename "$log")" "$log"
   diff <(copied "$window" | tr -d '\r') <("$table" --format tsv "$log") >"$work/diff" ||
     fail "the list of $log is not what dorvex-table shows: $(head -5 "$work/diff")"
-  [ "$log" != "$copies/evtx/win10-1703-desktop.evtx" ] || import -window "$window" "$shots/linux-saved.png"
+  [ "$log" != "$copies/evtx/win7-workstation.evtx" ] || import -window "$window" "$shots/linux-saved.png"
   quit "$window"
 done
 echo "open-e2e: ${#logs[@]} logs opened, each list as dorvex-table prints it"

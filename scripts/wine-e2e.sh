@@ -142,4 +142,47 @@ done
 kill -0 "$app" 2>/dev/null && fail "Alt+E did not close the program"
 wait "$app" || fail "the program exited with status $?"
 app=""
+
+# A saved log opens as on Linux: the same state markers down the list as the
+# Linux window shows for it (scripts/open-e2e.sh), and the list as
+# dorvex-table.exe prints it, copied through Wine's clipboard to X's.
+log=${DORVEX_SHARED_DIR:-../shared}/evtx/win7-workstation.evtx
+table=$(dirname "$program")/dorvex-table.exe
+[ -f "$table" ] || table=$build/tools/dorvex-table.exe
+if [ -f "$log" ] && [ -f "$table" ]; then
+  LC_ALL=zh_CN.UTF-8 wine "$program" "$(winepath -w "$log")" >/dev/null 2>&1 &
+  app=$!
+  saved=$(wait_long "Dorvex - win7-workstation.evtx") || fail "Dorvex.exe FILE showed no saved log"
+  sleep 2
+  import -window "$saved" "$shots/wine-saved.png"
+  expected=$(LC_ALL=zh_CN.UTF-8 wine "$table" "$(winepath -w "$log")" | tr -d '\r' |
+    awk -F'\t' 'NF > 5 { printf "%s", $6 == 0 ? "G" : "O" }')
+  markers=$(python3 scripts/list-markers.py "$shots/wine-saved.png")
+  [ "$markers" = "$expected" ] || fail "the list shows markers $markers, dorvex-table $expected"
+  if [ -f "$shots/linux-saved.png" ]; then
+    linux=$(python3 scripts/list-markers.py "$shots/linux-saved.png")
+    [ "$markers" = "$linux" ] || fail "markers $markers under Wine, $linux on Linux"
+  fi
+  eval "$(xdotool getwindowgeometry --shell "$saved")"
+  xdotool mousemove $((X + WIDTH / 2)) $((Y + HEIGHT / 2)) click 1
+  copied=""
+  for _ in 1 2 3; do
+    keys "$saved" ctrl+a
+    keys "$saved" ctrl+c
+    sleep 1
+    copied=$(xclip -o -selection clipboard 2>/dev/null | tr -d '\r') && [ -n "$copied" ] && break
+  done
+  [ "$copied" = "$(LC_ALL=zh_CN.UTF-8 wine "$table" --format tsv "$(winepath -w "$log")" | tr -d '\r')" ] ||
+    fail "the copied list is not what dorvex-table.exe prints: $(echo "$copied" | head -3)"
+  for _ in 1 2 3; do
+    keys "$saved" alt+e
+    for _ in $(seq 100); do
+      kill -0 "$app" 2>/dev/null || break 2
+      sleep 0.1
+    done
+  done
+  wait "$app" || fail "the program exited with status $? after the saved log"
+  app=""
+  echo "wine-e2e: a saved log shows markers $markers, as on Linux; its copy is dorvex-table.exe's"
+fi
 echo "wine-e2e: passed ($(basename "$program")); screenshots $main_shot $about_shot"

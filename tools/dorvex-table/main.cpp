@@ -25,7 +25,8 @@ const TProgramUsage kProgram{
     std::string("usage: dorvex-table [FILE] [--date-format PICTURE] [--time-format PICTURE]\n"
                 "                    [--format tsv|csv|json]\n"
                 "       dorvex-table ") +
-        TLogSourceOption::kUsage + " ...\n"
+        TLogSourceOption::kUsage +
+        " ...\n"
         "A FILE alone is a log of any kind, found from what it holds.\n"};
 
 }  // namespace

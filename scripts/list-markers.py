@@ -1,0 +1,53 @@
+#!/usr/bin/env python3
+"""Prints the state markers down the list of a screenshot of the main window,
+top to bottom: G for a green one, O for an orange one. Fonts and frames differ
+between platforms; the markers, one a row, do not.
+Usage: list-markers.py SCREENSHOT.png"""
+import subprocess
+import sys
+
+
+def pixels(path):
+    ppm = subprocess.run(["convert", path, "-depth", "8", "ppm:-"], check=True,
+                         capture_output=True).stdout
+    fields, at = [], 0
+    while len(fields) < 4:  # P6, width, height, maximum
+        while ppm[at:at + 1].isspace():
+            at += 1
+        start = at
+        while not ppm[at:at + 1].isspace():
+            at += 1
+        fields.append(ppm[start:at])
+    width, height = int(fields[1]), int(fields[2])
+    return width, height, ppm[at + 1:]
+
+
+def kind(r, g, b):
+    if g > r + 40 and g > b + 40:
+        return "G"
+    if r > 180 and b < 120 and g < r:
+        return "O"
+    return ""
+
+
+def main():
+    width, height, data = pixels(sys.argv[1])
+    # Below the toolbar's green refresh icon, in the list's first column.
+    seen, last = [], -10
+    for y in range(height * 130 // 475, height):
+        found = ""
+        for x in range(min(40, width)):
+            i = (y * width + x) * 3
+            found = kind(data[i], data[i + 1], data[i + 2])
+            if found:
+                break
+        if not found:
+            continue
+        # A marker's own highlight rows do not start another.
+        if not seen or y - last > 4 or seen[-1] != found:
+            seen.append(found)
+        last = y
+    print("".join(seen))
+
+
+main()
