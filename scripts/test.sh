@@ -51,5 +51,6 @@ if [ -n "${WINE_RUNS:-}" ]; then
   bash scripts/installer-check.sh build/packages/Dorvex-*-setup.exe build/win32/app/Dorvex.exe
 fi
 unzip -p build/packages/Dorvex-*-win32.zip Dorvex.exe | cmp - build/win32/app/Dorvex.exe
+unzip -p build/packages/Dorvex-*-win32.zip dorvex-table.exe | cmp - build/win32/tools/dorvex-table.exe
 
 echo "== all tests passed"
