@@ -8,6 +8,7 @@
 #include "bootlog/complete.h"
 #include "bootlog/date_format.h"
 #include "bootlog/duration.h"
+#include "bootlog/file_path.h"
 #include "bootlog/reconstruct.h"
 #include "bootlog/status_texts.h"
 #include "bootlog/uptime.h"
@@ -33,11 +34,11 @@ std::unique_ptr<TControl> MakeChart() {
 
 // The file's name without its folder (a folder's own name for a folder).
 std::string FileName(const std::string& path) {
-  std::filesystem::path p(path);
+  std::filesystem::path p = FilePath(path);
   if (!p.has_filename()) {
     p = p.parent_path();
   }
-  const std::string name = p.filename().string();
+  const std::string name = PathText(p.filename());
   return name.empty() ? path : name;
 }
 

@@ -2,6 +2,7 @@
 
 #include <filesystem>
 
+#include "bootlog/file_path.h"
 #include "bootlog/fixture_source.h"
 #include "bootlog/listed_source.h"
 #include "bootlog/merged_source.h"
@@ -19,7 +20,7 @@ TLogProblem Problem(TLogFault fault, std::string text) {
 // Empty when `path` is a file that can be named, else why not.
 TLogProblem FileProblem(const std::string& path) {
   std::error_code error;
-  const std::filesystem::file_status status = std::filesystem::status(path, error);
+  const std::filesystem::file_status status = std::filesystem::status(FilePath(path), error);
   if (status.type() == std::filesystem::file_type::not_found) {
     return Problem(TLogFault::Missing, path + ": no such file");
   }
@@ -141,7 +142,8 @@ TLogOpener OpenLogFiles(TLogFiles& files, TLogProblem& problem) {
   }
   const std::string journal = files.Journal;
   std::error_code error;
-  if (std::filesystem::status(journal, error).type() == std::filesystem::file_type::not_found) {
+  if (std::filesystem::status(FilePath(journal), error).type() ==
+      std::filesystem::file_type::not_found) {
     problem = Problem(TLogFault::Missing, journal + ": no such file or folder");
     return {};
   }

@@ -9,6 +9,7 @@
 #include "ui/application.h"
 #ifdef _WIN32
 #include "platform/win32/parent_console.h"
+#include "platform/win32/utf8_arguments.h"
 #include "platform/win32/win32_platform.h"
 #else
 #include "linux_gfx.h"
@@ -80,6 +81,9 @@ bool ParseCommandLine(int argc, char** argv, TLogSourceOption& log, int& status)
 
 int main(int argc, char** argv) {
 #ifdef _WIN32
+  platform_win32::TUtf8Arguments utf8;
+  argc = utf8.Count();
+  argv = utf8.Values();
   if (argc > 1) {
     platform_win32::UseParentConsole();
   }

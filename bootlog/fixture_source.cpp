@@ -4,6 +4,8 @@
 #include <sstream>
 #include <vector>
 
+#include "bootlog/file_path.h"
+
 namespace {
 
 // Reads a decimal number that fits 32 bits; advances pos past it.
@@ -117,7 +119,7 @@ bool NextEvent(std::istream& in, std::string& line, int& number, TLogEvent& even
 }  // namespace
 
 std::string FixtureEventSource::Problem(const std::string& path) {
-  std::ifstream file(path, std::ios::binary);
+  std::ifstream file(FilePath(path), std::ios::binary);
   if (!file) {
     return path + ": cannot be read";
   }
@@ -164,7 +166,7 @@ bool FixtureEventSource::OpenSystemLog() {
   if (!Problem(path_).empty()) {
     return false;
   }
-  file_.open(path_, std::ios::binary);
+  file_.open(FilePath(path_), std::ios::binary);
   return file_.is_open();
 }
 

@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "bootlog/file_path.h"
 #include "bootlog/fixture_source.h"
 #include "bootlog/little_endian.h"
 #include "bootlog/wtmp_record.h"
@@ -59,8 +60,8 @@ bool ReadsAsFixture(std::string_view head, uint64_t size) {
 
 bool HoldsJournalFiles(const std::string& folder) {
   std::error_code error;
-  for (const auto& item : std::filesystem::directory_iterator(folder, error)) {
-    const std::string name = item.path().filename().string();
+  for (const auto& item : std::filesystem::directory_iterator(FilePath(folder), error)) {
+    const std::string name = PathText(item.path().filename());
     if ((name.ends_with(".journal") || name.ends_with(".journal~")) && !name.starts_with("user-")) {
       return true;
     }
@@ -69,9 +70,9 @@ bool HoldsJournalFiles(const std::string& folder) {
 }
 
 TLogGuess GuessFile(const std::string& path, bool rotated) {
-  std::ifstream in(path, std::ios::binary);
+  std::ifstream in(FilePath(path), std::ios::binary);
   std::error_code error;
-  const uint64_t size = std::filesystem::file_size(path, error);
+  const uint64_t size = std::filesystem::file_size(FilePath(path), error);
   if (!in || error) {
     return {TLogKind::Unknown, TLogFault::Unreadable};
   }
@@ -79,7 +80,7 @@ TLogGuess GuessFile(const std::string& path, bool rotated) {
   in.read(head.data(), static_cast<std::streamsize>(head.size()));
   head.resize(static_cast<size_t>(in.gcount()));
   if (size == 0) {
-    if (!rotated && std::filesystem::exists(path + ".1", error)) {
+    if (!rotated && std::filesystem::exists(FilePath(path + ".1"), error)) {
       const TLogGuess older = GuessFile(path + ".1", true);
       if (older.Kind == TLogKind::Wtmp || older.Kind == TLogKind::Wtmpdb) {
         return older;
@@ -136,7 +137,7 @@ TLogKind LogKindOfHead(std::string_view head, uint64_t size) {
 
 TLogGuess GuessLogKind(const std::string& path) {
   std::error_code error;
-  const std::filesystem::file_status status = std::filesystem::status(path, error);
+  const std::filesystem::file_status status = std::filesystem::status(FilePath(path), error);
   switch (status.type()) {
     case std::filesystem::file_type::not_found:
       return {TLogKind::Unknown, TLogFault::Missing};

@@ -5,6 +5,8 @@
 #ifdef _WIN32
 #include <fcntl.h>
 #include <io.h>
+
+#include "platform/win32/utf8_arguments.h"
 #endif
 
 #include "app/command_line.h"
@@ -32,6 +34,11 @@ const TProgramUsage kProgram{
 }  // namespace
 
 int main(int argc, char** argv) {
+#ifdef _WIN32
+  platform_win32::TUtf8Arguments utf8;
+  argc = utf8.Count();
+  argv = utf8.Values();
+#endif
   TLogSourceOption log;
   std::string problem;
   RegionalFormats formats = SystemRegionalFormats();
