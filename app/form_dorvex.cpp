@@ -130,8 +130,8 @@ void TFormDorvex::TBRefreshClick() {
   Refresh(open);
 }
 
-void TFormDorvex::Refresh(const std::function<std::unique_ptr<EventSource>()>& open) {
-  std::unique_ptr<EventSource> log = open();
+void TFormDorvex::Refresh(const std::function<std::unique_ptr<SessionSource>()>& open) {
+  std::unique_ptr<SessionSource> log = open();
   // A time that does not read back leaves here: the table, list, chart and
   // panes stay as they were.
   TBootTable table;

@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "app/log_files.h"
-#include "bootlog/event_source.h"
 #include "bootlog/regional_formats.h"
+#include "bootlog/session_event.h"
 #include "ui/form_dorvex_layout.h"
 
 class TChart;
@@ -20,7 +20,7 @@ class TFormDorvex : public TFormDorvexLayout {
   // Where the boot events come from and how times are written; the program
   // passes the System log and the user's regional formats.
   struct TSources {
-    std::function<std::unique_ptr<EventSource>()> OpenLog;
+    std::function<std::unique_ptr<SessionSource>()> OpenLog;
     RegionalFormats Formats;
     // The label left of the uptime, naming the system; empty keeps the layout's.
     std::string UptimeCaption;
@@ -61,7 +61,7 @@ class TFormDorvex : public TFormDorvexLayout {
   const TLogFiles& SavedLog() const { return savedLog_; }
 
  private:
-  void Refresh(const std::function<std::unique_ptr<EventSource>()>& open);
+  void Refresh(const std::function<std::unique_ptr<SessionSource>()>& open);
   void ShowStatistics();
   void ShowLogName();
 

@@ -11,7 +11,7 @@
 
 namespace {
 
-using TOpen = std::unique_ptr<EventSource> (*)(const std::string&, std::string&);
+using TOpen = std::unique_ptr<SessionSource> (*)(const std::string&, std::string&);
 
 TLogProblem Problem(TLogFault fault, std::string text) {
   return {fault, std::move(text)};
@@ -85,12 +85,12 @@ TLogProblem ReaderProblem(const std::string& path, TLogKind kind, std::string te
 
 // Opens a saved log afresh each time; one gone since has nothing to read.
 TLogOpener Reopening(const std::string& file, TOpen open) {
-  return [file, open]() -> std::unique_ptr<EventSource> {
+  return [file, open]() -> std::unique_ptr<SessionSource> {
     std::string ignored;
     if (auto source = open(file, ignored)) {
       return source;
     }
-    return std::make_unique<ListedEventSource>();
+    return std::make_unique<ListedSessionSource>();
   };
 }
 
@@ -111,7 +111,7 @@ TLogOpener LogOpener(const TLogFiles& files, TLogProblem& problem) {
         problem = ReaderProblem(file, files.Kind, text);
         return {};
       }
-      return [file] { return std::make_unique<FixtureEventSource>(file); };
+      return [file] { return OpenFixtureLog(file); };
     case TLogKind::Wtmp:
       return [file] {
         return std::make_unique<WtmpEventSource>(std::vector<std::string>{file, file + ".1"});
@@ -152,11 +152,11 @@ TLogOpener OpenLogFiles(TLogFiles& files, TLogProblem& problem) {
     problem = ReaderProblem(journal, TLogKind::Journal, text);
     return {};
   }
-  return [log, journal]() -> std::unique_ptr<EventSource> {
+  return [log, journal]() -> std::unique_ptr<SessionSource> {
     std::string ignored;
-    std::unique_ptr<EventSource> sleeps = OpenJournal(journal, ignored);
+    std::unique_ptr<SessionSource> sleeps = OpenJournal(journal, ignored);
     if (!sleeps) {
-      sleeps = std::make_unique<ListedEventSource>();  // gone since: no sleeps
+      sleeps = std::make_unique<ListedSessionSource>();  // gone since: no sleeps
     }
     return std::make_unique<MergedEventSource>(log(), std::move(sleeps));
   };

@@ -4,11 +4,11 @@
 #include <memory>
 #include <string>
 
-#include "bootlog/event_source.h"
 #include "bootlog/log_kind.h"
+#include "bootlog/session_event.h"
 
 // Opens the log once more for each read.
-using TLogOpener = std::function<std::unique_ptr<EventSource>()>;
+using TLogOpener = std::function<std::unique_ptr<SessionSource>()>;
 
 // Log files read in place of this computer's own log: a log of one kind, the
 // sleeps of a systemd journal joined to login records, or both.

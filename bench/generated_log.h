@@ -24,9 +24,7 @@ class GeneratedLog : public EventSource {
     const int64_t boot = next_ / perBoot_, step = next_ % perBoot_;
     const uint32_t start = static_cast<uint32_t>(1700000000 - boot * 86400);
     e.TimeGenerated = start + static_cast<uint32_t>((perBoot_ - 1 - step) * 600);
-    e.EventCode = step == 0              ? kEventLogStopped
-                  : step == perBoot_ - 1 ? kEventLogStarted
-                                         : kServiceControl;
+    e.EventCode = step == 0 ? 6006 : step == perBoot_ - 1 ? 6005 : 7035;
     e.HasUserSid = true;
     e.UserSid = step % 10 == 3 ? "SYSTEM" : "zhang";
     ++next_;

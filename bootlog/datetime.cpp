@@ -18,10 +18,13 @@ constexpr int64_t DaysFromCivil(int64_t y, int m, int d) {
   return era * 146097 + doe;
 }
 
-// Day numbers below count from 0000-03-01.
+// Day numbers here count from 0000-03-01.
 constexpr int64_t kDay18991230 = DaysFromCivil(1899, 12, 30);
 
-void CivilFromDays(int64_t z, TDateTimeParts& parts) {
+}  // namespace
+
+TCivilDate CivilDate(int64_t days) {
+  const int64_t z = days + kDay18991230;
   const int64_t era = (z >= 0 ? z : z - 146096) / 146097;
   const int64_t doe = z - era * 146097;
   const int64_t yoe = (doe - doe / 1460 + doe / 36524 - doe / 146096) / 365;
@@ -29,12 +32,8 @@ void CivilFromDays(int64_t z, TDateTimeParts& parts) {
   const int64_t mp = (5 * doy + 2) / 153;
   const int d = static_cast<int>(doy - (153 * mp + 2) / 5 + 1);
   const int m = static_cast<int>(mp < 10 ? mp + 3 : mp - 9);
-  parts.Year = static_cast<int>(yoe + era * 400 + (m <= 2));
-  parts.Month = m;
-  parts.Day = d;
+  return {yoe + era * 400 + (m <= 2), m, d};
 }
-
-}  // namespace
 
 int DaysInMonth(int year, int month) {
   static constexpr int kDays[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
@@ -72,7 +71,10 @@ TDateTimeParts DecodeDateTime(TDateTime value) {
     ms -= kMsPerDay;
     day += value >= 0 ? 1 : -1;
   }
-  CivilFromDays(day + kDay18991230, parts);
+  const TCivilDate date = CivilDate(day);
+  parts.Year = static_cast<int>(date.Year);
+  parts.Month = date.Month;
+  parts.Day = date.Day;
   parts.Hour = static_cast<int>(ms / 3600000);
   parts.Minute = static_cast<int>(ms / 60000 % 60);
   parts.Second = static_cast<int>(ms / 1000 % 60);

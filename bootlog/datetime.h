@@ -21,5 +21,12 @@ int64_t EncodeDate(int year, int month, int day);
 TDateTime EncodeDateTime(int year, int month, int day, int hour, int minute, int second,
                          int milliSecond = 0);
 
+// The calendar date of a count of days since 1899-12-30, any count.
+struct TCivilDate {
+  int64_t Year = 1899;
+  int Month = 12, Day = 30;
+};
+TCivilDate CivilDate(int64_t days);
+
 // Splits a value into calendar fields, the time rounded to whole milliseconds.
 TDateTimeParts DecodeDateTime(TDateTime value);

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "bootlog/file_path.h"
+#include "bootlog/windows_sessions.h"
 
 namespace {
 
@@ -177,4 +178,14 @@ bool FixtureEventSource::ReadNextEvent(TLogEvent& event) {
   }
   file_.close();
   return false;
+}
+
+std::unique_ptr<SessionSource> OpenFixtureLog(const std::string& path) {
+  return std::make_unique<WindowsSessionSource>(std::make_unique<FixtureEventSource>(path));
+}
+
+std::unique_ptr<SessionSource> FixtureLogFromText(const std::string& text,
+                                                  const std::string& name) {
+  return std::make_unique<WindowsSessionSource>(
+      std::make_unique<ListedEventSource>(FixtureEventSource::FromText(text, name)));
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <fstream>
+#include <memory>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -47,3 +48,8 @@ class FixtureEventSource : public NamedEventSource {
   std::string line_;
   int number_ = 0;
 };
+
+// A fixture's events told as session events, as a saved Windows log is; one
+// held in memory throws EFixtureError as FromText does.
+std::unique_ptr<SessionSource> OpenFixtureLog(const std::string& path);
+std::unique_ptr<SessionSource> FixtureLogFromText(const std::string& text, const std::string& name);

@@ -4,19 +4,45 @@
 #include <vector>
 
 #include "bootlog/event_source.h"
+#include "bootlog/session_event.h"
 
-// A log already in memory, newest first.
-class ListedEventSource : public NamedEventSource {
+// A log already in memory, newest first: Windows records, or session events.
+template <class Base, class Event>
+class TListed : public Base {
  public:
-  ListedEventSource() = default;
-  explicit ListedEventSource(std::vector<TLogEvent> events) : events_(std::move(events)) {}
+  TListed() = default;
+  explicit TListed(std::vector<Event> events) : events_(std::move(events)) {}
 
-  bool OpenSystemLog() override;
-  bool ReadNextEvent(TLogEvent& event) override;
+  const std::vector<Event>& Events() const { return events_; }
 
-  const std::vector<TLogEvent>& Events() const { return events_; }
+ protected:
+  bool Rewind() {
+    next_ = 0;
+    return true;
+  }
+  bool Take(Event& event) {
+    if (next_ >= events_.size()) {
+      return false;
+    }
+    event = events_[next_++];
+    return true;
+  }
 
  private:
-  std::vector<TLogEvent> events_;
+  std::vector<Event> events_;
   size_t next_ = 0;
+};
+
+class ListedEventSource : public TListed<NamedEventSource, TLogEvent> {
+ public:
+  using TListed::TListed;
+  bool OpenSystemLog() override { return Rewind(); }
+  bool ReadNextEvent(TLogEvent& event) override { return Take(event); }
+};
+
+class ListedSessionSource : public TListed<SessionSource, TSessionEvent> {
+ public:
+  using TListed::TListed;
+  bool Open() override { return Rewind(); }
+  bool Next(TSessionEvent& event) override { return Take(event); }
 };

@@ -1,38 +1,25 @@
 #include "bootlog/merged_source.h"
 
-bool MergedEventSource::OpenSystemLog() {
+bool MergedEventSource::Open() {
   hasLog_ = hasJoined_ = false;
-  if (!log_->OpenSystemLog()) {
+  if (!log_->Open()) {
     return false;
   }
-  hasLog_ = log_->ReadNextEvent(nextLog_);
-  hasJoined_ = joined_->OpenSystemLog() && joined_->ReadNextEvent(nextJoined_);
+  hasLog_ = log_->Next(nextLog_);
+  hasJoined_ = joined_->Open() && joined_->Next(nextJoined_);
   return true;
 }
 
-bool MergedEventSource::ReadNextEvent(TLogEvent& event) {
-  if (hasJoined_ && (!hasLog_ || nextJoined_.TimeGenerated >= nextLog_.TimeGenerated)) {
+bool MergedEventSource::Next(TSessionEvent& event) {
+  if (hasJoined_ && (!hasLog_ || nextJoined_.PlaceUtc() >= nextLog_.PlaceUtc())) {
     event = std::move(nextJoined_);
-    hasJoined_ = joined_->ReadNextEvent(nextJoined_);
+    hasJoined_ = joined_->Next(nextJoined_);
     return true;
   }
   if (hasLog_) {
     event = std::move(nextLog_);
-    hasLog_ = log_->ReadNextEvent(nextLog_);
+    hasLog_ = log_->Next(nextLog_);
     return true;
   }
   return false;
-}
-
-void MergedEventSource::DecodeDataOnlyOf(const TDataWanted& wanted) {
-  log_->DecodeDataOnlyOf(wanted);
-  joined_->DecodeDataOnlyOf(wanted);
-}
-
-std::string MergedEventSource::LookupUserName(const TLogEvent& event) {
-  return log_->LookupUserName(event);
-}
-
-std::string MergedEventSource::LookupSidText(const std::string& sidText) {
-  return log_->LookupSidText(sidText);
 }

@@ -3,8 +3,6 @@
 #include <optional>
 
 #include "bootlog/convert_time.h"
-#include "bootlog/power_records.h"
-#include "bootlog/session_event.h"
 
 namespace {
 
@@ -17,66 +15,50 @@ bool IsServiceAccount(const std::string& name) {
   return false;
 }
 
-enum class TRole { Other, Started, Stopped, ServiceControl, Wake, Sleep, Logon };
-
-// The code alone passes most records over before any source name is compared.
-TRole RoleOf(const TLogEvent& event) {
-  switch (event.EventCode) {
-    case kEventLogStarted:
-      return TRole::Started;
-    case kEventLogStopped:
-      return TRole::Stopped;
-    case kServiceControl:
-      return TRole::ServiceControl;
-    case kPowerWake:
-      return IsWakeRecord(event) ? TRole::Wake : TRole::Other;
-    case kPowerSleep:
-      return IsSleepRecord(event) ? TRole::Sleep : TRole::Other;
-    case kWinlogonLogon:
-      return IsLogonRecord(event) ? TRole::Logon : TRole::Other;
-    default:
-      return TRole::Other;
+TStopKind StopKindOf(TAsleepKind how) {
+  switch (how) {
+    case TAsleepKind::Hibernation:
+      return TStopKind::Hibernation;
+    case TAsleepKind::FastStartup:
+      return TStopKind::Shutdown;
+    case TAsleepKind::Sleep:
+    case TAsleepKind::Standby:
+      break;
   }
+  return TStopKind::Sleep;
 }
 
-// One read of the log. The stop a wake record names waits until the read
-// passes the wake: records written between the wake and the wake record (the
+// One read of the log. The stop of a period that woke waits until the read
+// passes its wake: events logged between the wake and the record of it (the
 // logon after a Fast Startup) belong to the woken session.
 class TReconstruction {
  public:
-  TReconstruction(EventSource& source, const RegionalFormats& formats, TBootTable& table)
-      : source_(source), formats_(formats), table_(table) {}
+  TReconstruction(const RegionalFormats& formats, TBootTable& table)
+      : formats_(formats), table_(table) {}
 
-  void Take(const TLogEvent& event) {
-    const TRole role = RoleOf(event);
-    const std::optional<TWake> wake = role == TRole::Wake ? ReadWake(event) : std::nullopt;
-    if (role == TRole::Other || (role == TRole::Wake && !wake)) {
-      return;
-    }
-    if (pending_ && (wake || event.TimeGenerated < pending_->WakeUtc)) {
+  void Take(const TSessionEvent& event) {
+    using TKind = TSessionEvent::TKind;
+    const bool woke = event.Kind == TKind::Asleep && event.Woke;
+    if (pending_ && (woke || event.PlaceUtc() < pending_->WakeUtc)) {
       ApplyPending();
     }
-    switch (role) {
-      case TRole::Wake:
-        Start(wake->WakeUtc, true);
-        pending_ = wake;
+    switch (event.Kind) {
+      case TKind::Boot:
+        Start(event.Utc, false);
         break;
-      case TRole::Started:
-        Start(event.TimeGenerated, false);
+      case TKind::Shutdown:
+        Stop(ConvertEventTime(event.Utc, formats_), TStopKind::Shutdown);
         break;
-      case TRole::Stopped:
-        Stop(ConvertEventTime(event.TimeGenerated, formats_), TStopKind::Shutdown);
+      case TKind::Logon:
+        User(event.User, event.Utc);
         break;
-      case TRole::ServiceControl:
-        User(source_.LookupUserName(event), event.TimeGenerated);
-        break;
-      case TRole::Logon:
-        User(UserOfLogon(event), event.TimeGenerated);
-        break;
-      case TRole::Sleep:
-        Sleep(event);
-        break;
-      case TRole::Other:
+      case TKind::Asleep:
+        if (woke) {
+          Start(event.WakeUtc, true);
+          pending_ = event;
+        } else {
+          WentAsleep(event);
+        }
         break;
     }
   }
@@ -114,14 +96,14 @@ class TReconstruction {
   }
 
   void ApplyPending() {
-    const TWake wake = *pending_;
+    const TSessionEvent asleep = *pending_;
     pending_.reset();
-    Stop(ConvertEventTime(wake.SleepUtc, formats_), wake.Kind);
+    Stop(ConvertEventTime(asleep.Utc, formats_), StopKindOf(asleep.How));
     hasWakeStop_ = true;
-    wakeStop_ = wake.SleepUtc;
+    wakeStop_ = asleep.Utc;
   }
 
-  void User(std::string name, uint32_t utc) {
+  void User(const std::string& name, uint32_t utc) {
     if (IsServiceAccount(name)) {
       return;
     }
@@ -129,26 +111,17 @@ class TReconstruction {
     if (table_.empty() || (IsTimeSet(table_.back().StartTime) && table_.back().StartTime > t)) {
       Append();
     }
-    table_.back().UserName = std::move(name);
+    table_.back().UserName = name;
   }
 
-  std::string UserOfLogon(const TLogEvent& event) {
-    if (kLogonUserSidIndex >= event.Strings.size()) {
-      return kUnknownUserName;
-    }
-    return source_.LookupSidText(event.Strings[kLogonUserSidIndex]);
-  }
-
-  // A sleep with no wake after it was followed by a full boot. Otherwise the
-  // earliest sleep before a wake is when the session ended, later ones being
-  // its move into hibernation or wakes that only put it back to sleep.
-  void Sleep(const TLogEvent& event) {
+  // Nothing woke it before a full boot. The earliest going asleep before a
+  // wake is when its session ended.
+  void WentAsleep(const TSessionEvent& asleep) {
     if (table_.empty() || IsTimeSet(table_.back().StartTime)) {
-      Stop(ConvertEventTime(event.TimeGenerated, formats_),
-           StopKindOf(event, kSleepTargetStateIndex));
-    } else if (hasWakeStop_ && wakeStop_ > event.TimeGenerated) {
-      table_.back().StopTime = ConvertEventTime(event.TimeGenerated, formats_);
-      wakeStop_ = event.TimeGenerated;
+      Stop(ConvertEventTime(asleep.Utc, formats_), StopKindOf(asleep.How));
+    } else if (hasWakeStop_ && wakeStop_ > asleep.Utc) {
+      table_.back().StopTime = ConvertEventTime(asleep.Utc, formats_);
+      wakeStop_ = asleep.Utc;
     }
   }
 
@@ -165,10 +138,9 @@ class TReconstruction {
     }
   }
 
-  EventSource& source_;
   const RegionalFormats& formats_;
   TBootTable& table_;
-  std::optional<TWake> pending_;
+  std::optional<TSessionEvent> pending_;  // a period that woke, its stop not yet placed
   // Seconds of the last record's stop while it is the one a wake record gave.
   bool hasWakeStop_ = false;
   uint32_t wakeStop_ = 0;
@@ -176,15 +148,14 @@ class TReconstruction {
 
 }  // namespace
 
-void ReadBootEvents(EventSource& source, const RegionalFormats& formats, TBootTable& table) {
+void ReadBootEvents(SessionSource& source, const RegionalFormats& formats, TBootTable& table) {
   table.clear();
-  if (!source.OpenSystemLog()) {
+  if (!source.Open()) {
     return;
   }
-  source.DecodeDataOnlyOf(kPowerOrLogonData);
-  TReconstruction reconstruction(source, formats, table);
-  TLogEvent event;
-  while (source.ReadNextEvent(event)) {
+  TReconstruction reconstruction(formats, table);
+  TSessionEvent event;
+  while (source.Next(event)) {
     reconstruction.Take(event);
   }
   reconstruction.Finish();

@@ -1,27 +1,41 @@
 #pragma once
 
-#include <cstddef>
 #include <cstdint>
+#include <string>
 
-// Records that today's Windows writes around sleep, hibernation, Fast Startup
-// and logon. Each is recognised by its exact source name and code: other
-// sources write events 1, 42 and 7001 too.
-inline constexpr const char* kPowerTroubleshooter = "Microsoft-Windows-Power-Troubleshooter";
-inline constexpr uint16_t kPowerWake = 1;  // written seconds after every wake
-inline constexpr const char* kKernelPower = "Microsoft-Windows-Kernel-Power";
-inline constexpr uint16_t kPowerSleep = 42;  // written when the computer goes to sleep
-inline constexpr const char* kWinlogon = "Microsoft-Windows-Winlogon";
-inline constexpr uint16_t kWinlogonLogon = 7001;
+// How the computer went asleep. Standby is Modern Standby (the screen off,
+// the system in low-power idle); Fast Startup is a shutdown that hibernates
+// the kernel.
+enum class TAsleepKind : uint8_t { Sleep, Standby, Hibernation, FastStartup };
 
-// Positions of the data values the reconstruction reads, in the order of each
-// event's template.
-inline constexpr size_t kWakeSleepTimeIndex = 0;  // "2020-12-06T03:53:19.597986100Z", UTC
-inline constexpr size_t kWakeWakeTimeIndex = 1;
-inline constexpr size_t kWakeTargetStateIndex = 10;
-inline constexpr size_t kSleepTargetStateIndex = 0;
-inline constexpr size_t kLogonUserSidIndex = 1;  // "S-1-5-21-..."
+// The user of a logon whose account the log cannot name.
+extern const char* const kUnknownUserName;  // "N/A"
 
-// TargetState values; anything else counts as sleep.
-inline constexpr int kTargetSleep = 4;
-inline constexpr int kTargetHibernate = 5;
-inline constexpr int kTargetFastStartup = 6;
+// What every log tells of a computer's sessions, whatever wrote it: the
+// session rules read nothing else.
+struct TSessionEvent {
+  enum class TKind : uint8_t { Boot, Shutdown, Logon, Asleep };
+
+  TKind Kind = TKind::Boot;
+  uint32_t Utc = 0;  // seconds since 1970-01-01 UTC; an asleep period's: when it went asleep
+  std::string User;  // a logon's account, named as well as the log allows
+  // An asleep period ended in a wake at WakeUtc; without one nothing woke it
+  // before the log went on (a boot, a shutdown, or the log's end).
+  bool Woke = false;
+  uint32_t WakeUtc = 0;
+  TAsleepKind How = TAsleepKind::Sleep;
+
+  // Where the event stands among the others by time: a woken period at its wake.
+  uint32_t PlaceUtc() const { return Kind == TKind::Asleep && Woke ? WakeUtc : Utc; }
+};
+
+// A log read as session events, newest first in the log's own order (an
+// asleep period stands where its wake does). Failures are silent: a log that
+// cannot be opened has no events, a read error ends the log.
+class SessionSource {
+ public:
+  virtual ~SessionSource() = default;
+  virtual bool Open() = 0;
+  // The next older event; false at the end of the log or on a read error.
+  virtual bool Next(TSessionEvent& event) = 0;
+};

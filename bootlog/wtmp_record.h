@@ -3,7 +3,7 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "bootlog/event_source.h"
+#include "bootlog/session_event.h"
 
 // The login accounting record (utmp) as Linux writes it to wtmp on x86, in
 // either word size: 384 bytes, little-endian.
@@ -18,6 +18,6 @@ constexpr int16_t kBootTime = 2;
 constexpr int16_t kUserProcess = 7;
 }  // namespace wtmp_record
 
-// The event a record stands for: a boot is 6005, the shutdown run level 6006,
-// a login 7035 carrying the login name. False for every other record.
-bool DecodeWtmpRecord(const char* record, TLogEvent& event);
+// The event a record stands for: a boot, the shutdown run level, a login
+// (with its name; "N/A" when it has none). False for every other record.
+bool DecodeWtmpRecord(const char* record, TSessionEvent& event);

@@ -31,7 +31,7 @@ bool WtmpEventSource::OpenFileFrom(size_t first) {
   return false;
 }
 
-bool WtmpEventSource::OpenSystemLog() {
+bool WtmpEventSource::Open() {
   inBlock_ = 0;
   return OpenFileFrom(0);
 }
@@ -54,7 +54,7 @@ bool WtmpEventSource::ReadBlock() {
   return true;
 }
 
-bool WtmpEventSource::ReadNextEvent(TLogEvent& event) {
+bool WtmpEventSource::Next(TSessionEvent& event) {
   while (true) {
     while (inBlock_ > 0) {
       --inBlock_;

@@ -5,20 +5,20 @@
 #include <string>
 #include <vector>
 
-#include "bootlog/event_source.h"
+#include "bootlog/session_event.h"
 
-// Login accounting files standing in for the System log (see wtmp_record.h),
-// given newest first (a log, then its rotated predecessor) and read as one log.
-// Each file is read from its end in blocks: memory does not grow with its size.
-class WtmpEventSource : public NamedEventSource {
+// Login accounting files (see wtmp_record.h), given newest first (a log, then
+// its rotated predecessor) and read as one log. Each file is read from its end in blocks: memory
+// does not grow with its size.
+class WtmpEventSource : public SessionSource {
  public:
   explicit WtmpEventSource(std::vector<std::string> files) : files_(std::move(files)) {}
 
   // Cannot be opened when no file holds a whole record; missing or unreadable
   // files are passed over. A partial last record (one being written) is left out.
-  bool OpenSystemLog() override;
-  // A read error ends the whole log, as the event log's read errors do.
-  bool ReadNextEvent(TLogEvent& event) override;
+  bool Open() override;
+  // A read error ends the whole log.
+  bool Next(TSessionEvent& event) override;
 
  private:
   // Moves to the next file from `first` on that holds records.

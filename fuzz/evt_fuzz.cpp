@@ -6,12 +6,13 @@
 #include <algorithm>
 #include <vector>
 
-#include "bootlog/little_endian.h"
-#include "bootlog/reconstruct.h"
-#include "fuzz/check.h"
-#include "fuzz/input_file.h"
 #include "bootlog/eventlog/eventlog_source.h"
 #include "bootlog/eventlog/evt_file_api.h"
+#include "bootlog/little_endian.h"
+#include "bootlog/reconstruct.h"
+#include "bootlog/windows_sessions.h"
+#include "fuzz/check.h"
+#include "fuzz/input_file.h"
 
 namespace {
 
@@ -180,10 +181,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   TRecordingApi recording(api);
   {
     EventLogSource source(recording);
+    WindowsSessionSource sessions(source);
     TBootTable table;
     // The refresh, twice: each read starts afresh from the newest record.
-    ReadBootEvents(source, RegionalFormats{}, table);
-    ReadBootEvents(source, RegionalFormats{}, table);
+    ReadBootEvents(sessions, RegionalFormats{}, table);
+    ReadBootEvents(sessions, RegionalFormats{}, table);
   }
   for (const std::vector<TBytes>& served : recording.Sessions()) {
     // The source stops early only at a record it cannot decode.

@@ -1,5 +1,6 @@
 // Saved .evtx logs of any content: the input is one or two chunks after a
-// good file header. Records must come newest first, each number once, and
+// good file header. Records must come newest first, each number once, the
+// same as a reader holding every chunk's records at once would give, and
 // EventLogSource must read through the read protocol exactly what the reader
 // took out of the file: provider, event code, data values.
 #include <algorithm>
@@ -18,6 +19,29 @@ constexpr size_t kMaxChunks = 2;
 
 std::string UpToNul(const std::string& text) {
   return text.substr(0, text.find('\0'));
+}
+
+// The file's records as a reader holding them all would give them: every
+// chunk decoded whole, newest first, the first copy of a number that reads.
+std::vector<TEvtxRecord> AllAtOnce(const std::vector<uint8_t>& file) {
+  std::vector<TEvtxRecord> records;
+  for (size_t at = kHeaderSize; at + TEvtxFile::kChunkSize <= file.size();
+       at += TEvtxFile::kChunkSize) {
+    TEvtxFile::ReadChunk(file.data() + at, records);
+  }
+  std::stable_sort(records.begin(), records.end(),
+                   [](const TEvtxRecord& a, const TEvtxRecord& b) { return a.Number > b.Number; });
+  records.erase(
+      std::unique(records.begin(), records.end(),
+                  [](const TEvtxRecord& a, const TEvtxRecord& b) { return a.Number == b.Number; }),
+      records.end());
+  return records;
+}
+
+bool Same(const TEvtxRecord& a, const TEvtxRecord& b) {
+  return a.Number == b.Number && a.Written == b.Written && a.Created == b.Created &&
+         a.Provider == b.Provider && a.EventId == b.EventId && a.Sid == b.Sid &&
+         a.Computer == b.Computer && a.Values == b.Values;
 }
 
 }  // namespace
@@ -42,6 +66,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   for (size_t i = 1; i < records.size(); ++i) {
     FuzzCheck(records[i].Number < records[i - 1].Number, "records not newest first, once each");
   }
+  const std::vector<TEvtxRecord> oracle = AllAtOnce(file);
+  FuzzCheck(records.size() == oracle.size() &&
+                std::equal(records.begin(), records.end(), oracle.begin(), Same),
+            "a chunk at a time reads other records than all at once");
 
   EvtxFileApi api(path);
   EventLogSource source(api, TUnnamedAccount::kSidText);

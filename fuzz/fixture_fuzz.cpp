@@ -7,9 +7,8 @@
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   static FuzzInputFile file("fixture.events");
   const std::string& path = file.Write(data, size);
-  FixtureEventSource source(path);
   TBootTable table;
-  ReadBootEvents(source, RegionalFormats{}, table);
+  ReadBootEvents(*OpenFixtureLog(path), RegionalFormats{}, table);
   // A fixture with a problem yields no events at all.
   FuzzCheck(FixtureEventSource::Problem(path).empty() || table.empty(),
             "a malformed fixture gave events");

@@ -2,16 +2,14 @@
 // a journal file read as the refresh reads it; any other is a list of
 // systemd-sleep's entries (11 bytes each: seconds since 1970 in 4 bytes,
 // 16 microseconds in 2, start or return, SLEEP=, PRIORITY=, boot, process) for the mapping alone.
-// Either way the records must be the ones the reconstruction expects: newest
-// first, each wake after the sleep it names and never in the second of it,
-// the states 4 or 5.
+// Either way the events must be the ones the reconstruction expects: asleep
+// periods newest first where they stand, each wake after its sleep and never
+// in the second of it, a sleep or a hibernation.
 #include <string>
 #include <vector>
 
 #include "bootlog/listed_source.h"
-
 #include "bootlog/reconstruct.h"
-#include "bootlog/session_event.h"
 #include "fuzz/check.h"
 #include "fuzz/input_file.h"
 #include "platform/linux/journal_sleeps.h"
@@ -42,41 +40,31 @@ std::vector<TSleepEntry> Entries(const uint8_t* data, size_t size) {
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   static FuzzInputFile file("system.journal");
   static const std::string kSignature = "LPKSHHRH";
-  ListedEventSource listed;
+  ListedSessionSource listed;
   JournalSleepSource journal(file.Folder() + "/system.journal");
-  EventSource* source = &listed;
+  SessionSource* source = &listed;
   if (size >= kSignature.size() && std::string(data, data + kSignature.size()) == kSignature) {
     const std::string& path = file.Write(data, size);
-    const bool opened = journal.OpenSystemLog();
+    const bool opened = journal.Open();
     FuzzCheck(opened == JournalSleepSource::Problem(path).empty(),
               "the open and the tools' check disagree");
     source = &journal;
   } else {
     const std::vector<TSleepEntry> entries = Entries(data, size);
-    listed = ListedEventSource(SleepEvents(entries));
-    FuzzCheck(listed.Events().size() <= entries.size(), "more records than entries");
-    listed.OpenSystemLog();
+    listed = ListedSessionSource(SleepEvents(entries));
+    FuzzCheck(listed.Events().size() <= entries.size(), "more periods than entries");
+    listed.Open();
   }
-  TLogEvent event;
+  TSessionEvent event;
   uint32_t newest = UINT32_MAX;
-  while (source->ReadNextEvent(event)) {
-    FuzzCheck(event.TimeGenerated <= newest, "records not newest first");
-    newest = event.TimeGenerated;
-    if (event.EventCode == kPowerSleep) {
-      FuzzCheck(event.SourceName == kKernelPower, "a sleep of another source");
-      const std::string& state = event.Strings.at(kSleepTargetStateIndex);
-      FuzzCheck(state == "4" || state == "5", "a sleep of another state", state);
-    } else {
-      FuzzCheck(event.EventCode == kPowerWake && event.SourceName == kPowerTroubleshooter,
-                "a record of another kind");
-      const std::string& slept = event.Strings.at(kWakeSleepTimeIndex);
-      const std::string& woke = event.Strings.at(kWakeWakeTimeIndex);
-      FuzzCheck(woke == IsoUtcText(uint64_t{event.TimeGenerated} * 1000000 +
-                                   std::stoull(woke.substr(20, 6))),
-                "the wake time is not the record's", woke);
-      FuzzCheck(slept.substr(0, 19) < woke.substr(0, 19), "a wake not after its sleep",
-                slept + " " + woke);
-    }
+  while (source->Next(event)) {
+    FuzzCheck(event.Kind == TSessionEvent::TKind::Asleep, "an event of another kind");
+    FuzzCheck(event.PlaceUtc() <= newest, "periods not newest first");
+    newest = event.PlaceUtc();
+    FuzzCheck(event.How == TAsleepKind::Sleep || event.How == TAsleepKind::Hibernation,
+              "a period of another kind");
+    FuzzCheck(!event.Woke || event.WakeUtc > event.Utc, "a wake not after its sleep",
+              std::to_string(event.Utc) + " " + std::to_string(event.WakeUtc));
   }
 
   // The refresh reads them joined to no login records.

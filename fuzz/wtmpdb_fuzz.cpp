@@ -1,4 +1,4 @@
-// Database files of any content read as the wtmpdb System log, a database
+// Database files of any content read as a wtmpdb log, a database
 // followed by its rotated wtmp.db.1. SQLite refuses or reads them; the events
 // of each file must come newest first in the order of a second and, for
 // databases SQLite finds sound, be the ones their rows give.
@@ -22,9 +22,11 @@
 
 namespace {
 
-// At one second: a stop, then the logins, then a start.
-int Rank(int code) {
-  return code == kEventLogStopped ? 0 : code == kServiceControl ? 1 : 2;
+using TKind = TSessionEvent::TKind;
+
+// At one second: a shutdown, then the logins, then a boot.
+int Rank(TKind kind) {
+  return kind == TKind::Shutdown ? 0 : kind == TKind::Logon ? 1 : 2;
 }
 
 bool Sound(sqlite3* db) {
@@ -45,24 +47,27 @@ bool EventsOfRows(sqlite3* db, std::vector<TSeenEvent>& events) {
                          &rows, nullptr) != SQLITE_OK) {
     return false;
   }
-  auto at = [&](int column, int code, const char* user) {
+  auto at = [&](int column, TKind kind, const char* user) {
     if (sqlite3_column_type(rows, column) != SQLITE_INTEGER) {
       return;
     }
     const int64_t us = sqlite3_column_int64(rows, column);
     if (us >= 0 && us / 1000000 <= UINT32_MAX) {
-      events.push_back({code, static_cast<uint32_t>(us / 1000000),
-                        user != nullptr && *user != '\0' ? user : kUnknownUserName});
+      const bool named = user != nullptr && *user != '\0';
+      events.push_back({kind, static_cast<uint32_t>(us / 1000000),
+                        kind != TKind::Logon ? ""
+                        : named              ? user
+                                             : kUnknownUserName});
     }
   };
   int rc = SQLITE_ROW;
   while ((rc = sqlite3_step(rows)) == SQLITE_ROW) {
     if (sqlite3_column_int(rows, 0) != 0) {
-      at(3, kEventLogStarted, nullptr);
-      at(4, kEventLogStopped, nullptr);
+      at(3, TKind::Boot, nullptr);
+      at(4, TKind::Shutdown, nullptr);
     }
     if (sqlite3_column_int(rows, 1) != 0) {
-      at(3, kServiceControl, reinterpret_cast<const char*>(sqlite3_column_text(rows, 2)));
+      at(3, TKind::Logon, reinterpret_cast<const char*>(sqlite3_column_text(rows, 2)));
     }
   }
   sqlite3_finalize(rows);
@@ -72,8 +77,8 @@ bool EventsOfRows(sqlite3* db, std::vector<TSeenEvent>& events) {
 // Newest first; rows of one kind at one second in any order.
 void Sort(std::vector<TSeenEvent>& events) {
   std::sort(events.begin(), events.end(), [](const TSeenEvent& a, const TSeenEvent& b) {
-    return std::make_tuple(b.Time, Rank(a.Code), a.User) <
-           std::make_tuple(a.Time, Rank(b.Code), b.User);
+    return std::make_tuple(b.Time, Rank(a.Kind), a.User) <
+           std::make_tuple(a.Time, Rank(b.Kind), b.User);
   });
 }
 
@@ -95,12 +100,11 @@ bool ExpectedEvents(const std::string& path, std::vector<TSeenEvent>& events) {
 // Each file's events newest first, a stop before a login before a start.
 void CheckOrder(const std::vector<TSeenEvent>& events) {
   for (size_t i = 0; i < events.size(); ++i) {
-    const int code = events[i].Code;
-    FuzzCheck(code == kEventLogStarted || code == kEventLogStopped || code == kServiceControl,
-              "an event of another code");
+    const TKind kind = events[i].Kind;
+    FuzzCheck(kind != TKind::Asleep, "an asleep period in login records");
     FuzzCheck(i == 0 || events[i - 1].Time > events[i].Time ||
-                  (events[i - 1].Time == events[i].Time && Rank(events[i - 1].Code) <= Rank(code)),
-              "events not newest first, a stop before a login before a start");
+                  (events[i - 1].Time == events[i].Time && Rank(events[i - 1].Kind) <= Rank(kind)),
+              "events not newest first, a shutdown before a login before a boot");
   }
 }
 
@@ -131,7 +135,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   FuzzCheck(files.size() == (pair ? 2u : 1u), "the rotated file is not found");
 
   WtmpdbEventSource source(files);
-  const bool opened = source.OpenSystemLog();
+  const bool opened = source.Open();
   const std::vector<TSeenEvent> events = ReadEvents(source);
 
   // Only databases the source took are read here: what it refuses may not end.
@@ -161,7 +165,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     FuzzCheck(events.empty(), "events of a log that did not open");
   }
 
-  // The refresh reads it as the System log.
+  // The refresh reads it as this computer's log.
   TBootTable table;
   ReadBootEvents(source, RegionalFormats{}, table);
   return 0;

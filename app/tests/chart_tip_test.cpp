@@ -31,8 +31,8 @@ class ChartTip : public ::testing::Test {
  protected:
   ChartTip() {
     TFormDorvex::TSources sources;
-    sources.OpenLog = []() -> std::unique_ptr<EventSource> {
-      return std::make_unique<ListedEventSource>(FixtureEventSource::FromText(ThreeBoots(), "log"));
+    sources.OpenLog = []() -> std::unique_ptr<SessionSource> {
+      return FixtureLogFromText(ThreeBoots(), "log");
     };
     form = std::make_unique<TFormDorvex>(app.ScreenDpi(), std::move(sources));
     app.MainForm = form.get();

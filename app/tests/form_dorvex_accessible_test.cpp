@@ -29,9 +29,9 @@ class FormDorvexAccessibleTest : public ::testing::Test {
     platform.Dpi = dpi;
     app = std::make_unique<TApplication>(platform);
     TFormDorvex::TSources sources;
-    sources.OpenLog = [this]() -> std::unique_ptr<EventSource> {
+    sources.OpenLog = [this]() -> std::unique_ptr<SessionSource> {
       ++opened;
-      return std::make_unique<ListedEventSource>(FixtureEventSource::FromText(log, "log"));
+      return FixtureLogFromText(log, "log");
     };
     form = std::make_unique<TFormDorvex>(dpi, std::move(sources));
     app->MainForm = form.get();

@@ -28,9 +28,9 @@ class FormDorvexTest : public ::testing::Test {
     sources.Formats = formats;
     sources.StartLog = startLog;
     sources.AbsentLogPlaces = [this] { return absent; };
-    sources.OpenLog = [this]() -> std::unique_ptr<EventSource> {
+    sources.OpenLog = [this]() -> std::unique_ptr<SessionSource> {
       const std::string& text = logs[std::min<size_t>(opened++, logs.size() - 1)];
-      return std::make_unique<ListedEventSource>(FixtureEventSource::FromText(text, "log"));
+      return FixtureLogFromText(text, "log");
     };
     auto form = std::make_unique<TFormDorvex>(96, std::move(sources));
     app.MainForm = form.get();

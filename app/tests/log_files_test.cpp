@@ -18,10 +18,11 @@ TEST(LogFiles, AFileNamedAloneOpensAsTheKindItHolds) {
   const TLogOpener open = OpenLogFiles(files, problem);
   ASSERT_TRUE(open) << problem.Text;
   EXPECT_EQ(files.Kind, TLogKind::Events);
-  std::unique_ptr<EventSource> log = open();
-  TLogEvent event;
-  ASSERT_TRUE(log->OpenSystemLog() && log->ReadNextEvent(event));
-  EXPECT_EQ(event.TimeGenerated, 200u);
+  std::unique_ptr<SessionSource> log = open();
+  TSessionEvent event;
+  ASSERT_TRUE(log->Open() && log->Next(event));
+  EXPECT_EQ(event.Kind, TSessionEvent::TKind::Shutdown);
+  EXPECT_EQ(event.Utc, 200u);
 
   // A journal's folder is the journal, whose sleeps join this computer's records.
   TLogFiles journal{TLogKind::Unknown, dir.Path("journal"), {}};

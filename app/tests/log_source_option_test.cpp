@@ -11,13 +11,17 @@
 
 namespace {
 
+// Each event's time; a period that woke, its wake and then when it went asleep.
 std::vector<uint32_t> Times(const TLogOpener& open) {
   std::vector<uint32_t> times;
-  std::unique_ptr<EventSource> source = open();
-  if (source->OpenSystemLog()) {
-    TLogEvent e;
-    while (source->ReadNextEvent(e)) {
-      times.push_back(e.TimeGenerated);
+  std::unique_ptr<SessionSource> source = open();
+  if (source->Open()) {
+    TSessionEvent e;
+    while (source->Next(e)) {
+      times.push_back(e.PlaceUtc());
+      if (e.Woke) {
+        times.push_back(e.Utc);
+      }
     }
   }
   return times;

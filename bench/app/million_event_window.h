@@ -5,13 +5,16 @@
 
 #include "app/form_dorvex.h"
 #include "bench/generated_log.h"
+#include "bootlog/windows_sessions.h"
 #include "linux_gfx.h"
 #include "platform/headless/headless_platform.h"
 #include "ui/application.h"
 
 inline TFormDorvex::TSources Sources(int64_t boots, int users) {
   TFormDorvex::TSources sources;
-  sources.OpenLog = [boots, users] { return std::make_unique<GeneratedLog>(boots, users); };
+  sources.OpenLog = [boots, users] {
+    return std::make_unique<WindowsSessionSource>(std::make_unique<GeneratedLog>(boots, users));
+  };
   return sources;
 }
 

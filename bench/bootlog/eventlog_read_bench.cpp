@@ -10,7 +10,8 @@
 #include <vector>
 
 #include "bootlog/eventlog/eventlog_source.h"
-#include "bootlog/power_records.h"
+#include "bootlog/reconstruct.h"
+#include "bootlog/windows_sessions.h"
 
 namespace {
 
@@ -159,14 +160,38 @@ BENCHMARK(BM_ReadThroughProtocol)->Arg(1000000)->Unit(benchmark::kMillisecond);
 
 // As the boot table reads the log: the data of wake, sleep and logon records only.
 void BM_ReadForBootTable(benchmark::State& state) {
-  ReadAll(state, LogonEveryFourth(), &kPowerOrLogonData);
+  ReadAll(state, LogonEveryFourth(), &kWindowsRecordData);
 }
 BENCHMARK(BM_ReadForBootTable)->Arg(1000000)->Unit(benchmark::kMillisecond);
 
 void BM_ReadForBootTableRealMix(benchmark::State& state) {
-  ReadAll(state, RealMix(), &kPowerOrLogonData);
+  ReadAll(state, RealMix(), &kWindowsRecordData);
 }
 BENCHMARK(BM_ReadForBootTableRealMix)->Arg(1000000)->Unit(benchmark::kMillisecond);
+
+// A refresh's read: the records through the read protocol to the boot table.
+void RefreshAll(benchmark::State& state, const TRecords& records) {
+  const RegionalFormats formats;
+  TBootTable table;
+  for (auto _ : state) {
+    MemoryLog api(records, state.range(0));
+    EventLogSource source(api);
+    WindowsSessionSource sessions(source);
+    ReadBootEvents(sessions, formats, table);
+    benchmark::DoNotOptimize(table.size());
+  }
+  state.SetItemsProcessed(state.iterations() * state.range(0));
+}
+
+void BM_RefreshRealMix(benchmark::State& state) {
+  RefreshAll(state, RealMix());
+}
+BENCHMARK(BM_RefreshRealMix)->Arg(1000000)->Unit(benchmark::kMillisecond);
+
+void BM_RefreshLogonEveryFourth(benchmark::State& state) {
+  RefreshAll(state, LogonEveryFourth());
+}
+BENCHMARK(BM_RefreshLogonEveryFourth)->Arg(1000000)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

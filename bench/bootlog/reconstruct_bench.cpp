@@ -5,6 +5,7 @@
 #include "bench/generated_log.h"
 #include "bootlog/complete.h"
 #include "bootlog/reconstruct.h"
+#include "bootlog/windows_sessions.h"
 
 namespace {
 
@@ -13,7 +14,8 @@ void BM_ReadAndComplete(benchmark::State& state) {
   TBootTable table;
   for (auto _ : state) {
     GeneratedLog log(state.range(0) / 32, 30);  // 32 events per boot
-    ReadBootEvents(log, formats, table);
+    WindowsSessionSource sessions(log);
+    ReadBootEvents(sessions, formats, table);
     const TBootCompletion completion = CompleteBootTable(table, formats);
     benchmark::DoNotOptimize(completion.TotalSeconds);
   }

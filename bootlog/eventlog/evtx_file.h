@@ -19,17 +19,33 @@ class TEvtxFile {
   std::string Open(const std::string& path);
   void Close();
 
-  // Every readable record, newest (highest number) first. A chunk without its
-  // signature or whose offsets point outside it is skipped, and so is a
-  // record whose signature, size or binary XML does not hold; a chunk whose
-  // checksum fails is read all the same (copies of a running log have chunks
-  // caught mid-write whose records are whole). Reads only inside the file.
+  // Every readable record, newest (highest number) first, each number once.
+  // A chunk without its signature or whose offsets point outside it is
+  // skipped, and so is a record whose signature, size or binary XML does not
+  // hold; a chunk whose checksum fails is read all the same (copies of a
+  // running log have chunks caught mid-write whose records are whole). Reads
+  // only inside the file, one chunk at a time: memory holds a chunk and an
+  // index of the records' places, not the records.
+  bool Rewind();
+  bool Next(TEvtxRecord& record);
   std::vector<TEvtxRecord> ReadAll();
 
   // The records of one chunk's bytes, in the chunk's order.
   static void ReadChunk(const uint8_t* chunk, std::vector<TEvtxRecord>& out);
 
  private:
+  // Where a whole record lies; its binary XML is decoded when it is served.
+  struct TPlace {
+    uint64_t Number;
+    uint32_t Chunk;
+    uint16_t Offset, Size;
+  };
+  bool LoadChunk(uint32_t chunk);
+
   std::ifstream file_;
   uint64_t fileSize_ = 0;
+  std::vector<TPlace> places_;  // newest first; copies of a number in file order
+  size_t next_ = 0;
+  std::vector<uint8_t> chunk_;
+  int64_t loaded_ = -1;  // the chunk in chunk_
 };

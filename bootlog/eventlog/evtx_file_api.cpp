@@ -83,26 +83,21 @@ std::vector<uint8_t> EvtxFileApi::EventLogRecord(const TEvtxRecord& record) cons
 }
 
 bool EvtxFileApi::Load() {
-  TEvtxFile file;
-  if (!file.Open(path_).empty()) {
-    return false;
-  }
-  records_ = file.ReadAll();
-  return true;
+  pending_.clear();
+  return file_.Open(path_).empty() && file_.Rewind();
 }
 
 void EvtxFileApi::Unload() {
-  records_.clear();
-  records_.shrink_to_fit();
+  file_.Close();
   pending_.clear();
-  next_ = 0;
+  pending_.shrink_to_fit();
 }
 
 bool EvtxFileApi::Serve(uint8_t* out, uint32_t bytesToRead, uint32_t& bytesRead,
                         uint32_t& minBytesNeeded) {
-  while (next_ < records_.size()) {
+  while (!pending_.empty() || file_.Next(record_)) {
     if (pending_.empty()) {
-      pending_ = EventLogRecord(records_[next_]);
+      pending_ = EventLogRecord(record_);
     }
     if (pending_.size() > bytesToRead - bytesRead) {
       break;
@@ -110,12 +105,11 @@ bool EvtxFileApi::Serve(uint8_t* out, uint32_t bytesToRead, uint32_t& bytesRead,
     std::memcpy(out + bytesRead, pending_.data(), pending_.size());
     bytesRead += static_cast<uint32_t>(pending_.size());
     pending_.clear();
-    ++next_;
   }
   if (bytesRead != 0) {
     return true;
   }
-  if (next_ >= records_.size()) {
+  if (pending_.empty()) {
     error_ = kErrorHandleEof;
   } else {
     minBytesNeeded = static_cast<uint32_t>(pending_.size());

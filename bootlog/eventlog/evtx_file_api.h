@@ -18,7 +18,10 @@ class EvtxFileApi : public LogFileApi {
   // Empty when the file has an .evtx header, else why not, naming the file.
   static std::string Problem(const std::string& path);
 
-  // One record as ReadEventLogA gives it.
+  // One record as ReadEventLogA gives it. Served so, a saved log reaches the
+  // session rules by the very path of this computer's own log on Windows,
+  // which serves .evtx logs to ReadEventLogA the same way: that path then
+  // runs on real logs here and under Wine.
   std::vector<uint8_t> EventLogRecord(const TEvtxRecord& record) const;
 
  protected:
@@ -32,7 +35,7 @@ class EvtxFileApi : public LogFileApi {
 
  private:
   std::string path_;
-  std::vector<TEvtxRecord> records_;
-  size_t next_ = 0;
-  std::vector<uint8_t> pending_;  // records_[next_], built
+  TEvtxFile file_;
+  TEvtxRecord record_;
+  std::vector<uint8_t> pending_;  // the next record, built; empty when none is read
 };

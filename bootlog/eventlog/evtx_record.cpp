@@ -8,10 +8,6 @@
 
 namespace {
 
-uint64_t Le64(const uint8_t* p) {
-  return uint64_t(Le32(p)) | uint64_t(Le32(p + 4)) << 32;
-}
-
 enum class TPart : uint8_t {
   kOther,
   kEvent,

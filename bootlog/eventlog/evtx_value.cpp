@@ -4,32 +4,12 @@
 #include <cstdio>
 #include <cstring>
 
+#include "bootlog/datetime.h"
 #include "bootlog/eventlog/sid_text.h"
 #include "bootlog/little_endian.h"
+#include "bootlog/utf8.h"
 
 namespace {
-
-uint64_t Le64(const uint8_t* p) {
-  return uint64_t(Le32(p)) | uint64_t(Le32(p + 4)) << 32;
-}
-
-void AppendCodePoint(uint32_t c, std::string& out) {
-  if (c < 0x80) {
-    out += static_cast<char>(c);
-  } else if (c < 0x800) {
-    out += static_cast<char>(0xC0 | c >> 6);
-    out += static_cast<char>(0x80 | (c & 0x3F));
-  } else if (c < 0x10000) {
-    out += static_cast<char>(0xE0 | c >> 12);
-    out += static_cast<char>(0x80 | (c >> 6 & 0x3F));
-    out += static_cast<char>(0x80 | (c & 0x3F));
-  } else {
-    out += static_cast<char>(0xF0 | c >> 18);
-    out += static_cast<char>(0x80 | (c >> 12 & 0x3F));
-    out += static_cast<char>(0x80 | (c >> 6 & 0x3F));
-    out += static_cast<char>(0x80 | (c & 0x3F));
-  }
-}
 
 template <typename... T>
 void AppendFormat(std::string& out, const char* format, T... values) {
@@ -180,47 +160,23 @@ void StringArray(bool wide, const uint8_t* bytes, size_t size, std::vector<std::
 }  // namespace
 
 void AppendUtf8FromUtf16(const uint8_t* bytes, size_t units, std::string& out) {
-  for (size_t i = 0; i < units; ++i) {
-    uint32_t c = Le16(bytes + 2 * i);
-    if (c == 0) {
-      return;
-    }
-    if (c >= 0xD800 && c < 0xDC00 && i + 1 < units) {
-      const uint32_t low = Le16(bytes + 2 * (i + 1));
-      if (low >= 0xDC00 && low < 0xE000) {
-        c = 0x10000 + ((c - 0xD800) << 10) + (low - 0xDC00);
-        ++i;
-      } else {
-        c = 0xFFFD;
-      }
-    } else if (c >= 0xD800 && c < 0xE000) {
-      c = 0xFFFD;
-    }
-    AppendCodePoint(c, out);
+  size_t count = 0;
+  while (count < units && Le16(bytes + 2 * count) != 0) {
+    ++count;
   }
+  AppendUtf8FromUtf16(count, [bytes](size_t i) { return Le16(bytes + 2 * i); }, out);
 }
 
 void AppendFileTimeText(uint64_t fileTime, std::string& out) {
   const uint64_t ticks = fileTime % 10000000;
   const uint64_t seconds = fileTime / 10000000;
   const uint64_t secondOfDay = seconds % 86400;
-  // Days since 1601-01-01 to a civil date, counted from 0000-03-01.
-  const int64_t zz = static_cast<int64_t>(seconds / 86400) - 134774 + 719468;
-  const int64_t era = (zz >= 0 ? zz : zz - 146096) / 146097;
-  const int64_t doe = zz - era * 146097;
-  const int64_t yoe = (doe - doe / 1460 + doe / 36524 - doe / 146096) / 365;
-  int64_t year = yoe + era * 400;
-  const int64_t doy = doe - (365 * yoe + yoe / 4 - yoe / 100);
-  const int64_t mp = (5 * doy + 2) / 153;
-  const int64_t day = doy - (153 * mp + 2) / 5 + 1;
-  const int64_t month = mp < 10 ? mp + 3 : mp - 9;
-  if (month <= 2) {
-    ++year;
-  }
-  AppendFormat(out, "%04" PRId64 "-%02" PRId64 "-%02" PRId64 "T%02u:%02u:%02u.%07" PRIu64 "00Z",
-               year, month, day, static_cast<unsigned>(secondOfDay / 3600),
-               static_cast<unsigned>(secondOfDay / 60 % 60),
-               static_cast<unsigned>(secondOfDay % 60), ticks);
+  static const int64_t kDay16010101 = EncodeDate(1601, 1, 1);
+  const TCivilDate date = CivilDate(static_cast<int64_t>(seconds / 86400) + kDay16010101);
+  AppendFormat(
+      out, "%04" PRId64 "-%02" PRId64 "-%02" PRId64 "T%02u:%02u:%02u.%07" PRIu64 "00Z", date.Year,
+      int64_t{date.Month}, int64_t{date.Day}, static_cast<unsigned>(secondOfDay / 3600),
+      static_cast<unsigned>(secondOfDay / 60 % 60), static_cast<unsigned>(secondOfDay % 60), ticks);
 }
 
 void ArrayElementTexts(uint8_t type, const uint8_t* bytes, size_t size,

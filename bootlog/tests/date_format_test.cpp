@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <chrono>
+
 #include "bootlog/date_format.h"
 
 namespace {
@@ -25,6 +27,18 @@ TEST(DateTime, RoundingToMillisecondsCarriesIntoTheNextDay) {
   EXPECT_EQ(p.Day, 11);
   EXPECT_EQ(p.Hour, 0);
   EXPECT_EQ(p.MilliSecond, 0);
+}
+
+TEST(DateTime, CivilDatesAreTheOnesTheStandardLibraryGives) {
+  using namespace std::chrono;
+  const int64_t unixDay = EncodeDate(1970, 1, 1);
+  for (int64_t day = -800000; day < 3000000; day += 997) {
+    const year_month_day ymd{sys_days{days{day}}};
+    const TCivilDate date = CivilDate(day + unixDay);
+    ASSERT_EQ(date.Year, int(ymd.year())) << day;
+    ASSERT_EQ(date.Month, int(unsigned(ymd.month()))) << day;
+    ASSERT_EQ(date.Day, int(unsigned(ymd.day()))) << day;
+  }
 }
 
 TEST(DateTime, ValidDates) {

@@ -1,25 +1,31 @@
 #pragma once
 
 #include <cstdint>
+#include <ostream>
 #include <string>
 #include <vector>
 
-#include "bootlog/event_source.h"
+#include "bootlog/session_event.h"
 
-// An event as the reconstruction sees it: code, time and looked-up user.
+// An event as the reconstruction sees it: kind, where it stands, user.
 struct TSeenEvent {
-  int Code;
+  TSessionEvent::TKind Kind;
   uint32_t Time;
   std::string User;
   bool operator==(const TSeenEvent&) const = default;
 };
 
+inline std::ostream& operator<<(std::ostream& out, const TSeenEvent& e) {
+  return out << "{"
+             << "BSLA"[static_cast<int>(e.Kind)] << " " << e.Time << " " << e.User << "}";
+}
+
 // Every event the open source still yields.
-inline std::vector<TSeenEvent> ReadEvents(EventSource& source) {
+inline std::vector<TSeenEvent> ReadEvents(SessionSource& source) {
   std::vector<TSeenEvent> seen;
-  TLogEvent e;
-  while (source.ReadNextEvent(e)) {
-    seen.push_back({e.EventCode, e.TimeGenerated, source.LookupUserName(e)});
+  TSessionEvent e;
+  while (source.Next(e)) {
+    seen.push_back({e.Kind, e.PlaceUtc(), e.User});
   }
   return seen;
 }

@@ -3,6 +3,7 @@
 #include "bootlog/convert_time.h"
 #include "bootlog/fixture_source.h"
 #include "bootlog/reconstruct.h"
+#include "bootlog/windows_sessions.h"
 
 namespace {
 
@@ -20,7 +21,7 @@ TLogEvent Event(uint16_t code, uint32_t time, const char* user = nullptr) {
 }
 
 TBootTable Read(std::vector<TLogEvent> events) {
-  ListedEventSource source(std::move(events));
+  WindowsSessionSource source(std::make_unique<ListedEventSource>(std::move(events)));
   TBootTable table;
   ReadBootEvents(source, kChinese, table);
   return table;
@@ -108,7 +109,8 @@ TEST(ReadBootEvents, ServiceAccountsAreIgnoredWithoutConversion) {
   // A format that cannot be read back makes any conversion throw.
   RegionalFormats broken;
   broken.ShortDate = "yyyyMd";
-  EXPECT_THROW(ReadBootEvents(source, broken, table), EConvertError);
+  WindowsSessionSource sessions(source);
+  EXPECT_THROW(ReadBootEvents(sessions, broken, table), EConvertError);
   EXPECT_EQ(source.lookups, 5);  // only the lower-case "system" reached the conversion
   EXPECT_TRUE(table.empty());
 
@@ -120,8 +122,9 @@ TEST(ReadBootEvents, ServiceAccountsAreIgnoredWithoutConversion) {
 TEST(ReadBootEvents, OnlyTheLowSixteenBitsOfTheCodeCount) {
   ListedEventSource source = FixtureEventSource::FromText(
       "1073747829 5000\n2147489653 3000\n1 2000\n7036 1000 x\n", "log");
+  WindowsSessionSource sessions(source);
   TBootTable table;
-  ReadBootEvents(source, kChinese, table);
+  ReadBootEvents(sessions, kChinese, table);
   ASSERT_EQ(table.size(), 2u);  // 0x40001775 = 6005, 0x80001775 = 6005
 }
 
@@ -129,7 +132,8 @@ TEST(ReadBootEvents, ClosedLogLeavesTheTableEmpty) {
   TBootTable table(3);
   CountingSource source({Event(6005, 10)});
   source.open = false;
-  ReadBootEvents(source, kChinese, table);
+  WindowsSessionSource sessions(source);
+  ReadBootEvents(sessions, kChinese, table);
   EXPECT_TRUE(table.empty());
 }
 
@@ -138,7 +142,8 @@ TEST(ReadBootEvents, ConversionErrorKeepsWhatWasGathered) {
   RegionalFormats runTogether;
   runTogether.ShortDate = "yyyyMd";
   const uint32_t nov25 = uint32_t((EncodeDate(2009, 11, 25) - 25569) * 86400 + 2 * 3600);
-  ListedEventSource source({Event(6006, nov25), Event(6005, 0), Event(6005, 10)});
+  WindowsSessionSource source(std::make_unique<ListedEventSource>(
+      std::vector<TLogEvent>{Event(6006, nov25), Event(6005, 0), Event(6005, 10)}));
   TBootTable table;
   EXPECT_THROW(ReadBootEvents(source, runTogether, table), EConvertError);
   ASSERT_EQ(table.size(), 1u);

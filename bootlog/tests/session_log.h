@@ -7,11 +7,21 @@
 #include <vector>
 
 #include "bootlog/event_source.h"
-#include "bootlog/session_event.h"
 
 // Records shaped like the ones Windows 7 to 11 write around boots, sleeps,
 // Fast Startup and logons, with their data values where the real ones keep them.
 namespace session_log {
+
+inline constexpr const char* kPowerTroubleshooter = "Microsoft-Windows-Power-Troubleshooter";
+inline constexpr uint16_t kPowerWake = 1;
+inline constexpr const char* kKernelPower = "Microsoft-Windows-Kernel-Power";
+inline constexpr uint16_t kPowerSleep = 42;
+inline constexpr const char* kWinlogon = "Microsoft-Windows-Winlogon";
+inline constexpr uint16_t kWinlogonLogon = 7001;
+// TargetState values.
+inline constexpr int kTargetSleep = 4;
+inline constexpr int kTargetHibernate = 5;
+inline constexpr int kTargetFastStartup = 6;
 
 // "2020-12-06T03:53:19.597986100Z" for the given UTC second.
 inline std::string IsoText(uint32_t utc, const char* fraction = ".597986100") {

@@ -7,6 +7,7 @@
 #include "bootlog/listed_source.h"
 #include "bootlog/reconstruct.h"
 #include "bootlog/tests/session_log.h"
+#include "bootlog/windows_sessions.h"
 
 namespace {
 
@@ -20,7 +21,7 @@ constexpr uint32_t kDay = 86400;
 // The log as written, oldest record first; read as the service reads it.
 TBootTable ReadLog(std::vector<TLogEvent> timeOrder) {
   std::reverse(timeOrder.begin(), timeOrder.end());
-  ListedEventSource source(std::move(timeOrder));
+  WindowsSessionSource source(std::make_unique<ListedEventSource>(std::move(timeOrder)));
   TBootTable table;
   ReadBootEvents(source, kChinese, table);
   return table;
@@ -273,7 +274,8 @@ TEST(SessionRules, AWakeTimeThatDoesNotReadBackEndsTheRead) {
   // With digits run together "20091125 10:00:00" reads back, "197011 8:00:00" does not.
   RegionalFormats runTogether;
   runTogether.ShortDate = "yyyyMd";
-  ListedEventSource source({Wake(10, 20, kTargetSleep)});
+  WindowsSessionSource source(
+      std::make_unique<ListedEventSource>(std::vector<TLogEvent>{Wake(10, 20, kTargetSleep)}));
   TBootTable table;
   EXPECT_THROW(ReadBootEvents(source, runTogether, table), EConvertError);
   EXPECT_TRUE(table.empty());

@@ -11,6 +11,8 @@
 
 namespace {
 
+using enum TSessionEvent::TKind;
+
 constexpr int16_t kRunLevel = 1, kBoot = 2, kLoginProcess = 6, kUser = 7, kDead = 8;
 
 // One record of the layout Linux writes, built byte by byte.
@@ -37,37 +39,37 @@ TEST(WtmpEventSource, RecordsBecomeEventsNewestFirst) {
                   Record(kRunLevel, "shutdown", 200) + Record(kUser, "", 250) +
                   Record(kBoot, "reboot", 300) + Record(kBoot, "reboot", 400).substr(0, 200));
   WtmpEventSource source({path});
-  ASSERT_TRUE(source.OpenSystemLog());
-  const std::vector<TSeenEvent> expected = {{6005, 300, "N/A"},
-                                            {7035, 250, "N/A"},
-                                            {6006, 200, "N/A"},
-                                            {7035, 110, "zhang"},
-                                            {6005, 100, "N/A"}};
+  ASSERT_TRUE(source.Open());
+  const std::vector<TSeenEvent> expected = {{Boot, 300, ""},
+                                            {Logon, 250, "N/A"},
+                                            {Shutdown, 200, ""},
+                                            {Logon, 110, "zhang"},
+                                            {Boot, 100, ""}};
   EXPECT_EQ(ReadEvents(source), expected);
   // Opening again starts over.
-  ASSERT_TRUE(source.OpenSystemLog());
+  ASSERT_TRUE(source.Open());
   EXPECT_EQ(ReadEvents(source), expected);
 }
 
 TEST(WtmpEventSource, MissingEmptyShortOrFolderCannotBeOpened) {
   TTempFolder dir;
   WtmpEventSource missing({dir.Path("none")});
-  EXPECT_FALSE(missing.OpenSystemLog());
+  EXPECT_FALSE(missing.Open());
   WtmpEventSource empty({dir.Write("empty", "")});
-  EXPECT_FALSE(empty.OpenSystemLog());
+  EXPECT_FALSE(empty.Open());
   WtmpEventSource shortFile({dir.Write("short", std::string(383, '\x02'))});
-  EXPECT_FALSE(shortFile.OpenSystemLog());
+  EXPECT_FALSE(shortFile.Open());
   WtmpEventSource folder({dir.Folder()});
-  EXPECT_FALSE(folder.OpenSystemLog());
+  EXPECT_FALSE(folder.Open());
   WtmpEventSource none({});
-  EXPECT_FALSE(none.OpenSystemLog());
+  EXPECT_FALSE(none.Open());
 }
 
 TEST(WtmpEventSource, FullUserFieldWithoutTerminator) {
   TTempFolder dir;
   WtmpEventSource source({dir.Write("wtmp", Record(kUser, std::string(40, 'a'), 5))});
-  ASSERT_TRUE(source.OpenSystemLog());
-  EXPECT_EQ(ReadEvents(source), (std::vector<TSeenEvent>{{7035, 5, std::string(32, 'a')}}));
+  ASSERT_TRUE(source.Open());
+  EXPECT_EQ(ReadEvents(source), (std::vector<TSeenEvent>{{Logon, 5, std::string(32, 'a')}}));
 }
 
 TEST(WtmpEventSource, ManyBlocksInExactReverseOrder) {
@@ -78,13 +80,13 @@ TEST(WtmpEventSource, ManyBlocksInExactReverseOrder) {
     bytes += Record(i % 3 == 0 ? kBoot : kUser, std::to_string(i), 1000 + i);
   }
   WtmpEventSource source({dir.Write("wtmp", bytes)});
-  ASSERT_TRUE(source.OpenSystemLog());
+  ASSERT_TRUE(source.Open());
   const std::vector<TSeenEvent> seen = ReadEvents(source);
   ASSERT_EQ(seen.size(), count);
   for (uint32_t k = 0; k < count; ++k) {
     const uint32_t i = count - 1 - k;
     ASSERT_EQ(seen[k].Time, 1000 + i) << k;
-    ASSERT_EQ(seen[k].Code, i % 3 == 0 ? 6005 : 7035) << k;
+    ASSERT_EQ(seen[k].Kind, i % 3 == 0 ? Boot : Logon) << k;
   }
 }
 
@@ -95,18 +97,18 @@ TEST(WtmpEventSource, RotatedFilesReadAsOneLogNewestFirst) {
   const std::string rotated =
       dir.Write("wtmp.1", Record(kBoot, "reboot", 100) + Record(kRunLevel, "shutdown", 400));
   WtmpEventSource pair({current, rotated});
-  ASSERT_TRUE(pair.OpenSystemLog());
+  ASSERT_TRUE(pair.Open());
   EXPECT_EQ(ReadEvents(pair),
             (std::vector<TSeenEvent>{
-                {7035, 510, "li"}, {6005, 500, "N/A"}, {6006, 400, "N/A"}, {6005, 100, "N/A"}}));
+                {Logon, 510, "li"}, {Boot, 500, ""}, {Shutdown, 400, ""}, {Boot, 100, ""}}));
 
   // Just rotated (the current file empty) or gone: the older file alone.
-  const std::vector<TSeenEvent> older = {{6006, 400, "N/A"}, {6005, 100, "N/A"}};
+  const std::vector<TSeenEvent> older = {{Shutdown, 400, ""}, {Boot, 100, ""}};
   WtmpEventSource emptyCurrent({dir.Write("wtmp.new", ""), rotated});
-  ASSERT_TRUE(emptyCurrent.OpenSystemLog());
+  ASSERT_TRUE(emptyCurrent.Open());
   EXPECT_EQ(ReadEvents(emptyCurrent), older);
   WtmpEventSource missingCurrent({dir.Path("gone"), rotated});
-  ASSERT_TRUE(missingCurrent.OpenSystemLog());
+  ASSERT_TRUE(missingCurrent.Open());
   EXPECT_EQ(ReadEvents(missingCurrent), older);
 }
 
@@ -115,12 +117,12 @@ TEST(WtmpEventSource, AReadErrorEndsTheWholeLog) {
   const std::string current = dir.Write("wtmp", Record(kBoot, "reboot", 500));
   const std::string rotated = dir.Write("wtmp.1", Record(kBoot, "reboot", 100));
   WtmpEventSource source({current, rotated});
-  ASSERT_TRUE(source.OpenSystemLog());
+  ASSERT_TRUE(source.Open());
   // The file shrinks under the read: the older file is not read past the gap.
   std::filesystem::resize_file(current, 0);
-  TLogEvent e;
-  EXPECT_FALSE(source.ReadNextEvent(e));
-  EXPECT_FALSE(source.ReadNextEvent(e));
+  TSessionEvent e;
+  EXPECT_FALSE(source.Next(e));
+  EXPECT_FALSE(source.Next(e));
 }
 
 }  // namespace

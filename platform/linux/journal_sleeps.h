@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "bootlog/event_source.h"
+#include "bootlog/session_event.h"
 
 // What systemd-sleep logs when the computer goes to sleep and when it returns,
 // as the journal holds it.
@@ -17,15 +17,11 @@ struct TSleepEntry {
   std::string Pid;     // _PID: one systemd-sleep process is one sleep
 };
 
-// The entries, in any order, as the records Windows writes around a sleep,
-// newest first: where it went to sleep, a Kernel-Power 42; where it returned,
-// a Power-Troubleshooter 1 carrying both times. The first start of a process
-// to its last return is one sleep (suspend-then-hibernate logs a return and a
-// start in between), a hibernation when any of its starts was one; sleeps do
-// not overlap. A sleep that failed, that returned within its second, or whose
-// start the journal no longer holds, is left out; one with no return gives
-// the 42 alone.
-std::vector<TLogEvent> SleepEvents(std::vector<TSleepEntry> entries);
-
-// "2024-05-01T09:00:00.0000000Z" of microseconds since 1970.
-std::string IsoUtcText(uint64_t usec);
+// The entries, in any order, as asleep periods, newest first by where they
+// stand (a woken one at its wake). The first start of a process to its last
+// return is one sleep (suspend-then-hibernate logs a return and a start in
+// between), a hibernation when any of its starts was one; sleeps do not
+// overlap. A sleep that failed, that returned within its second, or whose
+// start the journal no longer holds, is left out; one with no return did not
+// wake.
+std::vector<TSessionEvent> SleepEvents(std::vector<TSleepEntry> entries);

@@ -141,7 +141,7 @@ std::string JournalSleepSource::Problem(const std::string& path) {
   return r < 0 ? path + ": not a journal (" + std::strerror(-r) + ")" : "";
 }
 
-bool JournalSleepSource::OpenSystemLog() {
+bool JournalSleepSource::Open() {
   events_.clear();
   next_ = 0;
   std::error_code error;
@@ -155,7 +155,7 @@ bool JournalSleepSource::OpenSystemLog() {
   return true;
 }
 
-bool JournalSleepSource::ReadNextEvent(TLogEvent& event) {
+bool JournalSleepSource::Next(TSessionEvent& event) {
   if (next_ >= events_.size()) {
     return false;
   }

@@ -3,11 +3,11 @@
 #include <string>
 #include <vector>
 
-#include "bootlog/event_source.h"
+#include "bootlog/session_event.h"
 
 // The sleeps the systemd journal records (journal_sleeps.h), read afresh at
 // each open through the journal's own index of message IDs.
-class JournalSleepSource : public NamedEventSource {
+class JournalSleepSource : public SessionSource {
  public:
   // A journal file, or a folder of them.
   explicit JournalSleepSource(std::string path) : path_(std::move(path)) {}
@@ -20,11 +20,11 @@ class JournalSleepSource : public NamedEventSource {
 
   // Cannot be opened when the journal cannot; entries it cannot read are
   // passed over.
-  bool OpenSystemLog() override;
-  bool ReadNextEvent(TLogEvent& event) override;
+  bool Open() override;
+  bool Next(TSessionEvent& event) override;
 
  private:
   std::string path_;
-  std::vector<TLogEvent> events_;
+  std::vector<TSessionEvent> events_;
   size_t next_ = 0;
 };

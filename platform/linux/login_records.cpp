@@ -5,7 +5,7 @@
 #include "bootlog/wtmp_source.h"
 #include "platform/linux/wtmpdb_source.h"
 
-std::unique_ptr<EventSource> LoginRecordSource(const TLoginRecordFiles& files) {
+std::unique_ptr<SessionSource> LoginRecordSource(const TLoginRecordFiles& files) {
   for (const std::string& database : files.Databases) {
     std::error_code error;
     if (std::filesystem::exists(database, error)) {

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "bootlog/event_source.h"
+#include "bootlog/session_event.h"
 
 // Where a Linux system keeps its boot and login records.
 struct TLoginRecordFiles {
@@ -17,4 +17,4 @@ struct TLoginRecordFiles {
 // The system log: the first wtmpdb database that exists, with its rotated
 // predecessor (then wtmp is no longer written), else the wtmp file followed by
 // its rotated predecessor.
-std::unique_ptr<EventSource> LoginRecordSource(const TLoginRecordFiles& files = {});
+std::unique_ptr<SessionSource> LoginRecordSource(const TLoginRecordFiles& files = {});

@@ -10,12 +10,13 @@
 #include "bootlog/format_check.h"
 #include "bootlog/merged_source.h"
 #include "bootlog/system_log.h"
+#include "bootlog/windows_sessions.h"
 #include "platform/linux/journal_source.h"
 #include "platform/linux/locale_formats.h"
 #include "platform/linux/login_records.h"
 #include "platform/linux/wtmpdb_source.h"
 
-std::unique_ptr<EventSource> CreateSystemEventSource() {
+std::unique_ptr<SessionSource> CreateSystemEventSource() {
   // Neither wtmpdb nor wtmp records sleeps; the journal does.
   return std::make_unique<MergedEventSource>(
       LoginRecordSource(),
@@ -42,11 +43,11 @@ std::vector<std::string> AbsentSystemLogPlaces() {
   return places;
 }
 
-std::unique_ptr<EventSource> CreateLoginRecordSource() {
+std::unique_ptr<SessionSource> CreateLoginRecordSource() {
   return LoginRecordSource();
 }
 
-std::unique_ptr<EventSource> OpenJournal(const std::string& path, std::string& problem) {
+std::unique_ptr<SessionSource> OpenJournal(const std::string& path, std::string& problem) {
   problem = JournalSleepSource::Problem(path);
   if (!problem.empty()) {
     return nullptr;
@@ -54,25 +55,25 @@ std::unique_ptr<EventSource> OpenJournal(const std::string& path, std::string& p
   return std::make_unique<JournalSleepSource>(path);
 }
 
-std::unique_ptr<EventSource> OpenSavedSystemLog(const std::string& path, std::string& problem) {
+std::unique_ptr<SessionSource> OpenSavedSystemLog(const std::string& path, std::string& problem) {
   problem = EvtFileApi::Problem(path);
   if (!problem.empty()) {
     return nullptr;
   }
-  return std::make_unique<EventLogSource>(std::make_unique<EvtFileApi>(path),
-                                          TUnnamedAccount::kSidText);
+  return std::make_unique<WindowsSessionSource>(std::make_unique<EventLogSource>(
+      std::make_unique<EvtFileApi>(path), TUnnamedAccount::kSidText));
 }
 
-std::unique_ptr<EventSource> OpenSavedEvtxLog(const std::string& path, std::string& problem) {
+std::unique_ptr<SessionSource> OpenSavedEvtxLog(const std::string& path, std::string& problem) {
   problem = EvtxFileApi::Problem(path);
   if (!problem.empty()) {
     return nullptr;
   }
-  return std::make_unique<EventLogSource>(std::make_unique<EvtxFileApi>(path),
-                                          TUnnamedAccount::kSidText);
+  return std::make_unique<WindowsSessionSource>(std::make_unique<EventLogSource>(
+      std::make_unique<EvtxFileApi>(path), TUnnamedAccount::kSidText));
 }
 
-std::unique_ptr<EventSource> OpenLoginDatabase(const std::string& path, std::string& problem) {
+std::unique_ptr<SessionSource> OpenLoginDatabase(const std::string& path, std::string& problem) {
   const std::vector<std::string> files = WtmpdbEventSource::Rotated(path);
   problem = WtmpdbEventSource::Problem(files);
   if (!problem.empty()) {

@@ -7,17 +7,20 @@
 
 namespace {
 
+using TKind = TSessionEvent::TKind;
+static_assert(int(TKind::Boot) == 0 && int(TKind::Shutdown) == 1 && int(TKind::Logon) == 2);
+
 // Type 1 is a boot (its logout the shutdown, NULL while running or after a
-// crash), type 3 a login. Times are microseconds since 1970; rows whose time
-// is not a whole number in the 32-bit range of event times are passed over.
+// crash), type 3 a login; the kinds are those of TSessionEvent::TKind. Times are microseconds since
+// 1970; rows whose time is not a whole number in the 32-bit range of event times are passed over.
 constexpr const char* kEvents = R"(
-  SELECT t, code, name FROM (
-    SELECT Login / 1000000 AS t, 6005 AS code, 2 AS rank, NULL AS name, ID, Login AS us
+  SELECT t, kind, name FROM (
+    SELECT Login / 1000000 AS t, 0 AS kind, 2 AS rank, NULL AS name, ID, Login AS us
       FROM wtmp WHERE Type = 1
     UNION ALL
-    SELECT Logout / 1000000, 6006, 0, NULL, ID, Logout FROM wtmp WHERE Type = 1
+    SELECT Logout / 1000000, 1, 0, NULL, ID, Logout FROM wtmp WHERE Type = 1
     UNION ALL
-    SELECT Login / 1000000, 7035, 1, User, ID, Login FROM wtmp WHERE Type = 3)
+    SELECT Login / 1000000, 2, 1, User, ID, Login FROM wtmp WHERE Type = 3)
   WHERE typeof(us) = 'integer' AND us >= 0 AND t <= 4294967295
   ORDER BY t DESC, rank, ID DESC)";
 
@@ -107,7 +110,7 @@ std::string WtmpdbEventSource::Problem(const std::vector<std::string>& files) {
   return problem;
 }
 
-bool WtmpdbEventSource::OpenSystemLog() {
+bool WtmpdbEventSource::Open() {
   std::string ignored;
   if (files_.empty() || !Start(0, ignored)) {
     file_ = files_.size();
@@ -116,7 +119,7 @@ bool WtmpdbEventSource::OpenSystemLog() {
   return true;
 }
 
-bool WtmpdbEventSource::ReadNextEvent(TLogEvent& event) {
+bool WtmpdbEventSource::Next(TSessionEvent& event) {
   while (!rowWaiting_) {
     const int rc = rows_ ? sqlite3_step(rows_) : SQLITE_DONE;
     if (rc == SQLITE_ROW) {
@@ -136,10 +139,15 @@ bool WtmpdbEventSource::ReadNextEvent(TLogEvent& event) {
     }
   }
   rowWaiting_ = false;
-  event.TimeGenerated = static_cast<uint32_t>(sqlite3_column_int64(rows_, 0));
-  event.EventCode = static_cast<uint16_t>(sqlite3_column_int(rows_, 1));
+  event.Utc = static_cast<uint32_t>(sqlite3_column_int64(rows_, 0));
+  event.Kind = static_cast<TKind>(sqlite3_column_int(rows_, 1));
   const auto* name = reinterpret_cast<const char*>(sqlite3_column_text(rows_, 2));
-  event.HasUserSid = name != nullptr && *name != '\0';
-  event.UserSid = event.HasUserSid ? name : "";
+  if (event.Kind != TKind::Logon) {
+    event.User.clear();
+  } else if (name != nullptr && *name != '\0') {
+    event.User = name;
+  } else {
+    event.User = kUnknownUserName;
+  }
   return true;
 }

@@ -3,21 +3,21 @@
 #include <string>
 #include <vector>
 
-#include "bootlog/event_source.h"
+#include "bootlog/session_event.h"
 
 struct sqlite3;
 struct sqlite3_stmt;
 
 // The wtmpdb database (SQLite), where current systems keep their boot and login
-// records, standing in for the System log: a boot row is a 6005 at its login
-// time and, when the system went down cleanly, a 6006 at its logout time; a
-// login row is a 7035 carrying the user. Whole seconds, newest first, and at
-// an equal second a stop before a login before a start.
+// records: a boot row is a boot at its login time and, when the system went
+// down cleanly, a shutdown at its logout time; a login row is a logon by its
+// user. Whole seconds, newest first, and at an equal second a shutdown before
+// a logon before a boot.
 //
 // Given newest first (the database, then what logrotate renamed it to), the
 // files are read as one log. An empty file is an empty database: logrotate
 // leaves one in place of the renamed file until wtmpdb writes to it.
-class WtmpdbEventSource : public NamedEventSource {
+class WtmpdbEventSource : public SessionSource {
  public:
   explicit WtmpdbEventSource(std::string path) : files_{std::move(path)} {}
   explicit WtmpdbEventSource(std::vector<std::string> files) : files_(std::move(files)) {}
@@ -36,8 +36,8 @@ class WtmpdbEventSource : public NamedEventSource {
   // Read-only and without waiting: a locked, missing or damaged first file
   // cannot be opened. An older file that cannot be opened ends the log, as a
   // read error does.
-  bool OpenSystemLog() override;
-  bool ReadNextEvent(TLogEvent& event) override;
+  bool Open() override;
+  bool Next(TSessionEvent& event) override;
 
  private:
   bool Start(size_t file, std::string& problem);

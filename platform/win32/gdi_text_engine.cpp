@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "bootlog/utf8.h"
 #include "gfx/utf8.h"
 #include "platform/win32/wide_text.h"
 

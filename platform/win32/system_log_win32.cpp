@@ -9,7 +9,9 @@
 #include "bootlog/eventlog/evtx_file_api.h"
 #include "bootlog/format_check.h"
 #include "bootlog/system_log.h"
+#include "bootlog/windows_sessions.h"
 #include "platform/win32/advapi_eventlog_api.h"
+#include "platform/win32/system_log_win32.h"
 
 namespace {
 
@@ -125,7 +127,7 @@ class SavedEvtxApi : public LocalAccounts<EvtxFileApi> {
 
 }  // namespace
 
-std::unique_ptr<EventSource> CreateSystemEventSource() {
+std::unique_ptr<EventSource> LiveSystemLog() {
   return std::make_unique<LiveEventLogSource>(std::make_unique<AdvapiEventLogApi>());
 }
 
@@ -133,34 +135,38 @@ std::vector<std::string> AbsentSystemLogPlaces() {
   return {};
 }
 
-std::unique_ptr<EventSource> OpenSavedSystemLog(const std::string& path, std::string& problem) {
+std::unique_ptr<SessionSource> CreateSystemEventSource() {
+  return std::make_unique<WindowsSessionSource>(LiveSystemLog());
+}
+
+std::unique_ptr<SessionSource> OpenSavedSystemLog(const std::string& path, std::string& problem) {
   problem = EvtFileApi::Problem(path);
   if (!problem.empty()) {
     return nullptr;
   }
-  return std::make_unique<SystemEventLogSource>(std::make_unique<SavedLogApi>(path),
-                                                TUnnamedAccount::kSidText);
+  return std::make_unique<WindowsSessionSource>(std::make_unique<SystemEventLogSource>(
+      std::make_unique<SavedLogApi>(path), TUnnamedAccount::kSidText));
 }
 
-std::unique_ptr<EventSource> OpenSavedEvtxLog(const std::string& path, std::string& problem) {
+std::unique_ptr<SessionSource> OpenSavedEvtxLog(const std::string& path, std::string& problem) {
   problem = EvtxFileApi::Problem(path);
   if (!problem.empty()) {
     return nullptr;
   }
-  return std::make_unique<SystemEventLogSource>(std::make_unique<SavedEvtxApi>(path),
-                                                TUnnamedAccount::kSidText);
+  return std::make_unique<WindowsSessionSource>(std::make_unique<SystemEventLogSource>(
+      std::make_unique<SavedEvtxApi>(path), TUnnamedAccount::kSidText));
 }
 
-std::unique_ptr<EventSource> OpenLoginDatabase(const std::string& path, std::string& problem) {
+std::unique_ptr<SessionSource> OpenLoginDatabase(const std::string& path, std::string& problem) {
   problem = path + ": wtmpdb databases are read on Linux only";
   return nullptr;
 }
 
-std::unique_ptr<EventSource> CreateLoginRecordSource() {
+std::unique_ptr<SessionSource> CreateLoginRecordSource() {
   return CreateSystemEventSource();
 }
 
-std::unique_ptr<EventSource> OpenJournal(const std::string& path, std::string& problem) {
+std::unique_ptr<SessionSource> OpenJournal(const std::string& path, std::string& problem) {
   problem = path + ": journals are read on Linux only";
   return nullptr;
 }

@@ -13,7 +13,4 @@ std::u16string Utf16FromUtf8(std::string_view utf8);
 // An unpaired surrogate becomes U+FFFD.
 std::string Utf8FromUtf16(std::u16string_view utf16);
 
-// Appends one code point as UTF-8.
-void AppendUtf8(std::string& out, char32_t c);
-
 }  // namespace platform_win32

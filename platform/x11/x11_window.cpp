@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "bootlog/utf8.h"
 #include "platform/linux/atk/atk_bridge.h"
 #include "platform/x11/x11_drop.h"
 #include "platform/x11/x11_platform.h"
@@ -176,13 +177,7 @@ bool TX11Window::KeyTakenByReader(XKeyEvent& key) {
   event.Keysym = static_cast<unsigned>(sym);
   // Latin-1 from XLookupString; readers take UTF-8.
   for (int i = 0; i < length; ++i) {
-    const auto ch = static_cast<unsigned char>(text[i]);
-    if (ch < 0x80) {
-      event.Text += static_cast<char>(ch);
-    } else {
-      event.Text += static_cast<char>(0xC0 | (ch >> 6));
-      event.Text += static_cast<char>(0x80 | (ch & 0x3F));
-    }
+    AppendUtf8(event.Text, static_cast<unsigned char>(text[i]));
   }
   event.Keycode = static_cast<uint16_t>(key.keycode);
   event.Time = static_cast<uint32_t>(key.time);

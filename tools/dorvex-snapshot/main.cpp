@@ -153,7 +153,7 @@ int main(int argc, char** argv) {
   // Start-up as the program runs it: creation handler, first refresh, then shown.
   TFormDorvex::TSources sources;
   sources.Formats = opt.Formats;
-  sources.OpenLog = [] { return std::make_unique<ListedEventSource>(); };
+  sources.OpenLog = [] { return std::make_unique<ListedSessionSource>(); };
   if (opt.Log.Given()) {
     std::string problem;
     sources.OpenLog = opt.Log.Opener(problem);

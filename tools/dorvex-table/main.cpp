@@ -83,7 +83,7 @@ int main(int argc, char** argv) {
     return UsageError(kProgram, problem);
   }
 
-  std::unique_ptr<EventSource> source;
+  std::unique_ptr<SessionSource> source;
   if (log.Given()) {
     const TLogOpener open = log.Opener(problem);
     if (!open) {

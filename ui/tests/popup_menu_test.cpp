@@ -9,6 +9,7 @@
 
 #include "ui/control_accessible.h"
 #include "ui/form_dorvex_layout.h"
+#include "ui/table_text.h"
 #include "ui/tests/ui_fixture.h"
 
 namespace {
@@ -132,8 +133,11 @@ TEST_F(PopupMenuTest, AClickOnAnItemCopiesTheRowWithTheHeadersAsTabbedText) {
   EXPECT_EQ(ran, std::vector<int>{0});
   EXPECT_FALSE(menu->IsUp());
 
-  const std::string header = "开机时间\t关机时间\t运行时长\t登录用户\t信息\n";
-  auto row = [](int i) { return "2009/3/" + std::to_string(i) + "\t\t\tA B\t正常关机\n"; };
+  const std::string header =
+      std::string("开机时间\t关机时间\t运行时长\t登录用户\t信息") + kLineBreak;
+  auto row = [](int i) {
+    return "2009/3/" + std::to_string(i) + "\t\t\tA B\t正常关机" + kLineBreak;
+  };
   list->CopyToClipboard();
   EXPECT_EQ(platform.Clipboard, header + row(2));
   list->CopyAllToClipboard();

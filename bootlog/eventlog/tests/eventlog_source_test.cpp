@@ -5,8 +5,8 @@
 #include "bootlog/convert_time.h"
 #include "bootlog/eventlog/tests/fake_eventlog_api.h"
 #include "bootlog/listed_source.h"
-#include "bootlog/power_records.h"
 #include "bootlog/reconstruct.h"
+#include "bootlog/windows_sessions.h"
 
 namespace {
 
@@ -131,8 +131,9 @@ TEST(EventLogSource, FeedsTheReconstruction) {
   api.records = {MakeRecord(7035, 1000, 1), MakeRecord(7035, 990, 0), MakeRecord(6005, 900),
                  MakeRecord(6006, 800), MakeRecord(6005, 100)};
   EventLogSource source(api);
+  WindowsSessionSource sessions(source);
   TBootTable table;
-  ReadBootEvents(source, RegionalFormats{}, table);
+  ReadBootEvents(sessions, RegionalFormats{}, table);
   ASSERT_EQ(table.size(), 2u);
   EXPECT_EQ(table[0].UserName, "Wang");
   EXPECT_DOUBLE_EQ(table[0].StartTime, ConvertEventTime(900, RegionalFormats{}));
@@ -206,7 +207,7 @@ TEST(EventLogSource, LyingOffsetsAndCountsGiveNoStrings) {
     fresh.records = api.records;
     EventLogSource source(fresh);
     if (askedForLogons) {
-      source.DecodeDataOnlyOf(kPowerOrLogonData);
+      source.DecodeDataOnlyOf(kWindowsRecordData);
     }
     ASSERT_TRUE(source.OpenSystemLog());
     const std::vector<TLogEvent> events = ReadAll(source);
@@ -273,7 +274,7 @@ TEST(EventLogSource, DecodesDataOnlyOfTheRecordsAsked) {
   FakeEventLogApi plainApi, askedApi;
   plainApi.records = askedApi.records = MixedLog();
   EventLogSource plain(plainApi), asked(askedApi);
-  asked.DecodeDataOnlyOf(kPowerOrLogonData);
+  asked.DecodeDataOnlyOf(kWindowsRecordData);
   ASSERT_TRUE(plain.OpenSystemLog());
   ASSERT_TRUE(asked.OpenSystemLog());
   const std::vector<TLogEvent> all = ReadAll(plain), some = ReadAll(asked);
@@ -326,10 +327,12 @@ TEST(EventLogSource, AskingForLessLeavesTheBootTableAsItWas) {
   ASSERT_TRUE(plain.OpenSystemLog());
   Replayed replayed(ReadAll(plain), plain);
   TBootTable expected, table;
-  ReadBootEvents(replayed, RegionalFormats{}, expected);
+  WindowsSessionSource replayedSessions(replayed);
+  ReadBootEvents(replayedSessions, RegionalFormats{}, expected);
 
   EventLogSource source(api, TUnnamedAccount::kSidText);
-  ReadBootEvents(source, RegionalFormats{}, table);
+  WindowsSessionSource sessions(source);
+  ReadBootEvents(sessions, RegionalFormats{}, table);
   ASSERT_EQ(table.size(), expected.size());
   ASSERT_GE(table.size(), 3u);
   bool wake = false, sidUser = false;

@@ -9,6 +9,7 @@
 #include "bootlog/eventlog/tests/fake_eventlog_api.h"
 #include "bootlog/reconstruct.h"
 #include "bootlog/tests/temp_folder.h"
+#include "bootlog/windows_sessions.h"
 
 namespace {
 
@@ -309,8 +310,9 @@ TEST_F(TEvt, ASavedLogGivesTheBootTable) {
   log.HeaderStale = 2;
   EvtFileApi api(Write(log.Build().Bytes));
   EventLogSource source(api, TUnnamedAccount::kSidText);
+  WindowsSessionSource sessions(source);
   TBootTable table;
-  ReadBootEvents(source, RegionalFormats{}, table);
+  ReadBootEvents(sessions, RegionalFormats{}, table);
   const TBootCompletion c = CompleteBootTable(table, RegionalFormats{});
   ASSERT_EQ(c.Rows.size(), 3u);
   EXPECT_EQ(c.Rows[0].Columns[4], "正常,运行中...");

@@ -7,7 +7,6 @@
 #include <fstream>
 #include <sstream>
 
-#include "bootlog/session_event.h"
 #include "bootlog/tests/temp_folder.h"
 #include "platform/linux/tests/journal_file.h"
 
@@ -15,24 +14,23 @@ namespace {
 
 constexpr uint64_t kNine = 1714554000;  // 2024-05-01 09:00:00 UTC
 
+// Each period: when it went asleep, when it woke, hibernated or not.
 struct TSeen {
-  int Code;
-  uint32_t Time;
-  std::string State;
+  uint32_t Slept, Woken;
+  bool Hibernated;
   bool operator==(const TSeen&) const = default;
 };
 
 std::ostream& operator<<(std::ostream& out, const TSeen& s) {
-  return out << s.Code << " @" << s.Time << " " << s.State;
+  return out << s.Slept << "-" << s.Woken << (s.Hibernated ? " hibernated" : "");
 }
 
 std::vector<TSeen> Read(JournalSleepSource& source) {
   std::vector<TSeen> seen;
-  TLogEvent e;
-  while (source.ReadNextEvent(e)) {
-    const size_t state =
-        e.EventCode == kPowerSleep ? kSleepTargetStateIndex : kWakeTargetStateIndex;
-    seen.push_back({e.EventCode, e.TimeGenerated, e.Strings.at(state)});
+  TSessionEvent e;
+  while (source.Next(e)) {
+    EXPECT_EQ(e.Kind, TSessionEvent::TKind::Asleep);
+    seen.push_back({e.Utc, e.WakeUtc, e.How == TAsleepKind::Hibernation});
   }
   return seen;
 }
@@ -58,13 +56,11 @@ TEST(JournalSleepSource, TheSleepsOfAJournalFileAmongItsOtherEntries) {
       .Write(path);
   EXPECT_EQ(JournalSleepSource::Problem(path), "");
   JournalSleepSource source(path);
-  ASSERT_TRUE(source.OpenSystemLog());
-  const std::vector<TSeen> expected = {{kPowerWake, kNine + 9000, "5"},
-                                       {kPowerSleep, kNine + 7200, "5"},
-                                       {kPowerWake, kNine + 3600, "4"},
-                                       {kPowerSleep, kNine, "4"}};
+  ASSERT_TRUE(source.Open());
+  const std::vector<TSeen> expected = {{kNine + 7200, kNine + 9000, true},
+                                       {kNine, kNine + 3600, false}};
   EXPECT_EQ(Read(source), expected);
-  ASSERT_TRUE(source.OpenSystemLog());  // again, from the newest
+  ASSERT_TRUE(source.Open());  // again, from the newest
   EXPECT_EQ(Read(source), expected);
 }
 
@@ -75,28 +71,27 @@ TEST(JournalSleepSource, AFolderOfJournalFilesIsOneJournal) {
   TJournalExport().Sleep(false, kNine + 3600).Write(dir.Path("system.journal"));
   EXPECT_EQ(JournalSleepSource::Problem(dir.Folder()), "");
   JournalSleepSource source(dir.Folder());
-  ASSERT_TRUE(source.OpenSystemLog());
-  EXPECT_EQ(Read(source),
-            (std::vector<TSeen>{{kPowerWake, kNine + 3600, "4"}, {kPowerSleep, kNine, "4"}}));
+  ASSERT_TRUE(source.Open());
+  EXPECT_EQ(Read(source), (std::vector<TSeen>{{kNine, kNine + 3600, false}}));
 }
 
 TEST(JournalSleepSource, NoJournalGivesNoSleeps) {
   TTempFolder dir;
   JournalSleepSource missing(dir.Path("none.journal"));
-  EXPECT_FALSE(missing.OpenSystemLog());
+  EXPECT_FALSE(missing.Open());
   EXPECT_TRUE(Read(missing).empty());
   EXPECT_NE(JournalSleepSource::Problem(dir.Path("none.journal")), "");
   JournalSleepSource unnamed("");
-  EXPECT_FALSE(unnamed.OpenSystemLog());
+  EXPECT_FALSE(unnamed.Open());
   // A pipe nobody writes to is not waited for.
   const std::string pipe = dir.Path("pipe.journal");
   ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
-  EXPECT_FALSE(JournalSleepSource(pipe).OpenSystemLog());
+  EXPECT_FALSE(JournalSleepSource(pipe).Open());
   EXPECT_EQ(JournalSleepSource::Problem(pipe).rfind(pipe + ": not a journal", 0), 0u);
   std::filesystem::remove(pipe);
   // An empty folder is a journal without entries.
   JournalSleepSource empty(dir.Folder());
-  ASSERT_TRUE(empty.OpenSystemLog());
+  ASSERT_TRUE(empty.Open());
   EXPECT_TRUE(Read(empty).empty());
 }
 
@@ -119,7 +114,7 @@ TEST(JournalSleepSource, DamagedJournalFilesNeitherCrashNorHang) {
 
   const std::string text = dir.Write("text.journal", "not a journal at all\n");
   EXPECT_EQ(JournalSleepSource::Problem(text).rfind(text + ": not a journal", 0), 0u);
-  EXPECT_FALSE(JournalSleepSource(text).OpenSystemLog());
+  EXPECT_FALSE(JournalSleepSource(text).Open());
 
   // Cut short, and with every 7th byte of the entries flipped: whatever is
   // read, each sleep is whole and none is invented.
@@ -131,13 +126,14 @@ TEST(JournalSleepSource, DamagedJournalFilesNeitherCrashNorHang) {
   const std::string noisy = dir.Write("flipped.journal", flipped);
   for (const std::string& path : {cut, noisy}) {
     JournalSleepSource source(path);
-    if (!source.OpenSystemLog()) {
+    if (!source.Open()) {
       EXPECT_NE(JournalSleepSource::Problem(path), "");
       continue;
     }
     for (const TSeen& seen : Read(source)) {
-      EXPECT_EQ((seen.Time - kNine) % 300, 0u) << path;
-      EXPECT_EQ(seen.State, "4");
+      EXPECT_EQ((seen.Slept - kNine) % 600, 0u) << path;
+      EXPECT_TRUE(seen.Woken == 0 || seen.Woken == seen.Slept + 300) << path;
+      EXPECT_FALSE(seen.Hibernated);
     }
   }
 }

@@ -53,7 +53,7 @@ TEST_F(TSameHistory, WhereTheDatabaseExistsWtmpIsNotRead) {
   // A damaged database is a log that cannot be opened, not a reason to read wtmp.
   dir.Write("wtmp.db", "not a database");
   auto source = LoginRecordSource(files);
-  EXPECT_FALSE(source->OpenSystemLog());
+  EXPECT_FALSE(source->Open());
 }
 
 // Debian 13 keeps the database in /var/log; earlier systems in /var/lib.

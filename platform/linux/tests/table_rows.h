@@ -11,7 +11,7 @@
 // The shown columns and state image of each row the log gives.
 using TRow = std::pair<std::array<std::string, 5>, int>;
 
-inline std::vector<TRow> Rows(EventSource& source) {
+inline std::vector<TRow> Rows(SessionSource& source) {
   TBootTable table;
   ReadBootEvents(source, RegionalFormats{}, table);
   std::vector<TRow> rows;

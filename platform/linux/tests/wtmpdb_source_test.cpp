@@ -13,6 +13,8 @@
 
 namespace {
 
+using enum TSessionEvent::TKind;
+
 std::string Bytes(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
   std::ostringstream out;
@@ -33,12 +35,12 @@ TEST(WtmpdbEventSource, BootAndLoginRowsBecomeEventsNewestFirst) {
     db.Exec("INSERT INTO wtmp(Type, User, Login) VALUES(2, 'runlevel', 9500000000)");
   }
   WtmpdbEventSource source(path);
-  ASSERT_TRUE(source.OpenSystemLog());
-  const std::vector<TSeenEvent> expected = {{6005, 9000, "N/A"},   {7035, 6100, "li"},
-                                            {6005, 6000, "N/A"},   {6006, 5000, "N/A"},
-                                            {7035, 1100, "zhang"}, {6005, 1000, "N/A"}};
+  ASSERT_TRUE(source.Open());
+  const std::vector<TSeenEvent> expected = {{Boot, 9000, ""},       {Logon, 6100, "li"},
+                                            {Boot, 6000, ""},       {Shutdown, 5000, ""},
+                                            {Logon, 1100, "zhang"}, {Boot, 1000, ""}};
   EXPECT_EQ(ReadEvents(source), expected);
-  ASSERT_TRUE(source.OpenSystemLog());  // again, from the newest
+  ASSERT_TRUE(source.Open());  // again, from the newest
   EXPECT_EQ(ReadEvents(source), expected);
   EXPECT_EQ(WtmpdbEventSource::Problem(path), "");
 }
@@ -54,13 +56,13 @@ TEST(WtmpdbEventSource, AtAnEqualSecondStopThenLoginThenStart) {
     db.Boot(1000, 2000);
   }
   WtmpdbEventSource source(path);
-  ASSERT_TRUE(source.OpenSystemLog());
+  ASSERT_TRUE(source.Open());
   // Rows of one kind at one second: the later row first.
-  EXPECT_EQ(ReadEvents(source), (std::vector<TSeenEvent>{{6006, 2000, "N/A"},
-                                                         {7035, 2000, "a"},
-                                                         {7035, 2000, "b"},
-                                                         {6005, 2000, "N/A"},
-                                                         {6005, 1000, "N/A"}}));
+  EXPECT_EQ(ReadEvents(source), (std::vector<TSeenEvent>{{Shutdown, 2000, ""},
+                                                         {Logon, 2000, "a"},
+                                                         {Logon, 2000, "b"},
+                                                         {Boot, 2000, ""},
+                                                         {Boot, 1000, ""}}));
 }
 
 TEST(WtmpdbEventSource, TimesThatAreNoEventTimesArePassedOver) {
@@ -77,33 +79,33 @@ TEST(WtmpdbEventSource, TimesThatAreNoEventTimesArePassedOver) {
     db.Exec("INSERT INTO wtmp(Type, User, Login) VALUES(3, '', 6000000)");
   }
   WtmpdbEventSource source(path);
-  ASSERT_TRUE(source.OpenSystemLog());
+  ASSERT_TRUE(source.Open());
   EXPECT_EQ(
       ReadEvents(source),
-      (std::vector<TSeenEvent>{{6005, 4294967295u, "N/A"}, {6006, 7, "N/A"}, {7035, 6, "N/A"}}));
+      (std::vector<TSeenEvent>{{Boot, 4294967295u, ""}, {Shutdown, 7, ""}, {Logon, 6, "N/A"}}));
 }
 
 TEST(WtmpdbEventSource, MissingForeignOrEmptyDatabases) {
   TTempFolder dir;
   const std::string missing = dir.Path("none.db");
   WtmpdbEventSource none(missing);
-  EXPECT_FALSE(none.OpenSystemLog());
+  EXPECT_FALSE(none.Open());
   EXPECT_FALSE(std::filesystem::exists(missing));  // read-only: nothing created
   EXPECT_EQ(WtmpdbEventSource::Problem(missing).rfind(missing + ": ", 0), 0u);
 
-  const std::string text = dir.Write("text.db", "6005 1000\n6006 2000\n");
-  EXPECT_FALSE(WtmpdbEventSource(text).OpenSystemLog());
+  const std::string text = dir.Write("text.db", "boot 1000\nshutdown 2000\n");
+  EXPECT_FALSE(WtmpdbEventSource(text).Open());
   EXPECT_EQ(WtmpdbEventSource::Problem(text), text + ": file is not a database");
 
   const std::string other = dir.Path("other.db");
   TWtmpdbFile(other).Exec("ALTER TABLE wtmp RENAME TO logins");
-  EXPECT_FALSE(WtmpdbEventSource(other).OpenSystemLog());
+  EXPECT_FALSE(WtmpdbEventSource(other).Open());
   EXPECT_EQ(WtmpdbEventSource::Problem(other), other + ": no such table: wtmp");
 
   const std::string empty = dir.Path("empty.db");
   { TWtmpdbFile db(empty); }
   WtmpdbEventSource emptySource(empty);
-  ASSERT_TRUE(emptySource.OpenSystemLog());
+  ASSERT_TRUE(emptySource.Open());
   EXPECT_TRUE(ReadEvents(emptySource).empty());
 }
 
@@ -133,7 +135,7 @@ TEST(WtmpdbEventSource, AWtmpThatIsNoTableOfStoredRowsIsRefused) {
       }
     }
     WtmpdbEventSource source(path);
-    EXPECT_FALSE(source.OpenSystemLog()) << sql;
+    EXPECT_FALSE(source.Open()) << sql;
     EXPECT_TRUE(ReadEvents(source).empty());
     EXPECT_EQ(WtmpdbEventSource::Problem(path), path + ": wtmp is not a table of stored rows");
   }
@@ -147,8 +149,8 @@ TEST(WtmpdbEventSource, AWtmpThatIsNoTableOfStoredRowsIsRefused) {
     db.Exec("ALTER TABLE t RENAME TO WTMP");
   }
   WtmpdbEventSource source(path);
-  ASSERT_TRUE(source.OpenSystemLog());
-  EXPECT_EQ(ReadEvents(source), (std::vector<TSeenEvent>{{6005, 1000, "N/A"}}));
+  ASSERT_TRUE(source.Open());
+  EXPECT_EQ(ReadEvents(source), (std::vector<TSeenEvent>{{Boot, 1000, ""}}));
 }
 
 TEST(WtmpdbEventSource, LockedDatabaseCannotBeOpenedAndIsNotWaitedFor) {
@@ -159,10 +161,10 @@ TEST(WtmpdbEventSource, LockedDatabaseCannotBeOpenedAndIsNotWaitedFor) {
   writer.Exec("BEGIN EXCLUSIVE");
   writer.Boot(2000);
   WtmpdbEventSource source(path);
-  EXPECT_FALSE(source.OpenSystemLog());
+  EXPECT_FALSE(source.Open());
   EXPECT_EQ(WtmpdbEventSource::Problem(path), path + ": database is locked");
   writer.Exec("COMMIT");
-  ASSERT_TRUE(source.OpenSystemLog());
+  ASSERT_TRUE(source.Open());
   EXPECT_EQ(ReadEvents(source).size(), 2u);
 }
 
@@ -181,7 +183,7 @@ TEST(WtmpdbEventSource, DamagedDatabaseCannotBeOpenedAndIsLeftAsItWas) {
   ASSERT_GT(whole.size(), 8192u);
   {
     WtmpdbEventSource source(path);
-    ASSERT_TRUE(source.OpenSystemLog());
+    ASSERT_TRUE(source.Open());
     EXPECT_EQ(ReadEvents(source).size(), 6000u);
   }
   EXPECT_EQ(Bytes(path), whole);
@@ -192,7 +194,7 @@ TEST(WtmpdbEventSource, DamagedDatabaseCannotBeOpenedAndIsLeftAsItWas) {
   }
   dir.Write("wtmp.db", damaged);
   WtmpdbEventSource source(path);
-  EXPECT_FALSE(source.OpenSystemLog());
+  EXPECT_FALSE(source.Open());
   EXPECT_NE(WtmpdbEventSource::Problem(path), "");
   EXPECT_EQ(Bytes(path), damaged);
 }
@@ -220,12 +222,12 @@ TEST_F(TRotatedDatabases, TheTwoFilesAreOneLogNewestFirst) {
   }
   EXPECT_EQ(WtmpdbEventSource::Rotated(path), (std::vector<std::string>{path, older}));
   WtmpdbEventSource source(WtmpdbEventSource::Rotated(path));
-  ASSERT_TRUE(source.OpenSystemLog());
-  const std::vector<TSeenEvent> expected = {{7035, 9100, "li"},    {6005, 9000, "N/A"},
-                                            {6005, 6000, "N/A"},   {6006, 5000, "N/A"},
-                                            {7035, 1100, "zhang"}, {6005, 1000, "N/A"}};
+  ASSERT_TRUE(source.Open());
+  const std::vector<TSeenEvent> expected = {{Logon, 9100, "li"},    {Boot, 9000, ""},
+                                            {Boot, 6000, ""},       {Shutdown, 5000, ""},
+                                            {Logon, 1100, "zhang"}, {Boot, 1000, ""}};
   EXPECT_EQ(ReadEvents(source), expected);
-  ASSERT_TRUE(source.OpenSystemLog());
+  ASSERT_TRUE(source.Open());
   EXPECT_EQ(ReadEvents(source), expected);
   EXPECT_EQ(WtmpdbEventSource::Problem(WtmpdbEventSource::Rotated(path)), "");
 }
@@ -234,17 +236,16 @@ TEST_F(TRotatedDatabases, TheEmptyFileLogrotateLeavesIsAnEmptyDatabase) {
   dir.Write("wtmp.db", "");
   EXPECT_EQ(WtmpdbEventSource::Rotated(path), std::vector<std::string>{path});
   WtmpdbEventSource alone(path);
-  ASSERT_TRUE(alone.OpenSystemLog());
+  ASSERT_TRUE(alone.Open());
   EXPECT_TRUE(ReadEvents(alone).empty());
   EXPECT_EQ(WtmpdbEventSource::Problem(path), "");
 
   WriteOlder();
   WtmpdbEventSource source(WtmpdbEventSource::Rotated(path));
-  ASSERT_TRUE(source.OpenSystemLog());
-  EXPECT_EQ(
-      ReadEvents(source),
-      (std::vector<TSeenEvent>{
-          {6005, 6000, "N/A"}, {6006, 5000, "N/A"}, {7035, 1100, "zhang"}, {6005, 1000, "N/A"}}));
+  ASSERT_TRUE(source.Open());
+  EXPECT_EQ(ReadEvents(source),
+            (std::vector<TSeenEvent>{
+                {Boot, 6000, ""}, {Shutdown, 5000, ""}, {Logon, 1100, "zhang"}, {Boot, 1000, ""}}));
   EXPECT_TRUE(std::filesystem::is_empty(path));  // read-only: nothing written
 }
 
@@ -253,16 +254,16 @@ TEST_F(TRotatedDatabases, AnOlderFileThatIsNoDatabaseEndsTheLogAndIsNamed) {
     TWtmpdbFile db(path);
     db.Boot(9000);
   }
-  dir.Write("wtmp.db.1", "6005 1000\n");
+  dir.Write("wtmp.db.1", "boot 1000\n");
   WtmpdbEventSource source(WtmpdbEventSource::Rotated(path));
-  ASSERT_TRUE(source.OpenSystemLog());
-  EXPECT_EQ(ReadEvents(source), (std::vector<TSeenEvent>{{6005, 9000, "N/A"}}));
+  ASSERT_TRUE(source.Open());
+  EXPECT_EQ(ReadEvents(source), (std::vector<TSeenEvent>{{Boot, 9000, ""}}));
   EXPECT_EQ(WtmpdbEventSource::Problem(WtmpdbEventSource::Rotated(path)),
             older + ": file is not a database");
 
   // The newest file decides whether there is a log at all.
   std::filesystem::remove(path);
-  EXPECT_FALSE(WtmpdbEventSource({path, older}).OpenSystemLog());
+  EXPECT_FALSE(WtmpdbEventSource({path, older}).Open());
   EXPECT_EQ(WtmpdbEventSource::Problem(std::vector<std::string>{path, older}).rfind(path + ": ", 0),
             0u);
 }
@@ -274,8 +275,8 @@ TEST_F(TRotatedDatabases, AnOlderFileThatIsAPipeIsNotWaitedFor) {
   }
   ASSERT_EQ(mkfifo(older.c_str(), 0600), 0);
   WtmpdbEventSource source(WtmpdbEventSource::Rotated(path));
-  ASSERT_TRUE(source.OpenSystemLog());
-  EXPECT_EQ(ReadEvents(source), (std::vector<TSeenEvent>{{6005, 9000, "N/A"}}));
+  ASSERT_TRUE(source.Open());
+  EXPECT_EQ(ReadEvents(source), (std::vector<TSeenEvent>{{Boot, 9000, ""}}));
   EXPECT_EQ(WtmpdbEventSource::Problem(WtmpdbEventSource::Rotated(path)), older + ": not a file");
 }
 
@@ -290,8 +291,8 @@ TEST_F(TRotatedDatabases, AMissingOlderFileIsPassedOver) {
     db.Boot(100);
   }
   WtmpdbEventSource source({path, older, third});
-  ASSERT_TRUE(source.OpenSystemLog());
-  EXPECT_EQ(ReadEvents(source), (std::vector<TSeenEvent>{{6005, 9000, "N/A"}, {6005, 100, "N/A"}}));
+  ASSERT_TRUE(source.Open());
+  EXPECT_EQ(ReadEvents(source), (std::vector<TSeenEvent>{{Boot, 9000, ""}, {Boot, 100, ""}}));
   EXPECT_EQ(WtmpdbEventSource::Problem({path, older, third}), "");
 }
 
@@ -303,10 +304,10 @@ TEST(WtmpdbEventSource, NothingIsReadBeforeTheOpen) {
     db.Boot(9000);
   }
   WtmpdbEventSource source({dir.Path("gone.db"), path});
-  TLogEvent event;
-  EXPECT_FALSE(source.ReadNextEvent(event));
-  EXPECT_FALSE(source.OpenSystemLog());
-  EXPECT_FALSE(source.ReadNextEvent(event));
+  TSessionEvent event;
+  EXPECT_FALSE(source.Next(event));
+  EXPECT_FALSE(source.Open());
+  EXPECT_FALSE(source.Next(event));
 }
 
 }  // namespace

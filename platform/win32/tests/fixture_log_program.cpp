@@ -20,7 +20,7 @@ int main(int argc, char** argv) {
   std::unique_ptr<TPlatform> platform = CreateWin32Platform();
   TApplication app(*platform);
   TFormDorvex::TSources sources;
-  sources.OpenLog = [fixture] { return std::make_unique<FixtureEventSource>(fixture); };
+  sources.OpenLog = [fixture] { return OpenFixtureLog(fixture); };
   sources.Formats = SystemRegionalFormats();
   TFormDorvex form(app.ScreenDpi(), std::move(sources));
   app.MainForm = &form;

@@ -10,6 +10,7 @@
 
 #include "bootlog/system_log.h"
 #include "platform/win32/shell.h"
+#include "platform/win32/system_log_win32.h"
 #include "platform/win32/wide_text.h"
 #include "platform/win32/win32_platform.h"
 #include "ui/error_handler.h"
@@ -116,7 +117,7 @@ TEST(Win32Services, UtcSecondsIsTheComputersClockInUtc) {
 }
 
 TEST(Win32Services, LogonSidTextsAreLookedUpOnThisComputer) {
-  const std::unique_ptr<EventSource> log = CreateSystemEventSource();
+  const std::unique_ptr<EventSource> log = LiveSystemLog();
   EXPECT_EQ(log->LookupSidText("S-1-5-18"), "SYSTEM");
   EXPECT_EQ(log->LookupSidText("S-1-5-19"), "LOCAL SERVICE");
   // An account of another computer, and texts that are no SID.

@@ -121,9 +121,9 @@ class AtkLayerTest : public ::testing::Test {
   AtkLayerTest() {
     app = std::make_unique<TApplication>(platform);
     TFormDorvex::TSources sources;
-    sources.OpenLog = [this]() -> std::unique_ptr<EventSource> {
+    sources.OpenLog = [this]() -> std::unique_ptr<SessionSource> {
       ++opened;
-      return std::make_unique<ListedEventSource>(FixtureEventSource::FromText(log, "log"));
+      return FixtureLogFromText(log, "log");
     };
     form = std::make_unique<TFormDorvex>(96, std::move(sources));
     app->MainForm = form.get();
