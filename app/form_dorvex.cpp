@@ -119,7 +119,7 @@ void TFormDorvex::FormCreate() {
 
 void TFormDorvex::TBRefreshClick() {
   if (!savedLog_.Given()) {
-    Refresh(sources_.OpenLog);
+    Refresh(sources_.OpenLog, true);
     return;
   }
   TLogProblem problem;
@@ -127,10 +127,11 @@ void TFormDorvex::TBRefreshClick() {
   if (!open) {
     throw ELogFileError(LogProblemText(savedLog_.Shown(), problem));
   }
-  Refresh(open);
+  Refresh(open, false);
 }
 
-void TFormDorvex::Refresh(const std::function<std::unique_ptr<SessionSource>()>& open) {
+void TFormDorvex::Refresh(const std::function<std::unique_ptr<SessionSource>()>& open,
+                          bool thisComputer) {
   std::unique_ptr<SessionSource> log = open();
   // A time that does not read back leaves here: the table, list, chart and
   // panes stay as they were.
@@ -138,8 +139,19 @@ void TFormDorvex::Refresh(const std::function<std::unique_ptr<SessionSource>()>&
   ReadBootEvents(*log, sources_.Formats, table);
   BootTable() = std::move(table);
   FillBootList();
+  RzLWMsg->SetEmptyText(thisComputer && RzLWMsg->ItemCount() == 0 ? AbsentLogText() : "");
   FillBootChart(*chart_, BootTable());
   ShowStatistics();
+}
+
+std::string TFormDorvex::AbsentLogText() const {
+  std::string text;
+  if (sources_.AbsentLogPlaces) {
+    for (const std::string& place : sources_.AbsentLogPlaces()) {
+      text += (text.empty() ? "此计算机上没有开机记录，以下位置都不存在：" : "、") + place;
+    }
+  }
+  return text;
 }
 
 bool TFormDorvex::OpenSavedLog(TLogFiles files) {
@@ -149,7 +161,7 @@ bool TFormDorvex::OpenSavedLog(TLogFiles files) {
     ReportError(std::make_exception_ptr(ELogFileError(LogProblemText(files.Shown(), problem))));
     return false;
   }
-  Refresh(open);
+  Refresh(open, false);
   savedLog_ = std::move(files);
   ShowLogName();
   return true;
@@ -172,13 +184,6 @@ void TFormDorvex::FillBootList() {
     item.SubItems.assign(row.Columns.begin(), row.Columns.end());
     item.StateIndex = row.StateImage;
   }
-  std::string empty;
-  if (completion.Rows.empty() && !savedLog_.Given() && sources_.AbsentLogPlaces) {
-    for (const std::string& place : sources_.AbsentLogPlaces()) {
-      empty += (empty.empty() ? "此计算机上没有开机记录，以下位置都不存在：" : "、") + place;
-    }
-  }
-  RzLWMsg->SetEmptyText(empty);
   RzLWMsg->Invalidate();
 }
 

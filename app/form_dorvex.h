@@ -61,7 +61,9 @@ class TFormDorvex : public TFormDorvexLayout {
   const TLogFiles& SavedLog() const { return savedLog_; }
 
  private:
-  void Refresh(const std::function<std::unique_ptr<SessionSource>()>& open);
+  // Reads the log; a list left empty by this computer's own says where it looked.
+  void Refresh(const std::function<std::unique_ptr<SessionSource>()>& open, bool thisComputer);
+  std::string AbsentLogText() const;
   void ShowStatistics();
   void ShowLogName();
 

@@ -38,7 +38,8 @@ if /lib/ld-linux.so.2 --help >/dev/null 2>&1; then
   ctest --test-dir build/win32 --output-on-failure --timeout 900
 
   echo "== Dorvex.exe under Wine and Xvfb"
-  DORVEX_WIN32_BUILD=build/win32 bash scripts/wine-e2e.sh build/win32/app/Dorvex.exe build/screenshots
+  DORVEX_WIN32_BUILD=build/win32 DORVEX_XDND_DROP=build/native/platform/x11/tests/xdnd-drop \
+    bash scripts/wine-e2e.sh build/win32/app/Dorvex.exe build/screenshots
   WINE_RUNS=1
 else
   echo "!! SKIPPED: this kernel runs no 32-bit programs, so nothing runs under Wine here" >&2

@@ -5,8 +5,10 @@
 #include <X11/Xlib.h>
 #include <poll.h>
 
+#include <cctype>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <string>
 
 namespace {
@@ -56,20 +58,40 @@ int main(int argc, char** argv) {
   }
   TDrag drag{dpy, XCreateSimpleWindow(dpy, DefaultRootWindow(dpy), 0, 0, 1, 1, 0, 0, 0),
              static_cast<Window>(std::strtoul(argv[1], nullptr, 0))};
+  // Escaped as file managers escape them: all but unreserved characters and '/'.
   std::string list;
   for (int i = 2; i < argc; ++i) {
-    list += std::string("file://") + argv[i] + "\r\n";
+    list += "file://";
+    for (const char* c = argv[i]; *c != '\0'; ++c) {
+      const auto byte = static_cast<unsigned char>(*c);
+      if (std::isalnum(byte) || std::strchr("/-._~", byte) != nullptr) {
+        list += *c;
+      } else {
+        char escape[4];
+        std::snprintf(escape, sizeof(escape), "%%%02X", byte);
+        list += escape;
+      }
+    }
+    list += "\r\n";
   }
   const Atom uriList = drag.Message("text/uri-list"), selection = drag.Message("XdndSelection");
   XSetSelectionOwner(dpy, selection, drag.Source, CurrentTime);
   drag.Send("XdndEnter", 5L << 24, static_cast<long>(uriList), 0, 0);
-  drag.Send("XdndPosition", 0, (10L << 16) | 10, CurrentTime,
+  // Over the middle of the window, in the root's coordinates.
+  XWindowAttributes wa{};
+  XGetWindowAttributes(dpy, drag.Target, &wa);
+  int x = 0, y = 0;
+  Window child;
+  XTranslateCoordinates(dpy, drag.Target, DefaultRootWindow(dpy), wa.width / 2, wa.height / 2, &x,
+                        &y, &child);
+  drag.Send("XdndPosition", 0, (static_cast<long>(x) << 16) | y, CurrentTime,
             static_cast<long>(drag.Message("XdndActionCopy")));
   XEvent ev;
   while (drag.Next(ev)) {
     if (ev.type == ClientMessage && ev.xclient.message_type == drag.Message("XdndStatus")) {
       if ((ev.xclient.data.l[1] & 1) == 0) {
         drag.Send("XdndLeave", 0, 0, 0, 0);
+        XCloseDisplay(dpy);
         return 1;
       }
       drag.Send("XdndDrop", 0, CurrentTime, 0, 0);
@@ -93,9 +115,12 @@ int main(int argc, char** argv) {
       XFlush(dpy);
     } else if (ev.type == ClientMessage &&
                ev.xclient.message_type == drag.Message("XdndFinished")) {
-      return (ev.xclient.data.l[1] & 1) != 0 ? 0 : 1;
+      const bool accepted = (ev.xclient.data.l[1] & 1) != 0;
+      XCloseDisplay(dpy);
+      return accepted ? 0 : 1;
     }
   }
   std::fprintf(stderr, "xdnd-drop: no answer from window %s\n", argv[1]);
+  XCloseDisplay(dpy);
   return 2;
 }
