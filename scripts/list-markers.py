@@ -8,18 +8,11 @@ import sys
 
 
 def pixels(path):
-    ppm = subprocess.run(["convert", path, "-depth", "8", "ppm:-"], check=True,
+    size = subprocess.run(["identify", "-format", "%w %h", path], check=True,
+                          capture_output=True, text=True).stdout.split()
+    rgb = subprocess.run(["convert", path, "-depth", "8", "rgb:-"], check=True,
                          capture_output=True).stdout
-    fields, at = [], 0
-    while len(fields) < 4:  # P6, width, height, maximum
-        while ppm[at:at + 1].isspace():
-            at += 1
-        start = at
-        while not ppm[at:at + 1].isspace():
-            at += 1
-        fields.append(ppm[start:at])
-    width, height = int(fields[1]), int(fields[2])
-    return width, height, ppm[at + 1:]
+    return int(size[0]), int(size[1]), rgb
 
 
 def kind(r, g, b):

@@ -93,13 +93,4 @@ TEST(LogKind, FilesFoldersAndTheRotatedFileOfAnEmptyOne) {
   }
 }
 
-TEST(LogKind, EachKindIsNamedByItsOption) {
-  for (const TLogKind kind : {TLogKind::Events, TLogKind::Evt, TLogKind::Evtx, TLogKind::Wtmp,
-                              TLogKind::Wtmpdb, TLogKind::Journal}) {
-    EXPECT_EQ(LogKindOfOption(LogKindOption(kind)), kind);
-  }
-  EXPECT_EQ(LogKindOfOption("--size"), TLogKind::Unknown);
-  EXPECT_STREQ(LogKindOption(TLogKind::Unknown), "");
-}
-
 }  // namespace

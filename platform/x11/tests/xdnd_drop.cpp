@@ -5,10 +5,12 @@
 #include <X11/Xlib.h>
 #include <poll.h>
 
+#include <algorithm>
 #include <cctype>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <iterator>
 #include <string>
 
 namespace {
@@ -17,17 +19,11 @@ struct TDrag {
   Display* Dpy;
   Window Source, Target;
   Atom Message(const char* name) const { return XInternAtom(Dpy, name, False); }
-  void Send(const char* type, long l1, long l2, long l3, long l4) const {
+  void Send(const char* type, long l1, long l2 = 0, long l3 = 0, long l4 = 0) const {
     XEvent ev{};
-    ev.xclient.type = ClientMessage;
-    ev.xclient.window = Target;
-    ev.xclient.message_type = Message(type);
-    ev.xclient.format = 32;
-    ev.xclient.data.l[0] = static_cast<long>(Source);
-    ev.xclient.data.l[1] = l1;
-    ev.xclient.data.l[2] = l2;
-    ev.xclient.data.l[3] = l3;
-    ev.xclient.data.l[4] = l4;
+    ev.xclient = {ClientMessage, 0, True, Dpy, Target, Message(type), 32, {}};
+    const long data[] = {static_cast<long>(Source), l1, l2, l3, l4};
+    std::copy(std::begin(data), std::end(data), ev.xclient.data.l);
     XSendEvent(Dpy, Target, False, NoEventMask, &ev);
     XFlush(Dpy);
   }
@@ -76,7 +72,7 @@ int main(int argc, char** argv) {
   }
   const Atom uriList = drag.Message("text/uri-list"), selection = drag.Message("XdndSelection");
   XSetSelectionOwner(dpy, selection, drag.Source, CurrentTime);
-  drag.Send("XdndEnter", 5L << 24, static_cast<long>(uriList), 0, 0);
+  drag.Send("XdndEnter", 5L << 24, static_cast<long>(uriList));
   // Over the middle of the window, in the root's coordinates.
   XWindowAttributes wa{};
   XGetWindowAttributes(dpy, drag.Target, &wa);
@@ -87,24 +83,21 @@ int main(int argc, char** argv) {
   drag.Send("XdndPosition", 0, (static_cast<long>(x) << 16) | y, CurrentTime,
             static_cast<long>(drag.Message("XdndActionCopy")));
   XEvent ev;
-  while (drag.Next(ev)) {
-    if (ev.type == ClientMessage && ev.xclient.message_type == drag.Message("XdndStatus")) {
-      if ((ev.xclient.data.l[1] & 1) == 0) {
-        drag.Send("XdndLeave", 0, 0, 0, 0);
-        XCloseDisplay(dpy);
-        return 1;
-      }
-      drag.Send("XdndDrop", 0, CurrentTime, 0, 0);
+  int status = 2;
+  while (status == 2 && drag.Next(ev)) {
+    const bool message = ev.type == ClientMessage;
+    if (message && ev.xclient.message_type == drag.Message("XdndStatus")) {
+      const bool accepted = (ev.xclient.data.l[1] & 1) != 0;
+      drag.Send(accepted ? "XdndDrop" : "XdndLeave", 0, CurrentTime);
+      status = accepted ? 2 : 1;
+    } else if (message && ev.xclient.message_type == drag.Message("XdndFinished")) {
+      status = (ev.xclient.data.l[1] & 1) != 0 ? 0 : 1;
     } else if (ev.type == SelectionRequest) {
       // The target reads the list.
       XSelectionRequestEvent& req = ev.xselectionrequest;
       XEvent reply{};
-      reply.xselection.type = SelectionNotify;
-      reply.xselection.requestor = req.requestor;
-      reply.xselection.selection = req.selection;
-      reply.xselection.target = req.target;
-      reply.xselection.time = req.time;
-      reply.xselection.property = None;
+      reply.xselection = {SelectionNotify, 0,          True, dpy,     req.requestor,
+                          req.selection,   req.target, None, req.time};
       if (req.target == uriList) {
         XChangeProperty(dpy, req.requestor, req.property, uriList, 8, PropModeReplace,
                         reinterpret_cast<const unsigned char*>(list.data()),
@@ -113,14 +106,11 @@ int main(int argc, char** argv) {
       }
       XSendEvent(dpy, req.requestor, False, NoEventMask, &reply);
       XFlush(dpy);
-    } else if (ev.type == ClientMessage &&
-               ev.xclient.message_type == drag.Message("XdndFinished")) {
-      const bool accepted = (ev.xclient.data.l[1] & 1) != 0;
-      XCloseDisplay(dpy);
-      return accepted ? 0 : 1;
     }
   }
-  std::fprintf(stderr, "xdnd-drop: no answer from window %s\n", argv[1]);
+  if (status == 2) {
+    std::fprintf(stderr, "xdnd-drop: no answer from window %s\n", argv[1]);
+  }
   XCloseDisplay(dpy);
-  return 2;
+  return status;
 }
