@@ -29,11 +29,9 @@ trap cleanup EXIT
 fail() { echo "open-e2e: $*" >&2; exit 1; }
 
 start() {  # start TITLE ARGS...: runs the program; its window's id in $window
-  local title=$1
-  shift
-  "$program" "$@" 2>>"$work/stderr" &
+  "$program" "${@:2}" 2>>"$work/stderr" &
   app=$!
-  window=$(wait_window "$title") || fail "no window titled '$title' for $*"
+  window=$(wait_window "$1") || fail "no window titled '$1' for ${*:2}"
   sleep 0.5  # named before it is mapped
 }
 # Without a window manager the keyboard follows the pointer.
@@ -48,11 +46,8 @@ close_box() {  # close_box WHY: the message box that says why, closed with Enter
   box=$(wait_window dorvex) || fail "$1 showed no message box"
   sleep 0.5
   keys "$box" Return
-  for _ in $(seq 50); do
-    [ -z "$(find_window dorvex)" ] && return 0
-    sleep 0.1
-  done
-  fail "Enter did not close the message box for $1"
+  sleep 0.5
+  [ -z "$(find_window dorvex)" ] || fail "Enter did not close the message box for $1"
 }
 quit() {
   keys "$1" alt+e

@@ -102,9 +102,9 @@ struct TRun {
   int Status = -1;
 };
 TRun RunTool(const std::string& dir, const char* tool, const std::string& args) {
-  const std::string command = std::string("ASAN_OPTIONS=detect_leaks=0 DISPLAY= '") + tool + "' " +
-                              args + " >'" + dir + "/out' 2>'" + dir + "/err'";
-  const int status = std::system(command.c_str());
+  const int status = std::system((std::string("ASAN_OPTIONS=detect_leaks=0 DISPLAY= '") + tool +
+                                  "' " + args + " >'" + dir + "/out' 2>'" + dir + "/err'")
+                                     .c_str());
   auto read = [&](const char* name) {
     std::ifstream in(dir + "/" + name);
     return std::string(std::istreambuf_iterator<char>(in), {});
@@ -113,17 +113,10 @@ TRun RunTool(const std::string& dir, const char* tool, const std::string& args) 
 }
 
 TEST_F(ToolOptions, EveryProgramAnswersHelpAndVersionAndRefusesWhatItDoesNotKnow) {
-  const std::pair<const char*, std::string> programs[] = {
-      {DORVEX, "dorvex"},
-      {DORVEX_TABLE, "dorvex-table"},
-      {DORVEX_CHART, "dorvex-chart"},
-      {DORVEX_SNAPSHOT, "dorvex-snapshot"},
-      {DORVEX_ABOUT_SNAPSHOT, "dorvex-about-snapshot"},
-      {DORVEX_ICON, "dorvex-icon"},
-      {GFX_SHEET, "gfx-sheet"},
-  };
-  for (const auto& [tool, name] : programs) {
-    TRun help = RunTool(dir_, tool, "--help");
+  for (const char* tool : {DORVEX, DORVEX_TABLE, DORVEX_CHART, DORVEX_SNAPSHOT,
+                           DORVEX_ABOUT_SNAPSHOT, DORVEX_ICON, GFX_SHEET}) {
+    const std::string name = std::filesystem::path(tool).filename().string();
+    const TRun help = RunTool(dir_, tool, "--help");
     EXPECT_EQ(help.Status, 0) << name;
     EXPECT_NE(help.Out.find("\nusage: " + name + " "), std::string::npos) << help.Out;
     EXPECT_EQ(help.Err, "") << name;
@@ -136,11 +129,8 @@ TEST_F(ToolOptions, EveryProgramAnswersHelpAndVersionAndRefusesWhatItDoesNotKnow
     EXPECT_EQ(wrong.Err.substr(0, wrong.Err.find('\n')), name + ": unknown option '--colour'");
     EXPECT_NE(wrong.Err.find("\nusage: " + name + " "), std::string::npos) << wrong.Err;
   }
-  // A missing value is a usage error too.
   for (const char* tool : {DORVEX, DORVEX_TABLE, DORVEX_CHART, DORVEX_SNAPSHOT}) {
-    const TRun missing = RunTool(dir_, tool, "--evtx");
-    EXPECT_EQ(missing.Status, 2) << tool;
-    EXPECT_NE(missing.Err.find("usage: "), std::string::npos) << missing.Err;
+    EXPECT_EQ(RunTool(dir_, tool, "--evtx").Status, 2) << tool;  // a value missing
   }
 }
 
