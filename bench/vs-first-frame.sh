@@ -25,7 +25,7 @@ printf '# no events\n' >"$work/empty.events"
 cat "$log" >/dev/null  # every run reads it from the page cache
 
 echo "== in one process (app-bench)"
-DORVEX_BENCH_EVTX=$log build/release/bench/app/app-bench \
+DORVEX_BENCH_EVTX=$log build/release/bench/app-bench \
   --benchmark_filter='FirstFrameOf|TableOfSavedLog' --benchmark_repetitions=5 \
   --benchmark_report_aggregates_only=true --benchmark_format=json >"$work/app.json" 2>/dev/null
 python3 - "$work/app.json" <<'PY'
@@ -71,4 +71,4 @@ echo "  dorvex FILE: $s ms; dorvex with an empty log: $e ms; dorvex-table --evtx
 awk -v s="$s" -v e="$e" -v t="$t" 'BEGIN { printf "  ratio %.3f (goal: at most 1.2)\n", s / (e + t) }'
 
 echo "== copying 10,000 rows (ui-bench)"
-build/release/bench/ui/ui-bench --benchmark_filter=CopyAllRows 2>/dev/null | grep BM_
+build/release/bench/ui-bench --benchmark_filter=CopyAllRows 2>/dev/null | grep BM_
