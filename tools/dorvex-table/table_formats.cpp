@@ -2,6 +2,8 @@
 
 #include <array>
 #include <cstdio>
+#include <initializer_list>
+#include <string_view>
 
 #include "bootlog/date_format.h"
 #include "bootlog/status_texts.h"
@@ -9,6 +11,13 @@
 #include "ui/table_text.h"
 
 namespace {
+
+// Each part in turn, without the temporaries that `+` makes.
+void Append(std::string& out, std::initializer_list<std::string_view> parts) {
+  for (const std::string_view part : parts) {
+    out += part;
+  }
+}
 
 void AppendJsonText(std::string& out, const std::string& text) {
   out += '"';
@@ -29,7 +38,12 @@ void AppendJsonText(std::string& out, const std::string& text) {
 
 // The times the list shows, in ISO 8601 without an offset; null when unknown.
 std::string JsonTime(TDateTime t) {
-  return IsTimeSet(t) ? "\"" + FormatDateTime("yyyy-MM-ddTHH:mm:ss", t) + "\"" : "null";
+  if (!IsTimeSet(t)) {
+    return "null";
+  }
+  std::string text;
+  Append(text, {"\"", FormatDateTime("yyyy-MM-ddTHH:mm:ss", t), "\""});
+  return text;
 }
 
 const char* StopName(TStopKind kind) {
@@ -96,7 +110,7 @@ void TTableWriter::Begin() {
       AppendCommaSeparated(text_, Captions());
       break;
     case TTableFormat::Json:
-      text_ = "{\"sessions\": [";
+      text_ += "{\"sessions\": [";
       break;
     case TTableFormat::Plain:
       break;
@@ -122,14 +136,14 @@ void TTableWriter::Row(const TBootRecord& record, size_t index, const TBootRow& 
       break;
     case TTableFormat::Json:
       text_ += index == 0 ? "\n  " : ",\n  ";
-      text_ += "{\"start\": " + JsonTime(record.StartTime) +
-               ", \"stop\": " + JsonTime(record.StopTime) +
-               ", \"seconds\": " + std::to_string(record.RunSeconds) + ", \"user\": ";
+      Append(text_,
+             {"{\"start\": ", JsonTime(record.StartTime), ", \"stop\": ", JsonTime(record.StopTime),
+              ", \"seconds\": ", std::to_string(record.RunSeconds), ", \"user\": "});
       AppendJsonText(text_, record.UserName);
       text_ += ", \"state\": ";
       AppendJsonText(text_, record.StateText);
-      text_ +=
-          ", \"began\": " + BeganName(record) + ", \"ended\": " + EndedName(record, index) + "}";
+      Append(text_,
+             {", \"began\": ", BeganName(record), ", \"ended\": ", EndedName(record, index), "}"});
       break;
   }
   Write();
@@ -137,18 +151,17 @@ void TTableWriter::Row(const TBootRecord& record, size_t index, const TBootRow& 
 
 void TTableWriter::End(const TBootTable& table, int64_t totalSeconds) {
   if (format_ == TTableFormat::Plain) {
-    text_ = "\n";
+    text_ += '\n';
     for (const std::string& text : StatusTexts(table, totalSeconds)) {
       text_ += text;
       text_ += '\n';
     }
   } else if (format_ == TTableFormat::Json) {
     const TStatusFigures f = StatusFigures(table, totalSeconds);
-    text_ = table.empty() ? "],\n" : "\n],\n";
-    text_ += " \"records\": " + std::to_string(f.Records) +
-             ", \"days\": " + std::to_string(f.Days) +
-             ", \"total_hours\": " + std::to_string(f.TotalHours) +
-             ", \"average_hours\": " + std::to_string(f.AverageHours) + "}\n";
+    Append(text_, {table.empty() ? "],\n" : "\n],\n", " \"records\": ", std::to_string(f.Records),
+                   ", \"days\": ", std::to_string(f.Days),
+                   ", \"total_hours\": ", std::to_string(f.TotalHours),
+                   ", \"average_hours\": ", std::to_string(f.AverageHours), "}\n"});
   }
   Write();
 }
