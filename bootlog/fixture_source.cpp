@@ -4,6 +4,7 @@
 #include <sstream>
 #include <vector>
 
+#include "bootlog/file_path.h"
 #include "bootlog/windows_sessions.h"
 
 namespace {
@@ -133,7 +134,7 @@ bool NextEvent(std::istream& in, std::string& line, int& number, TLogEvent& even
 }  // namespace
 
 std::string FixtureEventSource::Problem(const std::string& path) {
-  std::ifstream file(path, std::ios::binary);
+  std::ifstream file(FilePath(path), std::ios::binary);
   if (!file) {
     return path + ": cannot be read";
   }
@@ -163,6 +164,16 @@ ListedEventSource FixtureEventSource::FromText(const std::string& text, const st
   return ListedEventSource(std::move(events));
 }
 
+bool FixtureEventSource::ReadsAsFixture(std::string_view text) {
+  std::istringstream in{std::string(text)};
+  std::string line, why;
+  int number = 0;
+  TLogEvent event;
+  while (NextEvent(in, line, number, event, why)) {
+  }
+  return why.empty();
+}
+
 bool FixtureEventSource::OpenSystemLog() {
   file_.close();
   file_.clear();
@@ -170,7 +181,7 @@ bool FixtureEventSource::OpenSystemLog() {
   if (!Problem(path_).empty()) {
     return false;
   }
-  file_.open(path_, std::ios::binary);
+  file_.open(FilePath(path_), std::ios::binary);
   return file_.is_open();
 }
 

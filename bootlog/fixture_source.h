@@ -4,6 +4,7 @@
 #include <memory>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 
 #include "bootlog/listed_source.h"
 
@@ -34,6 +35,8 @@ class FixtureEventSource : public NamedEventSource {
   static std::string Problem(const std::string& path);
   // A fixture held in memory; throws EFixtureError naming `name` and the line.
   static ListedEventSource FromText(const std::string& text, const std::string& name);
+  // Whether every line of the text reads as an event, a comment or a blank.
+  static bool ReadsAsFixture(std::string_view text);
 
   // Cannot be opened when the file cannot be read or holds a malformed line.
   bool OpenSystemLog() override;

@@ -15,28 +15,33 @@ TDateTime SpanTime(const TBootRecord& r, TDateTime fallback) {
   return fallback;
 }
 
-std::string Truncated(double value) {
-  if (!std::isfinite(value)) {
-    return "0";
-  }
-  return std::to_string(static_cast<int64_t>(value));
+int64_t Truncated(double value) {
+  return std::isfinite(value) ? static_cast<int64_t>(value) : 0;
 }
 
 }  // namespace
 
-std::array<std::string, 4> StatusTexts(const TBootTable& table, int64_t totalSeconds) {
+TStatusFigures StatusFigures(const TBootTable& table, int64_t totalSeconds) {
+  TStatusFigures figures;
   const size_t n = table.size();
-  int64_t days = 0;
+  figures.Records = static_cast<int64_t>(n);
   if (n > 0) {
     const TDateTime last = SpanTime(table[n - 1], 0.0);
     const TDateTime first = SpanTime(table[0], last);
-    days = static_cast<int64_t>(std::fabs(first - last)) + 1;
+    figures.Days = static_cast<int64_t>(std::fabs(first - last)) + 1;
   }
   const double total = static_cast<double>(totalSeconds);
+  figures.TotalHours = Truncated(total / 3600.0);
+  figures.AverageHours = n > 0 ? Truncated(total / (static_cast<double>(n) * 3600.0)) : 0;
+  return figures;
+}
+
+std::array<std::string, 4> StatusTexts(const TBootTable& table, int64_t totalSeconds) {
+  const TStatusFigures f = StatusFigures(table, totalSeconds);
   return {
-      "记录数:" + std::to_string(n),
-      "天数:" + std::to_string(days),
-      "总计:" + Truncated(total / 3600.0) + "小时",
-      "平均:" + (n > 0 ? Truncated(total / (static_cast<double>(n) * 3600.0)) : "0") + "(小时/次)",
+      "记录数:" + std::to_string(f.Records),
+      "天数:" + std::to_string(f.Days),
+      "总计:" + std::to_string(f.TotalHours) + "小时",
+      "平均:" + std::to_string(f.AverageHours) + "(小时/次)",
   };
 }

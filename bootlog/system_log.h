@@ -2,6 +2,7 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "bootlog/regional_formats.h"
 #include "bootlog/session_event.h"
@@ -10,6 +11,10 @@
 // regional date and time formats.
 std::unique_ptr<SessionSource> CreateSystemEventSource();
 RegionalFormats SystemRegionalFormats();
+// Where this computer's history is looked for, when none of it is there (a
+// fresh Linux system); empty when there is some, and on Windows, whose System
+// log is always there.
+std::vector<std::string> AbsentSystemLogPlaces();
 
 // Log files the developer tools name, read with this platform's account
 // lookup: a saved System log (.evt or .evtx) and a wtmpdb database (with FILE.1,

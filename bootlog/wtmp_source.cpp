@@ -2,6 +2,7 @@
 
 #include <filesystem>
 
+#include "bootlog/file_path.h"
 #include "bootlog/wtmp_record.h"
 
 namespace {
@@ -15,11 +16,11 @@ bool WtmpEventSource::OpenFileFrom(size_t first) {
     in_.close();
     in_.clear();
     std::error_code error;
-    const uintmax_t size = std::filesystem::file_size(files_[file_], error);
+    const uintmax_t size = std::filesystem::file_size(FilePath(files_[file_]), error);
     if (error || size < wtmp_record::kSize) {
       continue;
     }
-    in_.open(files_[file_], std::ios::binary);
+    in_.open(FilePath(files_[file_]), std::ios::binary);
     if (in_.is_open()) {
       unread_ = size / wtmp_record::kSize;
       return true;

@@ -44,6 +44,8 @@ wineserver -w
 [ -f "$dir/Dorvex.exe" ] || fail "no Dorvex.exe in $dir"
 [ -f "$dir/Uninstall.exe" ] || fail "no uninstaller in $dir"
 cmp -s "$dir/Dorvex.exe" "$built" || fail "the installed Dorvex.exe is not $built"
+table=$(dirname "$built")/../tools/dorvex-table.exe
+cmp -s "$dir/dorvex-table.exe" "$table" || fail "the installed dorvex-table.exe is not $table"
 [ -f "$link" ] || fail "no Start menu shortcut $link"
 grep -qaF 'Programs\Dorvex\Dorvex.exe' "$link" || fail "the shortcut does not start the installed program"
 [ "$(value DisplayName)" = "Dorvex" ] || fail "Apps & features entry: DisplayName '$(value DisplayName)'"

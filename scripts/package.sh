@@ -10,7 +10,7 @@ JOBS=$(nproc)
 
 echo "== release build, Debian package"
 cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=Release -DDORVEX_BENCH=OFF
-cmake --build build/release -j "$JOBS" --target dorvex dorvex-icons dorvex-docs
+cmake --build build/release -j "$JOBS" --target dorvex dorvex-table dorvex-icons dorvex-docs
 rm -rf build/release/packages
 (cd build/release && cpack -G DEB)
 

@@ -8,6 +8,18 @@ bash scripts/setup.sh
 cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=Release -DDORVEX_BENCH=OFF
 cmake --build build/release -j "$(nproc)" --target dorvex
 
+# A fresh system (a container) keeps no history for the list to show.
+history=""
+for f in /var/log/wtmp.db /var/log/wtmp.db.1 /var/lib/wtmpdb/wtmp.db /var/lib/wtmpdb/wtmp.db.1 \
+  /var/log/wtmp /var/log/wtmp.1 /var/log/journal; do
+  [ -e "$f" ] && history=1
+done
+if [ -z "$history" ]; then
+  echo "run: this computer keeps no boot history (no /var/log/wtmp.db, /var/lib/wtmpdb/wtmp.db," \
+    "/var/log/wtmp or /var/log/journal); to see Dorvex with a sample log:" \
+    "build/release/app/dorvex docs/sessions.events"
+fi
+
 if [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; then
   exec build/release/app/dorvex
 fi

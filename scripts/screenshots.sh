@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Remakes the README's pictures under docs/ from the fixture docs/sessions.events:
-# both pages of the main window and the about window, rendered without a screen.
+# both pages of the main window and the about window, rendered without a screen;
+# and the window showing a real saved log from beside the checkout.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -15,4 +16,6 @@ shot=(build/release/tools/dorvex-snapshot --events docs/sessions.events
 "${shot[@]}" --page 0 --out docs/boot-list.png
 "${shot[@]}" --page 1 --out docs/boot-chart.png
 build/release/tools/dorvex-about-snapshot --out docs/about.png
-echo "screenshots: docs/boot-list.png docs/boot-chart.png docs/about.png"
+build/release/tools/dorvex-snapshot ../shared/evtx/win7-workstation.evtx \
+  --now "2012-04-07 09:30:00" --out docs/saved-log.png
+echo "screenshots: docs/boot-list.png docs/boot-chart.png docs/about.png docs/saved-log.png"

@@ -12,7 +12,7 @@ NATIVE_PACKAGES=(
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   libfreetype-dev libfontconfig-dev libpng-dev zlib1g-dev libx11-dev libsqlite3-dev sqlite3
   fonts-liberation fonts-wqy-microhei fonts-dejavu-core
-  xvfb x11-apps x11-utils xdotool imagemagick time
+  xvfb x11-apps x11-utils xdotool xclip imagemagick time
   dpkg-dev file desktop-file-utils appstream unzip lintian man-db
   libsystemd-dev systemd-journal-remote
   clang-14 libclang-rt-14-dev llvm-14

@@ -22,6 +22,9 @@ bash scripts/fuzz.sh 20
 echo "== the program under Xvfb, without a window manager (the tests above ran it under openbox)"
 DORVEX_WM=none ASAN_OPTIONS=detect_leaks=0 \
   bash scripts/linux-e2e.sh build/native/app/dorvex build/screenshots/linux-main.png
+echo "== saved logs, drops and the clipboard under Xvfb"
+ASAN_OPTIONS=detect_leaks=0 bash scripts/open-e2e.sh build/native/app/dorvex \
+  build/native/tools/dorvex-table build/native/platform/x11/tests/xdnd-drop build/screenshots
 
 echo "== windows cross build (i686 MinGW-w64), tests under Wine"
 cmake -S . -B build/win32 -G Ninja -DCMAKE_BUILD_TYPE=Release \
@@ -36,7 +39,8 @@ if /lib/ld-linux.so.2 --help >/dev/null 2>&1; then
   ctest --test-dir build/win32 --output-on-failure --timeout 900
 
   echo "== Dorvex.exe under Wine and Xvfb"
-  DORVEX_WIN32_BUILD=build/win32 bash scripts/wine-e2e.sh build/win32/app/Dorvex.exe build/screenshots
+  DORVEX_WIN32_BUILD=build/win32 DORVEX_XDND_DROP=build/native/platform/x11/tests/xdnd-drop \
+    bash scripts/wine-e2e.sh build/win32/app/Dorvex.exe build/screenshots
   WINE_RUNS=1
 else
   echo "!! SKIPPED: this kernel runs no 32-bit programs, so nothing runs under Wine here" >&2
@@ -49,5 +53,6 @@ if [ -n "${WINE_RUNS:-}" ]; then
   bash scripts/installer-check.sh build/packages/Dorvex-*-setup.exe build/win32/app/Dorvex.exe
 fi
 unzip -p build/packages/Dorvex-*-win32.zip Dorvex.exe | cmp - build/win32/app/Dorvex.exe
+unzip -p build/packages/Dorvex-*-win32.zip dorvex-table.exe | cmp - build/win32/tools/dorvex-table.exe
 
 echo "== all tests passed"

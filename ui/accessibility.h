@@ -31,6 +31,8 @@ enum class TAccRole {
   StatusBar,
   Grouping,
   Notification,  // what the window announces, wherever the focus is
+  PopupMenu,
+  MenuItem,
 };
 
 // States, as bits.
@@ -60,6 +62,8 @@ enum class TAccEvent {
   DialogEnd,
   TextSelectionChange,  // a text's caret moved or its selection changed
   Announcement,         // a notification's text is to be told at once
+  MenuStart,  // a popup menu came up
+  MenuEnd,
 };
 
 class TAccessible;

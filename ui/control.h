@@ -17,6 +17,7 @@ class TTextEngine;
 using gfx::TCanvas;
 class TControlAccessible;
 class TForm;
+class TPopupMenu;
 
 enum TAlign { alNone, alTop, alBottom, alLeft, alRight, alClient };
 
@@ -145,6 +146,12 @@ class TControl {
   // title); a new one is repainted and the reader hears of it.
   const std::string& Caption() const { return caption_; }
   void SetCaption(const std::string& text);
+
+  // The menu that a right click, the menu key or Shift+F10 pops up over the
+  // control (or over a child without one of its own).
+  TPopupMenu* PopupMenu = nullptr;
+  // Where that menu appears when a key asks for it (own coordinates).
+  virtual TPoint PopupPoint() const { return {0, 0}; }
 
   // Tooltip text; shown by the application's hint facility when ShowHint is on.
   std::string Hint;

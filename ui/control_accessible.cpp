@@ -85,7 +85,9 @@ void TControlAccessible::CollectChildren(std::vector<TAccessible*>& out) const {
     TControl* c = pending.back();
     pending.pop_back();
     if (TControlAccessible* node = c->Accessible()) {
-      out.push_back(node);
+      if (node->InTree()) {
+        out.push_back(node);
+      }
       continue;
     }
     for (int i = c->ControlCount() - 1; i >= 0; --i) {

@@ -50,6 +50,9 @@ class TControlAccessible : public TAccessible {
   // What has the focus while the control has it: a part (the focused row,
   // the selected tab) or the node itself.
   virtual TAccessible* FocusTarget() { return this; }
+  // Whether the node is among its parent's children now; a popup menu is
+  // only while it is up, as the system's menus are windows of their own.
+  virtual bool InTree() const { return true; }
 
   // A rectangle in the control's own coordinates, on the screen.
   TRect ToScreen(const TRect& own) const;

@@ -21,6 +21,7 @@ TForm::~TForm() {
   }
   // The controls are destroyed by the base class; nothing may point at them meanwhile.
   active_ = hover_ = capture_ = nullptr;
+  shownMenu_ = nullptr;
   window_.reset();
 }
 
@@ -59,6 +60,7 @@ void TForm::ShowWindow() {
       if (Owner) {
         params.Owner = Owner->Window();
       }
+      params.AcceptsFiles = OnDropFiles != nullptr;
       window_ = app->Platform().CreatePlatformWindow(params, this);
       if (!icon_.IsEmpty()) {
         window_->SetIcon(icon_);

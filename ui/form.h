@@ -1,6 +1,7 @@
 #pragma once
 
 #include <exception>
+#include <functional>
 #include <memory>
 #include <string>
 #include <utility>
@@ -37,6 +38,9 @@ class TForm : public TWinControl, public TWindowEvents {
 
   TNotifyEvent OnCreate;
   TNotifyEvent OnClose;
+  // Files dropped on the window; set before it is first shown, it makes the
+  // window take drops.
+  std::function<void(const std::vector<std::string>& paths)> OnDropFiles;
 
   void SetClientSize(int width, int height) { SetBounds(Left(), Top(), width, height); }
 
@@ -83,6 +87,10 @@ class TForm : public TWinControl, public TWindowEvents {
   // Alt+letter: the first showing, enabled control that claims the letter acts.
   bool DispatchAccelerator(char32_t letter);
   TCursor CurrentCursor() const { return cursor_; }
+  // The menu up over the window: it takes every key, and a press outside it
+  // only closes it. Set by the menu itself.
+  TPopupMenu* ShownMenu() const { return shownMenu_; }
+  void SetShownMenu(TPopupMenu* menu) { shownMenu_ = menu; }
 
   // ---- platform window events (also the entry points of headless tests)
   void WindowResized(int clientWidth, int clientHeight) override;
@@ -96,6 +104,7 @@ class TForm : public TWinControl, public TWindowEvents {
   void WindowChar(char32_t ch) override;
   void WindowCloseRequest() override;
   void WindowDeactivated() override;
+  void WindowFilesDropped(const std::vector<std::string>& paths) override;
 
   // Called by controls leaving the tree or becoming hidden or disabled.
   void ControlGone(TControl* control);
@@ -141,6 +150,9 @@ class TForm : public TWinControl, public TWindowEvents {
   void UpdateHover(TPoint p);
   void UpdateCursor(TPoint p);
   TControl* EnabledTarget(TControl* c) const;
+  // Pops up the menu of the control or of its nearest parent with one; at
+  // `formPos`, or where the control says when a key asked.
+  bool PopupMenuOf(TControl* c, const TPoint* formPos);
 
   gfx::TColor color_ = gfx::clBtnFace;
   gfx::TFont font_;
@@ -151,6 +163,8 @@ class TForm : public TWinControl, public TWindowEvents {
   TControl* active_ = nullptr;
   TControl* hover_ = nullptr;
   TControl* capture_ = nullptr;
+  TPopupMenu* shownMenu_ = nullptr;
+  bool swallowRelease_ = false;  // of the press that closed a menu
   bool autoCapture_ = false;
   TCursor cursor_ = crArrow;
   bool closed_ = false;

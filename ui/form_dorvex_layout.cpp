@@ -167,11 +167,11 @@ void TFormDorvexLayout::BuildPages(TChartFactory& makeChart) {
   RzLWMsg->SetLargeImages(&ImageList2);
   RzLWMsg->SetStateImages(&ImageList2);
   RzLWMsg->SetColumns({{"", 18, false},
-                       {"开机时间", 150, false},
-                       {"关机时间", 150, false},
-                       {"运行时长", 100, false},
-                       {"登录用户", 127, false},
-                       {"信息", 0, true}});
+                       {kListCaptions[0], 150, false},
+                       {kListCaptions[1], 150, false},
+                       {kListCaptions[2], 100, false},
+                       {kListCaptions[3], 127, false},
+                       {kListCaptions[4], 0, true}});
 
   std::tie(TabSheet2, Panel2, Image2, Label2) =
       AddPageWithTop(*RzPageControl1, "2", "图表", 7, pageFont, 41, artwork::BarChartIcon(32),

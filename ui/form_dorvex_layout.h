@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <functional>
 #include <memory>
 #include <string>
@@ -29,6 +30,10 @@ class TFormDorvexLayout : public TForm {
   using TChartFactory = std::function<std::unique_ptr<TControl>()>;
 
   explicit TFormDorvexLayout(int dpi = 96, TChartFactory makeChart = nullptr);
+
+  // The list's column captions after the state picture's, which has none.
+  static constexpr std::array<const char*, 5> kListCaptions = {"开机时间", "关机时间", "运行时长",
+                                                               "登录用户", "信息"};
 
   static constexpr int kClientWidth = 673;
   static constexpr int kClientHeight = 475;

@@ -7,6 +7,8 @@
 #include "ui/control_accessible.h"
 #include "ui/form.h"
 #include "ui/guarded.h"
+#include "ui/hints.h"
+#include "ui/popup_menu.h"
 
 namespace {
 
@@ -180,6 +182,9 @@ void TForm::UpdateCursor(TPoint p) {
 }
 
 void TForm::ControlGone(TControl* control) {
+  if (IsAncestor(control, shownMenu_)) {
+    shownMenu_ = nullptr;
+  }
   if (IsAncestor(control, active_)) {
     active_ = nullptr;
   }
@@ -207,9 +212,24 @@ void TForm::ControlHidden(TControl* control) {
 
 // ---- the platform window's input
 
+bool TForm::PopupMenuOf(TControl* c, const TPoint* formPos) {
+  for (; c; c = c->Parent()) {
+    if (TPopupMenu* menu = c->PopupMenu) {
+      menu->Popup(formPos ? *formPos : c->ClientToForm(c->PopupPoint()));
+      return true;
+    }
+  }
+  return false;
+}
+
 void TForm::WindowMouseDown(TMouseButton button, TShiftState shift, TPoint p) {
   ArrangeControls();
   CancelAppHint();
+  if (shownMenu_ && !shownMenu_->FormRect().Contains(p)) {
+    shownMenu_->CloseUp();
+    swallowRelease_ = true;
+    return;
+  }
   TControl* target = capture_ ? capture_ : EnabledTarget(ControlAtPos(p));
   if (!target) {
     return;
@@ -245,6 +265,10 @@ void TForm::WindowMouseMove(TShiftState shift, TPoint p) {
 
 void TForm::WindowMouseUp(TMouseButton button, TShiftState shift, TPoint p) {
   ArrangeControls();
+  if (swallowRelease_) {
+    swallowRelease_ = false;
+    return;
+  }
   TControl* target = capture_ ? capture_ : EnabledTarget(ControlAtPos(p));
   TShiftState remaining = (shift & ~ButtonBit(button));
   if (capture_ && autoCapture_ && (remaining & kButtons) == 0) {
@@ -259,11 +283,18 @@ void TForm::WindowMouseUp(TMouseButton button, TShiftState shift, TPoint p) {
     UpdateHover(p);
     UpdateCursor(p);
   }
+  // A right click's menu comes on release, as the system's context menus do.
+  if (button == mbRight && !shownMenu_ && target && target->FormRect().Contains(p)) {
+    RunGuarded([&] { PopupMenuOf(target, &p); });
+  }
 }
 
 void TForm::WindowMouseWheel(TShiftState shift, int wheelDelta, TPoint p) {
   ArrangeControls();
   CancelAppHint();
+  if (shownMenu_) {
+    shownMenu_->CloseUp();
+  }
   TControl* c = capture_ ? capture_ : EnabledTarget(ControlAtPos(p));
   RunGuarded([&] {
     for (; c; c = c->Parent()) {
@@ -290,7 +321,18 @@ void TForm::WindowMouseLeave() {
 
 void TForm::WindowKeyDown(TKey key, TShiftState shift) {
   CancelAppHint();
+  if (shownMenu_) {
+    RunGuarded([&] { shownMenu_->KeyDown(key, shift); });
+    return;
+  }
   bool alt = (shift & ssAlt) != 0, ctrl = (shift & ssCtrl) != 0;
+  if (key == Key_Apps || (key == Key_F10 && (shift & (ssShift | ssCtrl | ssAlt)) == ssShift)) {
+    bool shown = false;
+    RunGuarded([&] { shown = PopupMenuOf(active_, nullptr); });
+    if (shown) {
+      return;
+    }
+  }
   if (alt && !ctrl && key == Key_F4) {
     WindowCloseRequest();
     return;
@@ -336,4 +378,13 @@ void TForm::WindowChar(char32_t ch) {
 void TForm::WindowDeactivated() {
   CancelMode();
   CancelAppHint();
+  if (shownMenu_) {
+    shownMenu_->CloseUp();
+  }
+}
+
+void TForm::WindowFilesDropped(const std::vector<std::string>& paths) {
+  if (OnDropFiles && !paths.empty()) {
+    RunGuarded([&] { OnDropFiles(paths); });
+  }
 }

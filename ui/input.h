@@ -33,8 +33,11 @@ constexpr TKey Key_Left = 0x25;
 constexpr TKey Key_Up = 0x26;
 constexpr TKey Key_Right = 0x27;
 constexpr TKey Key_Down = 0x28;
+constexpr TKey Key_Insert = 0x2D;
 constexpr TKey Key_Delete = 0x2E;
+constexpr TKey Key_Apps = 0x5D;  // the menu key
 constexpr TKey Key_F4 = 0x73;
+constexpr TKey Key_F10 = 0x79;
 
 // One notch of the wheel, as Windows reports it.
 constexpr int kWheelDelta = 120;

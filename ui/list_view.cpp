@@ -47,6 +47,7 @@ TListItem& TRzListView::AddItem() {
 
 void TRzListView::Clear() {
   items_.clear();
+  allSelected_ = false;
   itemIndex_ = -1;
   focusIndex_ = -1;
   topIndex_ = 0;
@@ -62,6 +63,7 @@ void TRzListView::ItemChanged(int i) {
 }
 
 void TRzListView::SetItemIndex(int i) {
+  SetAllSelected(false);
   if (i < -1 || i >= ItemCount()) {
     i = -1;
   }
@@ -83,6 +85,14 @@ void TRzListView::SetItemIndex(int i) {
   if (OnChange) {
     OnChange();
   }
+}
+
+void TRzListView::SetEmptyText(std::string text) {
+  if (text == emptyText_) {
+    return;
+  }
+  emptyText_ = std::move(text);
+  Invalidate();
 }
 
 int TRzListView::FocusedIndex() const {
@@ -261,9 +271,18 @@ void TRzListView::Paint(TCanvas& canvas) {
   TRect view = ViewRect();
   canvas.PushClipRect(view);
   PaintRows(canvas, RowsRect());
+  PaintEmptyText(canvas, RowsRect());
   PaintHeader(canvas, view);
   canvas.PopClip();
   PaintScrollBars(canvas);
+}
+
+void TRzListView::PaintEmptyText(TCanvas& canvas, const TRect& rows) {
+  if (ItemCount() > 0 || emptyText_.empty()) {
+    return;
+  }
+  canvas.Font = Font();
+  canvas.TextRect(rows, rows.Left + kCellPadding, rows.Top + kCellPadding, emptyText_);
 }
 
 void TRzListView::PaintHeader(TCanvas& canvas, const TRect& view) {
@@ -309,7 +328,7 @@ void TRzListView::PaintRows(TCanvas& canvas, const TRect& rows) {
     }
     ++paintedRows_;
     const TListItem& item = items_[i];
-    bool selected = i == itemIndex_ && (focused || !hideSelection_);
+    bool selected = (i == itemIndex_ || allSelected_) && (focused || !hideSelection_);
     gfx::TColor fg = textColor;
     if (selected) {
       gfx::TColor bg = focused ? gfx::clHighlight : gfx::clBtnFace;
@@ -383,10 +402,14 @@ void TRzListView::PaintRows(TCanvas& canvas, const TRect& rows) {
 
 void TRzListView::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
   TScrollingControl::MouseDown(button, shift, x, y);
+  TPoint p{x, y};
+  // A right click selects the row its menu is for, unless all are.
+  if (button == mbRight && !allSelected_ && ItemAtPos(p) >= 0) {
+    SetItemIndex(ItemAtPos(p));
+  }
   if (button != mbLeft) {
     return;
   }
-  TPoint p{x, y};
   int column = ColumnAtPos(p);
   if (column >= 0) {
     if (OnColumnClick) {
@@ -406,7 +429,27 @@ bool TRzListView::MouseWheel(TShiftState, int wheelDelta, TPoint) {
   return before != topIndex_ || ItemCount() > 0;
 }
 
+TPoint TRzListView::PopupPoint() const {
+  const TRect rows = RowsRect();
+  const int row = FocusedIndex();
+  if (row < topIndex_ || row >= topIndex_ + VisibleRowCount()) {
+    return {rows.Left, rows.Top};
+  }
+  const TRect r = ItemRect(row);
+  return {rows.Left + kCellPadding, std::min(r.Bottom, rows.Bottom)};
+}
+
 bool TRzListView::KeyDown(TKey key, TShiftState shift) {
+  if ((shift & (ssAlt | ssCtrl | ssShift)) == ssCtrl) {
+    if (key == 'C' || key == Key_Insert) {
+      CopyToClipboard();
+      return true;
+    }
+    if (key == 'A') {
+      SelectAll();
+      return true;
+    }
+  }
   if (shift & (ssAlt | ssCtrl)) {
     return false;
   }

@@ -63,6 +63,23 @@ class TRzListView : public TScrollingControl {
   // selected, else the first; -1 without rows. A focused list without a
   // selected row draws the dotted focus rectangle on it.
   int FocusedIndex() const;
+  // Ctrl+A: every row shown selected, for copying only; the list keeps one
+  // selected row otherwise, and the next click, key or refill ends it.
+  bool AllSelected() const { return allSelected_; }
+  void SelectAll();
+
+  // ---- copying: the header captions, then rows, as tab-separated lines of
+  // the columns that have a caption (the state picture's column has none)
+  std::vector<int> TextColumns() const;
+  const std::string& CellText(int row, int column) const;
+  std::string RowsText(int first, int last) const;  // rows first .. last - 1
+  // Ctrl+C: the selected row, or all after Ctrl+A; nothing without a selection.
+  void CopyToClipboard();
+  void CopyAllToClipboard();
+
+  // A line shown in the rows area while there are no rows; empty: none.
+  const std::string& EmptyText() const { return emptyText_; }
+  void SetEmptyText(std::string text);
 
   // ---- geometry (own coordinates)
   int HeaderHeight() const;
@@ -92,6 +109,8 @@ class TRzListView : public TScrollingControl {
   bool MouseWheel(TShiftState shift, int wheelDelta, TPoint pos) override;
   bool KeyDown(TKey key, TShiftState shift) override;
   void ChangeScale(int m, int d) override;
+  // Under the focused row, or at the top of the rows.
+  TPoint PopupPoint() const override;
 
  protected:
   std::unique_ptr<TControlAccessible> CreateAccessible() override;
@@ -107,6 +126,8 @@ class TRzListView : public TScrollingControl {
   TAccessible* RowAccessible(int row);
   void PaintHeader(TCanvas& canvas, const TRect& view);
   void PaintRows(TCanvas& canvas, const TRect& rows);
+  void PaintEmptyText(TCanvas& canvas, const TRect& rows);
+  void SetAllSelected(bool on);
   int TextHeight() const;
 
   std::vector<TListColumn> columns_;
@@ -118,6 +139,8 @@ class TRzListView : public TScrollingControl {
   const gfx::TImageList* stateImages_ = nullptr;
   gfx::TColor frameColor_ = gfx::clWindowFrame;
   std::vector<TListItem> items_;
+  std::string emptyText_;
+  bool allSelected_ = false;
   int itemIndex_ = -1;
   int focusIndex_ = -1;  // the row last selected
   int topIndex_ = 0;

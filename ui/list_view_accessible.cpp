@@ -66,7 +66,7 @@ class TListRowAccessible : public TPartAccessible {
     if (list_.TabStop && list_.CanFocus()) {
       states |= asFocusable;
     }
-    if (list_.ItemIndex() == row_) {
+    if (list_.ItemIndex() == row_ || list_.AllSelected()) {
       states |= asSelected;
     }
     if (list_.Focused() && list_.FocusedIndex() == row_) {
@@ -122,7 +122,18 @@ class TListViewAccessible : public TControlAccessible, public TAccTable {
   }
   // The rows go; the headers stay, as they read their columns as they are now.
   void DropParts() override { parts_.Drop(Columns()); }
+  // While the list is empty, why.
+  std::string Description() const override {
+    return list_.ItemCount() == 0 ? list_.EmptyText() : std::string();
+  }
   std::vector<TAccessible*> SelectedChildren() const override {
+    if (list_.AllSelected()) {
+      std::vector<TAccessible*> rows;
+      for (int row = 0; row < list_.ItemCount(); ++row) {
+        rows.push_back(Part(Columns() + row));
+      }
+      return rows;
+    }
     const int row = list_.ItemIndex();
     if (row < 0 || row >= list_.ItemCount()) {
       return {};
@@ -152,7 +163,7 @@ class TListViewAccessible : public TControlAccessible, public TAccTable {
   // The table leaves out columns without a header: the state picture's, which has no text.
   TAccTable* Table() override { return this; }
   int RowCount() const override { return list_.ItemCount(); }
-  int ColumnCount() const override { return static_cast<int>(TextColumns().size()); }
+  int ColumnCount() const override { return static_cast<int>(list_.TextColumns().size()); }
   std::string ColumnHeader(int column) const override {
     const int c = ListColumn(column);
     return c >= 0 ? AccessibleText(list_.Columns()[c].Caption) : std::string();
@@ -162,12 +173,7 @@ class TListViewAccessible : public TControlAccessible, public TAccTable {
     if (row < 0 || row >= list_.ItemCount() || c < 0) {
       return {};
     }
-    const TListItem& item = list_.Item(row);
-    if (c == 0) {
-      return item.Caption;
-    }
-    const size_t sub = static_cast<size_t>(c - 1);
-    return sub < item.SubItems.size() ? item.SubItems[sub] : std::string();
+    return list_.CellText(row, c);
   }
   TAccessible* RowNode(int row) override {
     return row >= 0 && row < list_.ItemCount() ? Part(Columns() + row) : nullptr;
@@ -179,18 +185,9 @@ class TListViewAccessible : public TControlAccessible, public TAccTable {
 
  private:
   int Columns() const { return static_cast<int>(list_.Columns().size()); }
-  std::vector<int> TextColumns() const {
-    std::vector<int> shown;
-    for (int c = 0; c < Columns(); ++c) {
-      if (!AccessibleText(list_.Columns()[c].Caption).empty()) {
-        shown.push_back(c);
-      }
-    }
-    return shown;
-  }
   // The list's column of a table column; -1 outside.
   int ListColumn(int column) const {
-    const std::vector<int> shown = TextColumns();
+    const std::vector<int> shown = list_.TextColumns();
     return column >= 0 && column < static_cast<int>(shown.size()) ? shown[column] : -1;
   }
   TRzListView& list_;

@@ -8,17 +8,7 @@
 #include "gfx/scale.h"
 #include "gfx/text.h"
 #include "ui/application.h"
-
-namespace {
-
-// Copied text carries the line breaks of the platform's own edit boxes.
-#ifdef _WIN32
-constexpr const char* kLineBreak = "\r\n";
-#else
-constexpr const char* kLineBreak = "\n";
-#endif
-
-}  // namespace
+#include "ui/table_text.h"
 
 TMemo::TMemo() : TScrollingControl(kBorder) {
   SetBounds(0, 0, 185, 89);

@@ -4,6 +4,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "gfx/bitmap.h"
 #include "ui/accessibility.h"
@@ -31,6 +32,8 @@ class TWindowEvents {
   virtual void WindowDeactivated() = 0;
   // The root of the window's accessible tree, for the platform's bridge.
   virtual TAccessible* WindowAccessible() { return nullptr; }
+  // Files dropped on a window that accepts them (full paths, UTF-8).
+  virtual void WindowFilesDropped(const std::vector<std::string>& /*paths*/) {}
 };
 
 enum TWindowKind {
@@ -50,6 +53,8 @@ struct TWindowParams {
   class TPlatformWindow* Owner = nullptr;
   // Shown modally: the owner takes no input while it is open.
   bool Modal = false;
+  // Files may be dropped on it (the system's drag and drop).
+  bool AcceptsFiles = false;
 };
 
 // One top-level window. The toolkit paints the whole client area into one image and

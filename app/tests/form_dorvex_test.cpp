@@ -5,6 +5,7 @@
 #include "app/tests/boot_logs.h"
 #include "bootlog/date_format.h"
 #include "bootlog/fixture_source.h"
+#include "bootlog/tests/temp_folder.h"
 #include "chart/boot_chart.h"
 #include "platform/headless/headless_platform.h"
 #include "ui/about/form_about.h"
@@ -19,10 +20,14 @@ class FormDorvexTest : public ::testing::Test {
   std::vector<std::string> logs{WorkedExample()};
   int opened = 0;
   RegionalFormats formats;
+  TLogFiles startLog;
+  std::vector<std::string> absent;
 
   std::unique_ptr<TFormDorvex> Make() {
     TFormDorvex::TSources sources;
     sources.Formats = formats;
+    sources.StartLog = startLog;
+    sources.AbsentLogPlaces = [this] { return absent; };
     sources.OpenLog = [this]() -> std::unique_ptr<SessionSource> {
       const std::string& text = logs[std::min<size_t>(opened++, logs.size() - 1)];
       return FixtureLogFromText(text, "log");
@@ -170,6 +175,69 @@ TEST_F(FormDorvexTest, AltAOpensTheAboutWindowModallyAndFreesItAfter) {
   EXPECT_TRUE(seen);
   EXPECT_EQ(FormAbout, nullptr);
   EXPECT_FALSE(form->Closed());
+}
+
+TEST_F(FormDorvexTest, ASavedLogIsNamedAndReadAgainByEveryRefresh) {
+  TTempFolder dir;
+  const std::string path = dir.Write("office.log", WorkedExample());
+  auto form = Make();
+  form->ShowWindow();
+  ASSERT_TRUE(form->OpenSavedLog({TLogKind::Unknown, path, {}}));
+  EXPECT_EQ(platform.Windows().back()->Title, "Dorvex - office.log");
+  EXPECT_EQ(form->LabTime->Caption(), " 日志文件:");
+  EXPECT_EQ(form->LabTimeText->Caption(), "office.log");
+  EXPECT_EQ(form->RzLWMsg->ItemCount(), 3);
+  platform.Advance(app, 1000);  // the uptime is this computer's: the label keeps the name
+  EXPECT_EQ(form->LabTimeText->Caption(), "office.log");
+  dir.Write("office.log", "6005 " + std::to_string(At(2010, 1, 1, 9, 0)) + "\n");
+  form->TBRefresh->Click();
+  EXPECT_EQ(Rows(*form), (std::vector<std::vector<std::string>>{
+                             {"2010/1/1 9:00:00", "", "", "", "正常,运行中...", "0"}}));
+  EXPECT_EQ(opened, 1);
+}
+
+TEST_F(FormDorvexTest, AFileThatCannotBeReadIsNamedAndTheTableShownStays) {
+  TTempFolder dir;
+  const std::string noise = dir.Write("noise.evtx", std::string("\x01\x02\0\x7f", 4));
+  const std::string gone = dir.Write("gone.log", WorkedExample());
+  auto form = Make();
+  form->ShowWindow();
+  const auto rows = Rows(*form);
+  EXPECT_FALSE(form->OpenSavedLog({TLogKind::Unknown, noise, {}}));
+  EXPECT_EQ(Rows(*form), rows);
+  EXPECT_EQ(form->Caption(), "Dorvex");
+  ASSERT_EQ(platform.MessageBoxes.size(), 1u);
+  EXPECT_EQ(platform.MessageBoxes[0].Text,
+            "无法读取日志文件 " + noise + "：这不是 Dorvex 能读取的日志文件.");
+
+  // Dropped, then gone before the refresh.
+  form->WindowFilesDropped({gone, noise});
+  EXPECT_EQ(form->Caption(), "Dorvex - gone.log");
+  std::filesystem::remove(gone);
+  form->DispatchAccelerator(U'r');
+  EXPECT_EQ(Rows(*form), rows);
+  ASSERT_EQ(platform.MessageBoxes.size(), 2u);
+  EXPECT_EQ(platform.MessageBoxes[1].Text, "无法读取日志文件 " + gone + "：文件不存在.");
+}
+
+TEST_F(FormDorvexTest, StartUpWithALogThatCannotBeReadShowsThisComputers) {
+  startLog = {TLogKind::Evtx, "/nonexistent/System.evtx", {}};
+  auto form = Make();
+  EXPECT_EQ(platform.MessageBoxes.size(), 1u);
+  EXPECT_EQ(form->RzLWMsg->ItemCount(), 3);
+  EXPECT_EQ(form->Caption(), "Dorvex");
+}
+
+TEST_F(FormDorvexTest, WithoutAnyHistoryTheListSaysWhereItLooked) {
+  logs = {""};
+  absent = {"/var/log/wtmp.db", "/var/log/wtmp"};
+  auto form = Make();
+  EXPECT_EQ(form->RzLWMsg->EmptyText(),
+            "此计算机上没有开机记录，以下位置都不存在：/var/log/wtmp.db、/var/log/wtmp");
+  // An empty saved log is not this computer's.
+  TTempFolder dir;
+  ASSERT_TRUE(form->OpenSavedLog({TLogKind::Unknown, dir.Write("empty.log", "# none\n"), {}}));
+  EXPECT_EQ(form->RzLWMsg->EmptyText(), "");
 }
 
 }  // namespace

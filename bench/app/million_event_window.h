@@ -11,11 +11,11 @@
 #include "ui/application.h"
 
 inline TFormDorvex::TSources Sources(int64_t boots, int users) {
-  return {
-      [boots, users] {
-        return std::make_unique<WindowsSessionSource>(std::make_unique<GeneratedLog>(boots, users));
-      },
-      {}};
+  TFormDorvex::TSources sources;
+  sources.OpenLog = [boots, users] {
+    return std::make_unique<WindowsSessionSource>(std::make_unique<GeneratedLog>(boots, users));
+  };
+  return sources;
 }
 
 // The main window shown over 1,000,000 events (31,250 boots of 32 events).

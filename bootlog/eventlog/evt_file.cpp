@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "bootlog/file_path.h"
 #include "bootlog/little_endian.h"
 
 namespace {
@@ -19,7 +20,7 @@ constexpr uint64_t kBlockSize = 64 * 1024;
 
 std::string TEvtFile::Open(const std::string& path) {
   Close();
-  file_.open(path, std::ios::binary);
+  file_.open(FilePath(path), std::ios::binary);
   if (!file_) {
     return path + ": cannot be read";
   }

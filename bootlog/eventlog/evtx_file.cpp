@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "bootlog/file_path.h"
 #include "bootlog/little_endian.h"
 
 namespace {
@@ -16,7 +17,7 @@ constexpr uint32_t kRecordSignature = 0x00002A2A;
 
 std::string TEvtxFile::Open(const std::string& path) {
   Close();
-  file_.open(path, std::ios::binary);
+  file_.open(FilePath(path), std::ios::binary);
   if (!file_) {
     return path + ": cannot be read";
   }

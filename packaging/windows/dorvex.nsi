@@ -1,5 +1,6 @@
 ; Per-user installer around the standalone Dorvex.exe. The build passes:
-;   VERSION (2.0), VERSION4 (2.0.0.0), EXE, ICON, LICENSE, OUTFILE, PUBLISHER, HOMEPAGE
+;   VERSION (2.0), VERSION4 (2.0.0.0), EXE, TABLE (dorvex-table.exe), ICON, LICENSE, OUTFILE,
+;   PUBLISHER, HOMEPAGE
 Unicode true
 ManifestDPIAware true
 RequestExecutionLevel user
@@ -46,6 +47,7 @@ Section
   SetShellVarContext current
   SetOutPath "$INSTDIR"
   File "/oname=${APP}.exe" "${EXE}"
+  File "/oname=dorvex-table.exe" "${TABLE}"
   WriteUninstaller "$INSTDIR\Uninstall.exe"
   CreateShortcut "${SHORTCUT}" "$INSTDIR\${APP}.exe" "" "$INSTDIR\${APP}.exe" 0
 
@@ -69,6 +71,7 @@ Section "Uninstall"
   SetShellVarContext current
   Delete "${SHORTCUT}"
   Delete "$INSTDIR\${APP}.exe"
+  Delete "$INSTDIR\dorvex-table.exe"
   Delete "$INSTDIR\Uninstall.exe"
   RMDir "$INSTDIR"
   DeleteRegKey HKCU "${UNINST_KEY}"

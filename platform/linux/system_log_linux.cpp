@@ -2,6 +2,7 @@
 #include <locale.h>
 
 #include <cstring>
+#include <filesystem>
 
 #include "bootlog/eventlog/eventlog_source.h"
 #include "bootlog/eventlog/evt_file_api.h"
@@ -20,6 +21,26 @@ std::unique_ptr<SessionSource> CreateSystemEventSource() {
   return std::make_unique<MergedEventSource>(
       LoginRecordSource(),
       std::make_unique<JournalSleepSource>(JournalSleepSource::SystemJournal()));
+}
+
+std::vector<std::string> AbsentSystemLogPlaces() {
+  const TLoginRecordFiles files;
+  std::vector<std::string> places = files.Databases;
+  places.push_back(files.Wtmp.front());
+  const std::string journal = JournalSleepSource::SystemJournal();
+  places.push_back(journal.empty() ? "/var/log/journal" : journal);
+  std::vector<std::string> looked = places;
+  for (const std::string& database : files.Databases) {
+    looked.push_back(database + ".1");
+  }
+  looked.insert(looked.end(), files.Wtmp.begin(), files.Wtmp.end());
+  for (const std::string& place : looked) {
+    std::error_code error;
+    if (std::filesystem::exists(place, error)) {
+      return {};
+    }
+  }
+  return places;
 }
 
 std::unique_ptr<SessionSource> CreateLoginRecordSource() {

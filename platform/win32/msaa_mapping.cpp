@@ -45,6 +45,10 @@ long MsaaRole(TAccRole role) {
       return ROLE_SYSTEM_GROUPING;
     case TAccRole::Notification:
       return ROLE_SYSTEM_ALERT;
+    case TAccRole::PopupMenu:
+      return ROLE_SYSTEM_MENUPOPUP;
+    case TAccRole::MenuItem:
+      return ROLE_SYSTEM_MENUITEM;
   }
   return ROLE_SYSTEM_CLIENT;
 }
@@ -93,6 +97,10 @@ unsigned long MsaaEvent(TAccEvent event) {
       return EVENT_OBJECT_TEXTSELECTIONCHANGED;
     case TAccEvent::Announcement:
       return EVENT_SYSTEM_ALERT;
+    case TAccEvent::MenuStart:
+      return EVENT_SYSTEM_MENUPOPUPSTART;
+    case TAccEvent::MenuEnd:
+      return EVENT_SYSTEM_MENUPOPUPEND;
   }
   return EVENT_OBJECT_STATECHANGE;
 }

@@ -131,6 +131,10 @@ std::unique_ptr<EventSource> LiveSystemLog() {
   return std::make_unique<LiveEventLogSource>(std::make_unique<AdvapiEventLogApi>());
 }
 
+std::vector<std::string> AbsentSystemLogPlaces() {
+  return {};
+}
+
 std::unique_ptr<SessionSource> CreateSystemEventSource() {
   return std::make_unique<WindowsSessionSource>(LiveSystemLog());
 }

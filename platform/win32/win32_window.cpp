@@ -1,6 +1,8 @@
 #include "platform/win32/win32_window.h"
 
 #include <windows.h>
+// After windows.h, which it needs.
+#include <shellapi.h>
 
 #include <algorithm>
 #include <vector>
@@ -94,6 +96,9 @@ TWin32Window::TWin32Window(const TWindowParams& params, TWindowEvents* events, v
     DeleteMenu(menu, SC_MINIMIZE, MF_BYCOMMAND);
     DeleteMenu(menu, SC_SIZE, MF_BYCOMMAND);
     DeleteMenu(menu, SC_RESTORE, MF_BYCOMMAND);
+  }
+  if (hwnd != nullptr && params.AcceptsFiles) {
+    DragAcceptFiles(hwnd, TRUE);
   }
   EnsureDib(std::max(params.ClientWidth, 1), std::max(params.ClientHeight, 1));
 }
@@ -296,6 +301,24 @@ void TWin32Window::MouseMove(uintptr_t wParam, intptr_t lParam) {
   }
 }
 
+void TWin32Window::DroppedFiles(void* drop) {
+  auto* files = static_cast<HDROP>(drop);
+  std::vector<std::string> paths;
+  const UINT count = DragQueryFileW(files, 0xFFFFFFFF, nullptr, 0);
+  for (UINT i = 0; i < count; ++i) {
+    const UINT length = DragQueryFileW(files, i, nullptr, 0);
+    std::u16string path(length + 1, u'\0');
+    DragQueryFileW(files, i, reinterpret_cast<wchar_t*>(path.data()), length + 1);
+    path.resize(length);
+    paths.push_back(Utf8FromUtf16(path));
+  }
+  DragFinish(files);
+  // Not while a modal window has the input.
+  if (events_ && !paths.empty() && IsWindowEnabled(H(hwnd_))) {
+    events_->WindowFilesDropped(paths);
+  }
+}
+
 intptr_t TWin32Window::HandleMessage(unsigned message, uintptr_t wParam, intptr_t lParam) {
   HWND hwnd = H(hwnd_);
   switch (message) {
@@ -417,6 +440,9 @@ intptr_t TWin32Window::HandleMessage(unsigned message, uintptr_t wParam, intptr_
       if (const auto c = chars_.Add(static_cast<char16_t>(wParam)); c && events_) {
         events_->WindowChar(*c);
       }
+      return 0;
+    case WM_DROPFILES:
+      DroppedFiles(reinterpret_cast<void*>(wParam));
       return 0;
     case WM_SYSCOLORCHANGE:
       LoadSystemColors();

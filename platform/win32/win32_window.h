@@ -54,6 +54,8 @@ class TWin32Window : public TPlatformWindow {
   TShiftState MouseShift(uintptr_t wParam) const;
   void MouseButton(TMouseButton button, bool down, uintptr_t wParam, intptr_t lParam);
   void MouseMove(uintptr_t wParam, intptr_t lParam);
+  // WM_DROPFILES; `drop` is its HDROP.
+  void DroppedFiles(void* drop);
 
   TWindowEvents* events_;
   TWindowKind kind_;

@@ -70,8 +70,12 @@ TKey KeyFromKeysym(unsigned long k) {
       return Key_Right;
     case XK_Down:
       return Key_Down;
+    case XK_Insert:
+      return Key_Insert;
     case XK_Delete:
       return Key_Delete;
+    case XK_Menu:
+      return Key_Apps;
     case XK_Shift_L:
     case XK_Shift_R:
       return Key_Shift;

@@ -15,6 +15,7 @@
 
 #include "platform/linux/atk/atk_bridge.h"
 #include "platform/x11/open_address.h"
+#include "platform/x11/x11_clipboard.h"
 #include "platform/x11/x11_display.h"
 #include "platform/x11/x11_errors.h"
 #include "platform/x11/x11_message_box.h"
@@ -26,7 +27,6 @@ namespace x11 {
 namespace {
 
 constexpr double kUnixEpochDays = 25569.0;  // 1970-01-01 in days since 1899-12-30
-constexpr int kClipboardWaitMs = 300;
 
 }  // namespace
 
@@ -40,7 +40,8 @@ std::unique_ptr<TX11Platform> TX11Platform::Open() {
   return std::unique_ptr<TX11Platform>(new TX11Platform(std::move(display)));
 }
 
-TX11Platform::TX11Platform(std::unique_ptr<TX11Display> display) : display_(std::move(display)) {
+TX11Platform::TX11Platform(std::unique_ptr<TX11Display> display)
+    : display_(std::move(display)), clipboard_(std::make_unique<TX11Clipboard>(*display_)) {
   // A session may name its accessibility bus on the display instead of the session bus.
   ::Display* dpy = display_->Dpy;
   const Atom busAtom = XInternAtom(dpy, "AT_SPI_BUS", True);
@@ -63,6 +64,7 @@ TX11Platform::TX11Platform(std::unique_ptr<TX11Display> display) : display_(std:
 
 TX11Platform::~TX11Platform() {
   atk_.reset();
+  clipboard_.reset();
 }
 
 void TX11Platform::RemoveWindow(TX11Window* w) {
@@ -101,29 +103,7 @@ bool TX11Platform::ProcessEvents(std::optional<uint64_t> timeoutMs) {
 
 void TX11Platform::Dispatch(void* event) {
   XEvent& ev = *static_cast<XEvent*>(event);
-  TX11Display& x = *display_;
-  if (ev.type == SelectionRequest) {
-    // Another program pastes what we copied.
-    XSelectionRequestEvent& req = ev.xselectionrequest;
-    XEvent reply{};
-    reply.xselection.type = SelectionNotify;
-    reply.xselection.requestor = req.requestor;
-    reply.xselection.selection = req.selection;
-    reply.xselection.target = req.target;
-    reply.xselection.time = req.time;
-    reply.xselection.property = None;
-    if (req.target == x.Targets) {
-      Atom targets[] = {x.Targets, x.Utf8String, XA_STRING};
-      XChangeProperty(x.Dpy, req.requestor, req.property, XA_ATOM, 32, PropModeReplace,
-                      reinterpret_cast<unsigned char*>(targets), 3);
-      reply.xselection.property = req.property;
-    } else if (req.target == x.Utf8String || req.target == XA_STRING) {
-      XChangeProperty(x.Dpy, req.requestor, req.property, req.target, 8, PropModeReplace,
-                      reinterpret_cast<const unsigned char*>(clipboard_.data()),
-                      static_cast<int>(clipboard_.size()));
-      reply.xselection.property = req.property;
-    }
-    XSendEvent(x.Dpy, req.requestor, False, 0, &reply);
+  if (clipboard_->HandleEvent(ev)) {
     return;
   }
   ::Window target = ev.xany.window;
@@ -185,54 +165,11 @@ TRect TX11Platform::DesktopRect() {
 }
 
 void TX11Platform::SetClipboardText(const std::string& utf8) {
-  clipboard_ = utf8;
-  if (windows_.empty()) {
-    return;
-  }
-  XSetSelectionOwner(display_->Dpy, display_->Clipboard, windows_.front()->Handle(), CurrentTime);
-  XFlush(display_->Dpy);
+  clipboard_->SetText(utf8);
 }
 
 std::string TX11Platform::ClipboardText() {
-  TX11Display& x = *display_;
-  ::Window owner = XGetSelectionOwner(x.Dpy, x.Clipboard);
-  if (owner == None) {
-    return {};
-  }
-  for (TX11Window* w : windows_) {
-    if (w->Handle() == owner) {
-      return clipboard_;
-    }
-  }
-  if (windows_.empty()) {
-    return {};
-  }
-  ::Window me = windows_.front()->Handle();
-  XConvertSelection(x.Dpy, x.Clipboard, x.Utf8String, x.SelectionProperty, me, CurrentTime);
-  XFlush(x.Dpy);
-  // Wait a short while for the owner's answer; other events keep their order.
-  XEvent ev;
-  for (int waited = 0; waited < kClipboardWaitMs; waited += 10) {
-    if (XCheckTypedWindowEvent(x.Dpy, me, SelectionNotify, &ev)) {
-      if (ev.xselection.property == None) {
-        return {};
-      }
-      Atom type;
-      int format;
-      unsigned long count = 0, after = 0;
-      unsigned char* data = nullptr;
-      std::string text;
-      if (XGetWindowProperty(x.Dpy, me, x.SelectionProperty, 0, 1 << 20, True, AnyPropertyType,
-                             &type, &format, &count, &after, &data) == Success &&
-          data) {
-        text.assign(reinterpret_cast<char*>(data), count);
-        XFree(data);
-      }
-      return text;
-    }
-    usleep(10000);
-  }
-  return {};
+  return clipboard_->Text();
 }
 
 bool TX11Platform::OpenAddress(const std::string& address) {

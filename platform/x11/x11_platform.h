@@ -12,6 +12,7 @@ class TAtkBridge;
 
 namespace x11 {
 
+class TX11Clipboard;
 class TX11Window;
 struct TX11Display;
 
@@ -49,7 +50,7 @@ class TX11Platform : public TPlatform {
   void Dispatch(void* event);
   std::unique_ptr<TX11Display> display_;
   std::vector<TX11Window*> windows_;
-  std::string clipboard_;
+  std::unique_ptr<TX11Clipboard> clipboard_;
   std::unique_ptr<platform_atk::TAtkBridge> atk_;
 };
 

@@ -8,6 +8,7 @@
 
 #include "bootlog/utf8.h"
 #include "platform/linux/atk/atk_bridge.h"
+#include "platform/x11/x11_drop.h"
 #include "platform/x11/x11_platform.h"
 #include "platform/x11/x11_window_manager.h"
 
@@ -56,6 +57,11 @@ TX11Window::TX11Window(TX11Platform& platform, const TWindowParams& params, TWin
   DescribeWindow(x_, window_, params, owner ? owner->window_ : 0);
   ApplySizeHints();
   SetTitle(params.Title);
+  if (params.AcceptsFiles) {
+    drop_ = std::make_unique<TXdndTarget>(
+        x_, window_, [this] { return inputEnabled_ && events_; },
+        [this](const std::vector<std::string>& paths) { events_->WindowFilesDropped(paths); });
+  }
   platform_.AddWindow(this);
 }
 
@@ -412,8 +418,13 @@ void TX11Window::HandleEvent(XEvent& ev) {
       }
       break;
     }
+    case SelectionNotify:
+      if (drop_) {
+        drop_->HandleEvent(ev);
+      }
+      break;
     case ClientMessage:
-      if (AnswerPing(x_, ev.xclient)) {
+      if (AnswerPing(x_, ev.xclient) || (drop_ && drop_->HandleEvent(ev))) {
         break;
       }
       if (ev.xclient.message_type == x_.WmProtocols &&

@@ -3,6 +3,7 @@
 #include <X11/Xlib.h>
 
 #include <cstdint>
+#include <memory>
 #include <vector>
 
 #include "platform/x11/x11_display.h"
@@ -11,6 +12,7 @@
 namespace x11 {
 
 class TX11Platform;
+class TXdndTarget;
 
 // One top-level window. Keeps the last presented image in the server's pixel format
 // and repaints exposed areas from it.
@@ -61,7 +63,8 @@ class TX11Window : public TPlatformWindow {
   bool inputEnabled_ = true;
   bool focusWanted_ = false;  // GrabFocus before the window could take it
   TShiftState buttons_ = 0;
-  uint32_t accessibleRoot_ = 0;  // told to the bridge when first shown
+  uint32_t accessibleRoot_ = 0;        // told to the bridge when first shown
+  std::unique_ptr<TXdndTarget> drop_;  // when files may be dropped
 };
 
 // Modifier and button bits of an X event state as the toolkit's shift state.

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "app/command_line.h"
 #include "linux_gfx.h"
 #include "platform/headless/headless_platform.h"
 #include "tools/common/image_size.h"
@@ -19,15 +20,16 @@ struct TAction {
   TPoint At;
 };
 
-[[noreturn]] void Usage(const char* why) {
-  std::fprintf(stderr,
-               "dorvex-about-snapshot: %s\n"
-               "usage: dorvex-about-snapshot [--dpi N] [--depth BITS] [--hover X,Y]\n"
-               "       [--press X,Y] [--click X,Y] [--tab] [--select-all] [--crop X,Y,W,H]\n"
-               "       [--zoom N] [--out FILE.png]\n"
-               "Actions run in the order given; coordinates are client pixels.\n",
-               why);
-  std::exit(2);
+const TProgramUsage kProgram{
+    "dorvex-about-snapshot",
+    "Draws the about window, without a screen, into a PNG. Actions run in the order given; "
+    "coordinates are client pixels.",
+    "usage: dorvex-about-snapshot [--dpi N] [--depth BITS] [--hover X,Y]\n"
+    "       [--press X,Y] [--click X,Y] [--tab] [--select-all] [--crop X,Y,W,H]\n"
+    "       [--zoom N] [--out FILE.png]\n"};
+
+[[noreturn]] void Usage(const std::string& why) {
+  std::exit(UsageError(kProgram, why));
 }
 
 constexpr int64_t kFarthest = 100000;  // pixels either way, for points and crops
@@ -38,7 +40,7 @@ std::vector<int> Numbers(const std::string& option, const std::string& value, si
   std::string problem;
   if (!ParseNumberListOption(option, value, ',', count, -kFarthest, kFarthest, form, numbers,
                              problem)) {
-    Usage(problem.c_str());
+    Usage(problem);
   }
   return std::vector<int>(numbers.begin(), numbers.end());
 }
@@ -52,7 +54,7 @@ int Number(const std::string& option, const std::string& value, int min, int max
   int64_t n = 0;
   std::string problem;
   if (!ParseNumberOption(option, value, min, max, n, problem)) {
-    Usage(problem.c_str());
+    Usage(problem);
   }
   return static_cast<int>(n);
 }
@@ -67,9 +69,12 @@ int main(int argc, char** argv) {
   std::vector<TAction> actions;
   for (int i = 1; i < argc; ++i) {
     const std::string a = argv[i];
+    if (int status = 0; AnswersStandardOption(kProgram, a, status)) {
+      return status;
+    }
     auto value = [&]() -> std::string {
       if (i + 1 >= argc) {
-        Usage(("missing value for " + a).c_str());
+        Usage("option '" + a + "' needs a value");
       }
       return argv[++i];
     };
@@ -98,7 +103,7 @@ int main(int argc, char** argv) {
     } else if (a == "--out") {
       out = value();
     } else {
-      Usage(("unknown option " + a).c_str());
+      Usage("unknown option '" + a + "'");
     }
   }
 

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "app/command_line.h"
+#include "app/log_source_option.h"
 #include "bootlog/complete.h"
 #include "bootlog/convert_time.h"
 #include "bootlog/reconstruct.h"
@@ -13,7 +15,6 @@
 #include "chart_actions.h"
 #include "chart_dump.h"
 #include "gfx/bitmap.h"
-#include "tools/common/log_source_option.h"
 #ifdef DORVEX_LINUX_GFX
 #include "platform/linux/text/linux_gfx.h"
 #endif
@@ -22,15 +23,18 @@
 
 namespace {
 
+const TProgramUsage kProgram{
+    "dorvex-chart",
+    "Draws the chart of running hours alone, after the mouse actions given, as a PNG and/or a "
+    "text dump.",
+    std::string("usage: dorvex-chart ") + TLogSourceOption::kUsage +
+        "\n"
+        "                    [--size WxH] [--dpi N] [--out FILE.png] [--dump]\n"
+        "                    [--move X,Y] [--drag X0,Y0,X1,Y1] [--rdrag X0,Y0,X1,Y1]\n"
+        "                    [--wheel N] ...\n"};
+
 int Usage(const std::string& problem) {
-  std::fprintf(stderr,
-               "dorvex-chart: %s\n"
-               "usage: dorvex-chart %s\n"
-               "                    [--size WxH] [--dpi N] [--out FILE.png] [--dump]\n"
-               "                    [--move X,Y] [--drag X0,Y0,X1,Y1] [--rdrag X0,Y0,X1,Y1]\n"
-               "                    [--wheel N] ...\n",
-               problem.c_str(), TLogSourceOption::kUsage);
-  return 2;
+  return UsageError(kProgram, problem);
 }
 
 // `count` whole numbers in [min, max] separated by `separator` (one: no
@@ -63,6 +67,9 @@ int main(int argc, char** argv) {
   std::vector<TChartAction> actions;
   for (int i = 1; i < argc; ++i) {
     const std::string option = argv[i];
+    if (int status = 0; AnswersStandardOption(kProgram, option, status)) {
+      return status;
+    }
     if (option == "--dump") {
       dump = true;
       continue;

@@ -7,6 +7,7 @@
 #include <fstream>
 #include <string>
 
+#include "app/command_line.h"
 #include "gfx/bitmap.h"
 #include "linux_gfx.h"
 #include "platform/win32/icon_file.h"
@@ -18,13 +19,14 @@ namespace {
 
 constexpr int kLargestPng = 1024;
 
-int Usage(const char* why) {
-  std::fprintf(stderr,
-               "dorvex-icon: %s\n"
-               "usage: dorvex-icon --ico OUT.ico\n"
-               "       dorvex-icon --png SIZE OUT.png   (SIZE 1 to %d)\n",
-               why, kLargestPng);
-  return 2;
+const TProgramUsage kProgram{
+    "dorvex-icon", "Draws the program's icon: the executable's icon file, or one square PNG.",
+    "usage: dorvex-icon --ico OUT.ico\n"
+    "       dorvex-icon --png SIZE OUT.png   (SIZE 1 to " +
+        std::to_string(kLargestPng) + ")\n"};
+
+int Usage(const std::string& why) {
+  return UsageError(kProgram, why);
 }
 
 int WriteIco(const std::string& path) {
@@ -43,7 +45,7 @@ int WritePng(const std::string& sizeText, const std::string& path) {
   int64_t size = 0;
   std::string problem;
   if (!ParseNumberOption("SIZE", sizeText, 1, kLargestPng, size, problem)) {
-    return Usage(problem.c_str());
+    return Usage(problem);
   }
   platform_linux::InstallLinuxGfx();
   std::string error;
@@ -58,11 +60,17 @@ int WritePng(const std::string& sizeText, const std::string& path) {
 
 int main(int argc, char** argv) {
   const std::string mode = argc > 1 ? argv[1] : "";
+  if (int status = 0; argc == 2 && AnswersStandardOption(kProgram, mode, status)) {
+    return status;
+  }
   if (mode == "--ico" && argc == 3) {
     return WriteIco(argv[2]);
   }
   if (mode == "--png" && argc == 4) {
     return WritePng(argv[2], argv[3]);
+  }
+  if (mode != "--ico" && mode != "--png" && !mode.empty()) {
+    return Usage("unknown option '" + mode + "'");
   }
   return Usage("wrong arguments");
 }

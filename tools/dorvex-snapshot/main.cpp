@@ -6,7 +6,9 @@
 #include <memory>
 #include <string>
 
+#include "app/command_line.h"
 #include "app/form_dorvex.h"
+#include "app/log_source_option.h"
 #include "bootlog/date_format.h"
 #include "bootlog/listed_source.h"
 #include "gfx/bitmap.h"
@@ -14,7 +16,6 @@
 #include "platform/headless/headless_platform.h"
 #include "tools/common/format_option.h"
 #include "tools/common/image_size.h"
-#include "tools/common/log_source_option.h"
 #include "tools/common/number_option.h"
 #include "ui/application.h"
 
@@ -22,6 +23,7 @@ namespace {
 
 struct TOptions {
   TLogSourceOption Log;
+  std::string File;  // opened as the window opens a saved log
   int Page = 0;
   int Width = TFormDorvexLayout::kClientWidth;
   int Height = TFormDorvexLayout::kClientHeight;
@@ -32,15 +34,17 @@ struct TOptions {
   std::string Out = "dorvex.png";
 };
 
-[[noreturn]] void Usage(const char* why) {
-  std::fprintf(
-      stderr,
-      "dorvex-snapshot: %s\n"
-      "usage: dorvex-snapshot %s\n"
-      "       [--page 0|1] [--size WxH] [--uptime SECONDS] [--now \"YYYY-MM-DD HH:MM:SS\"]\n"
-      "       [--date-format PIC] [--time-format PIC] [--dpi N] [--out FILE.png]\n",
-      why, TLogSourceOption::kUsage);
-  std::exit(2);
+const TProgramUsage kProgram{
+    "dorvex-snapshot",
+    "Draws the main window as it looks after start-up, without a screen, into a PNG. The window "
+    "shows the log the options name, or the FILE as it opens a saved log.",
+    std::string("usage: dorvex-snapshot [FILE | ") + TLogSourceOption::kUsage +
+        "]\n"
+        "       [--page 0|1] [--size WxH] [--uptime SECONDS] [--now \"YYYY-MM-DD HH:MM:SS\"]\n"
+        "       [--date-format PIC] [--time-format PIC] [--dpi N] [--out FILE.png]\n"};
+
+[[noreturn]] void Usage(const std::string& why) {
+  std::exit(UsageError(kProgram, why));
 }
 
 bool ParseNow(const std::string& text, TDateTime& out) {
@@ -56,7 +60,7 @@ int64_t Number(const std::string& option, const std::string& value, int64_t min,
   int64_t n = 0;
   std::string problem;
   if (!ParseNumberOption(option, value, min, max, n, problem)) {
-    Usage(problem.c_str());
+    Usage(problem);
   }
   return n;
 }
@@ -65,16 +69,19 @@ TOptions ParseOptions(int argc, char** argv) {
   TOptions o;
   for (int i = 1; i < argc; ++i) {
     std::string a = argv[i];
+    if (int status = 0; AnswersStandardOption(kProgram, a, status)) {
+      std::exit(status);
+    }
     auto value = [&]() -> std::string {
       if (i + 1 >= argc) {
-        Usage(("missing value for " + a).c_str());
+        Usage("option '" + a + "' needs a value");
       }
       return argv[++i];
     };
     std::string problem;
     if (TLogSourceOption::Names(a)) {
       if (!o.Log.Take(a, value(), problem)) {
-        Usage(problem.c_str());
+        Usage(problem);
       }
     } else if (a == "--page") {
       std::string v = value();
@@ -86,7 +93,7 @@ TOptions ParseOptions(int argc, char** argv) {
       std::vector<int64_t> size;
       std::string problem;
       if (!ParseNumberListOption(a, value(), 'x', 2, 1, 10000, "WxH", size, problem)) {
-        Usage(problem.c_str());
+        Usage(problem);
       }
       o.Width = static_cast<int>(size[0]);
       o.Height = static_cast<int>(size[1]);
@@ -105,18 +112,23 @@ TOptions ParseOptions(int argc, char** argv) {
       o.Dpi = static_cast<int>(Number(a, value(), 48, 480));
     } else if (a == "--out") {
       o.Out = value();
+    } else if (!a.starts_with("-") && o.File.empty() && !o.Log.Given()) {
+      o.File = a;
     } else {
-      Usage(("unknown option " + a).c_str());
+      Usage("unknown option '" + a + "'");
     }
+  }
+  if (!o.File.empty() && o.Log.Given()) {
+    Usage("a FILE and the log options exclude each other");
   }
   // The window's image: the client size scaled to the dpi.
   if (const std::string problem =
           ImageSizeProblem(gfx::MulDiv(o.Width, o.Dpi, 96), gfx::MulDiv(o.Height, o.Dpi, 96));
       !problem.empty()) {
-    Usage(problem.c_str());
+    Usage(problem);
   }
   if (const std::string problem = FormatOptionsProblem(o.Formats); !problem.empty()) {
-    Usage(problem.c_str());
+    Usage(problem);
   }
   return o;
 }
@@ -149,6 +161,9 @@ int main(int argc, char** argv) {
       std::fprintf(stderr, "dorvex-snapshot: %s\n", problem.c_str());
       return 2;
     }
+  }
+  if (!opt.File.empty()) {
+    sources.StartLog = {TLogKind::Unknown, opt.File, {}};
   }
   TFormDorvex form(opt.Dpi, sources);
   app.MainForm = &form;

@@ -1,50 +1,77 @@
 // Prints the completed boot table and the four status texts, without a window.
 #include <cstdio>
-#include <cstring>
 #include <memory>
 #include <string>
+#ifdef _WIN32
+#include <fcntl.h>
+#include <io.h>
 
+#include "platform/win32/utf8_arguments.h"
+#endif
+
+#include "app/command_line.h"
+#include "app/log_source_option.h"
 #include "bootlog/complete.h"
 #include "bootlog/convert_time.h"
 #include "bootlog/reconstruct.h"
-#include "bootlog/status_texts.h"
 #include "bootlog/system_log.h"
+#include "table_formats.h"
 #include "tools/common/format_option.h"
-#include "tools/common/log_source_option.h"
 
 namespace {
 
-int Usage(const std::string& problem) {
-  std::fprintf(stderr,
-               "dorvex-table: %s\n"
-               "usage: dorvex-table %s\n"
-               "                    [--date-format PICTURE] [--time-format PICTURE]\n",
-               problem.c_str(), TLogSourceOption::kUsage);
-  return 2;
-}
+const TProgramUsage kProgram{
+    "dorvex-table",
+    "Prints the boot table of this computer's log, or of the log named, and its four status "
+    "texts.",
+    std::string("usage: dorvex-table [FILE] [--date-format PICTURE] [--time-format PICTURE]\n"
+                "                    [--format tsv|csv|json]\n"
+                "       dorvex-table ") +
+        TLogSourceOption::kUsage +
+        " ...\n"
+        "A FILE alone is a log of any kind, found from what it holds.\n"};
 
 }  // namespace
 
 int main(int argc, char** argv) {
+#ifdef _WIN32
+  platform_win32::TUtf8Arguments utf8;
+  argc = utf8.Count();
+  argv = utf8.Values();
+#endif
   TLogSourceOption log;
   std::string problem;
   RegionalFormats formats = SystemRegionalFormats();
+  TTableFormat format = TTableFormat::Plain;
   for (int i = 1; i < argc; ++i) {
     const std::string option = argv[i];
+    if (int status = 0; AnswersStandardOption(kProgram, option, status)) {
+      return status;
+    }
+    if (!option.starts_with("-")) {
+      if (!log.TakeFile(option, problem)) {
+        return UsageError(kProgram, problem);
+      }
+      continue;
+    }
     const bool names = TLogSourceOption::Names(option);
-    if (!names && option != "--date-format" && option != "--time-format") {
-      return Usage("unknown option '" + option + "'");
+    if (!names && option != "--date-format" && option != "--time-format" && option != "--format") {
+      return UsageError(kProgram, "unknown option '" + option + "'");
     }
     if (i + 1 >= argc) {
-      return Usage("option '" + option + "' needs a value");
+      return UsageError(kProgram, "option '" + option + "' needs a value");
     }
     const std::string value = argv[++i];
     if (names) {
       if (!log.Take(option, value, problem)) {
-        return Usage(problem);
+        return UsageError(kProgram, problem);
+      }
+    } else if (option == "--format") {
+      if (!ParseTableFormat(value, format)) {
+        return UsageError(kProgram, "--format takes tsv, csv or json, not '" + value + "'");
       }
     } else if (value.empty()) {
-      return Usage("option '" + option + "' needs a picture");
+      return UsageError(kProgram, "option '" + option + "' needs a picture");
     } else if (option == "--date-format") {
       formats.ShortDate = value;
     } else {
@@ -53,7 +80,7 @@ int main(int argc, char** argv) {
   }
 
   if (const std::string problem = FormatOptionsProblem(formats); !problem.empty()) {
-    return Usage(problem.c_str());
+    return UsageError(kProgram, problem);
   }
 
   std::unique_ptr<SessionSource> source;
@@ -75,23 +102,19 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "%s\n", e.what());
     return 1;
   }
-  // Rows go out as they are made: memory follows the boot table, not the output.
-  std::string out;
-  const int64_t totalSeconds = CompleteBootTable(table, formats, [&out](TBootRow& row) {
-    out.clear();
-    for (const std::string& column : row.Columns) {
-      out += column;
-      out += '\t';
-    }
-    out += std::to_string(row.StateImage);
-    out += '\n';
-    std::fwrite(out.data(), 1, out.size(), stdout);
-  });
-  std::string status(1, '\n');
-  for (const std::string& text : StatusTexts(table, totalSeconds)) {
-    status += text;
-    status += '\n';
+#ifdef _WIN32
+  // CSV lines end in CR LF of their own; text mode would add a CR.
+  if (format == TTableFormat::Csv) {
+    _setmode(_fileno(stdout), _O_BINARY);
   }
-  std::fwrite(status.data(), 1, status.size(), stdout);
+#endif
+  TTableWriter writer(format, stdout);
+  writer.Begin();
+  size_t index = 0;
+  const int64_t totalSeconds = CompleteBootTable(table, formats, [&](TBootRow& row) {
+    writer.Row(table[index], index, row);
+    ++index;
+  });
+  writer.End(table, totalSeconds);
   return std::fflush(stdout) == 0 && !std::ferror(stdout) ? 0 : 1;
 }

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "app/command_line.h"
 #include "gfx/canvas.h"
 #include "gfx/shading.h"
 #include "linux_gfx.h"
@@ -218,10 +219,24 @@ void Magnify(TCanvas& c, const TBitmap& src, const TRect& from, int x, int y,
   }
 }
 
+const TProgramUsage kProgram{
+    "gfx-sheet",
+    "Draws the drawing layer's primitives and text samples on one PNG for a person to look at.",
+    "usage: gfx-sheet [OUTPUT.png]\n"};
+
 }  // namespace
 
 int main(int argc, char** argv) {
   const std::string out = argc > 1 ? argv[1] : "gfx-sheet.png";
+  if (int status = 0; argc > 1 && AnswersStandardOption(kProgram, out, status)) {
+    return status;
+  }
+  if (out.starts_with("-")) {
+    return UsageError(kProgram, "unknown option '" + out + "'");
+  }
+  if (argc > 2) {
+    return UsageError(kProgram, "more than one OUTPUT.png given");
+  }
   platform_linux::InstallLinuxGfx();
   TBitmap sheet(kWidth, kHeight, PixelOf(clWhite));
   TCanvas c(sheet);

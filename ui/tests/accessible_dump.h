@@ -10,10 +10,11 @@
 // in brackets and the default action in parentheses.
 inline const char* AccRoleName(TAccRole role) {
   // In the order of TAccRole.
-  static const char* const kNames[] = {
-      "Window",  "Dialog",       "ToolBar", "PushButton", "StaticText",   "PageTabList",
-      "PageTab", "PropertyPage", "List",    "ListItem",   "ColumnHeader", "Chart",
-      "Graphic", "Text",         "Link",    "StatusBar",  "Grouping"};
+  static const char* const kNames[] = {"Window",     "Dialog",      "ToolBar",      "PushButton",
+                                       "StaticText", "PageTabList", "PageTab",      "PropertyPage",
+                                       "List",       "ListItem",    "ColumnHeader", "Chart",
+                                       "Graphic",    "Text",        "Link",         "StatusBar",
+                                       "Grouping",   "PopupMenu",   "MenuItem"};
   const auto i = static_cast<size_t>(role);
   return i < std::size(kNames) ? kNames[i] : "?";
 }

@@ -174,6 +174,9 @@ void SendAccessibilityEvent(TAccEvent event, const TAccessible& constNode) {
       TextChange(node);
       break;
     case TAccEvent::StateChange:
+    case TAccEvent::MenuStart:
+    case TAccEvent::MenuEnd:
+      // A menu coming up or going is its showing and visible states changing.
       RefreshSubtree(node);
       break;
     case TAccEvent::Reorder:

@@ -45,6 +45,10 @@ AtkRole AtkRoleOf(TAccRole role, bool table, bool row) {
     case TAccRole::Notification:
       // Orca 43 tells a notification when it shows.
       return ATK_ROLE_NOTIFICATION;
+    case TAccRole::PopupMenu:
+      return ATK_ROLE_MENU;
+    case TAccRole::MenuItem:
+      return ATK_ROLE_MENU_ITEM;
   }
   return ATK_ROLE_UNKNOWN;
 }

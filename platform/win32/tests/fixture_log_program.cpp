@@ -19,8 +19,10 @@ int main(int argc, char** argv) {
   const std::string fixture = argv[1];
   std::unique_ptr<TPlatform> platform = CreateWin32Platform();
   TApplication app(*platform);
-  TFormDorvex form(app.ScreenDpi(),
-                   {[fixture] { return OpenFixtureLog(fixture); }, SystemRegionalFormats()});
+  TFormDorvex::TSources sources;
+  sources.OpenLog = [fixture] { return OpenFixtureLog(fixture); };
+  sources.Formats = SystemRegionalFormats();
+  TFormDorvex form(app.ScreenDpi(), std::move(sources));
   app.MainForm = &form;
   form.DoCreate();
   form.ShowWindow();

@@ -439,6 +439,19 @@ TEST_F(ScreenReader, KeysThatMoveTheFocusAndTheSelectionAreHeardOutOfProcess) {
   ASSERT_TRUE(TabTo(
       [](const TItem& i) { return i.Role == ROLE_SYSTEM_LIST || i.Role == ROLE_SYSTEM_LISTITEM; },
       focused));
+  // The list's menu from the menu key: it comes up with its first item focused.
+  TSeenEvent start{}, focus{}, end{};
+  from = seenEvents.size();
+  PostMessageW(main_, WM_KEYDOWN, VK_APPS, 1);
+  ASSERT_TRUE(WaitForEvent(EVENT_SYSTEM_MENUPOPUPSTART, main_, from, start));
+  EXPECT_EQ(ItemOfEvent(start).Role, ROLE_SYSTEM_MENUPOPUP);
+  ASSERT_TRUE(WaitForEvent(EVENT_OBJECT_FOCUS, main_, from, focus));
+  const TItem item = ItemOfEvent(focus);
+  EXPECT_EQ(item.Role, ROLE_SYSTEM_MENUITEM);
+  EXPECT_EQ(item.Name, "复制");
+  from = seenEvents.size();
+  PostMessageW(main_, WM_KEYDOWN, VK_ESCAPE, 1);
+  EXPECT_TRUE(WaitForEvent(EVENT_SYSTEM_MENUPOPUPEND, main_, from, end));
   if (programArgument.empty()) {
     return;  // Wine's own System log has no boots
   }

@@ -27,15 +27,15 @@ int main(int argc, char** argv) {
     return 1;
   }
   TApplication app(*platform);
-  TFormDorvex form(app.ScreenDpi(),
-                   {[fixture] {
-                      if (const std::string problem = FixtureEventSource::Problem(fixture);
-                          !problem.empty()) {
-                        throw EFixtureError(problem);
-                      }
-                      return OpenFixtureLog(fixture);
-                    },
-                    SystemRegionalFormats()});
+  TFormDorvex::TSources sources;
+  sources.OpenLog = [fixture] {
+    if (const std::string problem = FixtureEventSource::Problem(fixture); !problem.empty()) {
+      throw EFixtureError(problem);
+    }
+    return OpenFixtureLog(fixture);
+  };
+  sources.Formats = SystemRegionalFormats();
+  TFormDorvex form(app.ScreenDpi(), std::move(sources));
   app.MainForm = &form;
   form.DoCreate();
   form.ShowWindow();

@@ -191,6 +191,21 @@ check(len(focused) >= 1, "focus events of Tab: %r" % (heard.seen,))
 if records > 0:
     check(heard.of("object:selection-changed"), "a selection event of Down: %r" % (heard.seen,))
     check(heard.of("object:active-descendant-changed"), "the list's active descendant")
+
+# The list's menu, from the keyboard: its first item has the focus, a menu
+# item of a menu; Escape gives the focus back to the list.
+heard.seen.clear()
+keys("shift+F10")
+pump(3, lambda: heard.of("object:state-changed:focused", 1))
+items = [s for (t, name, d, s) in heard.seen
+         if str(t).startswith("object:state-changed:focused") and d == 1]
+check(items and items[-1].name == "复制" and items[-1].getRole() == pyatspi.ROLE_MENU_ITEM and
+      items[-1].parent.getRole() == pyatspi.ROLE_MENU, "the menu's first item: %r" % (heard.seen,))
+heard.seen.clear()
+keys("Escape")
+pump(3, lambda: heard.of("object:state-changed:focused", 1))
+check(heard.of("object:state-changed:focused", 1) and
+      heard.of("object:state-changed:focused", 1)[-1] != "复制", "the focus back from the menu")
 heard.stop()
 
 # The about window: opened by its button's action, its text read, closed by "关闭".

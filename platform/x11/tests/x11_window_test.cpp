@@ -205,6 +205,9 @@ TEST(X11Keys, KeysymsAndModifiersMapToTheToolkitCodes) {
   EXPECT_EQ(x11::KeyFromKeysym(0xFE20), Key_Tab);  // XK_ISO_Left_Tab (Shift+Tab)
   EXPECT_EQ(x11::KeyFromKeysym(0xFFC1), Key_F4);
   EXPECT_EQ(x11::KeyFromKeysym(0xFFFF), Key_Delete);
+  EXPECT_EQ(x11::KeyFromKeysym(0xFF67), Key_Apps);    // XK_Menu
+  EXPECT_EQ(x11::KeyFromKeysym(0xFF63), Key_Insert);  // Ctrl+Insert copies
+  EXPECT_EQ(x11::KeyFromKeysym(0xFFC7), Key_F10);     // Shift+F10 pops a menu up
   EXPECT_EQ(x11::KeyFromKeysym(0x1234), 0);
   EXPECT_EQ(x11::ShiftFromX(ShiftMask | Mod1Mask), ssShift | ssAlt);
   EXPECT_EQ(x11::ShiftFromX(ControlMask | Button1Mask), ssCtrl | ssLeft);

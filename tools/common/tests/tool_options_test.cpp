@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <string>
 
 namespace {
@@ -93,6 +94,44 @@ TEST_F(ToolOptions, AboutSnapshotRefusesJunkAndPicturesOverTheLimit) {
   // A zoom that fits is made.
   EXPECT_EQ(Run(DORVEX_ABOUT_SNAPSHOT, "--crop 0,0,20,10 --zoom 16"), 0) << message;
   EXPECT_TRUE(Wrote());
+}
+
+// Standard output, standard error and the exit status of a tool run with `args`.
+struct TRun {
+  std::string Out, Err;
+  int Status = -1;
+};
+TRun RunTool(const std::string& dir, const char* tool, const std::string& args) {
+  const int status = std::system((std::string("ASAN_OPTIONS=detect_leaks=0 DISPLAY= '") + tool +
+                                  "' " + args + " >'" + dir + "/out' 2>'" + dir + "/err'")
+                                     .c_str());
+  auto read = [&](const char* name) {
+    std::ifstream in(dir + "/" + name);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+  };
+  return {read("out"), read("err"), WIFEXITED(status) ? WEXITSTATUS(status) : -1};
+}
+
+TEST_F(ToolOptions, EveryProgramAnswersHelpAndVersionAndRefusesWhatItDoesNotKnow) {
+  for (const char* tool : {DORVEX, DORVEX_TABLE, DORVEX_CHART, DORVEX_SNAPSHOT,
+                           DORVEX_ABOUT_SNAPSHOT, DORVEX_ICON, GFX_SHEET}) {
+    const std::string name = std::filesystem::path(tool).filename().string();
+    const TRun help = RunTool(dir_, tool, "--help");
+    EXPECT_EQ(help.Status, 0) << name;
+    EXPECT_NE(help.Out.find("\nusage: " + name + " "), std::string::npos) << help.Out;
+    EXPECT_EQ(help.Err, "") << name;
+    const TRun version = RunTool(dir_, tool, "--version");
+    EXPECT_EQ(version.Status, 0) << name;
+    EXPECT_EQ(version.Out, name + " 2.0\n");
+    const TRun wrong = RunTool(dir_, tool, "--colour red");
+    EXPECT_EQ(wrong.Status, 2) << name;
+    EXPECT_EQ(wrong.Out, "") << name;
+    EXPECT_EQ(wrong.Err.substr(0, wrong.Err.find('\n')), name + ": unknown option '--colour'");
+    EXPECT_NE(wrong.Err.find("\nusage: " + name + " "), std::string::npos) << wrong.Err;
+  }
+  for (const char* tool : {DORVEX, DORVEX_TABLE, DORVEX_CHART, DORVEX_SNAPSHOT}) {
+    EXPECT_EQ(RunTool(dir_, tool, "--evtx").Status, 2) << tool;  // a value missing
+  }
 }
 
 TEST_F(ToolOptions, IconSizeIsTakenWhole) {

@@ -1,4 +1,4 @@
-#include "tools/common/log_source_option.h"
+#include "app/log_source_option.h"
 
 #include <gtest/gtest.h>
 
