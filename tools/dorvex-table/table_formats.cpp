@@ -52,6 +52,8 @@ const char* StopName(TStopKind kind) {
       return "\"sleep\"";
     case TStopKind::Hibernation:
       return "\"hibernation\"";
+    case TStopKind::FastStartup:
+      return "\"fast startup\"";
     case TStopKind::Shutdown:
       break;
   }
