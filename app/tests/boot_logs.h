@@ -11,6 +11,14 @@ inline uint32_t At(int y, int mo, int d, int h, int mi) {
   return static_cast<uint32_t>((EncodeDate(y, mo, d) - 25569) * 86400 + (h - 8) * 3600 + mi * 60);
 }
 
+// A boot and a clean shutdown, as fixture lines.
+inline std::string BootLine(uint32_t time) {
+  return "6005 " + std::to_string(time) + "\n";
+}
+inline std::string ShutdownLine(uint32_t time) {
+  return "6006 " + std::to_string(time) + "\n";
+}
+
 // Clean boot by A, a boot by B that lost power, the running boot by B.
 inline std::string WorkedExample() {
   std::string t;

@@ -336,7 +336,7 @@ TEST_F(AtkLayerTest, ARefillLeavesTheOldRowsAndBarsDefunctAndTellsTheirRemoval) 
   TSignalLog states("state-change");
   TSignalLog children("children-changed");
   TSignalLog models("model-changed", ATK_TYPE_TABLE);
-  log += "6006 " + std::to_string(At(2009, 11, 26, 8, 0)) + "\n";
+  log += ShutdownLine(At(2009, 11, 26, 8, 0));
 
   form->TBRefresh->Click();
   Relay();
@@ -423,7 +423,7 @@ TEST_F(AtkLayerTest, TheUptimeLabelAndThePanesTellTheirNewNames) {
   TSignalLog names("property-change");
   platform.Ticks += 3000;
   platform.Advance(*app, 1000);
-  log += "6005 " + std::to_string(At(2009, 11, 26, 8, 0)) + "\n";
+  log += BootLine(At(2009, 11, 26, 8, 0));
   form->TBRefresh->Click();
   Relay();
   EXPECT_NE(NameOf(uptime), before);
