@@ -52,12 +52,10 @@ class TReconstruction {
       return;
     }
     const bool woke = event.Kind == TKind::Asleep && event.Woke;
-    if (woke && pending_ && pending_->WentAsleepKnown && pending_->Utc >= event.WakeUtc &&
-        int64_t{pending_->Utc} - event.WakeUtc < kShortestCounted) {
-      pending_->Utc = event.Utc;
-      pending_->WentAsleepKnown = event.WentAsleepKnown;
+    if (woke && JoinLater(event)) {
       return;
     }
+    openSince_.reset();
     if (pending_ && (woke || event.PlaceUtc() < pending_->WakeUtc)) {
       ApplyPending();
     }
@@ -80,6 +78,26 @@ class TReconstruction {
         }
         break;
     }
+  }
+
+  // A period that woke less than a minute before the computer went asleep
+  // again, with nothing between, is one with the later period.
+  bool JoinLater(const TSessionEvent& woke) {
+    const std::optional<uint32_t> later =
+        pending_ ? (pending_->WentAsleepKnown ? std::optional(pending_->Utc) : std::nullopt)
+                 : openSince_;
+    if (!later || *later < woke.WakeUtc || int64_t{*later} - woke.WakeUtc >= kShortestCounted) {
+      return false;
+    }
+    if (pending_) {
+      pending_->Utc = woke.Utc;
+      pending_->WentAsleepKnown = woke.WentAsleepKnown;
+    } else if (woke.WentAsleepKnown) {
+      table_.back().StopTime = ConvertEventTime(woke.Utc, formats_);
+      stopUtc_ = woke.Utc;
+      openSince_ = woke.Utc;
+    }
+    return true;
   }
 
   void Finish() {
@@ -143,9 +161,11 @@ class TReconstruction {
   void WentAsleep(const TSessionEvent& asleep) {
     if (table_.empty() || IsTimeSet(table_.back().StartTime)) {
       Stop(asleep.Utc, StopKindOf(asleep.How));
+      openSince_ = asleep.Utc;
     } else if (StoppedAsleep(table_.back()) && stopUtc_ > asleep.Utc) {
       table_.back().StopTime = ConvertEventTime(asleep.Utc, formats_);
       stopUtc_ = asleep.Utc;
+      openSince_ = asleep.Utc;
     }
   }
 
@@ -166,6 +186,8 @@ class TReconstruction {
   TBootTable& table_;
   std::optional<TSessionEvent> pending_;  // a period that woke, its stop not yet placed
   uint32_t stopUtc_ = 0;                  // seconds of the last record's stop
+  // The last event was a period nothing woke, which stopped the last record here.
+  std::optional<uint32_t> openSince_;
 };
 
 }  // namespace
