@@ -4,8 +4,6 @@
 
 #include "bootlog/iso_time.h"
 
-namespace {}  // namespace
-
 const std::string* ValueOf(const TLogEvent& event, const TRecordKind& kind, size_t which) {
   const size_t at = kind.Values[which];
   return at < event.Strings.size() ? &event.Strings[at] : nullptr;
