@@ -6,9 +6,9 @@ TDateTime ConvertEventTime(uint32_t timeGenerated, const RegionalFormats& format
   // Formed in extended precision, like the constant one third of a day (8 hours).
   const long double v =
       static_cast<long double>(kUnixEpochDate) + timeGenerated / 86400.0L + 1.0L / 3.0L;
-  const std::string text = DateTimeText(static_cast<double>(v), formats);
-  if (auto parsed = ParseDateTimeText(text, formats)) {
-    return *parsed;
+  const TDateTimeRoundTrip trip = RoundTripDateTime(static_cast<double>(v), formats);
+  if (trip.Back) {
+    return *trip.Back;
   }
-  throw EConvertError("'" + text + "' is not a valid date and time");
+  throw EConvertError("'" + trip.Text + "' is not a valid date and time");
 }

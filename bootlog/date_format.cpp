@@ -41,20 +41,27 @@ void AppendNum(std::string& out, int value, int width) {
   }
 }
 
-// Pictures are tokenised once: every event time is written and read with the same two.
+// Pictures are tokenised once: every event time is written and read with the
+// same two. A new picture never takes the place of the one returned last, so
+// that two looked up in a row stay valid together.
 const std::vector<TPictureToken>& Tokens(const std::string& picture) {
   struct Entry {
     std::string picture;
     std::vector<TPictureToken> tokens;
   };
   static thread_local Entry cache[4];
-  static thread_local unsigned next = 0;
-  for (const Entry& e : cache) {
-    if (!e.tokens.empty() && e.picture == picture) {
-      return e.tokens;
+  static thread_local unsigned next = 0, last = 0;
+  for (unsigned i = 0; i < 4; ++i) {
+    if (!cache[i].tokens.empty() && cache[i].picture == picture) {
+      last = i;
+      return cache[i].tokens;
     }
   }
-  Entry& e = cache[next++ % 4];
+  if (next % 4 == last) {
+    ++next;
+  }
+  last = next++ % 4;
+  Entry& e = cache[last];
   e.picture = picture;
   e.tokens = ParsePicture(picture);
   if (e.tokens.empty()) {
@@ -298,35 +305,34 @@ bool HasTwelveHourClock(const std::vector<TPictureToken>& tokens) {
   return false;
 }
 
-}  // namespace
+// The two pictures of a date-time text, looked up once for a round trip.
+struct TPictures {
+  explicit TPictures(const RegionalFormats& formats)
+      : Date(Tokens(formats.ShortDate)), Time(Tokens(formats.LongTime)) {}
+  const std::vector<TPictureToken>& Date;
+  const std::vector<TPictureToken>& Time;
+};
 
-std::string FormatDateTime(const std::string& picture, TDateTime value,
-                           const RegionalFormats& formats) {
-  std::string out;
-  AppendFormatted(out, Tokens(picture), DecodeDateTime(value), formats);
-  return out;
-}
-
-std::string DateTimeText(TDateTime value, const RegionalFormats& formats) {
+std::string Text(TDateTime value, const TPictures& pictures, const RegionalFormats& formats) {
   const TDateTimeParts p = DecodeDateTime(value);
   std::string text;
-  AppendFormatted(text, Tokens(formats.ShortDate), p, formats);
+  AppendFormatted(text, pictures.Date, p, formats);
   if (p.Hour != 0 || p.Minute != 0 || p.Second != 0 || p.MilliSecond != 0) {
     text += ' ';
-    AppendFormatted(text, Tokens(formats.LongTime), p, formats);
+    AppendFormatted(text, pictures.Time, p, formats);
   }
   return text;
 }
 
-std::optional<TDateTime> ParseDateTimeText(const std::string& text,
-                                           const RegionalFormats& formats) {
+std::optional<TDateTime> Parse(const std::string& text, const TPictures& pictures,
+                               const RegionalFormats& formats) {
   Reader in(text);
   Fields f;
-  if (!ReadPicture(in, Tokens(formats.ShortDate), formats, f)) {
+  if (!ReadPicture(in, pictures.Date, formats, f)) {
     return std::nullopt;
   }
   if (!in.AtEnd()) {
-    const std::vector<TPictureToken>& time = Tokens(formats.LongTime);
+    const std::vector<TPictureToken>& time = pictures.Time;
     if (!in.Match(" ") || !ReadPicture(in, time, formats, f) || !in.AtEnd()) {
       return std::nullopt;
     }
@@ -347,4 +353,29 @@ std::optional<TDateTime> ParseDateTimeText(const std::string& text,
     return std::nullopt;
   }
   return EncodeDateTime(f.year, f.month, f.day, f.hour, f.minute, f.second);
+}
+
+}  // namespace
+
+std::string FormatDateTime(const std::string& picture, TDateTime value,
+                           const RegionalFormats& formats) {
+  std::string out;
+  AppendFormatted(out, Tokens(picture), DecodeDateTime(value), formats);
+  return out;
+}
+
+std::string DateTimeText(TDateTime value, const RegionalFormats& formats) {
+  return Text(value, TPictures(formats), formats);
+}
+
+std::optional<TDateTime> ParseDateTimeText(const std::string& text,
+                                           const RegionalFormats& formats) {
+  return Parse(text, TPictures(formats), formats);
+}
+
+TDateTimeRoundTrip RoundTripDateTime(TDateTime value, const RegionalFormats& formats) {
+  const TPictures pictures(formats);
+  TDateTimeRoundTrip trip{Text(value, pictures, formats), std::nullopt};
+  trip.Back = Parse(trip.Text, pictures, formats);
+  return trip;
 }

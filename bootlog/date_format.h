@@ -17,3 +17,10 @@ std::string DateTimeText(TDateTime value, const RegionalFormats& formats);
 // Reads a text written by DateTimeText back; the time part may be absent
 // (midnight). Nothing when the text does not match the formats.
 std::optional<TDateTime> ParseDateTimeText(const std::string& text, const RegionalFormats& formats);
+
+// DateTimeText of a value, and that text read back by ParseDateTimeText.
+struct TDateTimeRoundTrip {
+  std::string Text;
+  std::optional<TDateTime> Back;
+};
+TDateTimeRoundTrip RoundTripDateTime(TDateTime value, const RegionalFormats& formats);

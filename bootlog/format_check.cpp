@@ -12,8 +12,7 @@ std::string Plain(TDateTime value) {
 
 // Why the text of `value` does not read back, or empty.
 std::string Problem(TDateTime value, const RegionalFormats& formats) {
-  const std::string text = DateTimeText(value, formats);
-  const std::optional<TDateTime> back = ParseDateTimeText(text, formats);
+  const auto [text, back] = RoundTripDateTime(value, formats);
   if (!back) {
     return "'" + text + "', written for " + Plain(value) + ", does not read back";
   }

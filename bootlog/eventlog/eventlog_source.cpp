@@ -29,6 +29,8 @@ void EventLogSource::End() {
 
 bool EventLogSource::OpenSystemLog() {
   End();
+  namesBySid_.clear();
+  namesBySidText_.clear();
   log_ = api_.OpenLog("System");
   buffer_.assign(kFirstRequest, 0);
   request_ = kFirstRequest;
@@ -66,6 +68,14 @@ bool EventLogSource::ReadNextEvent(TLogEvent& event) {
 }
 
 std::string EventLogSource::AccountName(const std::string& sid) {
+  auto [known, fresh] = namesBySid_.try_emplace(sid);
+  if (fresh) {
+    known->second = AskAccountName(sid);
+  }
+  return known->second;
+}
+
+std::string EventLogSource::AskAccountName(const std::string& sid) {
   char name[kNameChars] = {}, domain[kNameChars] = {};
   uint32_t nameSize = kNameChars, domainSize = kNameChars;
   if (!api_.LookupAccount(sid.data(), name, nameSize, domain, domainSize)) {
@@ -88,9 +98,10 @@ std::string EventLogSource::LookupUserName(const TLogEvent& event) {
 }
 
 std::string EventLogSource::LookupSidText(const std::string& sidText) {
-  const std::string sid = SidFromText(sidText);
-  if (sid.empty()) {
-    return kUnknownUserName;
+  auto [known, fresh] = namesBySidText_.try_emplace(sidText);
+  if (fresh) {
+    const std::string sid = SidFromText(sidText);
+    known->second = sid.empty() ? kUnknownUserName : AccountName(sid);
   }
-  return AccountName(sid);
+  return known->second;
 }

@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <memory>
 #include <optional>
+#include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "bootlog/event_source.h"
@@ -36,6 +38,7 @@ class EventLogSource : public EventSource {
  private:
   void End();
   std::string AccountName(const std::string& sid);
+  std::string AskAccountName(const std::string& sid);
 
   std::unique_ptr<EventLogApi> owned_;  // before api_: it outlives the closing of the log
   EventLogApi& api_;
@@ -45,4 +48,8 @@ class EventLogSource : public EventSource {
   uint32_t request_ = 0;
   std::optional<TDataWanted> wanted_;
   std::vector<std::string> spareStrings_;
+  // Each account asked once a read: asking Windows goes through its security
+  // service, and a log names the same few accounts thousands of times.
+  std::unordered_map<std::string, std::string> namesBySid_;      // SID bytes
+  std::unordered_map<std::string, std::string> namesBySidText_;  // "S-1-..."
 };

@@ -78,6 +78,10 @@ TEST(ParseDateTimeText, ReadsWhatWasWritten) {
         const auto back = ParseDateTimeText(text, f);
         ASSERT_TRUE(back.has_value()) << text << " with " << date << " " << time;
         EXPECT_DOUBLE_EQ(*back, v) << text;
+        // The same in one trip, with both pictures at hand while others come and go.
+        const TDateTimeRoundTrip trip = RoundTripDateTime(v, f);
+        EXPECT_EQ(trip.Text, text);
+        EXPECT_EQ(trip.Back, back) << text;
       }
     }
   }

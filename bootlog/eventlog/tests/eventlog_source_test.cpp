@@ -98,6 +98,16 @@ TEST(EventLogSource, LooksUpTheAccountNameAlone) {
   EXPECT_EQ(source.LookupUserName(events[1]), "N/A");  // no such account
   EXPECT_EQ(source.LookupUserName(events[2]), "N/A");  // no SID at all
   EXPECT_EQ(api.lookups, 2);
+  // Each account is asked once a read, named or not, by its SID or its text.
+  EXPECT_EQ(source.LookupUserName(events[0]), "Li");
+  EXPECT_EQ(source.LookupUserName(events[1]), "N/A");
+  EXPECT_EQ(source.LookupSidText("S-1-5-1"), "Li");
+  EXPECT_EQ(source.LookupSidText("S-1-5-1"), "Li");
+  EXPECT_EQ(api.lookups, 2);
+  api.accounts = {"Zhang", "Lin"};  // renamed before the next refresh
+  ASSERT_TRUE(source.OpenSystemLog());
+  EXPECT_EQ(source.LookupSidText("S-1-5-1"), "Lin");
+  EXPECT_EQ(api.lookups, 3);
 }
 
 TEST(EventLogSource, SidOutsideTheRecordIsNeverRead) {
