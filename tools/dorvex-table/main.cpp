@@ -7,6 +7,7 @@
 #include <io.h>
 
 #include "platform/win32/utf8_arguments.h"
+#include "platform/win32/utf8_console.h"
 #endif
 
 #include "app/command_line.h"
@@ -38,6 +39,7 @@ int main(int argc, char** argv) {
   platform_win32::TUtf8Arguments utf8;
   argc = utf8.Count();
   argv = utf8.Values();
+  const platform_win32::TUtf8Console console;
 #endif
   TLogSourceOption log;
   std::string problem;
