@@ -218,6 +218,9 @@ dialog = app[1] if app.childCount > 1 else None
 check(dialog is not None and dialog.getRole() == pyatspi.ROLE_DIALOG and dialog.name == "关于",
       "the about dialog")
 if dialog is not None:
+    # Made before it is shown: a user, as a reader, waits for it to take the keyboard.
+    pump(5, lambda: any(str(t) == "window:activate" and src == dialog
+                        for (t, _, _, src) in windows.seen))
     check(dialog.getState().contains(pyatspi.STATE_MODAL), "a modal dialog")
     memo = find(dialog, pyatspi.ROLE_TEXT)
     text = memo.queryText()
