@@ -56,6 +56,8 @@ dialog_props() {
 for i in $(seq "$rounds"); do
   click "$window" 149 30
   about=$(wait_window "关于") || fail "round $i: a click on 关于 opened no about window"
+  # Named before it is shown: a user clicks once it is there, and it has the keyboard.
+  wait_keyboard "$about" || fail "round $i: the about window did not take the keyboard"
   if [ "$i" = 1 ]; then
     sleep 0.5
     import -window "$about" "${shot%.png}-about.png"
@@ -72,7 +74,8 @@ done
 focus_window "$window"
 for i in $(seq "$rounds"); do
   xdotool key alt+a
-  wait_window "关于" >/dev/null || fail "round $i: Alt+A opened no about window"
+  about=$(wait_window "关于") || fail "round $i: Alt+A opened no about window"
+  wait_keyboard "$about" || fail "round $i: the about window did not take the keyboard"
   if [ "$i" = 1 ]; then
     xdotool key Escape
     sleep 0.3

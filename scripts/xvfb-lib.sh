@@ -77,9 +77,12 @@ stop_wm() {
 
 # focus_window WINDOW: gives it the keyboard (through the window manager, which
 # may not have taken a new window in yet); wait_gone TITLE: until no window has it.
+# has_keyboard WINDOW: whether it has the keyboard; wait_keyboard WINDOW: until it has.
+has_keyboard() { [ "$(xdotool getwindowfocus 2>/dev/null)" = "$1" ]; }
+wait_keyboard() { retry 50 has_keyboard "$1"; }
 take_keyboard() {
   xdotool "$([ -n "${WM_PID:-}" ] && echo windowactivate || echo windowfocus)" "$1" 2>/dev/null
-  [ "$(xdotool getwindowfocus 2>/dev/null)" = "$1" ]
+  has_keyboard "$1"
 }
 focus_window() { retry 50 take_keyboard "$1"; }
 no_window() { [ -z "$(find_window "$1")" ]; }

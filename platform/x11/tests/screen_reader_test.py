@@ -171,11 +171,11 @@ changes.stop()
 # The window given the keyboard is the active frame, the one Orca reads. A
 # reader that begins to listen then hears at once what has the focus.
 subprocess.run(["xdotool", "windowfocus", "--sync", WINDOW], check=True)
-pump(1, lambda: frame.getState().contains(pyatspi.STATE_ACTIVE))
+pump(5, lambda: frame.getState().contains(pyatspi.STATE_ACTIVE))
 check(frame.getState().contains(pyatspi.STATE_ACTIVE), "the focused window is the active frame")
 heard = Events("object:state-changed:focused", "object:selection-changed",
                "object:active-descendant-changed")
-pump(2, lambda: heard.of("object:state-changed:focused", 1))
+pump(5, lambda: heard.of("object:state-changed:focused", 1))
 pump(0.5)
 # Without a window manager the keyboard's own focus event may tell it once more.
 check(set(heard.of("object:state-changed:focused", 1)) == {"日志"},
@@ -184,9 +184,9 @@ check(set(heard.of("object:state-changed:focused", 1)) == {"日志"},
 # Tab and arrow keys as a user presses them: focus and selection events.
 heard.seen.clear()
 keys("Tab")
-pump(3, lambda: heard.of("object:state-changed:focused", 1))
+pump(5, lambda: heard.of("object:state-changed:focused", 1))
 keys("Down")
-pump(3, lambda: heard.of("object:selection-changed"))
+pump(5, lambda: heard.of("object:selection-changed"))
 focused = heard.of("object:state-changed:focused", 1)
 check(len(focused) >= 1, "focus events of Tab: %r" % (heard.seen,))
 if records > 0:
@@ -197,14 +197,14 @@ if records > 0:
 # item of a menu; Escape gives the focus back to the list.
 heard.seen.clear()
 keys("shift+F10")
-pump(3, lambda: heard.of("object:state-changed:focused", 1))
+pump(5, lambda: heard.of("object:state-changed:focused", 1))
 items = [s for (t, name, d, s) in heard.seen
          if str(t).startswith("object:state-changed:focused") and d == 1]
 check(items and items[-1].name == "复制" and items[-1].getRole() == pyatspi.ROLE_MENU_ITEM and
       items[-1].parent.getRole() == pyatspi.ROLE_MENU, "the menu's first item: %r" % (heard.seen,))
 heard.seen.clear()
 keys("Escape")
-pump(3, lambda: heard.of("object:state-changed:focused", 1))
+pump(5, lambda: heard.of("object:state-changed:focused", 1))
 check(heard.of("object:state-changed:focused", 1) and
       heard.of("object:state-changed:focused", 1)[-1] != "复制", "the focus back from the menu")
 heard.stop()
@@ -230,7 +230,7 @@ if dialog is not None:
     close.queryAction().doAction(0)
     pump(5, lambda: app.childCount == 1)
     check(app.childCount == 1, "closed by 关闭")
-pump(1, lambda: windows.of("window:destroy"))
+pump(5, lambda: windows.of("window:destroy"))
 # The same object created, activated and destroyed (gone, it may no longer say its name).
 about = [src for (t, name, _, src) in windows.seen if str(t) == "window:create" and name == "关于"]
 check(len(about) == 1 and all(any(str(t) == kind and src == about[0] for (t, _, _, src) in windows.seen)
